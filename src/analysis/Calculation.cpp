@@ -1,0 +1,40 @@
+#include "analysis/Calculation.h"
+
+#include "analysis/CalculationError.h"
+#include "analysis/Solver.h"
+#include "analysis/SpanResults.h"
+
+#include <stdexcept>
+
+namespace spanwise {
+
+long calculate(const BeamModel& model, BeamResults& results) {
+    const int N = model.SpanCount;
+    if (N < 1 || N > kMaxSpans) {
+        throw std::invalid_argument("calculate: span count out of range");
+    }
+    for (int s = 1; s <= N; ++s) {
+        if (model.LoadCount[s] < 0 || model.LoadCount[s] > kMaxLoads) {
+            throw std::invalid_argument("calculate: load count out of range");
+        }
+    }
+
+    BeamResults work = results;
+    ZERO1(work);
+    loadTerms(model, work);
+    distributionFactors(model, work);
+    const long sweeps = MomentDistribution(model, work);
+    for (std::int16_t s = 1; s <= N; ++s) {
+        atSpan(s, FloatingPointFault::Sections, [&] {
+            keySections(model, work, s);
+            keySectionForces(model, work, s);
+        });
+    }
+    for (std::int16_t s = 1; s <= N; ++s) {
+        atSpan(s, FloatingPointFault::MaxMoment, [&] { MaxMomentSearch(model, work, s); });
+    }
+    results = work;
+    return sweeps;
+}
+
+} // namespace spanwise

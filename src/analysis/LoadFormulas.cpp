@@ -1,0 +1,119 @@
+#include "analysis/LoadFormulas.h"
+
+#include "analysis/Single.h"
+
+namespace spanwise {
+
+void MV_NONE(float M1, float M2, float L, float x, float& M, float& V) {
+    V = toSingle(-(double{M1} + M2) / L);
+    M = toSingle(M1 + double{V} * x);
+}
+
+void MV_P(float a, float x, float L, float P, float& M, float& VL, float& VR) {
+    const double da = a, dL = L;
+    if (x <= a) {
+        VL = toSingle((dL - da) / dL * P);
+        M = toSingle(double{VL} * x);
+    } else {
+        VL = toSingle(-da / dL * P);
+        M = toSingle(da / dL * P * (dL - x));
+    }
+    VR = x == a ? toSingle(-da / dL * P) : VL;
+}
+
+void MV_P_L(float a, float x, float /*L*/, float P, float& M, float& VL, float& VR) {
+    if (x <= a) {
+        VL = 0;
+        M = 0;
+    } else {
+        VL = -P;
+        M = toSingle(-double{P} * (double{x} - a));
+    }
+    VR = x == a ? -P : VL;
+}
+
+void MV_P_R(float a, float x, float L, float P, float& M, float& VL, float& VR) {
+    const float u = toSingle(double{L} - x);
+    if (u <= a) {
+        VL = 0;
+        M = 0;
+    } else {
+        VL = P;
+        M = toSingle(-double{P} * (double{u} - a));
+    }
+    if (u == a) {
+        VL = P;
+        VR = 0;
+    } else {
+        VR = VL;
+    }
+}
+
+void MV_q(float q, float x, float L, float& M, float& V) {
+    const double dq = q, dx = x, dL = L;
+    V = toSingle(0.5 * dq * dL - dq * dx);
+    M = toSingle(0.5 * dq * dL * dx - 0.5 * dq * dx * dx);
+}
+
+void MV_q_L(float /*L*/, float x, float q, float& M, float& V) {
+    const double dq = q, dx = x;
+    V = toSingle(-dq * dx);
+    M = toSingle(-0.5 * dq * dx * dx);
+}
+
+void MV_q_R(float L, float x, float q, float& M, float& V) {
+    const double dq = q, u = double{L} - x;
+    V = toSingle(dq * u);
+    M = toSingle(-0.5 * dq * u * u);
+}
+
+void MV_T(float q, float L, float a, float x, float& M, float& V) {
+    const double dq = q, dL = L, da = a, dx = x;
+    const double R = (dL - 2 * da) * dq / 2 + dq * da / 2;
+    if (x < a) {
+        V = toSingle(R - dq * dx * dx / (2 * da));
+        M = toSingle(R * dx - dq * dx * dx * dx / (6 * da));
+    } else if (x <= toSingle(dL - da)) {
+        V = toSingle(R - dq * da / 2 - dq * (dx - da));
+        M = toSingle(R * dx - dq * da / 2 * (dx - 2 * da / 3) - dq * (dx - da) * (dx - da) / 2);
+    } else {
+        const double u = dL - dx;
+        V = toSingle(-R + dq * u * u / (2 * da));
+        M = toSingle(R * u - dq * u * u * u / (6 * da));
+    }
+}
+
+void MV_T_L(float q, float L, float a, float x, float& M, float& V) {
+    const double dq = q, dL = L, da = a, dx = x;
+    if (x < a) {
+        V = toSingle(-dq * dx * dx / (2 * da));
+        M = toSingle(-dq * dx * dx * dx / (6 * da));
+    } else if (x <= toSingle(dL - da)) {
+        V = toSingle(-dq * da / 2 - dq * (dx - da));
+        M = toSingle(-(dq * da / 2 * (dx - 2 * da / 3) + dq * (dx - da) * (dx - da) / 2));
+    } else {
+        const double u = dL - dx;
+        const double d = dx - (dL - da);
+        V = toSingle(-dq * (dL - da) + dq * u * u / (2 * da));
+        M = toSingle(-(dq * (dL - 2 * da) * (dx - dL / 2) + dq * da / 2 * (dx - 2 * da / 3) +
+                       dq * d * d / 2 - dq * d * d * d / (6 * da)));
+    }
+}
+
+void MV_T_R(float q, float L, float a, float x, float& M, float& V) {
+    const double dq = q, dL = L, da = a, dx = x;
+    const float u = toSingle(dL - dx);
+    const double du = u;
+    if (u < a) {
+        V = toSingle(dq * du * du / (2 * da));
+        M = toSingle(-dq * du * du * du / (6 * da));
+    } else if (u <= toSingle(dL - da)) {
+        V = toSingle(dq * da / 2 + dq * (du - da));
+        M = toSingle(-(dq * da / 2 * (du - 2 * da / 3) + dq * (du - da) * (du - da) / 2));
+    } else {
+        V = toSingle(dq * (dL - da) - dq * dx * dx / (2 * da));
+        M = toSingle(-(dq * (dL - da) * (du - dL / 2) + dq * dx * dx * dx / (6 * da)));
+    }
+}
+
+} // namespace spanwise

@@ -1,0 +1,33 @@
+// Bending moment M and shear V at one section of one span caused by one thing: the two end
+// moments of the span, or one load. Each load routine works on the statically determinate base
+// system of its span: simply supported (no suffix), free left end (_L), free right end (_R).
+//
+// x is measured from the left end of the span (m). Signs: M positive with the bottom in
+// tension, V positive turning clockwise, V = dM/dx; loads act downwards. End moments M1, M2
+// act on the span, clockwise positive. On a free right end a concentrated force stands at
+// x = L - a (a is counted from the free end).
+//
+// Pure: inputs read, outputs overwritten (never accumulated). Every output is rounded to single
+// precision and throws FloatingPointFault instead of storing NaN or infinity.
+// The concentrated-force routines give the shear just left (VL) and just right (VR) of the
+// section; they differ only when the section lies exactly (float equality) on the force.
+#pragma once
+
+namespace spanwise {
+
+void MV_NONE(float M1, float M2, float L, float x, float& M, float& V);
+
+void MV_P(float a, float x, float L, float P, float& M, float& VL, float& VR);
+void MV_P_L(float a, float x, float L, float P, float& M, float& VL, float& VR);
+void MV_P_R(float a, float x, float L, float P, float& M, float& VL, float& VR);
+
+void MV_q(float q, float x, float L, float& M, float& V);
+void MV_q_L(float L, float x, float q, float& M, float& V);
+void MV_q_R(float L, float x, float q, float& M, float& V);
+
+// Symmetric trapezoid: 0 at both ends, rising over a to q, falling over the last a.
+void MV_T(float q, float L, float a, float x, float& M, float& V);
+void MV_T_L(float q, float L, float a, float x, float& M, float& V);
+void MV_T_R(float q, float L, float a, float x, float& M, float& V);
+
+} // namespace spanwise

@@ -1,0 +1,234 @@
+#include "analysis/Solver.h"
+
+#include "analysis/Single.h"
+
+#include <cmath>
+
+namespace spanwise {
+
+namespace {
+
+// The rows of the load-term table: which ends of a span are held, and how.
+enum class SpanEnds {
+    BothHeld,    // interior span, or an end span at a fixed outer end
+    PinnedLeft,  // span 1 with a simple left end, held at joint 1
+    PinnedRight, // span N with a simple right end, held at joint N-1
+    FreeLeft,    // span 1 with a cantilever left end
+    FreeRight,   // span N with a cantilever right end
+};
+
+SpanEnds leftEndRow(std::int16_t support) {
+    switch (support) {
+    case Fixed:
+        return SpanEnds::BothHeld;
+    case Cantilever:
+        return SpanEnds::FreeLeft;
+    default:
+        return SpanEnds::PinnedLeft;
+    }
+}
+
+SpanEnds rightEndRow(std::int16_t support) {
+    switch (support) {
+    case Fixed:
+        return SpanEnds::BothHeld;
+    case Cantilever:
+        return SpanEnds::FreeRight;
+    default:
+        return SpanEnds::PinnedRight;
+    }
+}
+
+// Adds the load terms of every load of span s for one row of the table.
+void addLoadTerms(const BeamModel& model, int s, SpanEnds row, float& F1, float& F2) {
+    const double L = model.SpanLength[s];
+    for (int k = 1; k <= model.LoadCount[s]; ++k) {
+        const double P = model.LoadP[s][k];
+        const double q = model.LoadQ[s][k];
+        const double a = model.LoadA[s][k];
+        const double b = model.LoadB[s][k];
+        const int kind = model.LoadKindOf[s][k];
+        if (kind != Concentrated && kind != Uniform && kind != Trapezoidal) {
+            continue;
+        }
+        // (1 - 2 a^2/L^2 + a^3/L^3), the trapezoid's share of the uniform load's term
+        const double trapezoidShare = 1 - 2 * a * a / L / L + (a * a * a) / (L * L * L);
+        switch (row) {
+        case SpanEnds::BothHeld:
+            if (kind == Concentrated) {
+                addSingle(F1, -(P * a * b * b / (L * L)));
+                addSingle(F2, P * a * a * b / (L * L));
+            } else {
+                const double share = kind == Uniform ? 1.0 : trapezoidShare;
+                addSingle(F1, -(q * L * L / 12 * share));
+                addSingle(F2, q * L * L / 12 * share);
+            }
+            break;
+        case SpanEnds::PinnedLeft:
+            if (kind == Concentrated) {
+                addSingle(F2, P * a * b * (1 + a / L) / (2 * L));
+            } else {
+                addSingle(F2, q * L * L / 8 * (kind == Uniform ? 1.0 : trapezoidShare));
+            }
+            break;
+        case SpanEnds::PinnedRight:
+            if (kind == Concentrated) {
+                addSingle(F1, -(P * a * b * (1 + b / L) / (2 * L)));
+            } else {
+                addSingle(F1, -(q * L * L / 8 * (kind == Uniform ? 1.0 : trapezoidShare)));
+            }
+            break;
+        case SpanEnds::FreeLeft:
+        case SpanEnds::FreeRight: {
+            // a of a force is counted from the free end, so b is its lever arm about the support
+            double support = 0;
+            if (kind == Concentrated) {
+                support = P * b;
+            } else if (kind == Uniform) {
+                support = q * L * L / 2;
+            } else {
+                support = q * (L - 2 * a) * L / 2 + (q * a / 2) * (L - 2 * a / 3) + q * a * a / 3;
+            }
+            if (row == SpanEnds::FreeLeft) {
+                addSingle(F2, support);
+            } else {
+                addSingle(F1, -support);
+            }
+            break;
+        }
+        }
+    }
+}
+
+double stiffnessFactor(std::int16_t support) {
+    switch (support) {
+    case Cantilever:
+        return 0;
+    case Fixed:
+        return 4;
+    default:
+        return 3;
+    }
+}
+
+} // namespace
+
+void loadTerms(const BeamModel& model, BeamResults& results) {
+    const int N = model.SpanCount;
+    for (int s = 1; s <= N; ++s) {
+        float& F1 = results.FixedEndMoment[s][1];
+        float& F2 = results.FixedEndMoment[s][2];
+        atSpan(s, FloatingPointFault::LoadTerms, [&] {
+            if (s == 1) {
+                addLoadTerms(model, s, leftEndRow(model.LeftSupport), F1, F2);
+            }
+            if (s == N) {
+                addLoadTerms(model, s, rightEndRow(model.RightSupport), F1, F2);
+            }
+            if (s != 1 && s != N) {
+                addLoadTerms(model, s, SpanEnds::BothHeld, F1, F2);
+            }
+        });
+        if (N == 1) {
+            // a one-span beam on two simple supports has no end moments
+            F1 = 0;
+            F2 = 0;
+        }
+    }
+}
+
+void distributionFactors(const BeamModel& model, BeamResults& results) {
+    const int N = model.SpanCount;
+    auto& k = results.StiffnessFactor;
+    auto& D = results.DistributionFactor;
+    auto& c = results.CarryOverFactor;
+
+    k[1] = static_cast<float>(stiffnessFactor(model.LeftSupport));
+    k[N] = static_cast<float>(stiffnessFactor(model.RightSupport));
+    for (int s = 2; s <= N - 1; ++s) {
+        k[s] = 4;
+    }
+
+    if (N >= 2) {
+        auto S = [&](int s) { return double{k[s]} * model.SpanLineStiffness[s]; };
+        // share of span `own` at the joint it shares with span `other`
+        auto share = [&](int own, int other, int joint) {
+            const double sum = S(own) + S(other);
+            if (sum == 0) {
+                throw JointWithoutStiffness(own, joint);
+            }
+            float factor = 0;
+            atSpan(own, FloatingPointFault::Factors, [&] { factor = toSingle(S(own) / sum); });
+            return factor;
+        };
+        D[1][1] = 0;
+        D[1][2] = share(1, 2, 1);
+        for (int s = 2; s <= N - 1; ++s) {
+            D[s][1] = share(s, s - 1, s - 1);
+            D[s][2] = share(s, s + 1, s);
+        }
+        D[N][1] = share(N, N - 1, N - 1);
+        D[N][2] = 0;
+    }
+
+    c[1] = model.LeftSupport == Fixed ? 0.5f : 0.0f;
+    c[N] = model.RightSupport == Fixed ? 0.5f : 0.0f;
+    for (int s = 2; s <= N - 1; ++s) {
+        c[s] = 0.5f;
+    }
+}
+
+long MomentDistribution(const BeamModel& model, BeamResults& results) {
+    const int N = model.SpanCount;
+    auto& EM = results.EndMoment;
+    auto& DM = results.DistributedMoment;
+    const auto& D = results.DistributionFactor;
+    const auto& c = results.CarryOverFactor;
+
+    for (int s = 1; s <= N; ++s) {
+        EM[s][1] = results.FixedEndMoment[s][1];
+        EM[s][2] = results.FixedEndMoment[s][2];
+    }
+
+    constexpr float kTolerance = 0.00001f;
+    for (long sweep = 1;; ++sweep) {
+        if (sweep > kMaxSweeps) {
+            throw NoConvergence(kMaxSweeps);
+        }
+        bool moved = false;
+        auto apply = [&moved](float& target, double correction) {
+            const float before = target;
+            addSingle(target, correction);
+            moved = moved || target != before;
+        };
+        for (int j = 1; j <= N - 1; ++j) {
+            try {
+                const double U = double{EM[j][2]} + EM[j + 1][1];
+                DM[j][2] = toSingle(-U * D[j][2]);
+                DM[j + 1][1] = toSingle(-U * D[j + 1][1]);
+                apply(EM[j][2], DM[j][2]);
+                apply(EM[j + 1][1], DM[j + 1][1]);
+                apply(EM[j][1], double{DM[j][2]} * c[j]);
+                apply(EM[j + 1][2], double{DM[j + 1][1]} * c[j + 1]);
+            } catch (FloatingPointFault& fault) {
+                fault.span = j;
+                fault.joint = j;
+                fault.stage = FloatingPointFault::Distribution;
+                throw;
+            }
+        }
+        int settled = 0;
+        for (int j = 1; j <= N - 1; ++j) {
+            if (std::fabs(DM[j][2]) < kTolerance && std::fabs(DM[j + 1][1]) < kTolerance) {
+                ++settled;
+            }
+        }
+        // A sweep that changed nothing would repeat itself forever: the values have come to rest
+        // where the corrections are below the last place of the end moments.
+        if (settled == N - 1 || !moved) {
+            return sweep;
+        }
+    }
+}
+
+} // namespace spanwise

@@ -1,0 +1,29 @@
+// Member-end moments of every span by moment distribution. The outer supports enter through
+// the load terms of the end spans, their stiffness factors (simple 3, cantilever 0, fixed 4)
+// and carry-over factors (fixed 0.5, else 0); interior supports are always simple.
+// Only the line stiffness i of each span is read, never EI.
+#pragma once
+
+#include "model/BeamModel.h"
+
+namespace spanwise {
+
+// Upper bound on the sweeps of MomentDistribution. A beam of non-negative stiffness settles in
+// well under a hundred; only a negative line stiffness read from a file can drift this far.
+inline constexpr long kMaxSweeps = 100000;
+
+// FixedEndMoment of spans 1..N: every load of a span added in stored order, each addition
+// rounded to single. Expects FixedEndMoment cleared (ZERO1).
+void loadTerms(const BeamModel& model, BeamResults& results);
+
+// StiffnessFactor, DistributionFactor and CarryOverFactor of spans 1..N.
+// Throws JointWithoutStiffness when the two stiffnesses k*i at a joint add up to zero.
+void distributionFactors(const BeamModel& model, BeamResults& results);
+
+// Balances the joints 1..N-1 in order, sweep after sweep, starting from the load terms, until
+// every correction is below 0.00001 kN*m or a whole sweep leaves every EndMoment unchanged
+// (the float values have come to rest). Returns the number of sweeps run.
+// Throws NoConvergence after kMaxSweeps sweeps.
+long MomentDistribution(const BeamModel& model, BeamResults& results);
+
+} // namespace spanwise

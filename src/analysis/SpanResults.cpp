@@ -1,0 +1,252 @@
+#include "analysis/SpanResults.h"
+
+#include "analysis/SectionForces.h"
+#include "analysis/Single.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace spanwise {
+
+void SAMECHECK(const KeyTable& table, std::int16_t row, std::int16_t n, bool& found) {
+    const auto& slots = table[row];
+    std::int16_t t = 1;
+    while (t < n && slots[t] != slots[n]) {
+        ++t;
+    }
+    found = t != n;
+}
+
+void SORT(KeyTable& table, std::int16_t row, std::int16_t n) {
+    auto& slots = table[row];
+    for (int p = 1; p <= n - 1; ++p) {
+        for (int t = p; t <= n; ++t) {
+            if (slots[p] > slots[t]) {
+                std::swap(slots[p], slots[t]);
+            }
+        }
+    }
+}
+
+void keySections(const BeamModel& model, BeamResults& results, std::int16_t s) {
+    auto& X = results.KeyPointX[s];
+    const double L = model.SpanLength[s];
+    std::int16_t k = 0;
+    // puts x in the next slot unless it already stands in the table
+    auto addOnce = [&](float x) {
+        ++k;
+        X[k] = x;
+        bool found = false;
+        SAMECHECK(results.KeyPointX, s, k, found);
+        if (found) {
+            --k;
+        }
+    };
+    for (int load = 1; load <= model.LoadCount[s]; ++load) {
+        const float a = model.LoadA[s][load];
+        switch (model.LoadKindOf[s][load]) {
+        case Concentrated: {
+            X[++k] = a;
+            X[++k] = a;
+            bool found = false;
+            SAMECHECK(results.KeyPointX, s, static_cast<std::int16_t>(k - 1), found);
+            if (found) {
+                k = static_cast<std::int16_t>(k - 2);
+            }
+            break;
+        }
+        case Uniform:
+            addOnce(toSingle(L / 2));
+            break;
+        case Trapezoidal:
+            addOnce(a);
+            addOnce(toSingle(L - a));
+            addOnce(toSingle(L / 2));
+            break;
+        default:
+            break;
+        }
+    }
+    ++k;
+    X[k] = model.SpanLength[s];
+    X[k + 1] = -1;
+    results.KeyPointLast[s] = k;
+    SORT(results.KeyPointX, s, k);
+}
+
+void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t s) {
+    const auto& X = results.KeyPointX[s];
+    // The last slot comes from the count, not from a search for -1: a force at a = -1 (which a
+    // file can hold) would otherwise be taken for the terminator.
+    for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
+        float M = 0, VL = 0, VR = 0;
+        KeyPointForce(model, results, s, X[t], M, VL, VR);
+        results.KeyPointM[s][t] = M;
+        results.KeyPointV[s][t] = t >= 1 && X[t] == X[t - 1] ? VR : VL;
+    }
+}
+
+void FindMax(const std::array<float, 11>& values, std::int16_t& lo, std::int16_t& hi) {
+    float m = values[1];
+    int i = 1;
+    for (int t = 2; t <= 10; ++t) {
+        if (values[t] > m) {
+            m = values[t];
+            i = t;
+        }
+    }
+    if (i == 1) {
+        lo = 1;
+    } else if (i == 10) {
+        lo = 9;
+    } else if (values[i - 1] <= values[i + 1]) {
+        lo = static_cast<std::int16_t>(i);
+    } else {
+        lo = static_cast<std::int16_t>(i - 1);
+    }
+    hi = static_cast<std::int16_t>(lo + 1);
+}
+
+namespace {
+
+// Largest moment over the candidate sections of span s: every key section, the true position
+// of every force on a free right end (a counted from the free end), and every point between
+// consecutive candidates where the shear passes zero. Between candidates the load intensity is
+// linear, so the shear is at most quadratic: it is fitted through both ends and the middle.
+struct Peak {
+    float M;
+    float x;
+};
+
+Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& results, std::int16_t s) {
+    constexpr int kMaxCandidates = kKeySlots + kMaxLoads;
+    std::array<float, kMaxCandidates> xs{};
+    int n = 0;
+    for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
+        xs[n++] = results.KeyPointX[s][t];
+    }
+    const bool freeRight = baseSystem(model, s) == BaseSystem::FreeRight;
+    bool upward = false, downward = false;
+    for (int k = 1; k <= model.LoadCount[s]; ++k) {
+        const int kind = model.LoadKindOf[s][k];
+        if (kind == Concentrated && freeRight) {
+            xs[n++] = toSingle(double{model.SpanLength[s]} - model.LoadA[s][k]);
+        } else if (kind == Uniform || kind == Trapezoidal) {
+            upward = upward || model.LoadQ[s][k] < 0;
+            downward = downward || model.LoadQ[s][k] > 0;
+        }
+    }
+    std::sort(xs.begin(), xs.begin() + n);
+    n = static_cast<int>(std::unique(xs.begin(), xs.begin() + n) - xs.begin());
+
+    Peak best{0, 0};
+    bool any = false;
+    auto consider = [&](float x, float M) {
+        if (!any || M > best.M) {
+            best = {M, x};
+            any = true;
+        }
+    };
+    float M0 = 0, VL0 = 0, VR0 = 0;
+    KeyPointForce(model, results, s, xs[0], M0, VL0, VR0);
+    consider(xs[0], M0);
+    for (int t = 1; t < n; ++t) {
+        const float x0 = xs[t - 1], x1 = xs[t];
+        float M1 = 0, VL1 = 0, VR1 = 0;
+        KeyPointForce(model, results, s, x1, M1, VL1, VR1);
+        consider(x1, M1);
+        const double va = VR0, vb = VL1;
+        // With loads of one sign the shear falls monotonically between candidates, so a peak
+        // inside needs it to pass from positive to negative; mixed signs may turn it twice.
+        if ((upward && downward) || (va > 0 && vb < 0)) {
+            const float xm = toSingle((double{x0} + x1) / 2);
+            float Mm = 0, vm = 0, vmR = 0;
+            KeyPointForce(model, results, s, xm, Mm, vm, vmR);
+            // V(t) = A t^2 + B t + C on t in [0, 1], through t = 0, tm, 1
+            const double width = double{x1} - x0;
+            const double tm = width > 0 ? (double{xm} - x0) / width : 0.5;
+            double A = 0, B = vb - va;
+            if (tm > 0 && tm < 1) {
+                A = ((vm - va) - tm * (vb - va)) / (tm * tm - tm);
+                B = (vb - va) - A;
+            }
+            const double C = va;
+            std::array<double, 2> roots{-1, -1};
+            if (std::fabs(A) <= 1e-12 * (std::fabs(B) + std::fabs(C))) {
+                if (B != 0) {
+                    roots[0] = -C / B;
+                }
+            } else {
+                const double disc = B * B - 4 * A * C;
+                if (disc >= 0) {
+                    const double q = -0.5 * (B + std::copysign(std::sqrt(disc), B));
+                    roots[0] = q / A;
+                    roots[1] = q != 0 ? C / q : -1;
+                }
+            }
+            for (double r : roots) {
+                if (r > 0 && r < 1) {
+                    const float xr = std::clamp(toSingle(x0 + r * width), x0, x1);
+                    float Mr = 0, vl = 0, vr = 0;
+                    KeyPointForce(model, results, s, xr, Mr, vl, vr);
+                    consider(xr, Mr);
+                }
+            }
+        }
+        VR0 = VR1;
+    }
+    return best;
+}
+
+} // namespace
+
+void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t s) {
+    std::array<float, 11> X{}, Mt{};
+    float lo = 0, hi = model.SpanLength[s];
+    std::int16_t p = 1, q = 2;
+    bool searched = false;
+    while (std::fabs(toSingle(double{lo} - hi)) > 0.0001f) {
+        const double step = (double{hi} - lo) / 9;
+        for (int t = 1; t <= 10; ++t) {
+            X[t] = toSingle(lo + step * (t - 1));
+            float vl = 0, vr = 0;
+            KeyPointForce(model, results, s, X[t], Mt[t], vl, vr);
+        }
+        FindMax(Mt, p, q);
+        searched = true;
+        // On a long span the bracket can shrink to neighbouring floats more than 0.0001 m
+        // apart; once a round no longer narrows it, no later round will.
+        const bool stuck = X[p] == lo && X[q] == hi;
+        lo = X[p];
+        hi = X[q];
+        if (stuck) {
+            break;
+        }
+    }
+    float best = Mt[p];
+    float bestX = lo;
+    const Peak peak = largestMomentAtCandidates(model, results, s);
+    if (!searched || double{peak.M} - best > 0.0005) {
+        best = peak.M;
+        bestX = peak.x;
+    }
+    results.SpanMaxMoment[s] = best;
+    results.SpanMaxMomentX[s] = bestX;
+}
+
+SpanResult spanResult(const BeamModel& model, const BeamResults& results, std::int16_t s) {
+    const int last = results.KeyPointLast[s];
+    SpanResult row;
+    row.label = "第" + std::to_string(s) + "跨";
+    row.length = model.SpanLength[s];
+    row.leftV = results.KeyPointV[s][0];
+    row.leftM = results.KeyPointM[s][0];
+    row.maxMoment = results.SpanMaxMoment[s];
+    row.maxMomentX = results.SpanMaxMomentX[s];
+    row.rightV = results.KeyPointV[s][last];
+    row.rightM = results.KeyPointM[s][last];
+    return row;
+}
+
+} // namespace spanwise

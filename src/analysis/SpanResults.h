@@ -1,0 +1,69 @@
+// Per-span results once the end moments are known: the key sections of every span, the forces
+// there, the largest span moment and its position, and the rows of the result table.
+#pragma once
+
+#include "model/BeamModel.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace spanwise {
+
+// found = the value in slot n of the row already stands in one of the slots 1..n-1 (exact
+// float equality; slot 0 is never compared).
+void SAMECHECK(const KeyTable& table, std::int16_t row, std::int16_t n, bool& found);
+
+// Sorts slots 1..n of the row ascending in place; slot 0 and the slots above n stay.
+void SORT(KeyTable& table, std::int16_t row, std::int16_t n);
+
+// Key sections of span s into KeyPointX and KeyPointLast: left end, the position a of every
+// concentrated force twice (shear left and right of it), mid-span for a uniform load, a, L - a
+// and mid-span for a trapezoidal load, each without repeats, then L and the -1 terminator.
+// Expects the span's row cleared (ZERO1).
+void keySections(const BeamModel& model, BeamResults& results, std::int16_t s);
+
+// KeyPointM and KeyPointV at every key section of span s; the second of two equal positions
+// takes the shear just right of the section, every other slot the shear just left.
+void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t s);
+
+// Bracket (lo, lo + 1) around the largest of values[1..10]: the first of equal largest values
+// wins, and the bracket goes towards its larger neighbour (a tie to the right).
+void FindMax(const std::array<float, 11>& values, std::int16_t& lo, std::int16_t& hi);
+
+// SpanMaxMoment and SpanMaxMomentX of span s. The 10-point refinement narrows [0, L] a ninth at
+// a time towards the largest sample until it is 0.0001 m wide (or can narrow no further in
+// single precision). Its answer is then checked against the moment at every key section and at
+// every point between them where the shear passes zero; when one of those is larger by more
+// than 0.0005 kN*m it is reported instead, so the column never shows less than the true
+// largest moment. Needs keySections() of the span and the end moments.
+void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t s);
+
+// One row of the result table, in column order.
+struct SpanResult {
+    std::string label; // 第s跨
+    float length = 0;
+    float leftV = 0;
+    float leftM = 0;
+    float maxMoment = 0;
+    float maxMomentX = 0;
+    float rightV = 0;
+    float rightM = 0;
+
+    std::array<float, 7> numbers() const {
+        return {length, leftV, leftM, maxMoment, maxMomentX, rightV, rightM};
+    }
+};
+
+SpanResult spanResult(const BeamModel& model, const BeamResults& results, std::int16_t s);
+
+inline constexpr int kResultColumns = 8;
+// Column titles of the result table, exactly as the grid shows them.
+inline constexpr std::array<const char*, kResultColumns> kResultHeaders = {
+    "跨   号",        "跨度(m)",     "左端V(kN)", "左端M(kN*m)",
+    "跨中Mmax(kN*m)", "Mmax位置(m)", "右端V(kN)", "右端M(kN*m)"};
+// Column widths of the result grid in twips (1/1440 inch).
+inline constexpr std::array<int, kResultColumns> kResultColumnTwips = {650,  700,  1000, 1250,
+                                                                       1600, 1250, 1000, 1250};
+
+} // namespace spanwise
