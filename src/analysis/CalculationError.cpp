@@ -11,6 +11,10 @@ std::string describe(const CalculationError& error) {
     if (const auto* fault = dynamic_cast<const FloatingPointFault*>(&error)) {
         const char* what =
             fault->kind == FloatingPointFault::Overflow ? "出现数值溢出" : "出现无效运算";
+        if (fault->stage == FloatingPointFault::Distribution && error.joint > 0) {
+            return "计算失败：弯矩分配时第" + std::to_string(error.joint) + "支座" + what +
+                   "，请检查输入数据。";
+        }
         return "计算失败：" + where + what + "，请检查输入数据。";
     }
     if (const auto* stall = dynamic_cast<const NoConvergence*>(&error)) {

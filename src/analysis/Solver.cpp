@@ -195,21 +195,16 @@ long MomentDistribution(const BeamModel& model, BeamResults& results) {
         if (sweep > kMaxSweeps) {
             throw NoConvergence(kMaxSweeps);
         }
-        bool moved = false;
-        auto apply = [&moved](float& target, double correction) {
-            const float before = target;
-            addSingle(target, correction);
-            moved = moved || target != before;
-        };
+        const EndArray before = EM;
         for (int j = 1; j <= N - 1; ++j) {
             try {
                 const double U = double{EM[j][2]} + EM[j + 1][1];
                 DM[j][2] = toSingle(-U * D[j][2]);
                 DM[j + 1][1] = toSingle(-U * D[j + 1][1]);
-                apply(EM[j][2], DM[j][2]);
-                apply(EM[j + 1][1], DM[j + 1][1]);
-                apply(EM[j][1], double{DM[j][2]} * c[j]);
-                apply(EM[j + 1][2], double{DM[j + 1][1]} * c[j + 1]);
+                addSingle(EM[j][2], DM[j][2]);
+                addSingle(EM[j + 1][1], DM[j + 1][1]);
+                addSingle(EM[j][1], double{DM[j][2]} * c[j]);
+                addSingle(EM[j + 1][2], double{DM[j + 1][1]} * c[j + 1]);
             } catch (FloatingPointFault& fault) {
                 fault.span = j;
                 fault.joint = j;
@@ -223,9 +218,9 @@ long MomentDistribution(const BeamModel& model, BeamResults& results) {
                 ++settled;
             }
         }
-        // A sweep that changed nothing would repeat itself forever: the values have come to rest
-        // where the corrections are below the last place of the end moments.
-        if (settled == N - 1 || !moved) {
+        // A sweep that ends where it began would repeat itself forever: the values have come to
+        // rest where the corrections are at the last place of the end moments and cancel out.
+        if (settled == N - 1 || EM == before) {
             return sweep;
         }
     }
