@@ -21,7 +21,9 @@ BeamResults solve(const BeamModel& m) {
 }
 
 // bending moment over joint j = -EndMoment(j, 2) = EndMoment(j + 1, 1)
-double supportMoment(const BeamResults& r, int j) { return -double{r.EndMoment[j][2]}; }
+double supportMoment(const BeamResults& r, int j) {
+    return -double{r.EndMoment[j][2]};
+}
 
 TEST(MomentDistribution, OneSpanHasNoEndMoments) {
     BeamModel m = beam({6});
@@ -119,7 +121,7 @@ TEST(MomentDistribution, ConcentratedForceOnOneOfTwoSpans) {
 
 TEST(MomentDistribution, CantileverLoadTermsUseTheLeverArmB) {
     BeamModel m = beam({3, 6, 2}, Cantilever, Cantilever);
-    force(m, 1, 10, 1);     // a from the free end, b = 2
+    force(m, 1, 10, 1);    // a from the free end, b = 2
     trapezoid(m, 3, 6, 1); // q (L - a) L / 2 = 6 * 1 * 2 / 2
     const BeamResults r = solve(m);
     EXPECT_FLOAT_EQ(r.FixedEndMoment[1][2], 20);
@@ -245,8 +247,8 @@ TEST_P(LoadTermOverflow, IsReportedWithItsSpanAndLeavesResultsAlone) {
         FAIL() << "no error";
     } catch (const FloatingPointFault& e) {
         EXPECT_EQ(e.span, c.span);
-        EXPECT_EQ(describe(e), "计算失败：第" + std::to_string(c.span) +
-                                   "跨出现数值溢出，请检查输入数据。");
+        EXPECT_EQ(describe(e),
+                  "计算失败：第" + std::to_string(c.span) + "跨出现数值溢出，请检查输入数据。");
     }
     EXPECT_EQ(r, before);
 }

@@ -138,8 +138,8 @@ TEST(SpanResults, TwoEqualSpansUnderUniformLoadMatchTheHandSolution) {
     uniform(m, 1, 10);
     uniform(m, 2, 10);
     const BeamResults r = solve(m);
-    EXPECT_EQ(displayedRow(m, r, 1), (std::vector<std::string>{"第1跨", "6", "22.5", "0",
-                                                               "25.313", "2.25", "-37.5", "-45"}));
+    EXPECT_EQ(displayedRow(m, r, 1), (std::vector<std::string>{"第1跨", "6", "22.5", "0", "25.313",
+                                                               "2.25", "-37.5", "-45"}));
     EXPECT_EQ(displayedRow(m, r, 2), (std::vector<std::string>{"第2跨", "6", "37.5", "-45",
                                                                "25.313", "3.75", "-22.5", "0"}));
 }
@@ -213,11 +213,11 @@ TEST(NumberFormat, RoundsHalfUpToThreeDecimals) {
         float v;
         const char* text;
     };
-    const Case cases[] = {{1.23449f, "1.234"}, {1.2345f, "1.235"},  {-0.0004f, "0"},
-                          {-0.0009f, "-0.001"}, {-0.0001f, "0"},     {-1.0625f, "-1.062"},
-                          {1.0625f, "1.063"},   {-22.5f, "-22.5"},   {45, "45"},
-                          {13.3333333f, "13.333"}, {0.5f, "0.5"},    {1e7f, "10000000"},
-                          {-0.0f, "0"},         {25.3125f, "25.313"}};
+    const Case cases[] = {
+        {1.23449f, "1.234"}, {1.2345f, "1.235"},      {-0.0004f, "0"},    {-0.0009f, "-0.001"},
+        {-0.0001f, "0"},     {-1.0625f, "-1.062"},    {1.0625f, "1.063"}, {-22.5f, "-22.5"},
+        {45, "45"},          {13.3333333f, "13.333"}, {0.5f, "0.5"},      {1e7f, "10000000"},
+        {-0.0f, "0"},        {25.3125f, "25.313"}};
     for (const auto& c : cases) {
         EXPECT_EQ(formatResult(c.v), c.text) << c.v;
     }
