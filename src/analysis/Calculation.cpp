@@ -24,14 +24,15 @@ long calculate(const BeamModel& model, BeamResults& results) {
     loadTerms(model, work);
     distributionFactors(model, work);
     const long sweeps = MomentDistribution(model, work);
+    // Each span's sections depend on its own end moments and loads only, so the key sections,
+    // the forces there and the maximum search go span by span.
     for (std::int16_t s = 1; s <= N; ++s) {
+        KeySectionShears shears;
         atSpan(s, FloatingPointFault::Sections, [&] {
             keySections(model, work, s);
-            keySectionForces(model, work, s);
+            keySectionForces(model, work, s, &shears);
         });
-    }
-    for (std::int16_t s = 1; s <= N; ++s) {
-        atSpan(s, FloatingPointFault::MaxMoment, [&] { MaxMomentSearch(model, work, s); });
+        atSpan(s, FloatingPointFault::MaxMoment, [&] { MaxMomentSearch(model, work, s, &shears); });
     }
     results = work;
     return sweeps;

@@ -1,6 +1,13 @@
 #include "analysis/CalculationError.h"
 
+#include "analysis/Single.h"
+
 namespace spanwise {
+
+void detail::throwFault(double v) {
+    throw FloatingPointFault(std::isnan(v) ? FloatingPointFault::Invalid
+                                           : FloatingPointFault::Overflow);
+}
 
 std::string describe(const CalculationError& error) {
     const std::string where = error.span > 0 ? "第" + std::to_string(error.span) + "跨" : "";

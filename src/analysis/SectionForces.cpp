@@ -23,18 +23,17 @@ void KeyPointForce(const BeamModel& model, const BeamResults& results, std::int1
     if (s < 0 || s > kMaxSpans) {
         throw std::out_of_range("KeyPointForce: span number out of range");
     }
-    M = 0;
-    VL = 0;
-    VR = 0;
+    // accumulate in locals: the outputs may alias nothing, but the compiler cannot know that
+    float sumM = 0, sumVL = 0, sumVR = 0;
     const BaseSystem base = baseSystem(model, s);
     const float L = model.SpanLength[s];
     float m = 0, vl = 0, vr = 0;
 
     if (base == BaseSystem::SimplySupported) {
         MV_NONE(results.EndMoment[s][1], results.EndMoment[s][2], L, x, m, vl);
-        addSingle(M, m);
-        addSingle(VL, vl);
-        addSingle(VR, vl);
+        addSingle(sumM, m);
+        addSingle(sumVL, vl);
+        addSingle(sumVR, vl);
     }
     const int n = model.LoadCount[s];
     for (int k = 1; k <= n; ++k) {
@@ -86,10 +85,13 @@ void KeyPointForce(const BeamModel& model, const BeamResults& results, std::int1
         default: // an unknown kind code contributes nothing
             continue;
         }
-        addSingle(M, m);
-        addSingle(VL, vl);
-        addSingle(VR, vr);
+        addSingle(sumM, m);
+        addSingle(sumVL, vl);
+        addSingle(sumVR, vr);
     }
+    M = sumM;
+    VL = sumVL;
+    VR = sumVR;
 }
 
 } // namespace spanwise

@@ -11,27 +11,47 @@
 
 namespace spanwise {
 
-// Rounds v to the nearest float. Throws FloatingPointFault (span and stage not yet known; the
-// caller that knows them fills them in) when v is NaN or rounds to infinity.
-inline float toSingle(double v) {
+namespace detail {
+// The rare cases: NaN, beyond the float range, or just above FLT_MAX (rounds down to it).
+[[noreturn]] void throwFault(double v);
+inline float roundNearFloatMax(double v) {
     constexpr double kMax = std::numeric_limits<float>::max();
     // Halfway between FLT_MAX and the next power of two: from here on the float is infinite.
     constexpr double kOverflow = kMax + 0x1p103;
-    if (std::isnan(v)) {
-        throw FloatingPointFault(FloatingPointFault::Invalid);
-    }
     if (!(std::fabs(v) < kOverflow)) {
-        throw FloatingPointFault(FloatingPointFault::Overflow);
+        throwFault(v);
     }
-    if (std::fabs(v) > kMax) {
-        return v > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
+    return v > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
+}
+} // namespace detail
+
+// Rounds v to the nearest float. Throws FloatingPointFault (span and stage not yet known; the
+// caller that knows them fills them in) when v is NaN or rounds to infinity.
+inline float toSingle(double v) {
+    if (std::fabs(v) <= double{std::numeric_limits<float>::max()}) [[likely]] {
+        return static_cast<float>(v);
     }
-    return static_cast<float>(v);
+    return detail::roundNearFloatMax(v);
+}
+
+// f itself when it is finite; throws FloatingPointFault for NaN or infinity.
+inline float checkedSingle(float f) {
+    if (std::fabs(f) <= std::numeric_limits<float>::max()) [[likely]] {
+        return f;
+    }
+    detail::throwFault(f);
 }
 
 // Adds d to a stored single value and stores the rounded sum back.
 inline void addSingle(float& target, double d) {
     target = toSingle(double{target} + d);
+}
+
+// The same for a float d. The float sum is correctly rounded, and so is the double sum rounded
+// to float (a double holds more than twice the digits of a float plus two, so rounding twice
+// changes nothing); this form just saves two conversions in the hottest loop.
+inline void addSingle(float& target, float d) {
+    target = checkedSingle(target + d);
 }
 
 } // namespace spanwise

@@ -75,7 +75,8 @@ void keySections(const BeamModel& model, BeamResults& results, std::int16_t s) {
     SORT(results.KeyPointX, s, k);
 }
 
-void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t s) {
+void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t s,
+                      KeySectionShears* shears) {
     const auto& X = results.KeyPointX[s];
     // The last slot comes from the count, not from a search for -1: a force at a = -1 (which a
     // file can hold) would otherwise be taken for the terminator.
@@ -84,6 +85,10 @@ void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t
         KeyPointForce(model, results, s, X[t], M, VL, VR);
         results.KeyPointM[s][t] = M;
         results.KeyPointV[s][t] = t >= 1 && X[t] == X[t - 1] ? VR : VL;
+        if (shears != nullptr) {
+            shears->VL[t] = VL;
+            shears->VR[t] = VR;
+        }
     }
 }
 
@@ -119,26 +124,37 @@ struct Peak {
     float x;
 };
 
-Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& results, std::int16_t s) {
+struct Section {
+    float x, M, VL, VR;
+};
+
+Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& results, std::int16_t s,
+                               const KeySectionShears& shears) {
     constexpr int kMaxCandidates = kKeySlots + kMaxLoads;
-    std::array<float, kMaxCandidates> xs{};
+    std::array<Section, kMaxCandidates> sections{};
     int n = 0;
     for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
-        xs[n++] = results.KeyPointX[s][t];
+        sections[n++] = {results.KeyPointX[s][t], results.KeyPointM[s][t], shears.VL[t],
+                         shears.VR[t]};
     }
     const bool freeRight = baseSystem(model, s) == BaseSystem::FreeRight;
     bool upward = false, downward = false;
     for (int k = 1; k <= model.LoadCount[s]; ++k) {
         const int kind = model.LoadKindOf[s][k];
         if (kind == Concentrated && freeRight) {
-            xs[n++] = toSingle(double{model.SpanLength[s]} - model.LoadA[s][k]);
+            Section& at = sections[n++];
+            at.x = toSingle(double{model.SpanLength[s]} - model.LoadA[s][k]);
+            KeyPointForce(model, results, s, at.x, at.M, at.VL, at.VR);
         } else if (kind == Uniform || kind == Trapezoidal) {
             upward = upward || model.LoadQ[s][k] < 0;
             downward = downward || model.LoadQ[s][k] > 0;
         }
     }
-    std::sort(xs.begin(), xs.begin() + n);
-    n = static_cast<int>(std::unique(xs.begin(), xs.begin() + n) - xs.begin());
+    auto byX = [](const Section& l, const Section& r) { return l.x < r.x; };
+    std::sort(sections.begin(), sections.begin() + n, byX);
+    auto sameX = [](const Section& l, const Section& r) { return l.x == r.x; };
+    n = static_cast<int>(std::unique(sections.begin(), sections.begin() + n, sameX) -
+                         sections.begin());
 
     Peak best{0, 0};
     bool any = false;
@@ -148,15 +164,11 @@ Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& result
             any = true;
         }
     };
-    float M0 = 0, VL0 = 0, VR0 = 0;
-    KeyPointForce(model, results, s, xs[0], M0, VL0, VR0);
-    consider(xs[0], M0);
+    consider(sections[0].x, sections[0].M);
     for (int t = 1; t < n; ++t) {
-        const float x0 = xs[t - 1], x1 = xs[t];
-        float M1 = 0, VL1 = 0, VR1 = 0;
-        KeyPointForce(model, results, s, x1, M1, VL1, VR1);
-        consider(x1, M1);
-        const double va = VR0, vb = VL1;
+        const float x0 = sections[t - 1].x, x1 = sections[t].x;
+        consider(x1, sections[t].M);
+        const double va = sections[t - 1].VR, vb = sections[t].VL;
         // With loads of one sign the shear falls monotonically between candidates, so a peak
         // inside needs it to pass from positive to negative; mixed signs may turn it twice.
         if ((upward && downward) || (va > 0 && vb < 0)) {
@@ -194,24 +206,32 @@ Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& result
                 }
             }
         }
-        VR0 = VR1;
     }
     return best;
 }
 
 } // namespace
 
-void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t s) {
+void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t s,
+                     const KeySectionShears* shears) {
     std::array<float, 11> X{}, Mt{};
     float lo = 0, hi = model.SpanLength[s];
     std::int16_t p = 1, q = 2;
     bool searched = false;
     while (std::fabs(toSingle(double{lo} - hi)) > 0.0001f) {
         const double step = (double{hi} - lo) / 9;
+        // the ends of the new bracket were sampled in the round before: same x, same moment
+        const float Mlo = Mt[p], Mhi = Mt[q];
         for (int t = 1; t <= 10; ++t) {
             X[t] = toSingle(lo + step * (t - 1));
-            float vl = 0, vr = 0;
-            KeyPointForce(model, results, s, X[t], Mt[t], vl, vr);
+            if (searched && X[t] == lo) {
+                Mt[t] = Mlo;
+            } else if (searched && X[t] == hi) {
+                Mt[t] = Mhi;
+            } else {
+                float vl = 0, vr = 0;
+                KeyPointForce(model, results, s, X[t], Mt[t], vl, vr);
+            }
         }
         FindMax(Mt, p, q);
         searched = true;
@@ -226,7 +246,15 @@ void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t 
     }
     float best = Mt[p];
     float bestX = lo;
-    const Peak peak = largestMomentAtCandidates(model, results, s);
+    KeySectionShears own;
+    if (shears == nullptr) {
+        for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
+            float M = 0;
+            KeyPointForce(model, results, s, results.KeyPointX[s][t], M, own.VL[t], own.VR[t]);
+        }
+        shears = &own;
+    }
+    const Peak peak = largestMomentAtCandidates(model, results, s, *shears);
     if (!searched || double{peak.M} - best > 0.0005) {
         best = peak.M;
         bestX = peak.x;

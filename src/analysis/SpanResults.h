@@ -23,9 +23,19 @@ void SORT(KeyTable& table, std::int16_t row, std::int16_t n);
 // Expects the span's row cleared (ZERO1).
 void keySections(const BeamModel& model, BeamResults& results, std::int16_t s);
 
+// Shear just left and just right of every key section of one span, kept by the calculation
+// between the forces at the key sections and the maximum search so that neither evaluates
+// the same section twice.
+struct KeySectionShears {
+    std::array<float, kKeySlots> VL{};
+    std::array<float, kKeySlots> VR{};
+};
+
 // KeyPointM and KeyPointV at every key section of span s; the second of two equal positions
-// takes the shear just right of the section, every other slot the shear just left.
-void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t s);
+// takes the shear just right of the section, every other slot the shear just left. Also fills
+// shears when given.
+void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t s,
+                      KeySectionShears* shears = nullptr);
 
 // Bracket (lo, lo + 1) around the largest of values[1..10]: the first of equal largest values
 // wins, and the bracket goes towards its larger neighbour (a tie to the right).
@@ -36,8 +46,10 @@ void FindMax(const std::array<float, 11>& values, std::int16_t& lo, std::int16_t
 // single precision). Its answer is then checked against the moment at every key section and at
 // every point between them where the shear passes zero; when one of those is larger by more
 // than 0.0005 kN*m it is reported instead, so the column never shows less than the true
-// largest moment. Needs keySections() of the span and the end moments.
-void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t s);
+// largest moment. Needs the key sections and the forces there, and the end moments; shears
+// from keySectionForces() save evaluating the key sections again.
+void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t s,
+                     const KeySectionShears* shears = nullptr);
 
 // One row of the result table, in column order.
 struct SpanResult {
