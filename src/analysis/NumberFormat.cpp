@@ -22,4 +22,81 @@ std::string formatResult(float v) {
     return std::string(buffer, end);
 }
 
+std::string fieldText(float v) {
+    char buffer[32];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, double{v}, std::chars_format::general, 7);
+    std::string text(buffer, ec == std::errc{} ? end : buffer);
+    for (char& c : text) {
+        if (c == 'e') {
+            c = 'E';
+        }
+    }
+    return text == "-0" ? "0" : text;
+}
+
+bool numbercheck(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    int points = 0;
+    for (char c : text) {
+        if (c == '.') {
+            if (++points == 2) {
+                return false;
+            }
+        } else if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+template <typename Real> std::optional<Real> parsePlain(std::string_view text) {
+    if (!numbercheck(text) || text == ".") {
+        return std::nullopt;
+    }
+    Real value = 0;
+    const auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (ec != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt; // beyond the range of the type
+    }
+    return value;
+}
+
+} // namespace
+
+std::optional<float> parseFieldNumber(std::string_view text) {
+    return parsePlain<float>(text);
+}
+
+std::optional<double> parseCountNumber(std::string_view text) {
+    return parsePlain<double>(text);
+}
+
+void NUMBERDEAL1(std::string& text, float& value) {
+    if (text.empty()) {
+        text = "0";
+        value = 0;
+    } else if (text == ".") {
+        return;
+    } else if (const auto parsed = parseFieldNumber(text)) {
+        value = *parsed;
+    } else {
+        text = fieldText(value);
+    }
+}
+
+void NUMBERDEAL2(std::string& text, float& value) {
+    if (text == ".") {
+        text = "0";
+        value = 0;
+    } else {
+        text = fieldText(value);
+    }
+}
+
 } // namespace spanwise

@@ -1,7 +1,9 @@
 // Numbers as the engineer reads them.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace spanwise {
 
@@ -12,5 +14,28 @@ double roundForDisplay(float v);
 // The rounded result as the shortest plain decimal text: 45, -22.5, 13.333, 0.5, never "-0",
 // never an exponent; "." as decimal point whatever the locale.
 std::string formatResult(float v);
+
+// The canonical text of a model value in a field: at most 7 significant digits, no trailing
+// zeros or point, "0.5" not ".5", exponent form from 10^7 on ("1E+08"), "." as decimal point.
+std::string fieldText(float v);
+
+// True for a non-empty plain decimal without sign: digits and at most one point ("12", "12.5",
+// ".5", "007", "12.", "." all pass; "", "-3", "1e5", "1E+08", "1.2.3", " 1" and anything with
+// a byte outside ASCII fail).
+bool numbercheck(std::string_view text);
+
+// The single-precision value of a text that passes numbercheck and is not "." alone;
+// nothing when the number lies beyond the float range.
+std::optional<float> parseFieldNumber(std::string_view text);
+
+// The same in double precision, for the span count and span number fields.
+std::optional<double> parseCountNumber(std::string_view text);
+
+// Keystroke filter of a load field: empty -> "0" and 0; "." -> unchanged; a number -> its
+// value; anything else (or a number beyond the float range) -> the field shows value again.
+void NUMBERDEAL1(std::string& text, float& value);
+
+// Focus loss of a load field: "." -> "0" and 0; otherwise the canonical text of value.
+void NUMBERDEAL2(std::string& text, float& value);
 
 } // namespace spanwise

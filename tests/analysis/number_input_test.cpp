@@ -1,0 +1,126 @@
+// Texts of the numeric fields: the filter, the canonical form and the two field routines.
+#include "analysis/NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <random>
+
+namespace spanwise {
+namespace {
+
+TEST(NumberCheck, AcceptsPlainUnsignedDecimalsOnly) {
+    for (const char* ok : {"12", "12.5", ".5", "007", "12.", ".", "0"}) {
+        EXPECT_TRUE(numbercheck(ok)) << ok;
+    }
+    for (const char* bad :
+         {"", "-3", "1e5", "1E+08", "1.2.3", " 1", "1 ", "+1", "１２", "五", "1,5"}) {
+        EXPECT_FALSE(numbercheck(bad)) << bad;
+    }
+}
+
+TEST(FieldText, IsTheSevenDigitGeneralForm) {
+    struct Case {
+        float v;
+        const char* text;
+    };
+    const Case cases[] = {{0, "0"},
+                          {1, "1"},
+                          {0.5f, "0.5"},
+                          {12.5f, "12.5"},
+                          {4000, "4000"},
+                          {0.1f, "0.1"},
+                          {2.1f, "2.1"},
+                          {4.2f, "4.2"},
+                          {1.0f / 3, "0.3333333"},
+                          {9999999, "9999999"},
+                          {1e7f, "1E+07"},
+                          {1e8f, "1E+08"},
+                          {123456789.0f, "1.234568E+08"},
+                          {3.4e38f, "3.4E+38"},
+                          {-0.0f, "0"},
+                          {-22.5f, "-22.5"},
+                          {0.0001f, "0.0001"},
+                          {1e-5f, "1E-05"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(fieldText(c.v), c.text);
+    }
+}
+
+TEST(ParseFieldNumber, RefusesWhatIsNoFloat) {
+    EXPECT_EQ(parseFieldNumber("12."), 12.0f);
+    EXPECT_EQ(parseFieldNumber(".5"), 0.5f);
+    EXPECT_EQ(parseFieldNumber("007"), 7.0f);
+    EXPECT_EQ(parseFieldNumber("2.1"), 2.1f);
+    EXPECT_FALSE(parseFieldNumber("."));
+    EXPECT_FALSE(parseFieldNumber("1e5"));
+    EXPECT_FALSE(parseFieldNumber(std::string(39, '9'))); // beyond 3.4e38
+    EXPECT_EQ(parseFieldNumber(std::string(38, '9')), 1e38f);
+    EXPECT_EQ(parseCountNumber(std::string(39, '9')), 1e39);
+    EXPECT_FALSE(parseCountNumber(std::string(400, '9'))); // beyond the double range
+}
+
+TEST(NumberDeal, FirstRoutineFiltersKeystrokes) {
+    struct Case {
+        const char* text;
+        float value;
+        const char* textAfter;
+        float valueAfter;
+    };
+    const Case cases[] = {{"", 5, "0", 0},
+                          {".", 5, ".", 5},
+                          {"12.", 1, "12.", 12},
+                          {"12.5", 12, "12.5", 12.5f},
+                          {"12.5.", 12.5f, "12.5", 12.5f},
+                          {"1-", 1, "1", 1},
+                          {"1E+08a", 1e8f, "1E+08", 1e8f},
+                          {"4 ", 4, "4", 4},
+                          {"9999999999999999999999999999999999999999", 7, "7", 7}};
+    for (const auto& c : cases) {
+        std::string text = c.text;
+        float value = c.value;
+        NUMBERDEAL1(text, value);
+        EXPECT_EQ(text, c.textAfter) << c.text;
+        EXPECT_EQ(value, c.valueAfter) << c.text;
+    }
+}
+
+TEST(NumberDeal, SecondRoutineCanonicalisesOnFocusLoss) {
+    std::string text = ".";
+    float value = 3;
+    NUMBERDEAL2(text, value);
+    EXPECT_EQ(text, "0");
+    EXPECT_EQ(value, 0);
+    text = "5.";
+    value = 5;
+    NUMBERDEAL2(text, value);
+    EXPECT_EQ(text, "5");
+    text = ".50";
+    value = 0.5f;
+    NUMBERDEAL2(text, value);
+    EXPECT_EQ(text, "0.5");
+}
+
+// Any value's canonical text, read back and written again, must settle at once: the a/b
+// complement of a concentrated force relies on texts becoming equal.
+TEST(FieldText, SettlesAfterOneRoundTrip) {
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<std::uint32_t> bits(0, 0x7f7fffff);
+    for (int i = 0; i < 100000; ++i) {
+        std::uint32_t b = bits(rng);
+        float v = 0;
+        std::memcpy(&v, &b, sizeof v);
+        const std::string once = fieldText(v);
+        std::string text = once;
+        float value = v;
+        if (numbercheck(text)) {
+            NUMBERDEAL1(text, value);
+            EXPECT_EQ(fieldText(value), once) << v;
+        }
+    }
+}
+
+} // namespace
+} // namespace spanwise
