@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <functional>
 #include <string>
@@ -18,6 +20,7 @@ struct ConcentratedCase {
     void (*routine)(float, float, float, float, float&, float&, float&);
     float a, x, L, P;
     double M, VL, VR;
+    friend void PrintTo(const ConcentratedCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ConcentratedForce : public ::testing::TestWithParam<ConcentratedCase> {};
@@ -56,6 +59,7 @@ struct DistributedCase {
     void (*routine)(float, float, float, float, float&, float&); // trapezoid: q, L, a, x
     float q, L, a, x;
     double M, V;
+    friend void PrintTo(const DistributedCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class TrapezoidalLoad : public ::testing::TestWithParam<DistributedCase> {};

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace spanwise {
 namespace {
 
@@ -179,6 +181,7 @@ struct JointCase {
     std::int16_t left, right;
     float i1, i2, i3;
     int joint;
+    friend void PrintTo(const JointCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ZeroJointStiffness : public ::testing::TestWithParam<JointCase> {};
@@ -224,6 +227,7 @@ struct OverflowCase {
     const char* name;
     float L, q, P1, P2;
     int span;
+    friend void PrintTo(const OverflowCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class LoadTermOverflow : public ::testing::TestWithParam<OverflowCase> {};

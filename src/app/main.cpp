@@ -1,0 +1,24 @@
+// Spanwise: internal forces of continuous beams.
+#include "ui/common/Prompter.h"
+#include "ui/main/MainWindow.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Spanwise"));
+    QApplication::setApplicationVersion(QStringLiteral(SPANWISE_VERSION));
+    // The windows are laid out for a Song face; Noto CJK stands in on Linux.
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                      QStringLiteral("Noto Sans CJK SC")});
+    QApplication::setFont(font);
+
+    spanwise::QtPrompter prompter;
+    spanwise::MainWindow window(prompter);
+    prompter.setParent(&window);
+    window.Form_Load();
+    window.show();
+    return QApplication::exec();
+}

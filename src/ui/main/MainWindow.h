@@ -1,0 +1,180 @@
+// The main window `window`: the editor of the one BeamModel of the program.
+//
+// The upper group edits the whole beam (span count, end supports), the lower group one span at
+// a time (length, stiffness, loads). Every accepted keystroke goes into the model at once and
+// every refused one is undone at once. Handlers keep the program's own names (number_Change,
+// PLUS_Click, ...) and are re-entrant: a text or list selection set by the program runs that
+// control's handler at once, nested, exactly like the user's own change, and every handler
+// gives the same result when it runs nested. The implementation is split by concern:
+// MainWindow.cpp (controls and layout), Navigation.cpp (span count, current span, panel),
+// NumericFields.cpp (value fields), LoadList.cpp (load lists), Supports.cpp (end supports),
+// Sketches.cpp (load pictures).
+#pragma once
+
+#include "model/BeamModel.h"
+
+#include <QMainWindow>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace spanwise {
+
+class Prompter;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Prompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const BeamModel& model() const { return m_model; }
+    const BeamResults& results() const { return m_results; }
+
+    // The opening sequence: reset model, name "新工程", title, span 1 shown.
+    void Form_Load();
+
+    // Rebuilds the single-span panel from the model (also after span operations and Open).
+    void Currentnumber_Change();
+
+    // The window title for a project name: "Spanwise ( name )".
+    static QString titleFor(const QString& projectName);
+
+private:
+    // -- construction (MainWindow.cpp)
+    void createControls();
+    void layOutControls();
+    void connectHandlers();
+
+    // -- navigation and panel (Navigation.cpp)
+    void MarkEdited();
+    void number_Change();
+    void PLUS_Click();
+    void REDUCE_Click();
+    void front_Click();
+    void back_Click();
+    void shownone();
+    void SHOWSHOW();
+    void SHOWWHAT();
+
+    // -- value fields (NumericFields.cpp)
+    void loadFieldChanged(QLineEdit* field, LoadArray<float>& values);
+    void loadFieldLostFocus(QLineEdit* field, LoadArray<float>& values);
+    void spanFieldChanged(QLineEdit* field, SpanArray<float>& values, const char* emptyText);
+    void complement(QLineEdit* other, LoadArray<float>& changed, LoadArray<float>& follower);
+    void P_Change();
+    void q_Change();
+    void a_Change();
+    void b_Change();
+    void c_Change();
+    void EI_Change();
+    void I_Change();
+    void length_Change();
+    void EI_LostFocus();
+    void I_LostFocus();
+    void length_LostFocus();
+    void Command1_Click();
+
+    // -- load lists (LoadList.cpp)
+    void List1_Click();
+    void List1_DblClick();
+    void add_Click();
+    void appendLoadOfSelectedKind();
+    void List2_Click();
+    void List2_DblClick();
+    void List2_LostFocus();
+    void remove_Click();
+    void clear_Click();
+    void DELONE();
+    void DELALL();
+
+    // -- end supports (Supports.cpp)
+    void LL_Click();
+    void RR_Click();
+    void supportChanged(QComboBox* list, std::int16_t& support, int endSpan);
+    void DELLEFT();
+    void DELRIGHT();
+    void deleteLoadsOfSpan(int s);
+
+    // -- load pictures (Sketches.cpp)
+    void ANOTHER_SHOWPICTURE();
+    void SHOWPICTURE();
+    void showSketch(QLabel* image, int kind);
+    void clearSketch(QLabel* image);
+
+    // -- helpers
+    int s() const { return m_model.CurrentSpan; }
+    int k() const { return m_model.SelectedLoad[m_model.CurrentSpan]; }
+    // Sets a field's text only when it differs, so the nested change handling runs only then.
+    static void setFieldText(QLineEdit* field, const QString& text);
+    void selectLoadRow(int row);
+    void updateTitle();
+
+    Prompter& m_prompter;
+    BeamModel m_model;
+    BeamResults m_results;
+    int m_complementDepth = 0;
+
+    // controls, named as the program names them
+    QLabel* m_HEAD = nullptr;
+    QGroupBox* m_Frame1 = nullptr;
+    QLabel* m_Label1 = nullptr;
+    QLineEdit* m_number = nullptr;
+    QPushButton* m_PLUS = nullptr;
+    QPushButton* m_REDUCE = nullptr;
+    QLabel* m_Label3 = nullptr;
+    QComboBox* m_LL = nullptr;
+    QLabel* m_Label4 = nullptr;
+    QComboBox* m_RR = nullptr;
+
+    QGroupBox* m_Frame2 = nullptr;
+    QLabel* m_Label2 = nullptr;
+    QLineEdit* m_Currentnumber = nullptr;
+    QPushButton* m_front = nullptr;
+    QPushButton* m_back = nullptr;
+    QLabel* m_Label6 = nullptr;
+    QLineEdit* m_length = nullptr;
+    QLabel* m_Label11 = nullptr;
+    QLabel* m_Label7 = nullptr;
+    QPushButton* m_Command3 = nullptr;
+    QPushButton* m_Command4 = nullptr;
+    QPushButton* m_Command5 = nullptr;
+    QLabel* m_Label8 = nullptr;
+    QLabel* m_Image1 = nullptr;
+    QListWidget* m_List1 = nullptr;
+    QLabel* m_Label9 = nullptr;
+    QLabel* m_Image2 = nullptr;
+    QListWidget* m_List2 = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_remove = nullptr;
+    QPushButton* m_clear = nullptr;
+    QLabel* m_setup = nullptr;
+
+    // load parameter rows: label, field, unit
+    struct ParameterRow {
+        QLabel* label = nullptr;
+        QLineEdit* field = nullptr;
+        QLabel* unit = nullptr;
+        void setShown(bool shown) const;
+    };
+    ParameterRow m_rowP, m_rowQ, m_rowA, m_rowB, m_rowC;
+
+    QLabel* m_Label16 = nullptr;
+    QLineEdit* m_EI = nullptr;
+    QLabel* m_Label17 = nullptr;
+    QLabel* m_ii = nullptr;
+    QLineEdit* m_I = nullptr;
+    QLabel* m_Label18 = nullptr;
+    QPushButton* m_Command1 = nullptr;
+
+    QPushButton* m_check = nullptr;
+    QPushButton* m_done = nullptr;
+    QPushButton* m_Command6 = nullptr;
+};
+
+} // namespace spanwise

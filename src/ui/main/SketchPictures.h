@@ -1,0 +1,20 @@
+// The nine load sketches, kept as SVG resources under their numbers.
+#pragma once
+
+#include <QPixmap>
+
+namespace spanwise {
+
+enum class SketchSupport { BothEnds, FreeLeft, FreeRight };
+
+// 104, 105, 109..114 or 117 for a load kind (0 concentrated, 1 uniform, 2 trapezoidal) on a
+// span supported as given; 0 for any other kind.
+int sketchNumber(SketchSupport support, int kind);
+
+// The picture at its own size (pixels), rendered for the given device pixel ratio.
+QPixmap sketchPixmap(int number, qreal devicePixelRatio = 1);
+
+// The banner over the window.
+QPixmap bannerPixmap(qreal devicePixelRatio = 1);
+
+} // namespace spanwise
