@@ -186,6 +186,9 @@ void MainWindow::createControls() {
     m_Label18 = label("Label18", QStringLiteral("kN*m"));
     m_Command1 = button("Command1", QStringLiteral("X"));
     m_Command1->setFixedWidth(28);
+    for (QPushButton* small : {m_PLUS, m_REDUCE, m_front, m_back}) {
+        small->setMaximumWidth(36);
+    }
 
     m_check = button("check", QStringLiteral("数据检查"));
     m_done = button("done", QStringLiteral("计算简图"));

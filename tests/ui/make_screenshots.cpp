@@ -1,0 +1,51 @@
+// Puts the windows into the states the README shows and saves them as PNG files:
+//   make_screenshots OUTPUT_FOLDER
+#include "UiTestSupport.h"
+
+#include "ui/main/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace spanwise;
+using namespace spanwise::testing_support;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                      QStringLiteral("Noto Sans CJK SC")});
+    QApplication::setFont(font);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+
+    ScriptedPrompter prompter;
+    MainWindow window(prompter);
+    window.Form_Load();
+    window.show();
+    auto* number = find<QLineEdit>(&window, "number");
+    retype(number, QStringLiteral("3"));
+    const char* lengths[] = {"6", "4.5", "6"};
+    for (int s = 0; s < 3; ++s) {
+        if (s > 0) {
+            click(find<QPushButton>(&window, "back"));
+        }
+        retype(find<QLineEdit>(&window, "length"), QString::fromLatin1(lengths[s]));
+        retype(find<QLineEdit>(&window, "EI"), QStringLiteral("20000"));
+        click(find<QPushButton>(&window, "Command1"));
+    }
+    click(find<QPushButton>(&window, "front"));
+    auto* kinds = find<QListWidget>(&window, "List1");
+    clickRow(kinds, 1);
+    click(find<QPushButton>(&window, "add"));
+    retype(find<QLineEdit>(&window, "q"), QStringLiteral("12"));
+    clickRow(kinds, 0);
+    click(find<QPushButton>(&window, "add"));
+    retype(find<QLineEdit>(&window, "P"), QStringLiteral("50"));
+    retype(find<QLineEdit>(&window, "a"), QStringLiteral("1.5"));
+    QApplication::processEvents();
+    const bool ok = window.grab().save(out.filePath(QStringLiteral("main-window.png")));
+    return ok ? 0 : 1;
+}
