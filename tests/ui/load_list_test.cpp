@@ -261,6 +261,31 @@ private slots:
         QCOMPARE(prompter->asked.size(), std::size_t{1});
     }
 
+    void goingToOneSpanAsksAboutACantileverSpansLoads_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("loadsAfter");
+        QTest::newRow("yes") << int{Prompter::Yes} << 0;
+        QTest::newRow("no") << int{Prompter::No} << 1;
+        QTest::newRow("cancel") << int{Prompter::Cancel} << 1;
+    }
+
+    void goingToOneSpanAsksAboutACantileverSpansLoads() {
+        QFETCH(int, answer);
+        QFETCH(int, loadsAfter);
+        retype(w("number"), QStringLiteral("2"));
+        w<QComboBox>("LL")->setCurrentIndex(1); // span 1 has no loads yet: no question
+        addLoad(1);
+        prompter->expect(static_cast<Prompter::Button>(answer));
+        retype(w("number"), QStringLiteral("1"));
+        QCOMPARE(prompter->asked.size(), std::size_t{1});
+        QCOMPARE(int{model().LoadCount[1]}, loadsAfter);
+        QCOMPARE(model().LeftSupport, Simple);
+        QCOMPARE(model().RightSupport, Simple);
+        QCOMPARE(w<QComboBox>("LL")->currentIndex(), 0);
+        QCOMPARE(w<QComboBox>("RR")->currentIndex(), 0);
+        QVERIFY(!w<QComboBox>("LL")->isEnabled());
+    }
+
     void aSupportChangeOnTheShownSpanEmptiesItsList() {
         retype(w("number"), QStringLiteral("2"));
         click(b("back"));

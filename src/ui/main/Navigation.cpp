@@ -60,11 +60,15 @@ void MainWindow::number_Change() {
     }
     const bool single = m_model.SpanCount < 2;
     if (single) {
-        // a one-span beam rests on two simple supports, whatever the user answers
+        // a one-span beam rests on two simple supports, whatever the user answers to the
+        // question about the end span's loads; a Cancel there puts its list back, so the lists
+        // are set once more after the model (which then passes without a question)
         m_LL->setCurrentIndex(0);
         m_RR->setCurrentIndex(0);
         m_model.LeftSupport = Simple;
         m_model.RightSupport = Simple;
+        m_LL->setCurrentIndex(0);
+        m_RR->setCurrentIndex(0);
     }
     m_LL->setEnabled(!single);
     m_RR->setEnabled(!single);
