@@ -38,4 +38,25 @@ long calculate(const BeamModel& model, BeamResults& results) {
     return sweeps;
 }
 
+bool sameCalculationInput(const BeamModel& a, const BeamModel& b) {
+    if (a.SpanCount != b.SpanCount || a.LeftSupport != b.LeftSupport ||
+        a.RightSupport != b.RightSupport) {
+        return false;
+    }
+    for (int s = 1; s <= a.SpanCount && s <= kMaxSpans; ++s) {
+        if (a.SpanLength[s] != b.SpanLength[s] ||
+            a.SpanLineStiffness[s] != b.SpanLineStiffness[s] || a.LoadCount[s] != b.LoadCount[s]) {
+            return false;
+        }
+        for (int k = 1; k <= a.LoadCount[s] && k <= kMaxLoads; ++k) {
+            if (a.LoadKindOf[s][k] != b.LoadKindOf[s][k] || a.LoadP[s][k] != b.LoadP[s][k] ||
+                a.LoadQ[s][k] != b.LoadQ[s][k] || a.LoadA[s][k] != b.LoadA[s][k] ||
+                a.LoadB[s][k] != b.LoadB[s][k]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace spanwise

@@ -14,4 +14,9 @@ namespace spanwise {
 // Returns the number of distribution sweeps.
 long calculate(const BeamModel& model, BeamResults& results);
 
+// True when the two models give the same calculation: span count, end supports, and for spans
+// 1..N length, line stiffness and every load's kind, P, q, a and b. (EI, c, texts, the current
+// span and the selections do not enter the calculation.)
+bool sameCalculationInput(const BeamModel& a, const BeamModel& b);
+
 } // namespace spanwise

@@ -55,4 +55,33 @@ void ZERO1(BeamResults& r) {
     }
 }
 
+void copySpan(BeamModel& m, int to, int from) {
+    m.SpanLength[to] = m.SpanLength[from];
+    m.SpanLineStiffness[to] = m.SpanLineStiffness[from];
+    m.SpanEI[to] = m.SpanEI[from];
+    m.LoadCount[to] = m.LoadCount[from];
+    m.SelectedLoad[to] = m.SelectedLoad[from];
+    for (int k = 1; k <= m.LoadCount[from]; ++k) {
+        m.LoadQ[to][k] = m.LoadQ[from][k];
+        m.LoadP[to][k] = m.LoadP[from][k];
+        m.LoadA[to][k] = m.LoadA[from][k];
+        m.LoadB[to][k] = m.LoadB[from][k];
+        m.LoadC[to][k] = m.LoadC[from][k];
+        m.LoadKindOf[to][k] = m.LoadKindOf[from][k];
+        m.LoadText[to][k] = m.LoadText[from][k];
+    }
+}
+
+void clearLoads(BeamModel& m, int s) {
+    for (int k = 1; k <= m.LoadCount[s]; ++k) {
+        m.LoadQ[s][k] = 0;
+        m.LoadP[s][k] = 0;
+        m.LoadA[s][k] = 0;
+        m.LoadB[s][k] = 0;
+        m.LoadC[s][k] = 0;
+    }
+    m.SelectedLoad[s] = 0;
+    m.LoadCount[s] = 0;
+}
+
 } // namespace spanwise

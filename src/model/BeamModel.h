@@ -96,4 +96,13 @@ void zero(BeamModel& model, BeamResults& results);
 // Clears the result arrays of spans 1..20; span slot 0 is left alone.
 void ZERO1(BeamResults& results);
 
+// Copies span `from` to span `to`: length, line stiffness, EI, load count, selected load and
+// every load 1..LoadCount(from) with all its fields. Load slots of `to` above the copied count
+// keep what they held.
+void copySpan(BeamModel& model, int to, int from);
+
+// Sets the load values (P, q, a, b, c) of loads 1..LoadCount(s) to 0, then the selected load
+// and the load count; kinds and texts stay in their slots.
+void clearLoads(BeamModel& model, int s);
+
 } // namespace spanwise

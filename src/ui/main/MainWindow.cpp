@@ -1,9 +1,10 @@
 #include "ui/main/MainWindow.h"
 
+#include "ui/common/Controls.h"
+#include "ui/common/FocusLoss.h"
 #include "ui/main/SketchPictures.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,65 +14,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <functional>
-
 namespace spanwise {
 
-namespace {
-
-// Runs a handler whenever the watched widget loses the keyboard focus.
-class FocusLossFilter : public QObject {
-public:
-    FocusLossFilter(QObject* watched, std::function<void()> handler)
-        : QObject(watched), m_handler(std::move(handler)) {
-        setObjectName(QStringLiteral("focusLossFilter"));
-    }
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut) {
-            m_handler();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_handler;
-};
-
-void onFocusLost(QWidget* widget, std::function<void()> handler) {
-    widget->installEventFilter(new FocusLossFilter(widget, std::move(handler)));
-}
-
-template <typename W, typename... Args> W* named(const char* name, Args&&... args) {
-    auto* w = new W(std::forward<Args>(args)...);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QLabel* label(const char* name, const QString& text) {
-    return named<QLabel>(name, text);
-}
-
-QLineEdit* field(const char* name, const QString& text) {
-    auto* f = named<QLineEdit>(name, text);
-    f->setMaximumWidth(90);
-    return f;
-}
-
-QPushButton* button(const char* name, const QString& text) {
-    auto* b = named<QPushButton>(name, text);
-    b->setAutoDefault(false);
-    return b;
-}
-
-// A label that names a control for the keyboard and for screen readers.
-void labelFor(QLabel* caption, QWidget* control) {
-    caption->setBuddy(control);
-    control->setAccessibleName(caption->text());
-}
-
-} // namespace
+using namespace controls;
 
 MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_prompter(prompter) {
@@ -83,8 +28,7 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // the controls lose the focus while they are taken down, after this window has gone
-    qDeleteAll(findChildren<QObject*>(QStringLiteral("focusLossFilter")));
+    removeFocusLossHandlers(this);
 }
 
 QString MainWindow::titleFor(const QString& projectName) {
@@ -387,6 +331,10 @@ void MainWindow::connectHandlers() {
     connect(m_List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
     onFocusLost(m_List2, [this] { List2_LostFocus(); });
     connect(m_add, &QPushButton::clicked, this, [this] { add_Click(); });
+    connect(m_Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(m_Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(m_Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(m_Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(m_remove, &QPushButton::clicked, this, [this] { remove_Click(); });
     connect(m_clear, &QPushButton::clicked, this, [this] { clear_Click(); });
 }

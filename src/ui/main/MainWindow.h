@@ -6,14 +6,16 @@
 // PLUS_Click, ...) and are re-entrant: a text or list selection set by the program runs that
 // control's handler at once, nested, exactly like the user's own change, and every handler
 // gives the same result when it runs nested. The implementation is split by concern:
-// MainWindow.cpp (controls and layout), Navigation.cpp (span count, current span, panel),
-// NumericFields.cpp (value fields), LoadList.cpp (load lists), Supports.cpp (end supports),
-// Sketches.cpp (load pictures).
+// MainWindow.cpp (controls and layout), Commands.cpp (check and calculation), Navigation.cpp (span
+// count, current span, panel), NumericFields.cpp (value fields), LoadList.cpp (load lists),
+// SpanOperations.cpp (insert, delete, copy a span), Supports.cpp (end supports), Sketches.cpp (load
+// pictures).
 #pragma once
 
 #include "model/BeamModel.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QComboBox;
 class QGroupBox;
@@ -25,6 +27,7 @@ class QPushButton;
 namespace spanwise {
 
 class Prompter;
+class ResultWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -44,6 +47,13 @@ public:
 
     // The window title for a project name: "Spanwise ( name )".
     static QString titleFor(const QString& projectName);
+
+    // The result window while it is open, else null.
+    ResultWindow* resultWindow() const;
+
+signals:
+    // The model may have changed (sent by every editing handler, before it changes the model).
+    void edited();
 
 private:
     // -- construction (MainWindow.cpp)
@@ -93,6 +103,16 @@ private:
     void DELONE();
     void DELALL();
 
+    // -- check and calculation (Commands.cpp)
+    void Command6_Click();
+    void RESULT();
+
+    // -- span operations (SpanOperations.cpp)
+    bool confirmed(const QString& question);
+    void Command5_Click();
+    void Command4_Click();
+    void Command3_Click();
+
     // -- end supports (Supports.cpp)
     void LL_Click();
     void RR_Click();
@@ -119,6 +139,7 @@ private:
     BeamModel m_model;
     BeamResults m_results;
     int m_complementDepth = 0;
+    QPointer<ResultWindow> m_output;
 
     // controls, named as the program names them
     QLabel* m_HEAD = nullptr;

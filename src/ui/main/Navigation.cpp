@@ -36,6 +36,7 @@ void MainWindow::MarkEdited() {
     m_done->setEnabled(false);
     m_Command6->setEnabled(false);
     m_check->setEnabled(true);
+    emit edited();
 }
 
 void MainWindow::number_Change() {

@@ -68,15 +68,7 @@ void MainWindow::DELRIGHT() {
 }
 
 void MainWindow::deleteLoadsOfSpan(int span) {
-    for (int j = 1; j <= m_model.LoadCount[span]; ++j) {
-        m_model.LoadQ[span][j] = 0;
-        m_model.LoadP[span][j] = 0;
-        m_model.LoadA[span][j] = 0;
-        m_model.LoadB[span][j] = 0;
-        m_model.LoadC[span][j] = 0;
-    }
-    m_model.SelectedLoad[span] = 0;
-    m_model.LoadCount[span] = 0;
+    clearLoads(m_model, span);
 }
 
 } // namespace spanwise

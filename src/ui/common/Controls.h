@@ -1,0 +1,42 @@
+// Small factories for the windows' controls: every control carries its program name as its
+// objectName, so that tests and screen readers find it.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+#include <utility>
+
+namespace spanwise::controls {
+
+template <typename W, typename... Args> W* named(const char* name, Args&&... args) {
+    auto* w = new W(std::forward<Args>(args)...);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+inline QLabel* label(const char* name, const QString& text) {
+    return named<QLabel>(name, text);
+}
+
+inline QLineEdit* field(const char* name, const QString& text) {
+    auto* f = named<QLineEdit>(name, text);
+    f->setMaximumWidth(90);
+    return f;
+}
+
+inline QPushButton* button(const char* name, const QString& text) {
+    auto* b = named<QPushButton>(name, text);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// A label that names a control for the keyboard and for screen readers.
+inline void labelFor(QLabel* caption, QWidget* control) {
+    caption->setBuddy(control);
+    control->setAccessibleName(caption->text());
+}
+
+} // namespace spanwise::controls
