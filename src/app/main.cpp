@@ -1,5 +1,6 @@
 // Spanwise: internal forces of continuous beams.
 #include "ui/common/Prompter.h"
+#include "ui/dialogs/SplashWindow.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -18,7 +19,12 @@ int main(int argc, char* argv[]) {
     spanwise::QtPrompter prompter;
     spanwise::MainWindow window(prompter);
     prompter.setParent(&window);
+    // the main window takes no input until the user dismisses the splash
+    auto* splash = new spanwise::SplashWindow(&window);
     window.Form_Load();
     window.show();
+    splash->show();
+    splash->raise();
+    splash->activateWindow();
     return QApplication::exec();
 }

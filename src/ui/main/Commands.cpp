@@ -5,10 +5,13 @@
 #include "analysis/CalculationError.h"
 #include "ui/common/Prompter.h"
 #include "ui/dialogs/ResultWindow.h"
+#include "ui/dialogs/TextWindows.h"
 
 namespace spanwise {
 
-ResultWindow* MainWindow::resultWindow() const { return m_output.data(); }
+ResultWindow* MainWindow::resultWindow() const {
+    return m_output.data();
+}
 
 void MainWindow::Command6_Click() {
     try {
@@ -27,10 +30,37 @@ void MainWindow::RESULT() {
         // checked once the editing handler has finished changing the model
         connect(this, &MainWindow::edited, m_output, &ResultWindow::checkStale,
                 Qt::QueuedConnection);
+        connect(m_output, &ResultWindow::helpRequested, this, [this] { Help_Click(); });
     }
     m_output->show();
     m_output->fill();
     m_output->raise();
+}
+
+namespace {
+
+// Shows a modeless window of the given kind, loading it first when it is not open.
+template <typename Window> void showLoaded(QPointer<Window>& window, QWidget* parent) {
+    if (window.isNull()) {
+        window = new Window(parent);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+void MainWindow::Help_Click() {
+    showLoaded(m_help, this);
+}
+
+void MainWindow::Introdoction_Click() {
+    showLoaded(m_introduction, this);
+}
+
+void MainWindow::Declare_Click() {
+    Introdoction_Click();
 }
 
 } // namespace spanwise

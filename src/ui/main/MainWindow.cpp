@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,6 +22,7 @@ using namespace controls;
 MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("window"));
+    createMenus();
     createControls();
     layOutControls();
     connectHandlers();
@@ -50,6 +52,32 @@ void MainWindow::ParameterRow::setShown(bool shown) const {
     field->setVisible(shown);
     unit->setVisible(shown);
     field->setEnabled(shown);
+}
+
+void MainWindow::createMenus() {
+    auto action = [this](QMenu* menu, const char* name, const QString& text) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&File)"));
+    file->setObjectName(QStringLiteral("File"));
+    action(file, "Open", QStringLiteral("旧工程(&Open)"));
+    action(file, "New", QStringLiteral("新工程(&New)"));
+    file->addSeparator();
+    action(file, "Save", QStringLiteral("保存(&Save)"));
+    action(file, "Saveas", QStringLiteral("保存为(S&ave as)"));
+    file->addSeparator();
+    action(file, "Exit", QStringLiteral("退出(&Exit)"));
+
+    QMenu* news = menuBar()->addMenu(QStringLiteral("信息(&News)"));
+    news->setObjectName(QStringLiteral("News"));
+    connect(action(news, "Introdoction", QStringLiteral("产品介绍(&Introduction)")),
+            &QAction::triggered, this, [this] { Introdoction_Click(); });
+    connect(action(news, "Declare", QStringLiteral("版权说明(&Declare)")), &QAction::triggered,
+            this, [this] { Declare_Click(); });
+    connect(action(news, "Help", QStringLiteral("帮助(&Help)")), &QAction::triggered, this,
+            [this] { Help_Click(); });
 }
 
 void MainWindow::createControls() {

@@ -26,6 +26,8 @@ class QPushButton;
 
 namespace spanwise {
 
+class HelpWindow;
+class IntroductionWindow;
 class Prompter;
 class ResultWindow;
 
@@ -57,6 +59,7 @@ signals:
 
 private:
     // -- construction (MainWindow.cpp)
+    void createMenus();
     void createControls();
     void layOutControls();
     void connectHandlers();
@@ -103,9 +106,12 @@ private:
     void DELONE();
     void DELALL();
 
-    // -- check and calculation (Commands.cpp)
+    // -- check and calculation, help (Commands.cpp)
     void Command6_Click();
     void RESULT();
+    void Help_Click();
+    void Introdoction_Click();
+    void Declare_Click();
 
     // -- span operations (SpanOperations.cpp)
     bool confirmed(const QString& question);
@@ -140,6 +146,8 @@ private:
     BeamResults m_results;
     int m_complementDepth = 0;
     QPointer<ResultWindow> m_output;
+    QPointer<HelpWindow> m_help;
+    QPointer<IntroductionWindow> m_introduction;
 
     // controls, named as the program names them
     QLabel* m_HEAD = nullptr;

@@ -1,0 +1,72 @@
+#include "ui/dialogs/SplashWindow.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace spanwise {
+
+namespace {
+
+QPixmap splashPicture(qreal ratio) {
+    QSvgRenderer renderer(QStringLiteral(":/splash.svg"));
+    const QSize size(420, 304);
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::gray);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return pixmap;
+}
+
+} // namespace
+
+SplashWindow::SplashWindow(QWidget* blocked)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_blocked(blocked) {
+    setObjectName(QStringLiteral("Start"));
+    setWindowTitle(QStringLiteral("Spanwise"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_Picture1 = new QLabel(this);
+    m_Picture1->setObjectName(QStringLiteral("Picture1"));
+    m_Picture1->setPixmap(splashPicture(devicePixelRatioF()));
+    m_Picture1->setFocusPolicy(Qt::StrongFocus);
+    m_Picture1->move(0, 0);
+    m_Picture1->resize(420, 304);
+    m_Picture1->installEventFilter(this);
+    setFixedSize(m_Picture1->size());
+    setFocusPolicy(Qt::StrongFocus);
+    if (m_blocked != nullptr) {
+        m_blocked->setEnabled(false);
+    }
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent* /*event*/) {
+    dismiss();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent* /*event*/) {
+    dismiss();
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_Picture1 &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
+        dismiss();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SplashWindow::dismiss() {
+    if (m_blocked != nullptr) {
+        m_blocked->setEnabled(true);
+        m_blocked->activateWindow();
+        m_blocked = nullptr;
+    }
+    emit dismissed();
+    close();
+}
+
+} // namespace spanwise
