@@ -172,7 +172,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     try {
         const long sweeps = calculate(model, *results);
         if (options->json) {
-            writeJsonResult(out, options->file, model, *results, sweeps);
+            writeJsonResult(out, model.ProjectFileName, model, *results, sweeps);
         } else if (!sections.empty()) {
             for (const Section& q : sections) {
                 float M = 0;

@@ -298,33 +298,5 @@ TEST(DataCheck, ProgressOneStepPerSpanAndPerLoad) {
     EXPECT_TRUE(r.passed);
 }
 
-TEST(DataCheck, ProgressOfOneBareSpanIsOneStep) {
-    int calls = 0;
-    checkModel(beam(1), [&](int done, int total) {
-        ++calls;
-        EXPECT_EQ(done, 1);
-        EXPECT_EQ(total, 1);
-    });
-    EXPECT_EQ(calls, 1);
-}
-
-TEST(DataCheck, LeavesTheModelAlone) {
-    BeamModel m = beam(5);
-    m.CurrentSpan = 2;
-    m.SpanLength[4] = 0;
-    const BeamModel before = m;
-    checkModel(m);
-    EXPECT_EQ(m, before);
-}
-
-TEST(DataCheck, RefusesCountsNoFileCanHold) {
-    BeamModel m = beam(1);
-    m.SpanCount = 21;
-    EXPECT_THROW(checkModel(m), std::invalid_argument);
-    m.SpanCount = 1;
-    m.LoadCount[1] = 11;
-    EXPECT_THROW(checkModel(m), std::invalid_argument);
-}
-
 } // namespace
 } // namespace spanwise
