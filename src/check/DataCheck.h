@@ -3,8 +3,10 @@
 // Every broken rule adds one line to the error list the data-check window shows; the check never
 // stops at the first error. Span messages read "第" + span number + rule text; the texts are
 // the program's own and must not change (the tests compare them byte for byte).
-// Values are compared as the stored single-precision numbers: zero tests are exact, negative
-// values pass the specified rules and are caught by the added negative-value rules below.
+// Values are compared as the stored single-precision numbers and zero tests are exact. The
+// input fields refuse a minus sign, so the zero tests let negative values through; a project
+// file can still hold them, and the negative-value rules catch those the calculation cannot
+// use. Negative P and q stay legal: they are upward loads.
 #pragma once
 
 #include "model/BeamModel.h"
