@@ -1,0 +1,100 @@
+// The data check: the rules a beam must satisfy before the internal-force calculation may run.
+//
+// Every broken rule adds one line to the error list the data-check window shows; the check never
+// stops at the first error. Span messages read "第" + span number + rule text; the texts are
+// the program's own and must not change (the tests compare them byte for byte).
+// Values are compared as the stored single-precision numbers and zero tests are exact. The
+// input fields refuse a minus sign, so the zero tests let negative values through; a project
+// file can still hold them, and the negative-value rules catch those the calculation cannot
+// use. Negative P and q stay legal: they are upward loads.
+#pragma once
+
+#include "model/BeamModel.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace spanwise {
+
+// Rule texts, each appended after "第s".
+inline constexpr const char* kLengthZero = "跨跨度为零!";
+inline constexpr const char* kRigidityZero = "跨刚度为零! "; // the trailing blank belongs to it
+inline constexpr const char* kForceZero = "跨集中力为零!";
+inline constexpr const char* kForceSumNotLength = "跨集中力 a 加 b 不等于跨度!";
+inline constexpr const char* kUniformZero = "跨均布荷载为零!";
+inline constexpr const char* kTrapezoidZero = "跨梯形荷载为零!";
+inline constexpr const char* kTrapezoidOverHalf = "跨梯形荷载 a 大于跨度一半!";
+inline constexpr const char* kTrapezoidAZero = "跨梯形荷载 a 等于零!";
+// Values a project file can hold but the input fields refuse.
+inline constexpr const char* kLengthNegative = "跨跨度为负!";
+inline constexpr const char* kRigidityNegative = "跨刚度为负!";
+inline constexpr const char* kLineStiffnessNegative = "跨线刚度为负!";
+inline constexpr const char* kForceOutsideSpan = "跨集中力位置超出跨度!";
+inline constexpr const char* kTrapezoidANegative = "跨梯形荷载 a 小于零!";
+
+// Whole-structure messages.
+inline constexpr const char* kMechanism = "结构为可变体系！"; // full-width "！"
+inline constexpr const char* kNoErrors = "没有错误!";
+
+// "第j支座两侧转动刚度均为零!" for joint j (the support between spans j and j + 1).
+std::string jointWithoutStiffnessMessage(int joint);
+
+// Collects the messages of the span under test into the error list.
+class SpanMessages {
+public:
+    SpanMessages(std::vector<std::string>& list, int span) : m_list(list), m_span(span) {}
+    void add(const char* ruleText);
+
+private:
+    std::vector<std::string>& m_list;
+    int m_span;
+};
+
+// The rule functions: each appends one message per broken rule, in the order tested, and
+// returns true when it appended none.
+
+// Span length al and rigidity EI aEI: zero length, zero EI, negative length, negative EI.
+bool Total_Check(SpanMessages& out, float al, float aEI);
+// Line stiffness ai of the span: negative (zero is left to the joint rule).
+bool lineStiffnessCheck(SpanMessages& out, float ai);
+// Concentrated force aP at aa with remaining distance ab on a span al: zero force, a + b not
+// the span length, a or b negative.
+bool P_Check(SpanMessages& out, float aP, float aa, float ab, float al);
+// Uniform load of intensity aq: zero.
+bool q_Check(SpanMessages& out, float aq);
+// Symmetric trapezoid of plateau aq rising over aa on a span al: zero load, 2a > L, a zero,
+// a negative.
+bool T_Check(SpanMessages& out, float aq, float aa, float al);
+
+// The a + b = L test. The fields store the value of their 7-digit text, so a = 2.1 and
+// b = 4.2 on L = 6.3 add up to one unit in the last place below float(6.3); a sum is
+// therefore accepted when, rounded to single precision, it lies within two units in the last
+// place of L.
+bool sumMatchesLength(float a, float b, float L);
+
+// Rotational stiffness k*i of span s at its joints as the moment distribution uses it: k is 3
+// at a simple outer end, 0 at a cantilever end, 4 at a fixed outer end and 4 for every span
+// that is not an end span.
+double rotationalStiffness(const BeamModel& model, int span);
+
+struct CheckResult {
+    // The lines of the error list in the order appended; when the check passes the single
+    // line "没有错误!".
+    std::vector<std::string> messages;
+    bool passed = false;
+};
+
+// Called after each step with the number of steps done and the total (checkStepCount).
+using CheckProgress = std::function<void(int done, int total)>;
+
+// One step per span 1..SpanCount and one per load 1..LoadCount(s), untested kinds included.
+int checkStepCount(const BeamModel& model);
+
+// The whole data check, as the data-check button runs it: the mechanism rule, then every span
+// with its loads in list order, then the joints 1..SpanCount - 1. Reads the model only; the
+// current span and everything else stay as they are. Throws std::invalid_argument for counts
+// outside 1..20 spans or 0..10 loads, which no editing operation or project file produces.
+CheckResult checkModel(const BeamModel& model, const CheckProgress& progress = {});
+
+} // namespace spanwise

@@ -1,0 +1,195 @@
+#include "cli/BatchTool.h"
+
+#include "analysis/Calculation.h"
+#include "analysis/CalculationError.h"
+#include "analysis/NumberFormat.h"
+#include "analysis/SectionForces.h"
+#include "analysis/SpanResults.h"
+#include "check/DataCheck.h"
+#include "cli/JsonResult.h"
+#include "io/ProjectFile.h"
+
+#include <QFile>
+#include <QString>
+
+#include <charconv>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace spanwise {
+
+namespace {
+
+constexpr const char* kUsage = "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... | --json";
+
+struct Query {
+    std::string spanText;
+    std::string distanceText;
+};
+
+struct Options {
+    std::string file;
+    std::vector<Query> queries;
+    bool json = false;
+    bool help = false;
+};
+
+// Parses the arguments; an error text on a usage error.
+std::optional<Options> parseArguments(const std::vector<std::string>& args, std::string& error) {
+    Options options;
+    bool haveFile = false;
+    for (std::size_t n = 0; n < args.size(); ++n) {
+        const std::string& arg = args[n];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--at") {
+            if (n + 2 >= args.size()) {
+                error = "--at 需要跨号和距离两个参数";
+                return std::nullopt;
+            }
+            options.queries.push_back({args[n + 1], args[n + 2]});
+            n += 2;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "未知选项 " + arg;
+            return std::nullopt;
+        } else if (haveFile) {
+            error = "只能给出一个工程文件";
+            return std::nullopt;
+        } else {
+            options.file = arg;
+            haveFile = true;
+        }
+    }
+    if (options.help) {
+        return options;
+    }
+    if (!haveFile) {
+        error = "缺少工程文件";
+        return std::nullopt;
+    }
+    if (options.json && !options.queries.empty()) {
+        error = "--json 与 --at 不能同时使用";
+        return std::nullopt;
+    }
+    return options;
+}
+
+// A distance as the query field accepts it: digits with at most one point, not just ".".
+std::optional<float> distanceValue(const std::string& text) {
+    if (text.empty() || text == "." || text.find_first_not_of("0123456789.") != std::string::npos ||
+        text.find('.') != text.rfind('.')) {
+        return std::nullopt;
+    }
+    float v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return v;
+}
+
+std::optional<int> spanValue(const std::string& text) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return v;
+}
+
+void printTable(std::ostream& out, const BeamModel& model, const BeamResults& results) {
+    for (std::size_t c = 0; c < kResultHeaders.size(); ++c) {
+        out << (c > 0 ? "\t" : "") << kResultHeaders[c];
+    }
+    out << '\n';
+    for (std::int16_t s = 1; s <= model.SpanCount; ++s) {
+        const SpanResult row = spanResult(model, results, s);
+        out << row.label;
+        for (float v : row.numbers()) {
+            out << '\t' << formatResult(v);
+        }
+        out << '\n';
+    }
+}
+
+} // namespace
+
+int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string usageError;
+    const auto options = parseArguments(args, usageError);
+    if (!options) {
+        err << "spanwise-calc: " << usageError << '\n' << kUsage << '\n';
+        return kExitBadInput;
+    }
+    if (options->help) {
+        out << kUsage << '\n';
+        return kExitOk;
+    }
+
+    const ReadResult read = readProjectFile(QFile::decodeName(options->file.c_str()));
+    if (!read.ok()) {
+        err << read.error.message() << '\n';
+        return kExitBadInput;
+    }
+    const BeamModel& model = *read.model;
+
+    struct Section {
+        std::int16_t span;
+        float x;
+    };
+    std::vector<Section> sections;
+    for (const Query& q : options->queries) {
+        const auto s = spanValue(q.spanText);
+        if (!s || *s < 1 || *s > model.SpanCount) {
+            err << "spanwise-calc: 跨号“" << q.spanText << "”应在 1 到 " << model.SpanCount
+                << " 之间\n"
+                << kUsage << '\n';
+            return kExitBadInput;
+        }
+        const auto x = distanceValue(q.distanceText);
+        const float L = model.SpanLength[static_cast<std::size_t>(*s)];
+        if (!x || *x > L) {
+            err << "spanwise-calc: 距离“" << q.distanceText << "”应为 0 到第" << *s << "跨跨度 "
+                << fileNumber(L) << " 之间的数\n"
+                << kUsage << '\n';
+            return kExitBadInput;
+        }
+        sections.push_back({static_cast<std::int16_t>(*s), *x});
+    }
+
+    const CheckResult check = checkModel(model);
+    if (!check.passed) {
+        for (const std::string& line : check.messages) {
+            err << line << '\n';
+        }
+        return kExitCheckFailed;
+    }
+
+    auto results = std::make_unique<BeamResults>();
+    try {
+        const long sweeps = calculate(model, *results);
+        if (options->json) {
+            writeJsonResult(out, model.ProjectFileName, model, *results, sweeps);
+        } else if (!sections.empty()) {
+            for (const Section& q : sections) {
+                float M = 0;
+                float VL = 0;
+                float VR = 0;
+                KeyPointForce(model, *results, q.span, q.x, M, VL, VR);
+                out << q.span << '\t' << fileNumber(q.x) << '\t' << formatResult(M) << '\t'
+                    << formatResult(VL) << '\t' << formatResult(VR) << '\n';
+            }
+        } else {
+            printTable(out, model, *results);
+        }
+    } catch (const CalculationError& error) {
+        err << describe(error) << '\n';
+        return kExitCalculationFailed;
+    }
+    return kExitOk;
+}
+
+} // namespace spanwise

@@ -1,0 +1,342 @@
+#include "io/Gbk.h"
+#include "io/ProjectFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+#include <vector>
+
+namespace spanwise {
+
+namespace {
+
+// Far above any valid project (at most 421 short records); anything bigger is not one.
+constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
+struct Failure {
+    int line;
+    std::string reason;
+};
+
+[[noreturn]] void fail(int line, std::string reason) {
+    throw Failure{line, std::move(reason)};
+}
+
+struct Field {
+    std::string_view text; // blanks around it and the quotes removed
+    bool quoted = false;
+    int line = 0;
+    bool commaFollows = false;
+};
+
+// Splits the bytes into fields, separated by commas or line ends (CR LF, LF or a lone CR).
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view bytes) : m_bytes(bytes) { m_lineStarts.push_back(0); }
+
+    // The next field. At the start of a record (afterComma false) blank lines are skipped and
+    // the end of the file gives nothing; right after a comma the field may be empty.
+    std::optional<Field> next(bool afterComma) {
+        skipBlanks();
+        if (!afterComma) {
+            while (atLineEnd()) {
+                consumeLineEnd();
+                skipBlanks();
+            }
+            if (atEnd()) {
+                return std::nullopt;
+            }
+        }
+        Field field;
+        field.line = m_line;
+        if (!atEnd() && m_bytes[m_pos] == '"') {
+            const std::size_t open = ++m_pos;
+            while (!atEnd() && m_bytes[m_pos] != '"' && !atLineEnd()) {
+                ++m_pos;
+            }
+            if (atEnd() || m_bytes[m_pos] != '"') {
+                fail(m_line, "引号没有闭合");
+            }
+            field.text = m_bytes.substr(open, m_pos - open);
+            field.quoted = true;
+            ++m_pos;
+            skipBlanks();
+            if (!atEnd() && !atLineEnd() && m_bytes[m_pos] != ',') {
+                fail(m_line, "引号后面有多余的字符");
+            }
+        } else {
+            const std::size_t start = m_pos;
+            while (!atEnd() && !atLineEnd() && m_bytes[m_pos] != ',') {
+                ++m_pos;
+            }
+            std::size_t end = m_pos;
+            while (end > start && isBlank(m_bytes[end - 1])) {
+                --end;
+            }
+            field.text = m_bytes.substr(start, end - start);
+        }
+        if (!atEnd() && m_bytes[m_pos] == ',') {
+            ++m_pos;
+            field.commaFollows = true;
+        } else if (atLineEnd()) {
+            consumeLineEnd();
+        }
+        return field;
+    }
+
+    int line() const { return m_line; }
+
+    // Number of fields on a line as the user sees it: commas outside quotes plus one.
+    int fieldsOnLine(int line) const {
+        std::size_t p = m_lineStarts.at(static_cast<std::size_t>(line - 1));
+        int commas = 0;
+        bool inQuotes = false;
+        bool blank = true;
+        for (; p < m_bytes.size() && m_bytes[p] != '\r' && m_bytes[p] != '\n'; ++p) {
+            const char c = m_bytes[p];
+            blank = blank && isBlank(c);
+            if (c == '"') {
+                inQuotes = !inQuotes;
+            } else if (c == ',' && !inQuotes) {
+                ++commas;
+            }
+        }
+        return blank ? 0 : commas + 1;
+    }
+
+private:
+    static bool isBlank(char c) { return c == ' ' || c == '\t'; }
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+    bool atLineEnd() const {
+        return !atEnd() && (m_bytes[m_pos] == '\r' || m_bytes[m_pos] == '\n');
+    }
+    void skipBlanks() {
+        while (!atEnd() && isBlank(m_bytes[m_pos])) {
+            ++m_pos;
+        }
+    }
+    void consumeLineEnd() {
+        if (m_bytes[m_pos] == '\r' && m_pos + 1 < m_bytes.size() && m_bytes[m_pos + 1] == '\n') {
+            ++m_pos;
+        }
+        ++m_pos;
+        ++m_line;
+        m_lineStarts.push_back(m_pos);
+    }
+
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+    int m_line = 1;
+    std::vector<std::size_t> m_lineStarts;
+};
+
+// A field as the error shows it: decoded like a load text (plain ASCII stays as it is), at most
+// 24 characters, "?" for bytes no Chinese code page knows.
+std::string quote(std::string_view text) {
+    constexpr int kShown = 24;
+    std::string shown;
+    if (auto decoded = decodeFileText(text)) {
+        const QList<uint> characters = QString::fromStdString(*decoded).toUcs4();
+        for (qsizetype n = 0; n < characters.size() && n < kShown; ++n) {
+            const auto c = static_cast<char32_t>(characters[n]);
+            shown += QChar::isPrint(c) ? QString::fromUcs4(&c, 1).toStdString() : "?";
+        }
+        shown += characters.size() > qsizetype{kShown} ? "…" : "";
+    } else {
+        for (std::size_t n = 0; n < text.size() && n < std::size_t{kShown}; ++n) {
+            const auto c = static_cast<unsigned char>(text[n]);
+            shown += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
+        }
+        shown += text.size() > std::size_t{kShown} ? "…" : "";
+    }
+    return "“" + shown + "”";
+}
+
+class ProjectParser {
+public:
+    explicit ProjectParser(std::string_view bytes) : m_fields(bytes) {}
+
+    BeamModel parse() {
+        BeamModel m;
+        auto project = record(4, "数值", "工程记录（跨数、当前跨号、两端支座）");
+        m.SpanCount = integer(project[0], "跨数", 1, kMaxSpans);
+        m.CurrentSpan = integer(project[1], "当前跨号", 1, m.SpanCount);
+        m.LeftSupport = integer(project[2], "左端支座代码", 0, 2);
+        m.RightSupport = integer(project[3], "右端支座代码", 0, 2);
+        if (m.SpanCount == 1 && (m.LeftSupport != Simple || m.RightSupport != Simple)) {
+            fail(project[0].line, "单跨梁的两端支座都应为简支（代码 0），否则是可变体系");
+        }
+        for (int s = 1; s <= m.SpanCount; ++s) {
+            const auto si = static_cast<std::size_t>(s);
+            const std::string span = "第 " + std::to_string(s) + " 跨";
+            auto f = record(5, "数值", span + "的跨记录");
+            m.SpanLength[si] = real(f[0], "跨度");
+            m.SpanEI[si] = real(f[1], "刚度 EI");
+            m.SpanLineStiffness[si] = real(f[2], "线刚度 i");
+            m.LoadCount[si] = integer(f[3], span + "的荷载数", 0, kMaxLoads);
+            m.SelectedLoad[si] = integer(f[4], span + "的选中荷载序号", 0, m.LoadCount[si]);
+            for (int k = 1; k <= m.LoadCount[si]; ++k) {
+                const auto ki = static_cast<std::size_t>(k);
+                const std::string load = span + "第 " + std::to_string(k) + " 个荷载";
+                auto v = record(5, "数值", load + "的数值记录");
+                m.LoadQ[si][ki] = real(v[0], "q");
+                m.LoadP[si][ki] = real(v[1], "P");
+                m.LoadA[si][ki] = real(v[2], "a");
+                m.LoadB[si][ki] = real(v[3], "b");
+                m.LoadC[si][ki] = real(v[4], "c");
+                auto label = record(2, "字段", load + "的名称记录");
+                m.LoadText[si][ki] = text(label[0]);
+                m.LoadKindOf[si][ki] = integer(label[1], "荷载类型代码", 0, 2);
+            }
+        }
+        if (auto extra = m_fields.next(false)) {
+            fail(extra->line, "最后一条记录之后还有多余的内容");
+        }
+        return m;
+    }
+
+private:
+    // The n fields of one record; it may run over several lines but ends at a line end.
+    std::vector<Field> record(int n, const char* unit, const std::string& what) {
+        std::vector<Field> fields;
+        auto first = m_fields.next(false);
+        if (!first) {
+            fail(m_fields.line(), "文件提前结束，缺少" + what);
+        }
+        fields.push_back(*first);
+        const int start = first->line;
+        const std::string expected = "应有 " + std::to_string(n) + " 个" + unit;
+        while (static_cast<int>(fields.size()) < n) {
+            auto field = m_fields.next(fields.back().commaFollows);
+            if (!field) {
+                fail(start,
+                     expected + "，文件在第 " + std::to_string(fields.size()) + " 个之后就结束了");
+            }
+            fields.push_back(*field);
+        }
+        if (fields.back().commaFollows) {
+            fail(start,
+                 expected + "，该行有 " + std::to_string(m_fields.fieldsOnLine(start)) + " 个");
+        }
+        return fields;
+    }
+
+    static std::int16_t integer(const Field& f, const std::string& name, int lo, int hi) {
+        if (f.quoted || f.text.empty()) {
+            fail(f.line, name + (f.text.empty() ? "为空" : quote(f.text) + "不是整数"));
+        }
+        std::string_view t = f.text;
+        if (t.size() > 1 && t[0] == '+' && t[1] != '-') {
+            t.remove_prefix(1);
+        }
+        long long value = 0;
+        const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+        if (end != t.data() + t.size() ||
+            (ec != std::errc{} && ec != std::errc::result_out_of_range)) {
+            fail(f.line, name + quote(f.text) + "不是整数");
+        }
+        if (ec == std::errc::result_out_of_range || value < lo || value > hi) {
+            fail(f.line, name + quote(f.text) + "应在 " + std::to_string(lo) + " 到 " +
+                             std::to_string(hi) + " 之间");
+        }
+        return static_cast<std::int16_t>(value);
+    }
+
+    static float real(const Field& f, const std::string& name) {
+        if (f.quoted || f.text.empty()) {
+            fail(f.line, name + (f.text.empty() ? "为空" : quote(f.text) + "不是数值"));
+        }
+        std::string_view t = f.text;
+        if (t.size() > 1 && t[0] == '+' && t[1] != '-') {
+            t.remove_prefix(1);
+        }
+        float value = 0;
+        const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+        if (end != t.data() + t.size() ||
+            (ec != std::errc{} && ec != std::errc::result_out_of_range)) {
+            fail(f.line, name + quote(f.text) + "不是数值");
+        }
+        if (ec == std::errc::result_out_of_range) {
+            fail(f.line, name + quote(f.text) + "超出单精度数的范围");
+        }
+        if (!std::isfinite(value)) {
+            fail(f.line, name + quote(f.text) + "不是有限的数");
+        }
+        return value;
+    }
+
+    static std::string text(const Field& f) {
+        if (!f.quoted) {
+            fail(f.line, "荷载名称" + quote(f.text) + "缺少双引号");
+        }
+        auto decoded = decodeFileText(f.text);
+        if (!decoded) {
+            fail(f.line, "荷载名称不是有效的 GBK 文字");
+        }
+        return *decoded;
+    }
+
+    FieldReader m_fields;
+};
+
+} // namespace
+
+std::string ProjectFileError::message() const {
+    std::string text = "工程文件“" + fileName + "”";
+    if (line > 0) {
+        text += "第 " + std::to_string(line) + " 行";
+    }
+    return text + "：" + reason;
+}
+
+ReadResult parseProject(std::string_view bytes, const std::string& fileName) {
+    ReadResult result;
+    try {
+        BeamModel model = ProjectParser(bytes).parse();
+        model.ProjectFileName = fileName;
+        model.ProjectSaved = true;
+        result.model = std::move(model);
+    } catch (const Failure& failure) {
+        result.error = {fileName, failure.line, failure.reason};
+    }
+    return result;
+}
+
+ReadResult readProjectFile(const QString& path) {
+    const std::string name = path.toStdString();
+    auto failed = [&](std::string reason) {
+        ReadResult result;
+        result.error = {name, 0, std::move(reason)};
+        return result;
+    };
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return failed("文件不存在");
+    }
+    if (info.isDir()) {
+        return failed("这是一个文件夹，不是工程文件");
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return failed("无法打开（" + file.errorString().toStdString() + "）");
+    }
+    if (file.size() > kMaxFileBytes) {
+        return failed("文件太大，不是工程文件");
+    }
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return failed("读取失败（" + file.errorString().toStdString() + "）");
+    }
+    if (bytes.size() > kMaxFileBytes) {
+        return failed("文件太大，不是工程文件");
+    }
+    return parseProject(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                        name);
+}
+
+} // namespace spanwise

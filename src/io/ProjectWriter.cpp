@@ -1,0 +1,203 @@
+#include "io/Gbk.h"
+#include "io/ProjectFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace spanwise {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+std::string spanLabel(int s) {
+    return "第" + std::to_string(s) + "跨";
+}
+
+std::string loadLabel(int s, int k) {
+    return spanLabel(s) + "第" + std::to_string(k) + "个荷载";
+}
+
+bool validCode(std::int16_t code) {
+    return code >= 0 && code <= 2;
+}
+
+// Appends the record's fields, comma-separated, and the line end.
+template <typename... Fields> void record(std::string& out, const Fields&... fields) {
+    bool first = true;
+    ((out += first ? "" : ",", out += fields, first = false), ...);
+    out += kLineEnd;
+}
+
+// The whole-project fields the reader insists on; a file it would refuse is never written.
+std::string projectProblem(const BeamModel& m) {
+    if (m.SpanCount < 1 || m.SpanCount > kMaxSpans) {
+        return "跨数 " + std::to_string(m.SpanCount) + " 不在 1 到 20 之间";
+    }
+    if (m.CurrentSpan < 1 || m.CurrentSpan > m.SpanCount) {
+        return "当前跨号 " + std::to_string(m.CurrentSpan) + " 不在 1 到跨数之间";
+    }
+    if (!validCode(m.LeftSupport) || !validCode(m.RightSupport)) {
+        return "支座代码不是 0、1 或 2";
+    }
+    if (m.SpanCount == 1 && (m.LeftSupport != Simple || m.RightSupport != Simple)) {
+        return "单跨梁的两端支座应为简支";
+    }
+    return {};
+}
+
+} // namespace
+
+std::string fileNumber(float v) {
+    // The shortest digits that read back to v, from the scientific form ("3.4e+38"), then laid
+    // out in plain notation. (libstdc++'s fixed form prints large values with all their exact
+    // digits instead, 339999995214436424907732413799364296704 for 3.4e38.)
+    char buffer[32];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific);
+    if (ec != std::errc{} || !std::isfinite(v)) {
+        return {};
+    }
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t e = text.find('e');
+    std::string digits;
+    bool negative = false;
+    for (char c : text.substr(0, e)) {
+        if (c == '-') {
+            negative = true;
+        } else if (c != '.') {
+            digits += c;
+        }
+    }
+    int exponent = 0;
+    const std::string_view exponentText = text.substr(e + 1);
+    std::from_chars(exponentText.data() + (exponentText[0] == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
+    // v = 0.d1d2...dn * 10^(exponent + 1)
+    const int point = exponent + 1;
+    const int n = static_cast<int>(digits.size());
+    std::string out = negative ? "-" : "";
+    if (point <= 0) {
+        out += "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    } else if (point >= n) {
+        out += digits + std::string(static_cast<std::size_t>(point - n), '0');
+    } else {
+        out += digits.substr(0, static_cast<std::size_t>(point)) + "." +
+               digits.substr(static_cast<std::size_t>(point));
+    }
+    return out;
+}
+
+SaveResult projectFileBytes(const BeamModel& m, std::string& bytes) {
+    bytes.clear();
+    if (std::string problem = projectProblem(m); !problem.empty()) {
+        return {false, problem};
+    }
+    std::string out;
+    auto number = [](float v) { return fileNumber(v); };
+    auto integer = [](std::int16_t v) { return std::to_string(v); };
+    auto finite = [](std::initializer_list<float> values) {
+        for (float v : values) {
+            if (!std::isfinite(v)) {
+                return false;
+            }
+        }
+        return true;
+    };
+
+    record(out, integer(m.SpanCount), integer(m.CurrentSpan), integer(m.LeftSupport),
+           integer(m.RightSupport));
+    for (int s = 1; s <= m.SpanCount; ++s) {
+        const auto si = static_cast<std::size_t>(s);
+        const std::int16_t loads = m.LoadCount[si];
+        if (loads < 0 || loads > kMaxLoads) {
+            return {false,
+                    spanLabel(s) + "的荷载数 " + std::to_string(loads) + " 不在 0 到 10 之间"};
+        }
+        if (m.SelectedLoad[si] < 0 || m.SelectedLoad[si] > loads) {
+            return {false, spanLabel(s) + "的选中荷载序号超出荷载数"};
+        }
+        if (!finite({m.SpanLength[si], m.SpanEI[si], m.SpanLineStiffness[si]})) {
+            return {false, spanLabel(s) + "的数值不是有限数"};
+        }
+        record(out, number(m.SpanLength[si]), number(m.SpanEI[si]), number(m.SpanLineStiffness[si]),
+               integer(loads), integer(m.SelectedLoad[si]));
+        for (int k = 1; k <= loads; ++k) {
+            const auto ki = static_cast<std::size_t>(k);
+            if (!finite({m.LoadQ[si][ki], m.LoadP[si][ki], m.LoadA[si][ki], m.LoadB[si][ki],
+                         m.LoadC[si][ki]})) {
+                return {false, loadLabel(s, k) + "的数值不是有限数"};
+            }
+            if (!validCode(m.LoadKindOf[si][ki])) {
+                return {false, loadLabel(s, k) + "的类型代码不是 0、1 或 2"};
+            }
+            const std::string& text = m.LoadText[si][ki];
+            if (text.find_first_of("\"\r\n") != std::string::npos) {
+                return {false, loadLabel(s, k) + "的名称含有引号或换行"};
+            }
+            const auto encoded = encodeFileText(text);
+            if (!encoded) {
+                return {false, loadLabel(s, k) + "的名称无法用 GBK 编码"};
+            }
+            record(out, number(m.LoadQ[si][ki]), number(m.LoadP[si][ki]), number(m.LoadA[si][ki]),
+                   number(m.LoadB[si][ki]), number(m.LoadC[si][ki]));
+            record(out, "\"" + *encoded + "\"", integer(m.LoadKindOf[si][ki]));
+        }
+    }
+    bytes = std::move(out);
+    return {true, {}};
+}
+
+SaveResult writeProjectFile(const BeamModel& model, const QString& path) {
+    std::string bytes;
+    if (SaveResult made = projectFileBytes(model, bytes); !made.ok) {
+        return made;
+    }
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        return {false, "“" + QDir::toNativeSeparators(path).toStdString() + "”是一个文件夹"};
+    }
+    QSaveFile file(path);
+    // Unbuffered, so that a short write (a full disk, a size limit) shows in the count written:
+    // a buffered QSaveFile loses it and commits a truncated file as if all were well.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return {false, "无法在文件夹“" +
+                           QDir::toNativeSeparators(target.absolutePath()).toStdString() +
+                           "”中写入（" + file.errorString().toStdString() + "）"};
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    qint64 written = 0;
+    while (written < size) {
+        const qint64 n = file.write(bytes.data() + written, size - written);
+        if (n <= 0) {
+            const std::string why = file.errorString().toStdString();
+            file.cancelWriting();
+            return {false, "写入失败（" + why + "），原文件未改动"};
+        }
+        written += n;
+    }
+    if (!file.commit()) {
+        return {false, "保存失败（" + file.errorString().toStdString() + "），原文件未改动"};
+    }
+    return {true, {}};
+}
+
+SaveResult qSAVE(BeamModel& model) {
+    std::string name = model.ProjectFileName;
+    if (name == kNewProjectName) {
+        name += ".BMD";
+    }
+    SaveResult result = writeProjectFile(model, QString::fromStdString(name));
+    if (result.ok) {
+        model.ProjectFileName = name;
+        model.ProjectSaved = true;
+    }
+    return result;
+}
+
+} // namespace spanwise

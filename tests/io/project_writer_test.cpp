@@ -1,0 +1,273 @@
+#include "io/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <csignal>
+#include <cstdint>
+#include <limits>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace spanwise {
+namespace {
+
+const std::string kUniformGbk = "\xBE\xF9\xB2\xBC\xBA\xC9\xD4\xD8"; // 均布荷载
+const std::string kConcentratedGbk = "\xBC\xAF\xD6\xD0\xC1\xA6";    // 集中力
+
+// Two spans, simple left end, fixed right end, shown at span 1: span 1 of 6 m with one
+// selected uniform load of 10 kN/m, span 2 of 4.5 m with EI = 2 and i = 2.5 and no load.
+BeamModel twoSpanExample() {
+    BeamModel m;
+    m.SpanCount = 2;
+    m.RightSupport = Fixed;
+    m.SpanLength[1] = 6;
+    m.LoadCount[1] = 1;
+    m.SelectedLoad[1] = 1;
+    m.LoadKindOf[1][1] = Uniform;
+    m.LoadQ[1][1] = 10;
+    m.LoadText[1][1] = "均布荷载";
+    m.SpanLength[2] = 4.5f;
+    m.SpanEI[2] = 2;
+    m.SpanLineStiffness[2] = 2.5f;
+    return m;
+}
+
+std::string bytesOf(const BeamModel& m) {
+    std::string bytes;
+    const SaveResult r = projectFileBytes(m, bytes);
+    EXPECT_TRUE(r.ok) << r.reason;
+    return bytes;
+}
+
+std::string fileContents(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return "<unreadable>";
+    }
+    return f.readAll().toStdString();
+}
+
+void putFile(const QString& path, const std::string& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+TEST(ProjectWriter, TwoSpanExampleByteForByte) {
+    EXPECT_EQ(bytesOf(twoSpanExample()), "2,1,0,2\r\n"
+                                         "6,1,1,1,1\r\n"
+                                         "10,0,0,0,0\r\n"
+                                         "\"" +
+                                             kUniformGbk +
+                                             "\",1\r\n"
+                                             "4.5,2,2.5,0,0\r\n");
+}
+
+TEST(ProjectWriter, ResetModelIsTwoLines) {
+    EXPECT_EQ(bytesOf(BeamModel{}), "1,1,0,0\r\n0,1,1,0,0\r\n");
+}
+
+TEST(ProjectWriter, SpansAboveTheCountAndLoadsAboveTheirCountAreNotWritten) {
+    BeamModel m = twoSpanExample();
+    m.SpanCount = 5;
+    m.SpanLength[3] = m.SpanLength[4] = m.SpanLength[5] = 3;
+    const std::string five = bytesOf(m);
+    m.SpanCount = 2;
+    m.LoadQ[1][2] = 99; // a left-over slot above the load count
+    m.LoadText[1][2] = "集中力";
+    m.SpanLength[6] = 7;
+    EXPECT_EQ(bytesOf(m), bytesOf(twoSpanExample()));
+    const std::string tail = "4.5,2,2.5,0,0\r\n3,1,1,0,0\r\n3,1,1,0,0\r\n3,1,1,0,0\r\n";
+    ASSERT_GT(five.size(), tail.size());
+    EXPECT_EQ(five.substr(five.size() - tail.size()), tail);
+}
+
+TEST(ProjectWriter, NumbersAsShortestPlainDecimals) {
+    const struct {
+        float v;
+        const char* text;
+    } cases[] = {
+        {6, "6"},
+        {0.5f, "0.5"},
+        {4.5f, "4.5"},
+        {0.1f, "0.1"},
+        {1.0f / 3, "0.33333334"},
+        {1e-7f, "0.0000001"},
+        {12345678, "12345678"},
+        {1e10f, "10000000000"},
+        {-2.5f, "-2.5"},
+        {6.3f, "6.3"},
+        {3.4e38f, "340000000000000000000000000000000000000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(fileNumber(c.v), c.text) << c.v;
+    }
+}
+
+TEST(ProjectWriter, NumbersReadBackBitForBitAcrossTheWholeRange) {
+    // every 16381st bit pattern of the positive finite floats, and their negatives
+    for (std::uint32_t bits = 0; bits < 0x7F800000u; bits += 16381) {
+        for (std::uint32_t sign : {0u, 0x80000000u}) {
+            const float v = std::bit_cast<float>(bits | sign);
+            const std::string text = fileNumber(v);
+            ASSERT_EQ(text.find_first_not_of("-.0123456789"), std::string::npos) << text;
+            char fixed[64];
+            const auto fixedEnd =
+                std::to_chars(fixed, fixed + sizeof fixed, v, std::chars_format::fixed).ptr;
+            ASSERT_LE(text.size(), static_cast<std::size_t>(fixedEnd - fixed)) << text;
+            float back = 0;
+            std::from_chars(text.data(), text.data() + text.size(), back);
+            ASSERT_EQ(std::bit_cast<std::uint32_t>(back), bits | sign) << text;
+        }
+    }
+}
+
+TEST(ProjectWriter, RefusesModelsNoFileCanHold) {
+    const struct {
+        const char* name;
+        void (*spoil)(BeamModel&);
+    } cases[] = {
+        {"21 spans", [](BeamModel& m) { m.SpanCount = 21; }},
+        {"current span above the count", [](BeamModel& m) { m.CurrentSpan = 3; }},
+        {"support code 3", [](BeamModel& m) { m.RightSupport = 3; }},
+        {"one span on a cantilever",
+         [](BeamModel& m) {
+             m.SpanCount = 1;
+             m.LeftSupport = Cantilever;
+         }},
+        {"11 loads", [](BeamModel& m) { m.LoadCount[2] = 11; }},
+        {"selected load above the count", [](BeamModel& m) { m.SelectedLoad[1] = 2; }},
+        {"infinite length", [](BeamModel& m) { m.SpanLength[2] = INFINITY; }},
+        {"NaN load", [](BeamModel& m) { m.LoadC[1][1] = NAN; }},
+        {"kind 5", [](BeamModel& m) { m.LoadKindOf[1][1] = 5; }},
+        {"quote in text", [](BeamModel& m) { m.LoadText[1][1] = "a\"b"; }},
+        {"line break in text", [](BeamModel& m) { m.LoadText[1][1] = "a\r\nb"; }},
+        {"invalid UTF-8", [](BeamModel& m) { m.LoadText[1][1] = "\xFF"; }},
+    };
+    for (const auto& c : cases) {
+        BeamModel m = twoSpanExample();
+        c.spoil(m);
+        std::string bytes = "old";
+        const SaveResult r = projectFileBytes(m, bytes);
+        EXPECT_FALSE(r.ok) << c.name;
+        EXPECT_FALSE(r.reason.empty()) << c.name;
+        EXPECT_TRUE(bytes.empty()) << c.name;
+    }
+}
+
+TEST(ProjectWriter, EveryFieldSurvivesSaveAndOpen) {
+    BeamModel m = twoSpanExample();
+    m.SpanCount = 3;
+    m.CurrentSpan = 3;
+    m.LeftSupport = Cantilever;
+    m.SpanLength[3] = 1.0f / 3;
+    m.SpanEI[3] = 3.4e38f;
+    m.SpanLineStiffness[3] = 1e-7f;
+    m.LoadCount[3] = 2;
+    m.SelectedLoad[3] = 0;
+    m.LoadKindOf[3][1] = Concentrated;
+    m.LoadText[3][1] = "梯形荷载"; // text and kind disagree and stay so
+    m.LoadQ[3][1] = 0.1f;
+    m.LoadP[3][1] = -7.25f;
+    m.LoadA[3][1] = std::numeric_limits<float>::denorm_min();
+    m.LoadB[3][1] = std::numeric_limits<float>::max();
+    m.LoadC[3][1] = 2.71828f; // read by nothing, kept all the same
+    m.LoadKindOf[3][2] = Trapezoidal;
+    m.LoadText[3][2] = "";
+    m.LoadQ[3][2] = -0.0f;
+    m.LoadA[3][2] = 123456.789f;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("round.BMD");
+    ASSERT_TRUE(writeProjectFile(m, path).ok);
+    const ReadResult back = readProjectFile(path);
+    ASSERT_TRUE(back.ok()) << back.error.message();
+    BeamModel expected = m;
+    expected.ProjectFileName = path.toStdString();
+    expected.ProjectSaved = true;
+    EXPECT_EQ(*back.model, expected);
+    // bit for bit: the sign of zero and the smallest subnormal included
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(back.model->LoadQ[3][2]), 0x80000000u);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(back.model->LoadA[3][1]), 1u);
+}
+
+// Saves over an existing file under a condition that makes the save fail: the old file must
+// still hold its bytes, and the failure must be reported with a reason.
+void expectFailedSaveKeepsOldFile(const QString& path, const char* situation) {
+    const std::string old = fileContents(path);
+    BeamModel big = twoSpanExample();
+    big.SpanCount = 20;
+    for (int s = 1; s <= 20; ++s) {
+        big.SpanLength[s] = 1.0f / 3;
+    }
+    const SaveResult r = writeProjectFile(big, path);
+    EXPECT_FALSE(r.ok) << situation;
+    EXPECT_FALSE(r.reason.empty()) << situation;
+    EXPECT_EQ(fileContents(path), old) << situation;
+}
+
+TEST(ProjectWriter, WriteThatFailsHalfWayLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.BMD");
+    putFile(path, bytesOf(twoSpanExample()));
+    // a file size limit makes the write fail part way, as a full disk would
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    expectFailedSaveKeepsOldFile(path, "file size limit");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.BMD"}); // no leftovers
+}
+
+TEST(ProjectWriter, TargetThatIsAFolderIsReported) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.BMD"));
+    const SaveResult r = writeProjectFile(twoSpanExample(), dir.filePath("taken.BMD"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.reason.find("文件夹"), std::string::npos) << r.reason;
+}
+
+TEST(ProjectWriter, ReadOnlyFolderLeavesTheOldFile) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "the superuser writes into read-only folders";
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.BMD");
+    putFile(path, "1,1,0,0\r\n5,1,1,0,0\r\n");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    expectFailedSaveKeepsOldFile(path, "read-only folder");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(ProjectWriter, SaveNamesANewProjectAndMarksItSavedOnlyOnSuccess) {
+    QTemporaryDir dir;
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    BeamModel m = twoSpanExample();
+    ASSERT_EQ(m.ProjectFileName, "新工程");
+    EXPECT_TRUE(qSAVE(m).ok);
+    EXPECT_EQ(m.ProjectFileName, "新工程.BMD");
+    EXPECT_TRUE(m.ProjectSaved);
+    EXPECT_EQ(fileContents(dir.filePath("新工程.BMD")), bytesOf(twoSpanExample()));
+
+    BeamModel blocked = twoSpanExample();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("plan.BMD"));
+    blocked.ProjectFileName = "plan.BMD";
+    EXPECT_FALSE(qSAVE(blocked).ok);
+    EXPECT_FALSE(blocked.ProjectSaved);
+    QDir::setCurrent(cwd);
+}
+
+} // namespace
+} // namespace spanwise
