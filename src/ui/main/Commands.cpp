@@ -3,11 +3,32 @@
 
 #include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
+#include "check/DataCheck.h"
 #include "ui/common/Prompter.h"
+#include "ui/dialogs/CheckWindow.h"
 #include "ui/dialogs/ResultWindow.h"
 #include "ui/dialogs/TextWindows.h"
 
+#include <QPushButton>
+
 namespace spanwise {
+
+void MainWindow::check_Click() {
+    if (m_checkWindow.isNull()) {
+        m_checkWindow = new CheckWindow(this);
+    }
+    m_checkWindow->show();
+    m_checkWindow->raise();
+    m_checkWindow->start(checkStepCount(m_model));
+    const CheckResult outcome =
+        checkModel(m_model, [this](int done, int /*total*/) { m_checkWindow->progress(done); });
+    m_checkWindow->finish(outcome.messages, outcome.passed);
+    if (outcome.passed) {
+        m_check->setEnabled(false);
+        m_Command6->setEnabled(true);
+        m_done->setEnabled(true);
+    }
+}
 
 ResultWindow* MainWindow::resultWindow() const {
     return m_output.data();

@@ -62,13 +62,18 @@ void MainWindow::createMenus() {
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&File)"));
     file->setObjectName(QStringLiteral("File"));
-    action(file, "Open", QStringLiteral("旧工程(&Open)"));
-    action(file, "New", QStringLiteral("新工程(&New)"));
+    connect(action(file, "Open", QStringLiteral("旧工程(&Open)")), &QAction::triggered, this,
+            [this] { Open_Click(); });
+    connect(action(file, "New", QStringLiteral("新工程(&New)")), &QAction::triggered, this,
+            [this] { New_Click(); });
     file->addSeparator();
-    action(file, "Save", QStringLiteral("保存(&Save)"));
-    action(file, "Saveas", QStringLiteral("保存为(S&ave as)"));
+    connect(action(file, "Save", QStringLiteral("保存(&Save)")), &QAction::triggered, this,
+            [this] { Save_Click(); });
+    connect(action(file, "Saveas", QStringLiteral("保存为(S&ave as)")), &QAction::triggered, this,
+            [this] { Saveas_Click(); });
     file->addSeparator();
-    action(file, "Exit", QStringLiteral("退出(&Exit)"));
+    connect(action(file, "Exit", QStringLiteral("退出(&Exit)")), &QAction::triggered, this,
+            [this] { Exit_Click(); });
 
     QMenu* news = menuBar()->addMenu(QStringLiteral("信息(&News)"));
     news->setObjectName(QStringLiteral("News"));
@@ -359,6 +364,7 @@ void MainWindow::connectHandlers() {
     connect(m_List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
     onFocusLost(m_List2, [this] { List2_LostFocus(); });
     connect(m_add, &QPushButton::clicked, this, [this] { add_Click(); });
+    connect(m_check, &QPushButton::clicked, this, [this] { check_Click(); });
     connect(m_Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(m_Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(m_Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -368,20 +374,7 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::Form_Load() {
-    zero(m_model, m_results);
-    m_model.ProjectFileName = kNewProjectName;
-    updateTitle();
-    m_model.ProjectSaved = false;
-    // the model first, so the support lists find nothing changed
-    m_model.LeftSupport = Simple;
-    m_model.RightSupport = Simple;
-    setFieldText(m_number, QStringLiteral("1"));
-    setFieldText(m_Currentnumber, QStringLiteral("1"));
-    m_LL->setCurrentIndex(0);
-    m_RR->setCurrentIndex(0);
-    m_List1->setCurrentRow(0);
-    ANOTHER_SHOWPICTURE();
-    Currentnumber_Change();
+    newProject();
 }
 
 } // namespace spanwise

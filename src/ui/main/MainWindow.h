@@ -6,10 +6,10 @@
 // PLUS_Click, ...) and are re-entrant: a text or list selection set by the program runs that
 // control's handler at once, nested, exactly like the user's own change, and every handler
 // gives the same result when it runs nested. The implementation is split by concern:
-// MainWindow.cpp (controls and layout), Commands.cpp (check and calculation), Navigation.cpp (span
-// count, current span, panel), NumericFields.cpp (value fields), LoadList.cpp (load lists),
-// SpanOperations.cpp (insert, delete, copy a span), Supports.cpp (end supports), Sketches.cpp (load
-// pictures).
+// MainWindow.cpp (controls and layout), FileCommands.cpp (File menu), Commands.cpp (check and
+// calculation), Navigation.cpp (span count, current span, panel), NumericFields.cpp (value fields),
+// LoadList.cpp (load lists), SpanOperations.cpp (insert, delete, copy a span), Supports.cpp (end
+// supports), Sketches.cpp (load pictures).
 #pragma once
 
 #include "model/BeamModel.h"
@@ -26,6 +26,7 @@ class QPushButton;
 
 namespace spanwise {
 
+class CheckWindow;
 class HelpWindow;
 class IntroductionWindow;
 class Prompter;
@@ -46,6 +47,10 @@ public:
 
     // Rebuilds the single-span panel from the model (also after span operations and Open).
     void Currentnumber_Change();
+
+    // Opens a project file as Open does after its dialog; on a bad file the user is told why
+    // and gets a new project. Returns whether the file was read.
+    bool openProject(const QString& path);
 
     // The window title for a project name: "Spanwise ( name )".
     static QString titleFor(const QString& projectName);
@@ -106,7 +111,20 @@ private:
     void DELONE();
     void DELALL();
 
+    // -- file commands (FileCommands.cpp)
+    void showProject();
+    void newProject();
+    bool offerToSaveFirst();
+    void New_Click();
+    void Open_Click();
+    bool Save_Click();
+    bool Saveas_Click();
+    void Exit_Click();
+    void endProgram();
+    void closeEvent(QCloseEvent* event) override;
+
     // -- check and calculation, help (Commands.cpp)
+    void check_Click();
     void Command6_Click();
     void RESULT();
     void Help_Click();
@@ -145,6 +163,8 @@ private:
     BeamModel m_model;
     BeamResults m_results;
     int m_complementDepth = 0;
+    bool m_ending = false; // Exit answered: close without asking again
+    QPointer<CheckWindow> m_checkWindow;
     QPointer<ResultWindow> m_output;
     QPointer<HelpWindow> m_help;
     QPointer<IntroductionWindow> m_introduction;
