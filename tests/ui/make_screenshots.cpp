@@ -2,6 +2,7 @@
 //   make_screenshots OUTPUT_FOLDER
 #include "UiTestSupport.h"
 
+#include "ui/dialogs/ResultWindow.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -46,6 +47,27 @@ int main(int argc, char* argv[]) {
     retype(find<QLineEdit>(&window, "P"), QStringLiteral("50"));
     retype(find<QLineEdit>(&window, "a"), QStringLiteral("1.5"));
     QApplication::processEvents();
-    const bool ok = window.grab().save(out.filePath(QStringLiteral("main-window.png")));
+    bool ok = window.grab().save(out.filePath(QStringLiteral("main-window.png")));
+
+    // the result of that beam, with a query on the concentrated force
+    click(find<QPushButton>(&window, "back"));
+    clickRow(kinds, 2);
+    click(find<QPushButton>(&window, "add"));
+    retype(find<QLineEdit>(&window, "q"), QStringLiteral("20"));
+    retype(find<QLineEdit>(&window, "a"), QStringLiteral("1.5"));
+    retype(find<QLineEdit>(&window, "Currentnumber"), QStringLiteral("1"));
+    clickRow(kinds, 1);
+    click(find<QPushButton>(&window, "add"));
+    retype(find<QLineEdit>(&window, "q"), QStringLiteral("8"));
+    click(find<QPushButton>(&window, "check"));
+    click(find<QPushButton>(&window, "Command6"));
+    if (ResultWindow* output = window.resultWindow()) {
+        click(find<QPushButton>(output, "back"));
+        retype(find<QLineEdit>(output, "TX"), QStringLiteral("1.5"));
+        QApplication::processEvents();
+        ok = output->grab().save(out.filePath(QStringLiteral("result-window.png"))) && ok;
+    } else {
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

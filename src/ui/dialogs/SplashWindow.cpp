@@ -1,6 +1,8 @@
 #include "ui/dialogs/SplashWindow.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -36,6 +38,9 @@ SplashWindow::SplashWindow(QWidget* blocked)
     m_Picture1->resize(420, 304);
     m_Picture1->installEventFilter(this);
     setFixedSize(m_Picture1->size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
     setFocusPolicy(Qt::StrongFocus);
     if (m_blocked != nullptr) {
         m_blocked->setEnabled(false);
