@@ -178,7 +178,9 @@ CheckResult checkModel(const BeamModel& model, const CheckProgress& progress) {
         }
     };
 
-    if (N == 2 && model.LeftSupport == Cantilever && model.RightSupport == Cantilever) {
+    const bool mechanism =
+        N == 2 && model.LeftSupport == Cantilever && model.RightSupport == Cantilever;
+    if (mechanism) {
         list.emplace_back(kMechanism);
         passed = false;
     }
@@ -214,7 +216,8 @@ CheckResult checkModel(const BeamModel& model, const CheckProgress& progress) {
         }
     }
 
-    for (int j = 1; j <= N - 1; ++j) {
+    // a mechanism's only joint has no stiffness on either side; that was said already
+    for (int j = 1; j <= N - 1 && !mechanism; ++j) {
         if (rotationalStiffness(model, j) + rotationalStiffness(model, j + 1) == 0) {
             list.push_back(jointWithoutStiffnessMessage(j));
             passed = false;
