@@ -105,6 +105,11 @@ private slots:
         QVERIFY(b("check")->isEnabled());
         QVERIFY(!b("Command6")->isEnabled());
         QCOMPARE(prompter->asked.size(), std::size_t{1}); // no support question on Open
+        // a saved project opens another without asking
+        prompter->expectFile(path("example.BMD"));
+        run("Open");
+        QCOMPARE(prompter->asked.size(), std::size_t{1});
+        QVERIFY(model().ProjectSaved);
     }
 
     void aCancelledOpenDialogChangesNothing() {
