@@ -1,0 +1,45 @@
+// Bending-moment and shear diagrams of the analysed beam, span by span, for drawing.
+//
+// Every value comes from KeyPointForce with the end moments of the last calculation, so the
+// diagram, the result table and the section query never disagree. Fixed-size storage only: a
+// panel can sample the whole beam on every repaint without touching the heap.
+#pragma once
+
+#include "model/BeamModel.h"
+
+#include <array>
+#include <cstdint>
+
+namespace spanwise {
+
+// One section of a diagram: x in m from the left end of the span, M in kN*m, V in kN, with the
+// program's signs (M positive with the bottom in tension, V = dM/dx).
+struct DiagramPoint {
+    float x;
+    float M;
+    float V;
+};
+
+// 101 even sections, every key section, and up to two sections for each force (both sides of a
+// force whose true position is not a float the section routine recognises exactly), with room
+// for the second point of every shear jump.
+inline constexpr int kMaxDiagramPoints = 101 + 2 * (kKeySlots + kMaxLoads);
+
+struct SpanDiagram {
+    std::array<DiagramPoint, kMaxDiagramPoints> points{};
+    int count = 0;
+};
+
+// Samples span s (1..SpanCount) of the last calculation into out, sorted by x: the 101 sections
+// 0, L/100, ..., L; every key section of the span; the position of the largest span moment
+// (so the drawn peak shows the table's Mmax); and the true position of every concentrated
+// force (x = a, or x = L - a on a span with a free right end). Sections outside 0..L (a model
+// edited since the calculation) are left out. Where the shear jumps (a section on a
+// concentrated force, VL != VR) the section appears twice: first with the shear just left,
+// then with the shear just right; everywhere else once, with V = VL = VR.
+// out is overwritten. Throws std::out_of_range for s outside 1..20 and FloatingPointFault on
+// a fault; no heap allocation.
+void sampleSpan(const BeamModel& model, const BeamResults& results, std::int16_t s,
+                SpanDiagram& out);
+
+} // namespace spanwise

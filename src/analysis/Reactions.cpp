@@ -1,0 +1,68 @@
+#include "analysis/Reactions.h"
+
+#include "analysis/SectionForces.h"
+#include "analysis/Single.h"
+
+#include <stdexcept>
+
+namespace spanwise {
+
+namespace {
+
+struct EndForces {
+    float M, VL, VR;
+};
+
+EndForces forcesAt(const BeamModel& model, const BeamResults& results, int s, float x) {
+    EndForces f{0, 0, 0};
+    KeyPointForce(model, results, static_cast<std::int16_t>(s), x, f.M, f.VL, f.VR);
+    return f;
+}
+
+} // namespace
+
+void supportReactions(const BeamModel& model, const BeamResults& results, SupportReactions& out) {
+    const int N = model.SpanCount;
+    if (N < 1 || N > kMaxSpans) {
+        throw std::out_of_range("supportReactions: span count out of range");
+    }
+    out = {};
+    const bool freeLeft = baseSystem(model, 1) == BaseSystem::FreeLeft;
+    const bool freeRight = baseSystem(model, N) == BaseSystem::FreeRight;
+
+    // Shear and moment at the two ends of every span, each evaluated once.
+    std::array<EndForces, kMaxSpans + 1> left{}, right{};
+    for (int s = 1; s <= N; ++s) {
+        left[static_cast<std::size_t>(s)] = forcesAt(model, results, s, 0);
+        right[static_cast<std::size_t>(s)] = forcesAt(model, results, s, model.SpanLength[s]);
+    }
+    for (int j = 0; j <= N; ++j) {
+        SupportReaction& r = out[static_cast<std::size_t>(j)];
+        r.present = !(j == 0 && freeLeft) && !(j == N && freeRight);
+        if (!r.present) {
+            continue;
+        }
+        const double shearRight = j < N ? double{left[static_cast<std::size_t>(j + 1)].VL} : 0.0;
+        const double shearLeft = j > 0 ? double{right[static_cast<std::size_t>(j)].VR} : 0.0;
+        r.R = toSingle(shearRight - shearLeft);
+        if (j == 0) {
+            r.fixed = model.LeftSupport == Fixed;
+            r.M = r.fixed ? left[1].M : 0.0f;
+        } else if (j == N) {
+            r.fixed = model.RightSupport == Fixed || (N == 1 && freeLeft);
+            r.M = r.fixed ? right[static_cast<std::size_t>(N)].M : 0.0f;
+        }
+    }
+}
+
+std::string supportLabel(int support, int spanCount) {
+    if (support == 0) {
+        return "左端支座";
+    }
+    if (support == spanCount) {
+        return "右端支座";
+    }
+    return "第" + std::to_string(support) + "支座";
+}
+
+} // namespace spanwise
