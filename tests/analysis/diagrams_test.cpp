@@ -129,27 +129,6 @@ TEST(SpanDiagram, FreeRightForceBetweenTwoFloatsStillShowsTheWholeJump) {
     EXPECT_EQ(jumps, 1);
 }
 
-TEST(SpanDiagram, SpanWithoutLoadsIsTheEvenSectionsFollowingTheEndMoment) {
-    BeamModel m = beam({4, 5});
-    uniform(m, 1, 10);
-    const BeamResults r = solve(m);
-    const SpanDiagram d = diagramOf(m, r, 2);
-    // M falls linearly from the support moment to 0 at the simple right end
-    const double M1 = r.EndMoment[2][1];
-    ASSERT_LT(M1, -1);
-    int even = 0;
-    for (int i = 0; i < d.count; ++i) {
-        const DiagramPoint& p = d.points[i];
-        const bool isEven = p.x == static_cast<float>(5.0 * even / 100);
-        EXPECT_TRUE(isEven || p.x == r.SpanMaxMomentX[2]) << "x " << p.x;
-        even += isEven;
-        EXPECT_NEAR(p.M, M1 * (1 - p.x / 5.0), 1e-4);
-        EXPECT_NEAR(p.V, -M1 / 5.0, 1e-5);
-    }
-    EXPECT_EQ(even, 101);
-    EXPECT_LE(d.count, 102);
-}
-
 // The sum of the forces standing exactly at each position of a span (their jumps add up).
 std::map<float, double> forcesAtPositions(const BeamModel& m, int s) {
     std::map<float, double> forces;
@@ -232,14 +211,6 @@ TEST(SpanDiagram, AgreesWithSectionRoutineTableAndMaximumOnRandomBeams) {
             }
         }
     }
-}
-
-TEST(SpanDiagram, RefusesSpanNumbersOutsideTheBeam) {
-    const BeamModel m = beam({4});
-    const BeamResults r = solve(m);
-    SpanDiagram d;
-    EXPECT_THROW(sampleSpan(m, r, 0, d), std::out_of_range);
-    EXPECT_THROW(sampleSpan(m, r, 21, d), std::out_of_range);
 }
 
 } // namespace
