@@ -41,7 +41,8 @@ struct SupportReaction {
 using SupportReactions = std::array<SupportReaction, kMaxSpans + 1>;
 
 // Fills supports 0..SpanCount of out from the last calculation and the model as it is now;
-// the entries above SpanCount are cleared. Throws FloatingPointFault on a fault.
+// the entries above SpanCount are cleared. Throws std::out_of_range for a span count outside
+// 1..20 and FloatingPointFault on a fault.
 void supportReactions(const BeamModel& model, const BeamResults& results, SupportReactions& out);
 
 // The support's name as tables show it: "左端支座" for support 0, "右端支座" for support N,

@@ -2,6 +2,7 @@
 // equations solved directly in double precision, with statics for the section forces. Nothing
 // here calls the solver's own routines.
 #include "BeamBuilder.h"
+#include "RandomBeam.h"
 
 #include "analysis/Calculation.h"
 #include "analysis/SectionForces.h"
@@ -255,46 +256,6 @@ double exactMaximum(const ExactBeam& ex, int s) {
         best = std::max(best, exactMoment(ex, s, (lo + hi) / 2));
     }
     return best;
-}
-
-float round2(std::mt19937& rng, double lo, double hi) {
-    std::uniform_real_distribution<double> d(lo, hi);
-    return static_cast<float>(std::round(d(rng) * 100) / 100);
-}
-
-BeamModel randomBeam(std::mt19937& rng) {
-    std::uniform_int_distribution<int> spans(1, 20), support(0, 2), loadCount(0, 10), kind(0, 2);
-    std::uniform_int_distribution<int> percent(0, 99);
-    BeamModel m;
-    m.SpanCount = static_cast<std::int16_t>(spans(rng));
-    if (m.SpanCount > 1) {
-        m.LeftSupport = static_cast<std::int16_t>(support(rng));
-        m.RightSupport = static_cast<std::int16_t>(support(rng));
-        if (m.SpanCount == 2 && m.LeftSupport == Cantilever && m.RightSupport == Cantilever) {
-            m.RightSupport = Simple;
-        }
-    }
-    for (int s = 1; s <= m.SpanCount; ++s) {
-        m.SpanLength[s] = round2(rng, 0.5, 12);
-        m.SpanLineStiffness[s] = round2(rng, 0.2, 5);
-        const int n = loadCount(rng);
-        for (int k = 0; k < n; ++k) {
-            const float sign = percent(rng) < 10 ? -1.0f : 1.0f; // some loads act upwards
-            const float L = m.SpanLength[s];
-            switch (kind(rng)) {
-            case 0:
-                force(m, s, sign * round2(rng, 1, 100), round2(rng, 0, L));
-                break;
-            case 1:
-                uniform(m, s, sign * round2(rng, 1, 50));
-                break;
-            default:
-                trapezoid(m, s, sign * round2(rng, 1, 50),
-                          std::clamp(round2(rng, 0.01, L / 2), 0.01f, L / 2));
-            }
-        }
-    }
-    return m;
 }
 
 TEST(ExactSolution, EndMomentsAndMaximaAgreeOnRandomBeams) {

@@ -1,0 +1,81 @@
+#include "io/ResultCsv.h"
+
+#include "analysis/NumberFormat.h"
+#include "analysis/Reactions.h"
+#include "analysis/SpanResults.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace spanwise {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLineEnd = "\r\n";
+
+// One line: the fields (anything a string_view can be made of), comma-separated, CR LF.
+template <typename Fields> void appendRow(std::string& out, const Fields& fields) {
+    bool first = true;
+    for (const auto& field : fields) {
+        if (!first) {
+            out += ',';
+        }
+        out += csvField(field);
+        first = false;
+    }
+    out += kLineEnd;
+}
+
+void appendRow(std::string& out, std::initializer_list<std::string_view> fields) {
+    appendRow<std::initializer_list<std::string_view>>(out, fields);
+}
+
+} // namespace
+
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string resultCsv(const BeamModel& model, const BeamResults& results) {
+    std::string out(kByteOrderMark);
+    appendRow(out, kResultHeaders);
+    const int N = model.SpanCount;
+    for (int s = 1; s <= N; ++s) {
+        const SpanResult row = spanResult(model, results, static_cast<std::int16_t>(s));
+        std::array<std::string, kResultColumns> fields{row.label};
+        const auto numbers = row.numbers();
+        for (std::size_t c = 0; c < numbers.size(); ++c) {
+            fields[c + 1] = formatResult(numbers[c]);
+        }
+        appendRow(out, fields);
+    }
+
+    SupportReactions reactions;
+    supportReactions(model, results, reactions);
+    out += kLineEnd;
+    appendRow(out, {"支座反力"});
+    appendRow(out, {"支座", "反力(kN)", "弯矩(kN*m)"});
+    for (int j = 0; j <= N; ++j) {
+        const SupportReaction& r = reactions[static_cast<std::size_t>(j)];
+        if (!r.present) {
+            continue;
+        }
+        const std::string moment = r.fixed ? formatResult(r.M) : std::string();
+        appendRow(out, {supportLabel(j, N), formatResult(r.R), moment});
+    }
+    return out;
+}
+
+} // namespace spanwise

@@ -1,0 +1,26 @@
+// The results of the last calculation as CSV text, for spreadsheet programs and the batch tool.
+#pragma once
+
+#include "model/BeamModel.h"
+
+#include <string>
+#include <string_view>
+
+namespace spanwise {
+
+// UTF-8 with a byte order mark (EF BB BF first, so that spreadsheet programs read the Chinese
+// titles right), CR LF after every line, fields separated by commas:
+//   the 8 column titles of the result table, then one row per span (第s跨 and the 7 numbers in
+//   the display form of the table);
+//   an empty line;
+//   "支座反力"; the titles "支座","反力(kN)","弯矩(kN*m)"; one row per support that holds the
+//   beam (左端支座, 第j支座, 右端支座), the moment only at a fixed end.
+// Reactions follow supportReactions(): R upwards, M the bending moment of the beam at the wall.
+// Reads the model as it is now and the results of its last calculation; changes neither.
+std::string resultCsv(const BeamModel& model, const BeamResults& results);
+
+// One CSV field: the text itself, or in double quotes with inner quotes doubled when it holds a
+// comma, a double quote, CR or LF.
+std::string csvField(std::string_view text);
+
+} // namespace spanwise
