@@ -8,6 +8,8 @@
 #include "check/DataCheck.h"
 #include "cli/JsonResult.h"
 #include "io/ProjectFile.h"
+#include "io/ResultCsv.h"
+#include "report/Report.h"
 
 #include <QFile>
 #include <QString>
@@ -21,7 +23,8 @@ namespace spanwise {
 
 namespace {
 
-constexpr const char* kUsage = "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... | --json";
+constexpr const char* kUsage =
+    "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... | --json | --csv [--report 计算书.pdf]";
 
 struct Query {
     std::string spanText;
@@ -32,7 +35,9 @@ struct Options {
     std::string file;
     std::vector<Query> queries;
     bool json = false;
+    bool csv = false;
     bool help = false;
+    std::string report; // PDF calculation report to write, if any
 };
 
 // Parses the arguments; an error text on a usage error.
@@ -45,6 +50,14 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
             options.help = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--csv") {
+            options.csv = true;
+        } else if (arg == "--report") {
+            if (n + 1 >= args.size()) {
+                error = "--report 需要计算书文件名";
+                return std::nullopt;
+            }
+            options.report = args[++n];
         } else if (arg == "--at") {
             if (n + 2 >= args.size()) {
                 error = "--at 需要跨号和距离两个参数";
@@ -70,8 +83,8 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
         error = "缺少工程文件";
         return std::nullopt;
     }
-    if (options.json && !options.queries.empty()) {
-        error = "--json 与 --at 不能同时使用";
+    if (int{options.json} + int{options.csv} + int{!options.queries.empty()} > 1) {
+        error = "--json、--csv 与 --at 只能选用一个";
         return std::nullopt;
     }
     return options;
@@ -79,16 +92,7 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
 
 // A distance as the query field accepts it: digits with at most one point, not just ".".
 std::optional<float> distanceValue(const std::string& text) {
-    if (text.empty() || text == "." || text.find_first_not_of("0123456789.") != std::string::npos ||
-        text.find('.') != text.rfind('.')) {
-        return std::nullopt;
-    }
-    float v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return v;
+    return parseFieldNumber(text);
 }
 
 std::optional<int> spanValue(const std::string& text) {
@@ -171,7 +175,18 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     auto results = std::make_unique<BeamResults>();
     try {
         const long sweeps = calculate(model, *results);
-        if (options->json) {
+        if (!options->report.empty()) {
+            const QString reportPath = QFile::decodeName(options->report.c_str());
+            const ReportOutcome written = writeReport(model, *results, reportPath);
+            if (!written.ok) {
+                err << "spanwise-calc: 无法写入计算书“" << options->report << "”："
+                    << written.reason << '\n';
+                return kExitCannotWrite;
+            }
+        }
+        if (options->csv) {
+            out << resultCsv(model, *results);
+        } else if (options->json) {
             writeJsonResult(out, model.ProjectFileName, model, *results, sweeps);
         } else if (!sections.empty()) {
             for (const Section& q : sections) {

@@ -15,9 +15,11 @@ enum BatchExit : int {
     kExitCheckFailed = 1, // the data check listed errors (on stderr, one per line)
     kExitBadInput = 2,    // unreadable or malformed file, or a usage error
     kExitCalculationFailed = 3,
+    kExitCannotWrite = 4, // the calculation report could not be written
 };
 
-// args are the command-line arguments without the program name.
+// args are the command-line arguments without the program name. --report needs a
+// QGuiApplication (the offscreen platform will do).
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace spanwise

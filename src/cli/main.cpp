@@ -1,11 +1,23 @@
 #include "cli/BatchTool.h"
 
+#include <QGuiApplication>
+
+#include <algorithm>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // the report is drawn with fonts; it needs a GUI application but no screen
+    std::unique_ptr<QGuiApplication> gui;
+    if (std::find(args.begin(), args.end(), "--report") != args.end()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+    }
     const int code = spanwise::runBatch(args, std::cout, std::cerr);
     std::cout.flush();
     return code;

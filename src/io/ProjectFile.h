@@ -60,6 +60,10 @@ struct SaveResult {
 // quote or a line break, or one that neither GBK nor GB18030 can encode.
 SaveResult projectFileBytes(const BeamModel& model, std::string& bytes);
 
+// Writes bytes to path atomically: a temporary file in the same folder, renamed over the target
+// only once every byte is written; on failure the file that was there stays as it was.
+SaveResult writeFileAtomically(const QString& path, const std::string& bytes);
+
 // Writes the model to path atomically: a temporary file in the same folder, renamed over the
 // target only once it is completely written. Touches nothing of the model.
 SaveResult writeProjectFile(const BeamModel& model, const QString& path);

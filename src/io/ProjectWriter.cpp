@@ -153,11 +153,7 @@ SaveResult projectFileBytes(const BeamModel& m, std::string& bytes) {
     return {true, {}};
 }
 
-SaveResult writeProjectFile(const BeamModel& model, const QString& path) {
-    std::string bytes;
-    if (SaveResult made = projectFileBytes(model, bytes); !made.ok) {
-        return made;
-    }
+SaveResult writeFileAtomically(const QString& path, const std::string& bytes) {
     const QFileInfo target(path);
     if (target.isDir()) {
         return {false, "“" + QDir::toNativeSeparators(path).toStdString() + "”是一个文件夹"};
@@ -185,6 +181,14 @@ SaveResult writeProjectFile(const BeamModel& model, const QString& path) {
         return {false, "保存失败（" + file.errorString().toStdString() + "），原文件未改动"};
     }
     return {true, {}};
+}
+
+SaveResult writeProjectFile(const BeamModel& model, const QString& path) {
+    std::string bytes;
+    if (SaveResult made = projectFileBytes(model, bytes); !made.ok) {
+        return made;
+    }
+    return writeFileAtomically(path, bytes);
 }
 
 SaveResult qSAVE(BeamModel& model) {

@@ -78,4 +78,8 @@ std::string resultCsv(const BeamModel& model, const BeamResults& results) {
     return out;
 }
 
+SaveResult writeResultCsv(const BeamModel& model, const BeamResults& results, const QString& path) {
+    return writeFileAtomically(path, resultCsv(model, results));
+}
+
 } // namespace spanwise

@@ -1,6 +1,7 @@
 // The results of the last calculation as CSV text, for spreadsheet programs and the batch tool.
 #pragma once
 
+#include "io/ProjectFile.h"
 #include "model/BeamModel.h"
 
 #include <string>
@@ -18,6 +19,9 @@ namespace spanwise {
 // Reactions follow supportReactions(): R upwards, M the bending moment of the beam at the wall.
 // Reads the model as it is now and the results of its last calculation; changes neither.
 std::string resultCsv(const BeamModel& model, const BeamResults& results);
+
+// Writes resultCsv() to path atomically (see writeFileAtomically).
+SaveResult writeResultCsv(const BeamModel& model, const BeamResults& results, const QString& path);
 
 // One CSV field: the text itself, or in double quotes with inner quotes doubled when it holds a
 // comma, a double quote, CR or LF.

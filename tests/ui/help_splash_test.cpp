@@ -97,7 +97,7 @@ private slots:
         m.SpanLength[1] = 6;
         BeamResults r;
         calculate(m, r);
-        ResultWindow output(m, r);
+        ResultWindow output(m, r, *prompter);
         output.show();
         connect(&output, &ResultWindow::helpRequested, window.get(),
                 [this] { menuCommand("Help")->trigger(); });

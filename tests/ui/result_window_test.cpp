@@ -59,6 +59,7 @@ class ResultWindowTest : public QObject {
 private:
     BeamModel model;
     BeamResults results;
+    ScriptedPrompter prompter;
     std::unique_ptr<ResultWindow> window;
 
     template <typename T = QLineEdit> T* w(const char* name) { return find<T>(window.get(), name); }
@@ -66,7 +67,7 @@ private:
     void open(const BeamModel& m) {
         model = m;
         calculate(model, results);
-        window = std::make_unique<ResultWindow>(model, results);
+        window = std::make_unique<ResultWindow>(model, results, prompter);
         window->show();
         window->fill();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -4,14 +4,20 @@
 #include "analysis/NumberFormat.h"
 #include "analysis/SectionForces.h"
 #include "analysis/SpanResults.h"
+#include "io/ResultCsv.h"
+#include "report/DiagramPainter.h"
+#include "report/Report.h"
 #include "ui/common/Controls.h"
 #include "ui/common/FocusLoss.h"
+#include "ui/common/Prompter.h"
+#include "ui/dialogs/DiagramPanel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -40,8 +46,10 @@ QLineEdit* readOnly(const char* name) {
 
 } // namespace
 
-ResultWindow::ResultWindow(const BeamModel& model, const BeamResults& results, QWidget* parent)
-    : QMainWindow(parent, Qt::Window), m_model(model), m_results(results), m_calculated(model) {
+ResultWindow::ResultWindow(const BeamModel& model, const BeamResults& results, Prompter& prompter,
+                           QWidget* parent)
+    : QMainWindow(parent, Qt::Window), m_model(model), m_results(results), m_prompter(prompter),
+      m_calculated(model) {
     setObjectName(QStringLiteral("OUTPUT"));
     setWindowTitle(QStringLiteral("结果输出"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -52,6 +60,12 @@ ResultWindow::ResultWindow(const BeamModel& model, const BeamResults& results, Q
     QAction* outHelp = menuBar()->addAction(QStringLiteral("帮助"));
     outHelp->setObjectName(QStringLiteral("OUTHELP"));
     connect(outHelp, &QAction::triggered, this, &ResultWindow::helpRequested);
+    QAction* report = menuBar()->addAction(QStringLiteral("导出计算书(&Report)"));
+    report->setObjectName(QStringLiteral("ExportReport"));
+    connect(report, &QAction::triggered, this, [this] { exportReport(); });
+    QAction* csv = menuBar()->addAction(QStringLiteral("导出表格(&CSV)"));
+    csv->setObjectName(QStringLiteral("ExportCsv"));
+    connect(csv, &QAction::triggered, this, [this] { exportCsv(); });
 
     QLabel* title = label("resultTitle", QStringLiteral("计 算 结 果"));
     title->setAlignment(Qt::AlignCenter);
@@ -73,6 +87,21 @@ ResultWindow::ResultWindow(const BeamModel& model, const BeamResults& results, Q
     m_Grid->verticalHeader()->hide();
     m_Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_Grid->setAccessibleName(title->text());
+
+    m_diagrams = new DiagramPanel(m_calculated, m_results);
+    connect(m_diagrams, &DiagramPanel::sectionClicked, this,
+            [this](int span, float x) { queryAt(span, x); });
+    m_reactions = named<QTableWidget>("Reactions");
+    m_reactions->setColumnCount(3);
+    m_reactions->setHorizontalHeaderLabels(
+        {QStringLiteral("支座"), QStringLiteral("反力(kN)"), QStringLiteral("弯矩(kN*m)")});
+    m_reactions->verticalHeader()->hide();
+    m_reactions->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_reactions->setAccessibleName(QStringLiteral("支座反力"));
+    auto* tabs = named<QTabWidget>("resultTabs");
+    tabs->addTab(m_Grid, QStringLiteral("结果表"));
+    tabs->addTab(m_diagrams, QStringLiteral("内力图"));
+    tabs->addTab(m_reactions, QStringLiteral("支座反力"));
 
     auto* query = named<QGroupBox>("queryFrame", QStringLiteral("内 力 查 询 "));
     QLabel* spanCaption = label("spanCaption", QStringLiteral("当前跨号"));
@@ -128,14 +157,14 @@ ResultWindow::ResultWindow(const BeamModel& model, const BeamResults& results, Q
     auto* page = new QVBoxLayout(central);
     page->addWidget(title);
     page->addWidget(m_staleNotice);
-    page->addWidget(m_Grid, 1);
+    page->addWidget(tabs, 1);
     page->addWidget(query);
     setCentralWidget(central);
     int width = 0;
     for (int twips : kResultColumnTwips) {
         width += twips / kTwipsPerPixel;
     }
-    resize(width + 60, 420);
+    resize(std::max(width + 60, 780), 640);
 
     connect(m_front, &QPushButton::clicked, this, [this] { front_Click(); });
     connect(m_back, &QPushButton::clicked, this, [this] { back_Click(); });
@@ -179,7 +208,19 @@ void ResultWindow::fill() {
         }
     }
     m_Grid->setVerticalHeaderLabels(rowLabels); // row headers for screen readers
+    const std::vector<QStringList> reactions = reactionRows(m_calculated, m_results);
+    m_reactions->setRowCount(static_cast<int>(reactions.size()));
+    for (int r = 0; r < static_cast<int>(reactions.size()); ++r) {
+        const QStringList& cells = reactions[static_cast<std::size_t>(r)];
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            m_reactions->setItem(r, c, item);
+        }
+    }
+    m_reactions->resizeColumnsToContents();
     m_staleNotice->hide();
+    m_diagrams->update();
 }
 
 void ResultWindow::checkStale() {
@@ -254,7 +295,42 @@ void ResultWindow::TX_LostFocus() {
     }
 }
 
+void ResultWindow::queryAt(int span, float x) {
+    setFieldText(m_Currentnumber, QString::number(span));
+    const float clamped = std::fmin(x, m_model.SpanLength[m_QuerySpan]);
+    setFieldText(m_TX, canonical(std::fmax(clamped, 0.0f)));
+}
+
+void ResultWindow::exportReport() {
+    const QString path = m_prompter.saveFileName(
+        QStringLiteral("导出计算书"), QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const ReportOutcome written = writeReport(m_calculated, m_results, path);
+    if (!written.ok) {
+        m_prompter.tell(Prompter::Icon::Critical,
+                        QStringLiteral("导出计算书“%1”失败：%2")
+                            .arg(path, QString::fromStdString(written.reason)));
+    }
+}
+
+void ResultWindow::exportCsv() {
+    const QString path = m_prompter.saveFileName(
+        QStringLiteral("导出表格"), QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const SaveResult written = writeResultCsv(m_calculated, m_results, path);
+    if (!written.ok) {
+        m_prompter.tell(Prompter::Icon::Critical,
+                        QStringLiteral("导出表格“%1”失败：%2")
+                            .arg(path, QString::fromStdString(written.reason)));
+    }
+}
+
 void ResultWindow::showQuery() {
+    m_diagrams->setMarker(BeamSection{m_QuerySpan, m_QueryDistance});
     float M = 0, VL = 0, VR = 0;
     try {
         KeyPointForce(m_model, m_results, m_QuerySpan, m_QueryDistance, M, VL, VR);

@@ -1,5 +1,7 @@
-// The result window `OUTPUT`: the result table of the last calculation and a query of M and V
-// at any section. It reads the main window's model and results and owns only its query state.
+// The result window `OUTPUT`: the result table of the last calculation, the moment and shear
+// diagrams, the support reactions, and a query of M and V at any section; the report and the
+// table can be exported. It reads the main window's model and results and owns only its query
+// state and a copy of the model as calculated (so that table, diagrams and exports agree).
 // Modeless; closing it unloads it (the next calculation opens a fresh one).
 #pragma once
 
@@ -14,11 +16,15 @@ class QTableWidget;
 
 namespace spanwise {
 
+class DiagramPanel;
+class Prompter;
+
 class ResultWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    ResultWindow(const BeamModel& model, const BeamResults& results, QWidget* parent = nullptr);
+    ResultWindow(const BeamModel& model, const BeamResults& results, Prompter& prompter,
+                 QWidget* parent = nullptr);
     ~ResultWindow() override;
 
     // Fills the table from the results of the calculation just made (a later calculation
@@ -38,16 +44,22 @@ private:
     void TX_Change();
     void TX_LostFocus();
     void showQuery();
+    void queryAt(int span, float x);
+    void exportReport();
+    void exportCsv();
     static void setFieldText(QLineEdit* field, const QString& text);
 
     const BeamModel& m_model;
     const BeamResults& m_results;
+    Prompter& m_prompter;
     BeamModel m_calculated; // the model the table was calculated from
     std::int16_t m_QuerySpan = 1;
     float m_QueryDistance = 0;
 
     QLabel* m_staleNotice = nullptr;
     QTableWidget* m_Grid = nullptr;
+    DiagramPanel* m_diagrams = nullptr;
+    QTableWidget* m_reactions = nullptr;
     QPushButton* m_front = nullptr;
     QLineEdit* m_Currentnumber = nullptr;
     QPushButton* m_back = nullptr;

@@ -2,10 +2,10 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
 
 namespace spanwise {

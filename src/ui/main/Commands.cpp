@@ -47,7 +47,7 @@ void MainWindow::Command6_Click() {
 
 void MainWindow::RESULT() {
     if (m_output.isNull()) {
-        m_output = new ResultWindow(m_model, m_results, this);
+        m_output = new ResultWindow(m_model, m_results, m_prompter, this);
         // checked once the editing handler has finished changing the model
         connect(this, &MainWindow::edited, m_output, &ResultWindow::checkStale,
                 Qt::QueuedConnection);

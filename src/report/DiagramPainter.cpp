@@ -1,0 +1,362 @@
+#include "report/DiagramPainter.h"
+
+#include "analysis/Diagrams.h"
+#include "analysis/NumberFormat.h"
+#include "analysis/Reactions.h"
+#include "analysis/SectionForces.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace spanwise {
+
+namespace {
+
+QString number(float v) {
+    return QString::fromStdString(formatResult(v));
+}
+
+const QColor kMomentFill(255, 196, 120);
+const QColor kShearFill(140, 190, 240);
+const QColor kMarker(200, 0, 0);
+
+// Horizontal scale: the whole beam to scale between two margins.
+struct Scale {
+    double left = 0;
+    double width = 0;
+    double total = 0;
+    std::array<double, kMaxSpans + 2> start{}; // distance of each span's left end from the beam's
+
+    Scale(const QRectF& area, const BeamModel& model) {
+        left = area.left() + area.width() * 0.08;
+        width = area.width() * 0.86;
+        for (int s = 1; s <= model.SpanCount; ++s) {
+            start[s] = total;
+            total += std::max(0.0f, model.SpanLength[s]);
+        }
+        start[model.SpanCount + 1] = total;
+    }
+    bool valid() const { return total > 0; }
+    double px(int s, double x) const { return left + (start[s] + x) / total * width; }
+};
+
+// Vertical scale of a diagram band: values from lo to hi fill the band, positive values below
+// the axis (downwards) when `positiveDown`.
+struct Band {
+    double top, height, axis, perUnit;
+    bool positiveDown;
+
+    Band(double bandTop, double bandHeight, double most, double least, bool down)
+        : top(bandTop), height(bandHeight), positiveDown(down) {
+        const double pad = bandHeight * 0.16;
+        const double inner = bandHeight - 2 * pad;
+        const double above = down ? std::max(0.0, -least) : std::max(0.0, most);
+        const double below = down ? std::max(0.0, most) : std::max(0.0, -least);
+        const double range = above + below;
+        perUnit = range > 0 ? inner / range : 0;
+        axis = bandTop + pad + (range > 0 ? inner * above / range : inner / 2);
+    }
+    double y(double v) const { return positiveDown ? axis + v * perUnit : axis - v * perUnit; }
+};
+
+QFont sized(const QPainter& painter, double pixels) {
+    QFont font = painter.font();
+    font.setPixelSize(std::max(6, static_cast<int>(pixels)));
+    return font;
+}
+
+void drawSupports(QPainter& painter, const Scale& scale, const BeamModel& model, double beamY,
+                  double size) {
+    const int N = model.SpanCount;
+    for (int j = 0; j <= N; ++j) {
+        const double x = scale.px(j == 0 ? 1 : j, j == 0 ? 0 : model.SpanLength[j]);
+        const bool leftEnd = j == 0, rightEnd = j == N;
+        const std::int16_t kind = leftEnd    ? model.LeftSupport
+                                  : rightEnd ? model.RightSupport
+                                             : std::int16_t{Simple};
+        if ((leftEnd || rightEnd) && N > 1 && kind == Cantilever) {
+            continue; // a free end: nothing
+        }
+        if ((leftEnd || rightEnd) && N > 1 && kind == Fixed) {
+            const double dir = leftEnd ? -1 : 1;
+            painter.drawLine(QPointF(x, beamY - size), QPointF(x, beamY + size));
+            for (int h = 0; h < 5; ++h) {
+                const double y = beamY - size + h * size * 0.5;
+                painter.drawLine(QPointF(x, y + size * 0.4), QPointF(x + dir * size * 0.4, y));
+            }
+            continue;
+        }
+        QPolygonF hinge;
+        hinge << QPointF(x, beamY) << QPointF(x - size * 0.6, beamY + size)
+              << QPointF(x + size * 0.6, beamY + size);
+        painter.drawPolygon(hinge);
+    }
+}
+
+void drawBeam(QPainter& painter, const Scale& scale, const BeamModel& model, double beamY,
+              double size, bool spanLabels) {
+    painter.save();
+    painter.setPen(QPen(Qt::black, std::max(1.5, size * 0.18)));
+    painter.drawLine(QPointF(scale.px(1, 0), beamY),
+                     QPointF(scale.px(model.SpanCount + 1, 0), beamY));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    drawSupports(painter, scale, model, beamY, size);
+    if (spanLabels) {
+        painter.setFont(sized(painter, size * 1.1));
+        for (int s = 1; s <= model.SpanCount; ++s) {
+            const QRectF label(scale.px(s, 0), beamY - size * 2.6,
+                               scale.px(s + 1, 0) - scale.px(s, 0), size * 1.6);
+            painter.drawText(label, Qt::AlignCenter,
+                             QStringLiteral("第%1跨 L=%2")
+                                 .arg(s)
+                                 .arg(QString::fromStdString(fieldText(model.SpanLength[s]))));
+        }
+    }
+    painter.restore();
+}
+
+// Writes values beside the curves, leaving out any that would cover one already written.
+class Labels {
+public:
+    explicit Labels(QPainter& painter) : m_painter(painter) {}
+
+    // side: -1 ends at x, 0 centred on x, +1 starts at x; above or below y
+    void add(const QPointF& at, const QString& text, bool above, int side = 0) {
+        const QFontMetricsF metrics(m_painter.font());
+        const double w = metrics.horizontalAdvance(text) + 2;
+        const double h = metrics.height();
+        const double left = side < 0 ? at.x() - w : side > 0 ? at.x() : at.x() - w / 2;
+        const QRectF box(left, above ? at.y() - h - 1 : at.y() + 1, w, h);
+        for (const QRectF& placed : m_placed) {
+            if (placed.intersects(box)) {
+                return;
+            }
+        }
+        m_placed.push_back(box);
+        m_painter.drawText(box, Qt::AlignCenter, text);
+    }
+
+private:
+    QPainter& m_painter;
+    std::vector<QRectF> m_placed;
+};
+
+} // namespace
+
+void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model,
+                   const BeamResults& results, const std::optional<BeamSection>& marker) {
+    const Scale scale(area, model);
+    if (!scale.valid()) {
+        return;
+    }
+    const int N = model.SpanCount;
+    std::array<SpanDiagram, kMaxSpans + 1> diagrams;
+    double mMost = 0, mLeast = 0, vMost = 0, vLeast = 0;
+    for (std::int16_t s = 1; s <= N; ++s) {
+        sampleSpan(model, results, s, diagrams[s]);
+        for (int i = 0; i < diagrams[s].count; ++i) {
+            const DiagramPoint& p = diagrams[s].points[i];
+            mMost = std::max(mMost, double{p.M});
+            mLeast = std::min(mLeast, double{p.M});
+            vMost = std::max(vMost, double{p.V});
+            vLeast = std::min(vLeast, double{p.V});
+        }
+    }
+    const double h = area.height();
+    const double size = std::clamp(h * 0.03, 4.0, 10.0);
+    const double beamY = area.top() + h * 0.14;
+    painter.save();
+    painter.setFont(sized(painter, size * 1.1));
+    drawBeam(painter, scale, model, beamY, size, true);
+
+    const Band moments(area.top() + h * 0.22, h * 0.42, mMost, mLeast, true);
+    const Band shears(area.top() + h * 0.64, h * 0.36, vMost, vLeast, false);
+    painter.setFont(sized(painter, size * 1.05));
+    painter.drawText(QPointF(area.left(), moments.top + size), QStringLiteral("弯矩图 M(kN*m)"));
+    painter.drawText(QPointF(area.left(), shears.top + size), QStringLiteral("剪力图 V(kN)"));
+
+    auto drawCurve = [&](const Band& band, bool moment) {
+        const QColor fill = moment ? kMomentFill : kShearFill;
+        for (int s = 1; s <= N; ++s) {
+            const SpanDiagram& d = diagrams[s];
+            if (d.count == 0) {
+                continue;
+            }
+            QPolygonF outline;
+            outline << QPointF(scale.px(s, d.points[0].x), band.axis);
+            for (int i = 0; i < d.count; ++i) {
+                const DiagramPoint& p = d.points[i];
+                outline << QPointF(scale.px(s, p.x), band.y(moment ? p.M : p.V));
+            }
+            outline << QPointF(scale.px(s, d.points[d.count - 1].x), band.axis);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(fill);
+            painter.drawPolygon(outline);
+            painter.setBrush(QBrush(fill.darker(160), Qt::BDiagPattern));
+            painter.drawPolygon(outline);
+            painter.setPen(QPen(Qt::black, 1));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPolyline(outline.mid(1, outline.size() - 2));
+        }
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawLine(QPointF(scale.px(1, 0), band.axis),
+                         QPointF(scale.px(N + 1, 0), band.axis));
+    };
+    drawCurve(moments, true);
+    drawCurve(shears, false);
+
+    // values: moments at the supports, at each span's maximum and under concentrated forces;
+    // shears at the span ends and on both sides of every jump
+    painter.setFont(sized(painter, size * 0.95));
+    Labels labels(painter);
+    for (int s = 1; s <= N; ++s) {
+        const SpanDiagram& d = diagrams[s];
+        if (d.count == 0) {
+            continue;
+        }
+        const float L = model.SpanLength[s];
+        auto momentLabel = [&](float x, float M) {
+            labels.add(QPointF(scale.px(s, x), moments.y(M)), number(M), M <= 0);
+        };
+        const DiagramPoint& first = d.points[0];
+        const DiagramPoint& last = d.points[d.count - 1];
+        if (s == 1 || std::fabs(first.M) > 0.0005f) {
+            momentLabel(first.x, first.M);
+        }
+        momentLabel(last.x, last.M);
+        const float xMax = results.SpanMaxMoment[s] == 0 && results.SpanMaxMomentX[s] == 0
+                               ? -1
+                               : results.SpanMaxMomentX[s];
+        if (xMax > L * 0.02f && xMax < L * 0.98f) {
+            momentLabel(xMax, results.SpanMaxMoment[s]);
+        }
+        labels.add(QPointF(scale.px(s, first.x), shears.y(first.V)), number(first.V), first.V >= 0,
+                   +1);
+        labels.add(QPointF(scale.px(s, last.x), shears.y(last.V)), number(last.V), last.V >= 0, -1);
+        for (int i = 1; i < d.count; ++i) {
+            const DiagramPoint& a = d.points[i - 1];
+            const DiagramPoint& b = d.points[i];
+            if (a.x == b.x && a.V != b.V && b.x > 0 && b.x < L) {
+                momentLabel(b.x, b.M);
+                const double px = scale.px(s, b.x);
+                labels.add(QPointF(px - 1, shears.y(a.V)), number(a.V), a.V >= 0, -1);
+                labels.add(QPointF(px + 1, shears.y(b.V)), number(b.V), b.V >= 0, +1);
+            }
+        }
+    }
+
+    if (marker && marker->span >= 1 && marker->span <= N) {
+        float M = 0, VL = 0, VR = 0;
+        try {
+            KeyPointForce(model, results, static_cast<std::int16_t>(marker->span), marker->x, M, VL,
+                          VR);
+        } catch (const std::exception&) {
+            painter.restore();
+            return;
+        }
+        const double px = scale.px(marker->span, marker->x);
+        painter.setPen(QPen(kMarker, 1, Qt::DashLine));
+        painter.drawLine(QPointF(px, beamY), QPointF(px, area.bottom()));
+        painter.setPen(kMarker);
+        painter.drawText(QPointF(px + 3, moments.top + size), QStringLiteral("M=") + number(M));
+        const QString v = VL == VR ? number(VL) : number(VL) + QStringLiteral(" / ") + number(VR);
+        painter.drawText(QPointF(px + 3, shears.top + size), QStringLiteral("V=") + v);
+    }
+    painter.restore();
+}
+
+std::optional<BeamSection> diagramSectionAt(const QRectF& area, const BeamModel& model, double px) {
+    const Scale scale(area, model);
+    if (!scale.valid() || px < scale.left || px > scale.left + scale.width) {
+        return std::nullopt;
+    }
+    const double along = (px - scale.left) / scale.width * scale.total;
+    for (int s = 1; s <= model.SpanCount; ++s) {
+        if (along <= scale.start[s + 1] || s == model.SpanCount) {
+            const double x = std::clamp(along - scale.start[s], 0.0,
+                                        double{std::max(0.0f, model.SpanLength[s])});
+            // to the millimetre, as the engineer would type it
+            return BeamSection{s, static_cast<float>(std::round(x * 1000) / 1000)};
+        }
+    }
+    return std::nullopt;
+}
+
+void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& model) {
+    const Scale scale(area, model);
+    if (!scale.valid()) {
+        return;
+    }
+    const double h = area.height();
+    const double size = std::clamp(h * 0.06, 4.0, 10.0);
+    const double beamY = area.top() + h * 0.66;
+    painter.save();
+    drawBeam(painter, scale, model, beamY, size, false);
+    painter.setFont(sized(painter, size * 1.05));
+    painter.setPen(QPen(Qt::black, 1));
+    const double levelHeight = h * 0.12;
+    for (int s = 1; s <= model.SpanCount; ++s) {
+        const float L = model.SpanLength[s];
+        const bool freeRight = baseSystem(model, s) == BaseSystem::FreeRight;
+        int level = 0;
+        for (int k = 1; k <= model.LoadCount[s]; ++k) {
+            const int kind = model.LoadKindOf[s][k];
+            if (kind == Concentrated) {
+                const float a = model.LoadA[s][k];
+                const double x = scale.px(s, freeRight ? L - a : a);
+                const double top = area.top() + h * 0.08;
+                painter.drawLine(QPointF(x, top), QPointF(x, beamY - 2));
+                QPolygonF head;
+                head << QPointF(x, beamY - 2) << QPointF(x - size * 0.4, beamY - 2 - size * 0.8)
+                     << QPointF(x + size * 0.4, beamY - 2 - size * 0.8);
+                painter.setBrush(Qt::black);
+                painter.drawPolygon(head);
+                painter.setBrush(Qt::NoBrush);
+                painter.drawText(QPointF(x + 3, top + size),
+                                 QStringLiteral("P=") + number(model.LoadP[s][k]));
+            } else if (kind == Uniform || kind == Trapezoidal) {
+                const double bottom = beamY - 3 - level * levelHeight;
+                const double top = bottom - levelHeight * 0.8;
+                const double x0 = scale.px(s, 0), x1 = scale.px(s, L);
+                const double ramp = kind == Trapezoidal
+                                        ? (x1 - x0) * std::clamp(model.LoadA[s][k] / L, 0.0f, 0.5f)
+                                        : 0.0;
+                QPolygonF outline;
+                outline << QPointF(x0, bottom) << QPointF(x0 + ramp, top) << QPointF(x1 - ramp, top)
+                        << QPointF(x1, bottom);
+                painter.drawPolygon(outline);
+                painter.drawText(QRectF(x0, top - size * 1.6, x1 - x0, size * 1.5), Qt::AlignCenter,
+                                 QStringLiteral("q=") + number(model.LoadQ[s][k]));
+                ++level;
+            }
+        }
+        painter.drawText(QRectF(scale.px(s, 0), beamY + size * 1.4,
+                                scale.px(s + 1, 0) - scale.px(s, 0), size * 1.8),
+                         Qt::AlignCenter,
+                         QStringLiteral("L=") + QString::fromStdString(fieldText(L)));
+    }
+    painter.restore();
+}
+
+std::vector<QStringList> reactionRows(const BeamModel& model, const BeamResults& results) {
+    SupportReactions reactions;
+    supportReactions(model, results, reactions);
+    std::vector<QStringList> rows;
+    for (int j = 0; j <= model.SpanCount; ++j) {
+        const SupportReaction& r = reactions[static_cast<std::size_t>(j)];
+        if (!r.present) {
+            continue;
+        }
+        rows.push_back({QString::fromStdString(supportLabel(j, model.SpanCount)), number(r.R),
+                        r.fixed ? number(r.M) : QString()});
+    }
+    return rows;
+}
+
+} // namespace spanwise

@@ -1,0 +1,39 @@
+// Drawings of the analysed beam, for the result window and the report alike: the beam with its
+// supports and span labels, the bending-moment diagram (drawn on the tension side, as Chinese
+// practice has it: sagging below the axis, hogging above) and the shear diagram (positive above),
+// both over the whole beam to scale, and a sketch of the beam with its loads.
+#pragma once
+
+#include "model/BeamModel.h"
+
+#include <QRectF>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace spanwise {
+
+// A section of the beam: span 1..N and distance from the span's left end in m.
+struct BeamSection {
+    int span = 0;
+    float x = 0;
+};
+
+// Beam, moment diagram and shear diagram in area; marker (span > 0) draws a vertical line with
+// M and V at that section on both diagrams.
+void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model,
+                   const BeamResults& results, const std::optional<BeamSection>& marker);
+
+// The section under horizontal position px of a drawing made by paintDiagrams in area.
+std::optional<BeamSection> diagramSectionAt(const QRectF& area, const BeamModel& model, double px);
+
+// The beam with its supports and every load, with the load values written beside them.
+void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& model);
+
+// Rows of the reactions table: support, reaction (kN), moment at a fixed end (kN*m).
+std::vector<QStringList> reactionRows(const BeamModel& model, const BeamResults& results);
+
+} // namespace spanwise

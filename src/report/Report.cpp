@@ -1,0 +1,267 @@
+#include "report/Report.h"
+
+#include "analysis/NumberFormat.h"
+#include "analysis/SpanResults.h"
+#include "report/DiagramPainter.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <vector>
+
+namespace spanwise {
+
+namespace {
+
+QString number(float v) {
+    return QString::fromStdString(formatResult(v));
+}
+QString field(float v) {
+    return QString::fromStdString(fieldText(v));
+}
+
+QString supportName(std::int16_t kind) {
+    switch (kind) {
+    case Cantilever:
+        return QStringLiteral("悬臂");
+    case Fixed:
+        return QStringLiteral("固端");
+    default:
+        return QStringLiteral("简支");
+    }
+}
+
+// Writes top to bottom on A4 pages in points, starting a new page when the next block does
+// not fit.
+class PageCursor {
+public:
+    PageCursor(QPdfWriter& writer, QPainter& painter)
+        : m_writer(writer), m_painter(painter),
+          m_area(writer.pageLayout().paintRect(QPageLayout::Point)) {
+        m_area.moveTo(0, 0);
+        m_y = 0;
+    }
+
+    double width() const { return m_area.width(); }
+    double left() const { return m_area.left(); }
+    int pages() const { return m_pages; }
+
+    void newPage() {
+        m_writer.newPage();
+        ++m_pages;
+        m_y = 0;
+    }
+
+    // Makes room for a block of the given height, on a new page when needed.
+    double take(double height) {
+        if (m_y + height > m_area.height() && m_y > 0) {
+            newPage();
+        }
+        const double top = m_y;
+        m_y += height;
+        return top;
+    }
+
+    void gap(double height) { m_y += height; }
+
+    void line(const QString& text, const QFont& font, Qt::Alignment align = Qt::AlignLeft) {
+        m_painter.setFont(font);
+        const QFontMetricsF metrics(font);
+        const QStringList wrapped = wrap(text, metrics);
+        for (const QString& part : wrapped) {
+            const double top = take(metrics.lineSpacing());
+            m_painter.drawText(QRectF(left(), top, width(), metrics.lineSpacing()),
+                               static_cast<int>(align | Qt::AlignVCenter), part);
+        }
+    }
+
+    // A table with a header row; columns share the width in the given proportions.
+    void table(const QStringList& headers, const std::vector<QStringList>& rows,
+               const std::vector<double>& weights, const QFont& font) {
+        m_painter.setFont(font);
+        const QFontMetricsF metrics(font);
+        const double rowHeight = metrics.lineSpacing() + 6;
+        double total = 0;
+        for (double w : weights) {
+            total += w;
+        }
+        auto drawRow = [&](const QStringList& cells, bool header) {
+            const double top = take(rowHeight);
+            double x = left();
+            for (int c = 0; c < cells.size(); ++c) {
+                const double w = width() * weights[static_cast<std::size_t>(c)] / total;
+                const QRectF cell(x, top, w, rowHeight);
+                if (header) {
+                    m_painter.fillRect(cell, QColor(225, 230, 236));
+                }
+                m_painter.drawRect(cell);
+                m_painter.drawText(
+                    cell.adjusted(3, 0, -3, 0),
+                    static_cast<int>((c == 0 || header ? Qt::AlignHCenter : Qt::AlignRight) |
+                                     Qt::AlignVCenter),
+                    cells[c]);
+                x += w;
+            }
+        };
+        drawRow(headers, true);
+        for (const QStringList& r : rows) {
+            if (m_y + rowHeight > m_area.height()) {
+                newPage(); // the header again on the next page
+                drawRow(headers, true);
+            }
+            drawRow(r, false);
+        }
+    }
+
+private:
+    QStringList wrap(const QString& text, const QFontMetricsF& metrics) const {
+        QStringList parts;
+        QString current;
+        for (const QChar c : text) {
+            if (metrics.horizontalAdvance(current + c) > width() && !current.isEmpty()) {
+                parts << current;
+                current.clear();
+            }
+            current += c;
+        }
+        parts << current;
+        return parts;
+    }
+
+    QPdfWriter& m_writer;
+    QPainter& m_painter;
+    QRectF m_area;
+    double m_y = 0;
+    int m_pages = 1;
+};
+
+QFont reportFont(double points, bool bold = false) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Serif CJK SC")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, const QString& path,
+                          const QDateTime& when) {
+    ReportOutcome outcome;
+    QPdfWriter writer(path);
+    writer.setResolution(72); // one unit is one point
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(42, 42, 42, 42), QPageLayout::Point));
+    writer.setTitle(QStringLiteral("连续梁内力计算书"));
+    writer.setCreator(QStringLiteral("Spanwise"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        outcome.reason = "无法写入文件";
+        return outcome;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    PageCursor page(writer, painter);
+    const QFont title = reportFont(16, true);
+    const QFont heading = reportFont(11, true);
+    const QFont body = reportFont(9);
+    const QFont small = reportFont(8);
+    const int N = model.SpanCount;
+
+    page.line(QStringLiteral("连续梁内力计算书"), title, Qt::AlignHCenter);
+    page.gap(6);
+    const QString name = QString::fromStdString(model.ProjectFileName);
+    page.line(QStringLiteral("工程：") + QFileInfo(name).fileName(), body);
+    page.line(QStringLiteral("计算日期：") + when.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+              body);
+    page.line(QStringLiteral("计算程序：Spanwise（弯矩分配法）"), body);
+    page.line(
+        QStringLiteral("单位：长度 m，力 kN，线荷载 kN/m，弯矩 kN*m，线刚度 kN*m，EI kN*m*m。"),
+        body);
+    page.line(
+        QStringLiteral("符号规定：弯矩以使梁下部受拉为正、上部受拉为负；剪力以绕截面内侧顺时针"
+                       "转动为正；荷载向下为正。"),
+        body);
+    page.gap(8);
+
+    page.line(QStringLiteral("一、输入数据"), heading);
+    page.line(QStringLiteral("总跨数：%1；左支座：%2；右支座：%3。")
+                  .arg(N)
+                  .arg(supportName(model.LeftSupport), supportName(model.RightSupport)),
+              body);
+    std::vector<QStringList> spans;
+    std::vector<QStringList> loads;
+    for (int s = 1; s <= N; ++s) {
+        spans.push_back({QStringLiteral("第%1跨").arg(s), field(model.SpanLength[s]),
+                         field(model.SpanEI[s]), field(model.SpanLineStiffness[s]),
+                         QString::number(model.LoadCount[s])});
+        for (int k = 1; k <= model.LoadCount[s]; ++k) {
+            const int kind = model.LoadKindOf[s][k];
+            auto blankUnless = [](bool used, float v) { return used ? field(v) : QString(); };
+            loads.push_back({QStringLiteral("第%1跨").arg(s), QString::number(k),
+                             QString::fromStdString(model.LoadText[s][k]),
+                             blankUnless(kind == Concentrated, model.LoadP[s][k]),
+                             blankUnless(kind != Concentrated, model.LoadQ[s][k]),
+                             blankUnless(kind != Uniform, model.LoadA[s][k]),
+                             blankUnless(kind == Concentrated, model.LoadB[s][k])});
+        }
+    }
+    page.table({QStringLiteral("跨号"), QStringLiteral("跨度L(m)"), QStringLiteral("EI(kN*m*m)"),
+                QStringLiteral("线刚度i(kN*m)"), QStringLiteral("荷载数")},
+               spans, {1, 1.2, 1.4, 1.4, 1}, body);
+    page.gap(6);
+    if (!loads.empty()) {
+        page.table({QStringLiteral("跨号"), QStringLiteral("序号"), QStringLiteral("荷载形式"),
+                    QStringLiteral("P(kN)"), QStringLiteral("q(kN/m)"), QStringLiteral("a(m)"),
+                    QStringLiteral("b(m)")},
+                   loads, {1, 0.7, 1.3, 1, 1, 1, 1}, body);
+        page.line(
+            QStringLiteral("注：悬臂端跨上集中力的 a 自自由端量起；梯形荷载两端斜坡长度均为 a。"),
+            small);
+    }
+    page.gap(6);
+    const double sketchHeight = 110;
+    paintLoadSketch(
+        painter, QRectF(page.left(), page.take(sketchHeight), page.width(), sketchHeight), model);
+    page.gap(8);
+
+    page.line(QStringLiteral("二、计算结果"), heading);
+    QStringList headers;
+    for (const char* h : kResultHeaders) {
+        headers << QString::fromUtf8(h);
+    }
+    std::vector<QStringList> rows;
+    for (std::int16_t s = 1; s <= N; ++s) {
+        const SpanResult r = spanResult(model, results, s);
+        QStringList cells{QString::fromStdString(r.label)};
+        for (float v : r.numbers()) {
+            cells << number(v);
+        }
+        rows.push_back(cells);
+    }
+    page.table(headers, rows, {0.8, 0.9, 1, 1.1, 1.35, 1.1, 1, 1.1}, small);
+    page.gap(6);
+
+    page.line(QStringLiteral("三、支座反力"), heading);
+    page.table({QStringLiteral("支座"), QStringLiteral("反力(kN)"), QStringLiteral("弯矩(kN*m)")},
+               reactionRows(model, results), {1.4, 1, 1}, body);
+    page.line(QStringLiteral("注：反力向上为正；固端弯矩按梁端截面弯矩的符号给出。"), small);
+    page.gap(8);
+
+    page.line(QStringLiteral("四、内力图"), heading);
+    const double diagramHeight = 300;
+    paintDiagrams(painter,
+                  QRectF(page.left(), page.take(diagramHeight), page.width(), diagramHeight), model,
+                  results, {});
+
+    painter.end();
+    outcome.ok = true;
+    outcome.pages = page.pages();
+    return outcome;
+}
+
+} // namespace spanwise

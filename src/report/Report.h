@@ -1,0 +1,26 @@
+// The calculation report: an A4 PDF a checking engineer can file. Project, date, units and sign
+// convention, the input (spans, supports, loads), a sketch of the beam with its loads, the
+// result table, the support reactions and the moment and shear diagrams, over as many pages as
+// the beam needs. Needs QtGui (a QGuiApplication must exist; the offscreen platform will do).
+#pragma once
+
+#include "model/BeamModel.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <string>
+
+namespace spanwise {
+
+struct ReportOutcome {
+    bool ok = false;
+    std::string reason; // in the user's language when the file could not be written
+    int pages = 0;
+};
+
+// Writes the report of the last calculation (results must belong to model) to path.
+ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, const QString& path,
+                          const QDateTime& when = QDateTime::currentDateTime());
+
+} // namespace spanwise
