@@ -2,6 +2,7 @@
 //   make_screenshots OUTPUT_FOLDER
 #include "UiTestSupport.h"
 
+#include "report/Report.h"
 #include "ui/dialogs/ResultWindow.h"
 #include "ui/main/MainWindow.h"
 
@@ -10,6 +11,7 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 using namespace spanwise;
 using namespace spanwise::testing_support;
@@ -66,6 +68,16 @@ int main(int argc, char* argv[]) {
         retype(find<QLineEdit>(output, "TX"), QStringLiteral("1.5"));
         QApplication::processEvents();
         ok = output->grab().save(out.filePath(QStringLiteral("result-window.png"))) && ok;
+        // the diagrams of the same beam, with the query's section marked
+        auto* tabs = find<QTabWidget>(output, "resultTabs");
+        tabs->setCurrentIndex(1);
+        output->resize(900, 720);
+        QApplication::processEvents();
+        ok = tabs->currentWidget()->grab().save(out.filePath(QStringLiteral("diagrams.png"))) &&
+             ok;
+        ok = writeReport(window.model(), window.results(), out.filePath(QStringLiteral("report.pdf")))
+                 .ok &&
+             ok;
     } else {
         ok = false;
     }
