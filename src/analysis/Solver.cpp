@@ -100,18 +100,31 @@ void addLoadTerms(const BeamModel& model, int s, SpanEnds row, float& F1, float&
     }
 }
 
-double stiffnessFactor(std::int16_t support) {
-    switch (support) {
-    case Cantilever:
-        return 0;
-    case Fixed:
-        return 4;
-    default:
-        return 3;
+} // namespace
+
+double stiffnessFactor(const BeamModel& model, int s) {
+    auto outerEnd = [](std::int16_t support) {
+        switch (support) {
+        case Cantilever:
+            return 0.0;
+        case Fixed:
+            return 4.0;
+        default:
+            return 3.0;
+        }
+    };
+    if (s == model.SpanCount) {
+        return outerEnd(model.RightSupport);
     }
+    if (s == 1) {
+        return outerEnd(model.LeftSupport);
+    }
+    return 4;
 }
 
-} // namespace
+double rotationalStiffness(const BeamModel& model, int s) {
+    return stiffnessFactor(model, s) * model.SpanLineStiffness[static_cast<std::size_t>(s)];
+}
 
 void loadTerms(const BeamModel& model, BeamResults& results) {
     const int N = model.SpanCount;
@@ -143,10 +156,8 @@ void distributionFactors(const BeamModel& model, BeamResults& results) {
     auto& D = results.DistributionFactor;
     auto& c = results.CarryOverFactor;
 
-    k[1] = static_cast<float>(stiffnessFactor(model.LeftSupport));
-    k[N] = static_cast<float>(stiffnessFactor(model.RightSupport));
-    for (int s = 2; s <= N - 1; ++s) {
-        k[s] = 4;
+    for (int s = 1; s <= N; ++s) {
+        k[s] = static_cast<float>(stiffnessFactor(model, s));
     }
 
     if (N >= 2) {

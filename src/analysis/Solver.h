@@ -12,6 +12,14 @@ namespace spanwise {
 // well under a hundred; only a negative line stiffness read from a file can drift this far.
 inline constexpr long kMaxSweeps = 100000;
 
+// k(s): 3 at a simple outer end, 0 at a cantilever end, 4 at a fixed outer end, 4 for every
+// span that is not an end span (on a one-span beam the right end decides, as the calculation
+// sets the left end first and the right end after it).
+double stiffnessFactor(const BeamModel& model, int s);
+
+// k(s) * i(s), the rotational stiffness of span s at its joints.
+double rotationalStiffness(const BeamModel& model, int s);
+
 // FixedEndMoment of spans 1..N: every load of a span added in stored order, each addition
 // rounded to single. Expects FixedEndMoment cleared (ZERO1).
 void loadTerms(const BeamModel& model, BeamResults& results);

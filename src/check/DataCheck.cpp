@@ -1,5 +1,7 @@
 #include "check/DataCheck.h"
 
+#include "analysis/Solver.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -27,17 +29,6 @@ std::int64_t floatOrdinal(float v) {
     const auto bits = std::bit_cast<std::uint32_t>(v);
     const auto magnitude = static_cast<std::int64_t>(bits & 0x7fffffffU);
     return (bits & 0x80000000U) != 0 ? -magnitude : magnitude;
-}
-
-double stiffnessFactor(std::int16_t support) {
-    switch (support) {
-    case Cantilever:
-        return 0;
-    case Fixed:
-        return 4;
-    default:
-        return 3;
-    }
 }
 
 } // namespace
@@ -133,17 +124,6 @@ bool T_Check(SpanMessages& out, float aq, float aa, float al) {
         fail(kTrapezoidANegative);
     }
     return ok;
-}
-
-double rotationalStiffness(const BeamModel& model, int span) {
-    double k = 4;
-    if (span == 1) {
-        k = stiffnessFactor(model.LeftSupport);
-    }
-    if (span == model.SpanCount) {
-        k = stiffnessFactor(model.RightSupport);
-    }
-    return k * model.SpanLineStiffness[static_cast<std::size_t>(span)];
 }
 
 int checkStepCount(const BeamModel& model) {

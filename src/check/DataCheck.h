@@ -73,10 +73,6 @@ bool T_Check(SpanMessages& out, float aq, float aa, float al);
 // place of L.
 bool sumMatchesLength(float a, float b, float L);
 
-// Rotational stiffness k*i of span s at its joints as the moment distribution uses it: k is 3
-// at a simple outer end, 0 at a cantilever end, 4 at a fixed outer end and 4 for every span
-// that is not an end span.
-double rotationalStiffness(const BeamModel& model, int span);
 
 struct CheckResult {
     // The lines of the error list in the order appended; when the check passes the single
