@@ -73,7 +73,6 @@ bool T_Check(SpanMessages& out, float aq, float aa, float al);
 // place of L.
 bool sumMatchesLength(float a, float b, float L);
 
-
 struct CheckResult {
     // The lines of the error list in the order appended; when the check passes the single
     // line "没有错误!".

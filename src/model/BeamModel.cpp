@@ -14,11 +14,7 @@ void resetInput(BeamModel& model) {
         model.LoadCount[s] = 0;
         model.SelectedLoad[s] = 0;
         for (int k = 1; k <= kMaxLoads; ++k) {
-            model.LoadQ[s][k] = 0;
-            model.LoadP[s][k] = 0;
-            model.LoadA[s][k] = 0;
-            model.LoadB[s][k] = 0;
-            model.LoadC[s][k] = 0;
+            clearLoadValues(model, s, k);
             model.LoadKindOf[s][k] = Concentrated;
             model.LoadText[s][k].clear();
         }
@@ -72,13 +68,17 @@ void copySpan(BeamModel& m, int to, int from) {
     }
 }
 
+void clearLoadValues(BeamModel& m, int s, int k) {
+    m.LoadQ[s][k] = 0;
+    m.LoadP[s][k] = 0;
+    m.LoadA[s][k] = 0;
+    m.LoadB[s][k] = 0;
+    m.LoadC[s][k] = 0;
+}
+
 void clearLoads(BeamModel& m, int s) {
     for (int k = 1; k <= m.LoadCount[s]; ++k) {
-        m.LoadQ[s][k] = 0;
-        m.LoadP[s][k] = 0;
-        m.LoadA[s][k] = 0;
-        m.LoadB[s][k] = 0;
-        m.LoadC[s][k] = 0;
+        clearLoadValues(m, s, k);
     }
     m.SelectedLoad[s] = 0;
     m.LoadCount[s] = 0;

@@ -101,6 +101,9 @@ void ZERO1(BeamResults& results);
 // keep what they held.
 void copySpan(BeamModel& model, int to, int from);
 
+// Sets the values P, q, a, b and c of load slot k of span s to 0 (kind and text stay).
+void clearLoadValues(BeamModel& model, int s, int k);
+
 // Sets the load values (P, q, a, b, c) of loads 1..LoadCount(s) to 0, then the selected load
 // and the load count; kinds and texts stay in their slots.
 void clearLoads(BeamModel& model, int s);

@@ -3,16 +3,19 @@
 #pragma once
 
 #include "ui/common/Prompter.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
 #include <deque>
+#include <memory>
 
 namespace spanwise::testing_support {
 
@@ -127,5 +130,44 @@ inline QStringList itemTexts(const QListWidget* list) {
     }
     return texts;
 }
+
+// A main window opened as at start-up, answering to a scripted prompter, with the ways a test
+// acts on it. Test classes derive from it beside QObject and call open() in init() and
+// close() in cleanup().
+class MainWindowHarness {
+public:
+    void open() {
+        prompter = std::make_unique<ScriptedPrompter>();
+        window = std::make_unique<MainWindow>(*prompter);
+        window->Form_Load();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get())) {
+            QTest::qFail("the main window did not show", __FILE__, __LINE__);
+        }
+    }
+
+    // Closes the window; false when a scripted answer was left unused.
+    bool close() {
+        const bool answered = prompter->allAnswered();
+        window.reset();
+        prompter.reset();
+        return answered;
+    }
+
+    template <typename T = QLineEdit> T* w(const char* name) { return find<T>(window.get(), name); }
+    QPushButton* b(const char* name) { return find<QPushButton>(window.get(), name); }
+    QListWidget* list(const char* name) { return find<QListWidget>(window.get(), name); }
+    const BeamModel& model() const { return window->model(); }
+
+    void goTo(int span) { retype(w("Currentnumber"), QString::number(span)); }
+    // A load of the kind at that row of the kind list, added to the current span and selected.
+    void addLoad(int kind) {
+        clickRow(list("List1"), kind);
+        click(b("add"));
+    }
+
+    std::unique_ptr<ScriptedPrompter> prompter;
+    std::unique_ptr<MainWindow> window;
+};
 
 } // namespace spanwise::testing_support

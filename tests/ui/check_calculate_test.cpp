@@ -17,24 +17,12 @@
 using namespace spanwise;
 using namespace spanwise::testing_support;
 
-class CheckCalculateTest : public QObject {
+class CheckCalculateTest : public QObject, public MainWindowHarness {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScriptedPrompter> prompter;
-    std::unique_ptr<MainWindow> window;
-
-    template <typename T = QLineEdit> T* w(const char* name) { return find<T>(window.get(), name); }
-    QPushButton* b(const char* name) { return find<QPushButton>(window.get(), name); }
-    QListWidget* list(const char* name) { return find<QListWidget>(window.get(), name); }
-    const BeamModel& model() const { return window->model(); }
     CheckWindow* checkWindow() { return window->findChild<CheckWindow*>(); }
 
-    void goTo(int span) { retype(w("Currentnumber"), QString::number(span)); }
-    void addLoad(int kind) {
-        clickRow(list("List1"), kind);
-        click(b("add"));
-    }
     // equal spans of 6 m with q = 10 on each
     void loadedSpans(int n) {
         retype(w("number"), QString::number(n));
@@ -48,19 +36,9 @@ private:
     QStringList checkMessages() { return itemTexts(find<QListWidget>(checkWindow(), "List1")); }
 
 private slots:
-    void init() {
-        prompter = std::make_unique<ScriptedPrompter>();
-        window = std::make_unique<MainWindow>(*prompter);
-        window->Form_Load();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void init() { open(); }
 
-    void cleanup() {
-        QVERIFY2(prompter->allAnswered(), "a scripted answer was not used");
-        window.reset();
-        prompter.reset();
-    }
+    void cleanup() { QVERIFY2(close(), "a scripted answer was not used"); }
 
     void aFailedCheckListsTheErrorsAndKeepsTheCalculationLocked() {
         click(b("check")); // one span of length 0, no loads

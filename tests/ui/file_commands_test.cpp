@@ -38,18 +38,13 @@ QByteArray fileBytes(const QString& path) {
 
 } // namespace
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public QObject, public MainWindowHarness {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScriptedPrompter> prompter;
-    std::unique_ptr<MainWindow> window;
     std::unique_ptr<QTemporaryDir> dir;
     QString oldWorkingDirectory;
 
-    template <typename T = QLineEdit> T* w(const char* name) { return find<T>(window.get(), name); }
-    QPushButton* b(const char* name) { return find<QPushButton>(window.get(), name); }
-    const BeamModel& model() const { return window->model(); }
     void run(const char* command) {
         auto* action = window->findChild<QAction*>(QString::fromLatin1(command));
         QVERIFY(action != nullptr);
@@ -67,17 +62,11 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         oldWorkingDirectory = QDir::currentPath();
         QDir::setCurrent(dir->path());
-        prompter = std::make_unique<ScriptedPrompter>();
-        window = std::make_unique<MainWindow>(*prompter);
-        window->Form_Load();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        open();
     }
 
     void cleanup() {
-        QVERIFY2(prompter->allAnswered(), "a scripted answer was not used");
-        window.reset();
-        prompter.reset();
+        QVERIFY2(close(), "a scripted answer was not used");
         QDir::setCurrent(oldWorkingDirectory);
         dir.reset();
     }

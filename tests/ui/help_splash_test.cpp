@@ -16,13 +16,10 @@
 using namespace spanwise;
 using namespace spanwise::testing_support;
 
-class HelpSplashTest : public QObject {
+class HelpSplashTest : public QObject, public MainWindowHarness {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScriptedPrompter> prompter;
-    std::unique_ptr<MainWindow> window;
-
     QAction* menuCommand(const char* name) {
         auto* a = window->findChild<QAction*>(QString::fromLatin1(name));
         if (a == nullptr) {
@@ -41,18 +38,9 @@ private:
     }
 
 private slots:
-    void init() {
-        prompter = std::make_unique<ScriptedPrompter>();
-        window = std::make_unique<MainWindow>(*prompter);
-        window->Form_Load();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void init() { open(); }
 
-    void cleanup() {
-        window.reset();
-        prompter.reset();
-    }
+    void cleanup() { close(); }
 
     void theMainWindowRefusesInputUntilTheSplashIsClicked() {
         auto* splash = new SplashWindow(window.get());

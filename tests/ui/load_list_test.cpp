@@ -14,38 +14,16 @@
 using namespace spanwise;
 using namespace spanwise::testing_support;
 
-class LoadListTest : public QObject {
+class LoadListTest : public QObject, public MainWindowHarness {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScriptedPrompter> prompter;
-    std::unique_ptr<MainWindow> window;
-
-    template <typename T = QLineEdit> T* w(const char* name) { return find<T>(window.get(), name); }
-    QPushButton* b(const char* name) { return find<QPushButton>(window.get(), name); }
-    QListWidget* list(const char* name) { return find<QListWidget>(window.get(), name); }
-    const BeamModel& model() const { return window->model(); }
-
-    void addLoad(int kind) {
-        clickRow(list("List1"), kind);
-        click(b("add"));
-    }
     int picture(const char* image) { return w<QLabel>(image)->property("picture").toInt(); }
 
 private slots:
-    void init() {
-        prompter = std::make_unique<ScriptedPrompter>();
-        window = std::make_unique<MainWindow>(*prompter);
-        window->Form_Load();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void init() { open(); }
 
-    void cleanup() {
-        QVERIFY2(prompter->allAnswered(), "a scripted answer was not used");
-        window.reset();
-        prompter.reset();
-    }
+    void cleanup() { QVERIFY2(close(), "a scripted answer was not used"); }
 
     void addingLoadsListsTheirKindsAndSelectsTheNewOne() {
         addLoad(0);

@@ -15,33 +15,16 @@
 using namespace spanwise;
 using namespace spanwise::testing_support;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, public MainWindowHarness {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScriptedPrompter> prompter;
-    std::unique_ptr<MainWindow> window;
-
-    template <typename T = QLineEdit> T* w(const char* name) { return find<T>(window.get(), name); }
-    QPushButton* b(const char* name) { return find<QPushButton>(window.get(), name); }
-    const BeamModel& model() const { return window->model(); }
-
     void setSpans(int n) { retype(w("number"), QString::number(n)); }
 
 private slots:
-    void init() {
-        prompter = std::make_unique<ScriptedPrompter>();
-        window = std::make_unique<MainWindow>(*prompter);
-        window->Form_Load();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void init() { open(); }
 
-    void cleanup() {
-        QVERIFY2(prompter->allAnswered(), "a scripted answer was not used");
-        window.reset();
-        prompter.reset();
-    }
+    void cleanup() { QVERIFY2(close(), "a scripted answer was not used"); }
 
     void aNewWindowShowsOneEmptySpan() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Spanwise ( 新工程 )"));

@@ -73,9 +73,9 @@ int main(int argc, char* argv[]) {
         tabs->setCurrentIndex(1);
         output->resize(900, 720);
         QApplication::processEvents();
-        ok = tabs->currentWidget()->grab().save(out.filePath(QStringLiteral("diagrams.png"))) &&
-             ok;
-        ok = writeReport(window.model(), window.results(), out.filePath(QStringLiteral("report.pdf")))
+        ok = tabs->currentWidget()->grab().save(out.filePath(QStringLiteral("diagrams.png"))) && ok;
+        ok = writeReport(window.model(), window.results(),
+                         out.filePath(QStringLiteral("report.pdf")))
                  .ok &&
              ok;
     } else {

@@ -1,5 +1,7 @@
 #include "ui/dialogs/SplashWindow.h"
 
+#include "ui/main/SketchPictures.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,21 +12,6 @@
 
 namespace spanwise {
 
-namespace {
-
-QPixmap splashPicture(qreal ratio) {
-    QSvgRenderer renderer(QStringLiteral(":/splash.svg"));
-    const QSize size(420, 304);
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::gray);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return pixmap;
-}
-
-} // namespace
-
 SplashWindow::SplashWindow(QWidget* blocked)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_blocked(blocked) {
     setObjectName(QStringLiteral("Start"));
@@ -32,7 +19,8 @@ SplashWindow::SplashWindow(QWidget* blocked)
     setAttribute(Qt::WA_DeleteOnClose);
     m_Picture1 = new QLabel(this);
     m_Picture1->setObjectName(QStringLiteral("Picture1"));
-    m_Picture1->setPixmap(splashPicture(devicePixelRatioF()));
+    m_Picture1->setPixmap(
+        svgPixmap(QStringLiteral(":/splash.svg"), devicePixelRatioF(), QSize(420, 304), Qt::gray));
     m_Picture1->setFocusPolicy(Qt::StrongFocus);
     m_Picture1->move(0, 0);
     m_Picture1->resize(420, 304);

@@ -35,11 +35,7 @@ void MainWindow::appendLoadOfSelectedKind() {
     }
     // the free slots may hold values of deleted loads
     for (int j = m_model.LoadCount[s()] + 1; j <= kMaxLoads; ++j) {
-        m_model.LoadP[s()][j] = 0;
-        m_model.LoadQ[s()][j] = 0;
-        m_model.LoadA[s()][j] = 0;
-        m_model.LoadB[s()][j] = 0;
-        m_model.LoadC[s()][j] = 0;
+        clearLoadValues(m_model, s(), j);
     }
     auto* item = new QListWidgetItem(kind->text());
     item->setData(Qt::UserRole, kind->data(Qt::UserRole));
@@ -89,13 +85,7 @@ void MainWindow::DELONE() {
     for (const ParameterRow* row : {&m_rowQ, &m_rowP, &m_rowA, &m_rowB, &m_rowC}) {
         setFieldText(row->field, QStringLiteral("0"));
     }
-    auto clearValues = [this](int j) {
-        m_model.LoadP[s()][j] = 0;
-        m_model.LoadQ[s()][j] = 0;
-        m_model.LoadA[s()][j] = 0;
-        m_model.LoadB[s()][j] = 0;
-        m_model.LoadC[s()][j] = 0;
-    };
+    auto clearValues = [this](int j) { clearLoadValues(m_model, s(), j); };
     std::int16_t& count = m_model.LoadCount[s()];
     if (m_List2->count() == 0) {
         clearValues(1);
@@ -167,11 +157,7 @@ void MainWindow::DELALL() {
         setFieldText(row->field, QStringLiteral("0"));
     }
     for (int j = 1; j <= m_model.LoadCount[s()]; ++j) {
-        m_model.LoadQ[s()][j] = 0;
-        m_model.LoadP[s()][j] = 0;
-        m_model.LoadA[s()][j] = 0;
-        m_model.LoadB[s()][j] = 0;
-        m_model.LoadC[s()][j] = 0;
+        clearLoadValues(m_model, s(), j);
     }
     m_add->setEnabled(true);
     m_remove->setEnabled(false);

@@ -79,6 +79,8 @@ private:
     void shownone();
     void SHOWSHOW();
     void SHOWWHAT();
+    // Fills List2 with the current span's loads and reselects its selected load.
+    void showLoadList();
 
     // -- value fields (NumericFields.cpp)
     void loadFieldChanged(QLineEdit* field, LoadArray<float>& values);

@@ -126,8 +126,12 @@ void MainWindow::Currentnumber_Change() {
     }
     m_add->setEnabled(count != kMaxLoads);
     m_clear->setEnabled(true);
+    showLoadList();
+}
+
+void MainWindow::showLoadList() {
     m_List2->clear();
-    for (int j = 1; j <= count; ++j) {
+    for (int j = 1; j <= m_model.LoadCount[s()]; ++j) {
         auto* item = new QListWidgetItem(QString::fromStdString(m_model.LoadText[s()][j]));
         item->setData(Qt::UserRole, int{m_model.LoadKindOf[s()][j]});
         m_List2->addItem(item);
@@ -136,7 +140,7 @@ void MainWindow::Currentnumber_Change() {
         m_remove->setEnabled(true);
         SHOWWHAT();
         SHOWSHOW();
-        selectLoadRow(k() - 1);
+        selectLoadRow(k() - 1); // its fields, values and picture
         SHOWPICTURE();
     } else {
         m_remove->setEnabled(false);

@@ -26,31 +26,28 @@ int sketchNumber(SketchSupport support, int kind) {
     }
 }
 
-namespace {
-
-QPixmap render(const QString& resource, qreal ratio) {
+QPixmap svgPixmap(const QString& resource, qreal ratio, QSize size, const QColor& ground) {
     QSvgRenderer renderer(resource);
     if (!renderer.isValid()) {
-        // the pictures are part of the program
         throw std::runtime_error("missing picture resource: " + resource.toStdString());
     }
-    const QSize size = renderer.defaultSize();
+    if (size.isEmpty()) {
+        size = renderer.defaultSize();
+    }
     QPixmap pixmap(size * ratio);
     pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
+    pixmap.fill(ground);
     QPainter painter(&pixmap);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
 
-} // namespace
-
 QPixmap sketchPixmap(int number, qreal devicePixelRatio) {
-    return render(QStringLiteral(":/sketches/%1.svg").arg(number), devicePixelRatio);
+    return svgPixmap(QStringLiteral(":/sketches/%1.svg").arg(number), devicePixelRatio);
 }
 
 QPixmap bannerPixmap(qreal devicePixelRatio) {
-    return render(QStringLiteral(":/banner.svg"), devicePixelRatio);
+    return svgPixmap(QStringLiteral(":/banner.svg"), devicePixelRatio);
 }
 
 } // namespace spanwise

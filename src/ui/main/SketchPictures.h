@@ -17,4 +17,10 @@ QPixmap sketchPixmap(int number, qreal devicePixelRatio = 1);
 // The banner over the window.
 QPixmap bannerPixmap(qreal devicePixelRatio = 1);
 
+// An SVG resource at its own size, or at `size` when given, on `ground` (transparent unless
+// given). Throws std::runtime_error when the resource is missing: the pictures are part of the
+// program.
+QPixmap svgPixmap(const QString& resource, qreal devicePixelRatio, QSize size = {},
+                  const QColor& ground = Qt::transparent);
+
 } // namespace spanwise

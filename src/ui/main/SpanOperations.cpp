@@ -81,23 +81,7 @@ void MainWindow::Command3_Click() {
         return;
     }
     m_clear->setEnabled(true);
-    for (int k = 1; k <= m_model.LoadCount[c]; ++k) {
-        auto* item = new QListWidgetItem(QString::fromStdString(m_model.LoadText[c][k]));
-        item->setData(Qt::UserRole, int{m_model.LoadKindOf[c][k]});
-        m_List2->addItem(item);
-    }
-    if (m_model.SelectedLoad[c] != 0) {
-        m_remove->setEnabled(true);
-        selectLoadRow(m_model.SelectedLoad[c] - 1); // shows its fields, values and picture
-        SHOWWHAT();
-        SHOWSHOW();
-        SHOWPICTURE();
-    } else {
-        m_remove->setEnabled(false);
-        shownone();
-        SHOWSHOW();
-        clearSketch(m_Image2);
-    }
+    showLoadList();
 }
 
 } // namespace spanwise
