@@ -159,7 +159,15 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model
     std::array<SpanDiagram, kMaxSpans + 1> diagrams;
     double mMost = 0, mLeast = 0, vMost = 0, vLeast = 0;
     for (std::int16_t s = 1; s <= N; ++s) {
-        sampleSpan(model, results, s, diagrams[s]);
+        try {
+            sampleSpan(model, results, s, diagrams[s]);
+        } catch (const std::exception&) {
+            // a section beyond single precision (extreme input that still calculated): say so
+            // rather than draw part of the beam
+            painter.drawText(area, Qt::AlignCenter,
+                             QStringLiteral("第%1跨的内力超出单精度范围，无法绘制内力图。").arg(s));
+            return;
+        }
         for (int i = 0; i < diagrams[s].count; ++i) {
             const DiagramPoint& p = diagrams[s].points[i];
             mMost = std::max(mMost, double{p.M});
@@ -346,7 +354,11 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& mod
 
 std::vector<QStringList> reactionRows(const BeamModel& model, const BeamResults& results) {
     SupportReactions reactions;
-    supportReactions(model, results, reactions);
+    try {
+        supportReactions(model, results, reactions);
+    } catch (const std::exception&) {
+        return {}; // a reaction beyond single precision: the table stays empty
+    }
     std::vector<QStringList> rows;
     for (int j = 0; j <= model.SpanCount; ++j) {
         const SupportReaction& r = reactions[static_cast<std::size_t>(j)];

@@ -23,7 +23,8 @@ struct BeamSection {
 };
 
 // Beam, moment diagram and shear diagram in area; marker (span > 0) draws a vertical line with
-// M and V at that section on both diagrams.
+// M and V at that section on both diagrams. Never throws: a beam whose sections cannot be
+// evaluated in single precision gets a sentence instead of a drawing.
 void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model,
                    const BeamResults& results, const std::optional<BeamSection>& marker);
 
@@ -33,7 +34,8 @@ std::optional<BeamSection> diagramSectionAt(const QRectF& area, const BeamModel&
 // The beam with its supports and every load, with the load values written beside them.
 void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& model);
 
-// Rows of the reactions table: support, reaction (kN), moment at a fixed end (kN*m).
+// Rows of the reactions table: support, reaction (kN), moment at a fixed end (kN*m); no rows
+// when a reaction cannot be had in single precision.
 std::vector<QStringList> reactionRows(const BeamModel& model, const BeamResults& results);
 
 } // namespace spanwise

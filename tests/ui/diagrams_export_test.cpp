@@ -2,10 +2,13 @@
 #include "UiTestSupport.h"
 
 #include "analysis/Calculation.h"
+#include "report/DiagramPainter.h"
 #include "ui/dialogs/DiagramPanel.h"
 #include "ui/dialogs/ResultWindow.h"
 
 #include <QAction>
+#include <QImage>
+#include <QPainter>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -152,6 +155,20 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("双跨梁.BMD")), qPrintable(text.left(400)));
         QVERIFY(text.contains(QStringLiteral("跨中Mmax(kN*m)")));
         QVERIFY(text.contains(w<QTableWidget>("Grid")->item(0, 7)->text()));
+    }
+
+    void sectionsThatCannotBeEvaluatedGiveASentenceNotACrash() {
+        BeamModel broken = twoSpans();
+        broken.SpanLength[1] = 0; // 0/0 in every section of span 1
+        QImage image(600, 400, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paintDiagrams(painter, QRectF(0, 0, 600, 400), broken, results, BeamSection{1, 0});
+        painter.end();
+        QVERIFY(reactionRows(broken, results).empty());
+        QImage blank(600, 400, QImage::Format_ARGB32);
+        blank.fill(Qt::white);
+        QVERIFY(image != blank); // the sentence was written
     }
 
     void aReportThatCannotBeWrittenIsReported() {
