@@ -302,7 +302,7 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& mod
         return;
     }
     const double h = area.height();
-    const double size = std::clamp(h * 0.06, 4.0, 10.0);
+    const double size = std::clamp(h * 0.075, 4.0, 10.0);
     const double beamY = area.top() + h * 0.66;
     painter.save();
     drawBeam(painter, scale, model, beamY, size, false);

@@ -69,6 +69,14 @@ public:
 
     void gap(double height) { m_y += height; }
 
+    // Starts a new page unless a block of this height still fits, so that a heading stays with
+    // what follows it.
+    void keepTogether(double height) {
+        if (m_y + height > m_area.height() && m_y > 0) {
+            newPage();
+        }
+    }
+
     void line(const QString& text, const QFont& font, Qt::Alignment align = Qt::AlignLeft) {
         m_painter.setFont(font);
         const QFontMetricsF metrics(font);
@@ -140,9 +148,11 @@ private:
     int m_pages = 1;
 };
 
+// WenQuanYi Micro Hei first: its characters keep their own code points in the PDF's text, so
+// the report can be searched and copied; Noto CJK stands in where it is missing.
 QFont reportFont(double points, bool bold = false) {
     QFont font;
-    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Serif CJK SC")});
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -229,6 +239,7 @@ ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, co
         painter, QRectF(page.left(), page.take(sketchHeight), page.width(), sketchHeight), model);
     page.gap(8);
 
+    page.keepTogether(80);
     page.line(QStringLiteral("二、计算结果"), heading);
     QStringList headers;
     for (const char* h : kResultHeaders) {
@@ -246,14 +257,16 @@ ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, co
     page.table(headers, rows, {0.8, 0.9, 1, 1.1, 1.35, 1.1, 1, 1.1}, small);
     page.gap(6);
 
+    page.keepTogether(80);
     page.line(QStringLiteral("三、支座反力"), heading);
     page.table({QStringLiteral("支座"), QStringLiteral("反力(kN)"), QStringLiteral("弯矩(kN*m)")},
                reactionRows(model, results), {1.4, 1, 1}, body);
     page.line(QStringLiteral("注：反力向上为正；固端弯矩按梁端截面弯矩的符号给出。"), small);
     page.gap(8);
 
-    page.line(QStringLiteral("四、内力图"), heading);
     const double diagramHeight = 300;
+    page.keepTogether(diagramHeight + 30);
+    page.line(QStringLiteral("四、内力图"), heading);
     paintDiagrams(painter,
                   QRectF(page.left(), page.take(diagramHeight), page.width(), diagramHeight), model,
                   results, {});

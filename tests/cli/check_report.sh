@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 "$tool" "$data/two_equal_spans.BMD" --report "$work/report.pdf" > "$work/table.txt"
 grep -q '^第1跨' "$work/table.txt" || { echo "no table printed beside the report"; exit 1; }
 text=$(pdftotext -layout "$work/report.pdf" -)
-for expected in 'two_equal_spans.BMD' '跨度(m)' '左端V(kN)' '右端M(kN*m)' '25.313' '-45' '第2跨'; do
+for expected in 'two_equal_spans.BMD' '连续梁内力计算书' '跨度(m)' '左端V(kN)' '右端M(kN*m)' '25.313' '-45' '第2跨'; do
     grep -qF -- "$expected" <<<"$text" || { echo "report lacks: $expected"; exit 1; }
 done
 pages=$(pdfinfo "$work/report.pdf" | awk '/^Pages:/ {print $2}')
