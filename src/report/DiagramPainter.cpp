@@ -112,10 +112,14 @@ void drawBeam(QPainter& painter, const Scale& scale, const BeamModel& model, dou
         for (int s = 1; s <= model.SpanCount; ++s) {
             const QRectF label(scale.px(s, 0), beamY - size * 2.6,
                                scale.px(s + 1, 0) - scale.px(s, 0), size * 1.6);
-            painter.drawText(label, Qt::AlignCenter,
-                             QStringLiteral("第%1跨 L=%2")
-                                 .arg(s)
-                                 .arg(QString::fromStdString(fieldText(model.SpanLength[s]))));
+            // the full label where it fits, the span number alone on a crowded beam
+            QString text = QStringLiteral("第%1跨 L=%2")
+                               .arg(s)
+                               .arg(QString::fromStdString(fieldText(model.SpanLength[s])));
+            if (QFontMetricsF(painter.font()).horizontalAdvance(text) > label.width()) {
+                text = QString::number(s);
+            }
+            painter.drawText(label, Qt::AlignCenter, text);
         }
     }
     painter.restore();
