@@ -7,10 +7,10 @@
 #include "ui/dialogs/ResultWindow.h"
 
 #include <QAction>
-#include <QImage>
-#include <QPainter>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTableWidget>
