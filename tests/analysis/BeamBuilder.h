@@ -1,6 +1,7 @@
 // Small helpers that put a beam together the way the user would enter it.
 #pragma once
 
+#include "analysis/Calculation.h"
 #include "model/BeamModel.h"
 
 #include <initializer_list>
@@ -45,6 +46,13 @@ inline void trapezoid(BeamModel& m, int s, float q, float a) {
     const int k = addLoad(m, s, Trapezoidal);
     m.LoadQ[s][k] = q;
     m.LoadA[s][k] = a;
+}
+
+// The results of a beam's calculation.
+inline BeamResults solve(const BeamModel& m) {
+    BeamResults r;
+    calculate(m, r);
+    return r;
 }
 
 } // namespace spanwise::testing_support

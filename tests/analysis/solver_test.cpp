@@ -16,12 +16,6 @@ using namespace testing_support;
 
 constexpr double kTol = 0.0005;
 
-BeamResults solve(const BeamModel& m) {
-    BeamResults r;
-    calculate(m, r);
-    return r;
-}
-
 // bending moment over joint j = -EndMoment(j, 2) = EndMoment(j + 1, 1)
 double supportMoment(const BeamResults& r, int j) {
     return -double{r.EndMoment[j][2]};

@@ -17,12 +17,6 @@ using namespace testing_support;
 
 constexpr double kTol = 0.0005;
 
-BeamResults solve(const BeamModel& m) {
-    BeamResults r;
-    calculate(m, r);
-    return r;
-}
-
 std::vector<float> keyPositions(const BeamResults& r, int s) {
     return {r.KeyPointX[s].begin(), r.KeyPointX[s].begin() + r.KeyPointLast[s] + 1};
 }

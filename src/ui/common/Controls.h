@@ -33,6 +33,14 @@ inline QPushButton* button(const char* name, const QString& text) {
     return b;
 }
 
+// Sets a field's text only when it differs, so that the field's change handling runs (nested,
+// at once) exactly when the text really changes, as it does for the user's own typing.
+inline void setFieldText(QLineEdit* field, const QString& text) {
+    if (field->text() != text) {
+        field->setText(text);
+    }
+}
+
 // A label that names a control for the keyboard and for screen readers.
 inline void labelFor(QLabel* caption, QWidget* control) {
     caption->setBuddy(control);

@@ -184,12 +184,6 @@ ResultWindow::~ResultWindow() {
     removeFocusLossHandlers(this);
 }
 
-void ResultWindow::setFieldText(QLineEdit* field, const QString& text) {
-    if (field->text() != text) {
-        field->setText(text);
-    }
-}
-
 void ResultWindow::fill() {
     m_calculated = m_model;
     const int N = m_model.SpanCount;

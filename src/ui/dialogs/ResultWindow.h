@@ -47,7 +47,6 @@ private:
     void queryAt(int span, float x);
     void exportReport();
     void exportCsv();
-    static void setFieldText(QLineEdit* field, const QString& text);
 
     const BeamModel& m_model;
     const BeamResults& m_results;

@@ -3,6 +3,8 @@
 // command that asked to save first goes on as if it had.
 #include "ui/main/MainWindow.h"
 
+#include "ui/common/Controls.h"
+
 #include "io/ProjectFile.h"
 #include "ui/common/Prompter.h"
 
@@ -13,6 +15,8 @@
 #include <QPushButton>
 
 namespace spanwise {
+
+using controls::setFieldText;
 
 namespace {
 

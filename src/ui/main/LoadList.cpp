@@ -1,6 +1,8 @@
 // The load lists: the kinds on offer (List1) and the current span's loads (List2).
 #include "ui/main/MainWindow.h"
 
+#include "ui/common/Controls.h"
+
 #include "ui/common/Prompter.h"
 
 #include <QLabel>
@@ -9,6 +11,8 @@
 #include <QPushButton>
 
 namespace spanwise {
+
+using controls::setFieldText;
 
 void MainWindow::List1_Click() {
     m_add->setEnabled(m_model.LoadCount[s()] != kMaxLoads);

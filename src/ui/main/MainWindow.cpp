@@ -41,12 +41,6 @@ void MainWindow::updateTitle() {
     setWindowTitle(titleFor(QString::fromStdString(m_model.ProjectFileName)));
 }
 
-void MainWindow::setFieldText(QLineEdit* field, const QString& text) {
-    if (field->text() != text) {
-        field->setText(text);
-    }
-}
-
 void MainWindow::ParameterRow::setShown(bool shown) const {
     label->setVisible(shown);
     field->setVisible(shown);

@@ -156,8 +156,6 @@ private:
     // -- helpers
     int s() const { return m_model.CurrentSpan; }
     int k() const { return m_model.SelectedLoad[m_model.CurrentSpan]; }
-    // Sets a field's text only when it differs, so the nested change handling runs only then.
-    static void setFieldText(QLineEdit* field, const QString& text);
     void selectLoadRow(int row);
     void updateTitle();
 

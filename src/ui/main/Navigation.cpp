@@ -1,6 +1,8 @@
 // Span count, current span and the single-span panel.
 #include "ui/main/MainWindow.h"
 
+#include "ui/common/Controls.h"
+
 #include "analysis/NumberFormat.h"
 
 #include <QComboBox>
@@ -12,6 +14,8 @@
 #include <cmath>
 
 namespace spanwise {
+
+using controls::setFieldText;
 
 namespace {
 

@@ -2,6 +2,8 @@
 // of a concentrated force's a and b, and the line-stiffness button.
 #include "ui/main/MainWindow.h"
 
+#include "ui/common/Controls.h"
+
 #include "analysis/NumberFormat.h"
 
 #include <QLineEdit>
@@ -11,6 +13,8 @@
 #include <limits>
 
 namespace spanwise {
+
+using controls::setFieldText;
 
 namespace {
 

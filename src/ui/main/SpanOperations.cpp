@@ -2,6 +2,8 @@
 // a copy of the span before it. Each asks first; anything but OK changes nothing.
 #include "ui/main/MainWindow.h"
 
+#include "ui/common/Controls.h"
+
 #include "ui/common/Prompter.h"
 
 #include <QComboBox>
@@ -11,6 +13,8 @@
 #include <QPushButton>
 
 namespace spanwise {
+
+using controls::setFieldText;
 
 bool MainWindow::confirmed(const QString& question) {
     return m_prompter.ask(Prompter::Icon::Exclamation, question, Prompter::Ok | Prompter::Cancel,
