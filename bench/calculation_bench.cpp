@@ -10,11 +10,11 @@ namespace {
 using namespace spanwise;
 using spanwise::bench::mixedBeam;
 
-void run(benchmark::State& state, const BeamModel& model) {
+void run(benchmark::State& state, const Beam& beam) {
     BeamResults results;
     long sweeps = 0;
     for (auto _ : state) {
-        sweeps = calculate(model, results);
+        sweeps = calculate(beam, results);
         benchmark::DoNotOptimize(results);
     }
     state.counters["sweeps"] = static_cast<double>(sweeps);

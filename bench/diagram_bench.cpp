@@ -14,19 +14,19 @@ using namespace spanwise;
 using spanwise::bench::mixedBeam;
 
 struct Analysed {
-    BeamModel model = mixedBeam(20, 10);
+    Beam beam = mixedBeam(20, 10);
     BeamResults results;
-    Analysed() { calculate(model, results); }
+    Analysed() { calculate(beam, results); }
 };
 
 void BM_SampleEverySpanTwentySpans(benchmark::State& state) {
-    const Analysed beam;
+    const Analysed analysed;
     SpanDiagram diagram;
     long points = 0;
     for (auto _ : state) {
         points = 0;
-        for (std::int16_t s = 1; s <= beam.model.SpanCount; ++s) {
-            sampleSpan(beam.model, beam.results, s, diagram);
+        for (int s = 1; s <= analysed.beam.spanCount(); ++s) {
+            sampleSpan(analysed.beam, analysed.results, s, diagram);
             benchmark::DoNotOptimize(diagram);
             points += diagram.count;
         }
@@ -35,24 +35,24 @@ void BM_SampleEverySpanTwentySpans(benchmark::State& state) {
 }
 
 void BM_SupportReactionsTwentySpans(benchmark::State& state) {
-    const Analysed beam;
+    const Analysed analysed;
     SupportReactions reactions;
     for (auto _ : state) {
-        supportReactions(beam.model, beam.results, reactions);
+        supportReactions(analysed.beam, analysed.results, reactions);
         benchmark::DoNotOptimize(reactions);
     }
 }
 
 void BM_DiagramPanelTwentySpans(benchmark::State& state) {
-    const Analysed beam;
+    const Analysed analysed;
     SpanDiagram diagram;
     SupportReactions reactions;
     for (auto _ : state) {
-        for (std::int16_t s = 1; s <= beam.model.SpanCount; ++s) {
-            sampleSpan(beam.model, beam.results, s, diagram);
+        for (int s = 1; s <= analysed.beam.spanCount(); ++s) {
+            sampleSpan(analysed.beam, analysed.results, s, diagram);
             benchmark::DoNotOptimize(diagram);
         }
-        supportReactions(beam.model, beam.results, reactions);
+        supportReactions(analysed.beam, analysed.results, reactions);
         benchmark::DoNotOptimize(reactions);
     }
 }

@@ -16,21 +16,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace spanwise;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const ReadResult read = parseProject(bytes, "fuzz.BMD");
-    if (!read.ok() || !checkModel(*read.model).passed) {
+    if (!read.ok() || !checkBeam(read.project->beam).passed) {
         return 0;
     }
-    const BeamModel& model = *read.model;
+    const Beam& beam = read.project->beam;
     auto results = std::make_unique<BeamResults>();
     try {
-        calculate(model, *results);
+        calculate(beam, *results);
         // the query of the result window at both ends and the middle of every span
-        for (std::int16_t s = 1; s <= model.SpanCount; ++s) {
-            const float L = model.SpanLength[static_cast<std::size_t>(s)];
+        for (int s = 1; s <= beam.spanCount(); ++s) {
+            const float L = beam.span(s).length;
             for (float x : {0.0f, L / 2, L}) {
-                float M = 0;
-                float VL = 0;
-                float VR = 0;
-                KeyPointForce(model, *results, s, x, M, VL, VR);
+                sectionForceAt(beam, *results, s, x);
             }
         }
     } catch (const CalculationError&) {

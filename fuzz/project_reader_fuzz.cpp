@@ -1,6 +1,6 @@
 // Fuzz target for the project file reader. Whatever the bytes, the reader must return either a
 // model or an error, never crash or hang; its error must be readable UTF-8 and name a line of
-// the file; and a model it returns must save and read back as the very same model, byte for
+// the file; and a model it returns must save and read back as the very same beam, byte for
 // byte the second time, and go through the data check.
 #include "check/DataCheck.h"
 #include "io/ProjectFile.h"
@@ -47,22 +47,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     std::string written;
-    if (const SaveResult r = projectFileBytes(*read.model, written); !r.ok) {
+    if (const SaveResult r = projectFileBytes(*read.project, written); !r.ok) {
         broken("a model that was read cannot be written", r.reason);
     }
     const ReadResult again = parseProject(written, "fuzz.BMD");
     if (!again.ok()) {
         broken("the written file does not read", again.error.message() + "\n" + written);
     }
-    if (!(*again.model == *read.model)) {
+    if (!(*again.project == *read.project)) {
         broken("the written file reads as another model", written);
     }
     std::string rewritten;
-    projectFileBytes(*again.model, rewritten);
+    projectFileBytes(*again.project, rewritten);
     if (rewritten != written) {
         broken("writing the model again gives other bytes", written + "\n" + rewritten);
     }
-    const CheckResult check = checkModel(*read.model);
+    const CheckResult check = checkBeam(read.project->beam);
     if (check.messages.empty()) {
         broken("the data check listed nothing", written);
     }

@@ -8,50 +8,58 @@
 
 namespace spanwise {
 
-long calculate(const BeamModel& model, BeamResults& results) {
-    const int N = model.SpanCount;
+long calculate(const Beam& beam, BeamResults& results) {
+    const int N = beam.spanCount();
     if (N < 1 || N > kMaxSpans) {
         throw std::invalid_argument("calculate: span count out of range");
     }
-    for (int s = 1; s <= N; ++s) {
-        if (model.LoadCount[s] < 0 || model.LoadCount[s] > kMaxLoads) {
+    for (const Span& span : beam.spans) {
+        if (span.loadCount() > kMaxLoads) {
             throw std::invalid_argument("calculate: load count out of range");
         }
     }
 
-    BeamResults work = results;
-    ZERO1(work);
-    loadTerms(model, work);
-    distributionFactors(model, work);
-    const long sweeps = MomentDistribution(model, work);
+    BeamResults work{};
+    loadTerms(beam, work);
+    distributionFactors(beam, work);
+    const long sweeps = distributeMoments(beam, work);
     // Each span's sections depend on its own end moments and loads only, so the key sections,
     // the forces there and the maximum search go span by span.
-    for (std::int16_t s = 1; s <= N; ++s) {
+    for (int s = 1; s <= N; ++s) {
         KeySectionShears shears;
         atSpan(s, FloatingPointFault::Sections, [&] {
-            keySections(model, work, s);
-            keySectionForces(model, work, s, &shears);
+            keySections(beam, work, s);
+            keySectionForces(beam, work, s, &shears);
         });
-        atSpan(s, FloatingPointFault::MaxMoment, [&] { MaxMomentSearch(model, work, s, &shears); });
+        atSpan(s, FloatingPointFault::MaxMoment, [&] { searchMaxMoment(beam, work, s, &shears); });
     }
     results = work;
     return sweeps;
 }
 
-bool sameCalculationInput(const BeamModel& a, const BeamModel& b) {
-    if (a.SpanCount != b.SpanCount || a.LeftSupport != b.LeftSupport ||
-        a.RightSupport != b.RightSupport) {
+Calculation calculateBeam(const Beam& beam) {
+    Calculation calculation;
+    calculation.sweeps = calculate(beam, calculation.results);
+    calculation.beam = beam;
+    return calculation;
+}
+
+bool sameCalculationInput(const Beam& a, const Beam& b) {
+    if (a.spanCount() != b.spanCount() || a.leftSupport != b.leftSupport ||
+        a.rightSupport != b.rightSupport) {
         return false;
     }
-    for (int s = 1; s <= a.SpanCount && s <= kMaxSpans; ++s) {
-        if (a.SpanLength[s] != b.SpanLength[s] ||
-            a.SpanLineStiffness[s] != b.SpanLineStiffness[s] || a.LoadCount[s] != b.LoadCount[s]) {
+    for (int s = 1; s <= a.spanCount(); ++s) {
+        const Span& x = a.span(s);
+        const Span& y = b.span(s);
+        if (x.length != y.length || x.lineStiffness != y.lineStiffness ||
+            x.loadCount() != y.loadCount()) {
             return false;
         }
-        for (int k = 1; k <= a.LoadCount[s] && k <= kMaxLoads; ++k) {
-            if (a.LoadKindOf[s][k] != b.LoadKindOf[s][k] || a.LoadP[s][k] != b.LoadP[s][k] ||
-                a.LoadQ[s][k] != b.LoadQ[s][k] || a.LoadA[s][k] != b.LoadA[s][k] ||
-                a.LoadB[s][k] != b.LoadB[s][k]) {
+        for (int k = 1; k <= x.loadCount(); ++k) {
+            const Load& p = x.load(k);
+            const Load& q = y.load(k);
+            if (p.kind != q.kind || p.P != q.P || p.q != q.q || p.a != q.a || p.b != q.b) {
                 return false;
             }
         }

@@ -3,20 +3,32 @@
 // forces there and the largest span moment.
 #pragma once
 
-#include "model/BeamModel.h"
+#include "model/Beam.h"
+#include "model/BeamResults.h"
 
 namespace spanwise {
 
-// Calculates the model (which must have passed the data check) into results. No heap
+// Calculates the beam (which must have passed the data check) into results. No heap
 // allocation and no global state. On a CalculationError (FloatingPointFault naming the span and
 // stage, JointWithoutStiffness, NoConvergence) results keep their previous contents.
 // Throws std::invalid_argument for counts outside 1..20 spans or 0..10 loads.
 // Returns the number of distribution sweeps.
-long calculate(const BeamModel& model, BeamResults& results);
+long calculate(const Beam& beam, BeamResults& results);
 
-// True when the two models give the same calculation: span count, end supports, and for spans
-// 1..N length, line stiffness and every load's kind, P, q, a and b. (EI, c, texts, the current
-// span and the selections do not enter the calculation.)
-bool sameCalculationInput(const BeamModel& a, const BeamModel& b);
+// A calculation as the result window, the exports and the report use it: the beam exactly as
+// it was calculated, with its results, so that nothing edited afterwards can mix in.
+struct Calculation {
+    Beam beam;
+    BeamResults results;
+    long sweeps = 0; // distribution sweeps
+};
+
+// calculate() into a fresh Calculation; throws what calculate() throws.
+Calculation calculateBeam(const Beam& beam);
+
+// True when the two beams give the same calculation: span count, end supports, and per span
+// length, line stiffness and every load's kind, P, q, a and b. (EI, c and texts do not enter
+// the calculation.)
+bool sameCalculationInput(const Beam& a, const Beam& b);
 
 } // namespace spanwise

@@ -55,14 +55,13 @@ void addFreeRightForce(Positions& positions, float L, float a) {
 
 } // namespace
 
-void sampleSpan(const BeamModel& model, const BeamResults& results, std::int16_t s,
-                SpanDiagram& out) {
-    if (s < 1 || s > kMaxSpans) {
+void sampleSpan(const Beam& beam, const BeamResults& results, int s, SpanDiagram& out) {
+    if (s < 1 || s > beam.spanCount()) {
         throw std::out_of_range("sampleSpan: span number out of range");
     }
     out.count = 0;
     Positions positions;
-    positions.L = model.SpanLength[s];
+    positions.L = beam.span(s).length;
     const double L = positions.L;
     for (int i = 0; i < kEvenSections; ++i) {
         positions.add(toSingle(L * i / (kEvenSections - 1)));
@@ -72,15 +71,15 @@ void sampleSpan(const BeamModel& model, const BeamResults& results, std::int16_t
         positions.add(results.KeyPointX[s][t]);
     }
     positions.add(results.SpanMaxMomentX[s]);
-    const bool freeRight = baseSystem(model, s) == BaseSystem::FreeRight;
-    for (int k = 1; k <= std::min<int>(model.LoadCount[s], kMaxLoads); ++k) {
-        if (model.LoadKindOf[s][k] != Concentrated) {
+    const bool freeRight = baseSystem(beam, s) == BaseSystem::FreeRight;
+    for (int k = 1; k <= std::min<int>(beam.span(s).loadCount(), kMaxLoads); ++k) {
+        if (beam.span(s).load(k).kind != Concentrated) {
             continue;
         }
         if (freeRight) {
-            addFreeRightForce(positions, positions.L, model.LoadA[s][k]);
+            addFreeRightForce(positions, positions.L, beam.span(s).load(k).a);
         } else {
-            positions.add(model.LoadA[s][k]);
+            positions.add(beam.span(s).load(k).a);
         }
     }
 
@@ -89,11 +88,10 @@ void sampleSpan(const BeamModel& model, const BeamResults& results, std::int16_t
     std::sort(begin, end);
     end = std::unique(begin, end);
     for (auto it = begin; it != end; ++it) {
-        float M = 0, VL = 0, VR = 0;
-        KeyPointForce(model, results, s, *it, M, VL, VR);
-        out.points[static_cast<std::size_t>(out.count++)] = {*it, M, VL};
-        if (VL != VR) {
-            out.points[static_cast<std::size_t>(out.count++)] = {*it, M, VR};
+        const SectionForce f = sectionForceAt(beam, results, s, *it);
+        out.points[static_cast<std::size_t>(out.count++)] = {*it, f.M, f.VL};
+        if (f.VL != f.VR) {
+            out.points[static_cast<std::size_t>(out.count++)] = {*it, f.M, f.VR};
         }
     }
 }

@@ -5,7 +5,8 @@
 // panel can sample the whole beam on every repaint without touching the heap.
 #pragma once
 
-#include "model/BeamModel.h"
+#include "model/Beam.h"
+#include "model/BeamResults.h"
 
 #include <array>
 #include <cstdint>
@@ -39,7 +40,6 @@ struct SpanDiagram {
 // then with the shear just right; everywhere else once, with V = VL = VR.
 // out is overwritten. Throws std::out_of_range for s outside 1..20 and FloatingPointFault on
 // a fault; no heap allocation.
-void sampleSpan(const BeamModel& model, const BeamResults& results, std::int16_t s,
-                SpanDiagram& out);
+void sampleSpan(const Beam& beam, const BeamResults& results, int s, SpanDiagram& out);
 
 } // namespace spanwise

@@ -4,12 +4,12 @@
 
 namespace spanwise {
 
-void MV_NONE(float M1, float M2, float L, float x, float& M, float& V) {
+void endMomentForces(float M1, float M2, float L, float x, float& M, float& V) {
     V = toSingle(-(double{M1} + M2) / L);
     M = toSingle(M1 + double{V} * x);
 }
 
-void MV_P(float a, float x, float L, float P, float& M, float& VL, float& VR) {
+void simpleSpanForce(float a, float x, float L, float P, float& M, float& VL, float& VR) {
     const double da = a, dL = L;
     if (x <= a) {
         VL = toSingle((dL - da) / dL * P);
@@ -21,7 +21,7 @@ void MV_P(float a, float x, float L, float P, float& M, float& VL, float& VR) {
     VR = x == a ? toSingle(-da / dL * P) : VL;
 }
 
-void MV_P_L(float a, float x, float /*L*/, float P, float& M, float& VL, float& VR) {
+void freeLeftSpanForce(float a, float x, float /*L*/, float P, float& M, float& VL, float& VR) {
     if (x <= a) {
         VL = 0;
         M = 0;
@@ -32,7 +32,7 @@ void MV_P_L(float a, float x, float /*L*/, float P, float& M, float& VL, float& 
     VR = x == a ? -P : VL;
 }
 
-void MV_P_R(float a, float x, float L, float P, float& M, float& VL, float& VR) {
+void freeRightSpanForce(float a, float x, float L, float P, float& M, float& VL, float& VR) {
     const float u = toSingle(double{L} - x);
     if (u <= a) {
         VL = 0;
@@ -49,25 +49,25 @@ void MV_P_R(float a, float x, float L, float P, float& M, float& VL, float& VR) 
     }
 }
 
-void MV_q(float q, float x, float L, float& M, float& V) {
+void simpleSpanUniform(float q, float x, float L, float& M, float& V) {
     const double dq = q, dx = x, dL = L;
     V = toSingle(0.5 * dq * dL - dq * dx);
     M = toSingle(0.5 * dq * dL * dx - 0.5 * dq * dx * dx);
 }
 
-void MV_q_L(float /*L*/, float x, float q, float& M, float& V) {
+void freeLeftSpanUniform(float /*L*/, float x, float q, float& M, float& V) {
     const double dq = q, dx = x;
     V = toSingle(-dq * dx);
     M = toSingle(-0.5 * dq * dx * dx);
 }
 
-void MV_q_R(float L, float x, float q, float& M, float& V) {
+void freeRightSpanUniform(float L, float x, float q, float& M, float& V) {
     const double dq = q, u = double{L} - x;
     V = toSingle(dq * u);
     M = toSingle(-0.5 * dq * u * u);
 }
 
-void MV_T(float q, float L, float a, float x, float& M, float& V) {
+void simpleSpanTrapezoid(float q, float L, float a, float x, float& M, float& V) {
     const double dq = q, dL = L, da = a, dx = x;
     const double R = (dL - 2 * da) * dq / 2 + dq * da / 2;
     if (x < a) {
@@ -83,7 +83,7 @@ void MV_T(float q, float L, float a, float x, float& M, float& V) {
     }
 }
 
-void MV_T_L(float q, float L, float a, float x, float& M, float& V) {
+void freeLeftSpanTrapezoid(float q, float L, float a, float x, float& M, float& V) {
     const double dq = q, dL = L, da = a, dx = x;
     if (x < a) {
         V = toSingle(-dq * dx * dx / (2 * da));
@@ -100,7 +100,7 @@ void MV_T_L(float q, float L, float a, float x, float& M, float& V) {
     }
 }
 
-void MV_T_R(float q, float L, float a, float x, float& M, float& V) {
+void freeRightSpanTrapezoid(float q, float L, float a, float x, float& M, float& V) {
     const double dq = q, dL = L, da = a, dx = x;
     const float u = toSingle(dL - dx);
     const double du = u;

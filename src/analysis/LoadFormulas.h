@@ -15,19 +15,19 @@
 
 namespace spanwise {
 
-void MV_NONE(float M1, float M2, float L, float x, float& M, float& V);
+void endMomentForces(float M1, float M2, float L, float x, float& M, float& V);
 
-void MV_P(float a, float x, float L, float P, float& M, float& VL, float& VR);
-void MV_P_L(float a, float x, float L, float P, float& M, float& VL, float& VR);
-void MV_P_R(float a, float x, float L, float P, float& M, float& VL, float& VR);
+void simpleSpanForce(float a, float x, float L, float P, float& M, float& VL, float& VR);
+void freeLeftSpanForce(float a, float x, float L, float P, float& M, float& VL, float& VR);
+void freeRightSpanForce(float a, float x, float L, float P, float& M, float& VL, float& VR);
 
-void MV_q(float q, float x, float L, float& M, float& V);
-void MV_q_L(float L, float x, float q, float& M, float& V);
-void MV_q_R(float L, float x, float q, float& M, float& V);
+void simpleSpanUniform(float q, float x, float L, float& M, float& V);
+void freeLeftSpanUniform(float L, float x, float q, float& M, float& V);
+void freeRightSpanUniform(float L, float x, float q, float& M, float& V);
 
 // Symmetric trapezoid: 0 at both ends, rising over a to q, falling over the last a.
-void MV_T(float q, float L, float a, float x, float& M, float& V);
-void MV_T_L(float q, float L, float a, float x, float& M, float& V);
-void MV_T_R(float q, float L, float a, float x, float& M, float& V);
+void simpleSpanTrapezoid(float q, float L, float a, float x, float& M, float& V);
+void freeLeftSpanTrapezoid(float q, float L, float a, float x, float& M, float& V);
+void freeRightSpanTrapezoid(float q, float L, float a, float x, float& M, float& V);
 
 } // namespace spanwise

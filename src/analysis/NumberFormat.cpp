@@ -35,7 +35,7 @@ std::string fieldText(float v) {
     return text == "-0" ? "0" : text;
 }
 
-bool numbercheck(std::string_view text) {
+bool isPlainDecimal(std::string_view text) {
     if (text.empty()) {
         return false;
     }
@@ -55,7 +55,7 @@ bool numbercheck(std::string_view text) {
 namespace {
 
 template <typename Real> std::optional<Real> parsePlain(std::string_view text) {
-    if (!numbercheck(text) || text == ".") {
+    if (!isPlainDecimal(text) || text == ".") {
         return std::nullopt;
     }
     Real value = 0;
@@ -75,28 +75,6 @@ std::optional<float> parseFieldNumber(std::string_view text) {
 
 std::optional<double> parseCountNumber(std::string_view text) {
     return parsePlain<double>(text);
-}
-
-void NUMBERDEAL1(std::string& text, float& value) {
-    if (text.empty()) {
-        text = "0";
-        value = 0;
-    } else if (text == ".") {
-        return;
-    } else if (const auto parsed = parseFieldNumber(text)) {
-        value = *parsed;
-    } else {
-        text = fieldText(value);
-    }
-}
-
-void NUMBERDEAL2(std::string& text, float& value) {
-    if (text == ".") {
-        text = "0";
-        value = 0;
-    } else {
-        text = fieldText(value);
-    }
 }
 
 } // namespace spanwise

@@ -22,20 +22,13 @@ std::string fieldText(float v);
 // True for a non-empty plain decimal without sign: digits and at most one point ("12", "12.5",
 // ".5", "007", "12.", "." all pass; "", "-3", "1e5", "1E+08", "1.2.3", " 1" and anything with
 // a byte outside ASCII fail).
-bool numbercheck(std::string_view text);
+bool isPlainDecimal(std::string_view text);
 
-// The single-precision value of a text that passes numbercheck and is not "." alone;
+// The single-precision value of a text that passes isPlainDecimal and is not "." alone;
 // nothing when the number lies beyond the float range.
 std::optional<float> parseFieldNumber(std::string_view text);
 
 // The same in double precision, for the span count and span number fields.
 std::optional<double> parseCountNumber(std::string_view text);
-
-// Keystroke filter of a load field: empty -> "0" and 0; "." -> unchanged; a number -> its
-// value; anything else (or a number beyond the float range) -> the field shows value again.
-void NUMBERDEAL1(std::string& text, float& value);
-
-// Focus loss of a load field: "." -> "0" and 0; otherwise the canonical text of value.
-void NUMBERDEAL2(std::string& text, float& value);
 
 } // namespace spanwise

@@ -7,34 +7,22 @@
 
 namespace spanwise {
 
-namespace {
-
-struct EndForces {
-    float M, VL, VR;
-};
-
-EndForces forcesAt(const BeamModel& model, const BeamResults& results, int s, float x) {
-    EndForces f{0, 0, 0};
-    KeyPointForce(model, results, static_cast<std::int16_t>(s), x, f.M, f.VL, f.VR);
-    return f;
-}
-
-} // namespace
-
-void supportReactions(const BeamModel& model, const BeamResults& results, SupportReactions& out) {
-    const int N = model.SpanCount;
+void supportReactions(const Beam& beam, const BeamResults& results, SupportReactions& out) {
+    const int N = beam.spanCount();
     if (N < 1 || N > kMaxSpans) {
         throw std::out_of_range("supportReactions: span count out of range");
     }
     out = {};
-    const bool freeLeft = baseSystem(model, 1) == BaseSystem::FreeLeft;
-    const bool freeRight = baseSystem(model, N) == BaseSystem::FreeRight;
+    const EndSupport leftEnd = spanEnds(beam, 1).left;
+    const EndSupport rightEnd = spanEnds(beam, N).right;
+    const bool freeLeft = leftEnd == EndSupport::Free;
+    const bool freeRight = rightEnd == EndSupport::Free;
 
     // Shear and moment at the two ends of every span, each evaluated once.
-    std::array<EndForces, kMaxSpans + 1> left{}, right{};
+    std::array<SectionForce, kMaxSpans + 1> left{}, right{};
     for (int s = 1; s <= N; ++s) {
-        left[static_cast<std::size_t>(s)] = forcesAt(model, results, s, 0);
-        right[static_cast<std::size_t>(s)] = forcesAt(model, results, s, model.SpanLength[s]);
+        left[static_cast<std::size_t>(s)] = sectionForceAt(beam, results, s, 0);
+        right[static_cast<std::size_t>(s)] = sectionForceAt(beam, results, s, beam.span(s).length);
     }
     for (int j = 0; j <= N; ++j) {
         SupportReaction& r = out[static_cast<std::size_t>(j)];
@@ -46,10 +34,10 @@ void supportReactions(const BeamModel& model, const BeamResults& results, Suppor
         const double shearLeft = j > 0 ? double{right[static_cast<std::size_t>(j)].VR} : 0.0;
         r.R = toSingle(shearRight - shearLeft);
         if (j == 0) {
-            r.fixed = model.LeftSupport == Fixed;
+            r.fixed = leftEnd == EndSupport::Fixed;
             r.M = r.fixed ? left[1].M : 0.0f;
         } else if (j == N) {
-            r.fixed = model.RightSupport == Fixed || (N == 1 && freeLeft);
+            r.fixed = rightEnd == EndSupport::Fixed;
             r.M = r.fixed ? right[static_cast<std::size_t>(N)].M : 0.0f;
         }
     }

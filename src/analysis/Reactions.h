@@ -2,7 +2,8 @@
 // calculation.
 #pragma once
 
-#include "model/BeamModel.h"
+#include "model/Beam.h"
+#include "model/BeamResults.h"
 
 #include <array>
 #include <string>
@@ -43,7 +44,7 @@ using SupportReactions = std::array<SupportReaction, kMaxSpans + 1>;
 // Fills supports 0..SpanCount of out from the last calculation and the model as it is now;
 // the entries above SpanCount are cleared. Throws std::out_of_range for a span count outside
 // 1..20 and FloatingPointFault on a fault.
-void supportReactions(const BeamModel& model, const BeamResults& results, SupportReactions& out);
+void supportReactions(const Beam& beam, const BeamResults& results, SupportReactions& out);
 
 // The support's name as tables show it: "左端支座" for support 0, "右端支座" for support N,
 // "第j支座" for an interior support j.

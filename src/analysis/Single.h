@@ -8,17 +8,18 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace spanwise {
 
 namespace detail {
 // The rare cases: NaN, beyond the float range, or just above FLT_MAX (rounds down to it).
 [[noreturn]] void throwFault(double v);
+// Halfway between FLT_MAX and the next power of two: from here on the float is infinite.
+inline constexpr double kFloatOverflow = double{std::numeric_limits<float>::max()} + 0x1p103;
+
 inline float roundNearFloatMax(double v) {
-    constexpr double kMax = std::numeric_limits<float>::max();
-    // Halfway between FLT_MAX and the next power of two: from here on the float is infinite.
-    constexpr double kOverflow = kMax + 0x1p103;
-    if (!(std::fabs(v) < kOverflow)) {
+    if (!(std::fabs(v) < kFloatOverflow)) {
         throwFault(v);
     }
     return v > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
@@ -32,6 +33,17 @@ inline float toSingle(double v) {
         return static_cast<float>(v);
     }
     return detail::roundNearFloatMax(v);
+}
+
+// The same rounding without the exception: nothing when v is NaN or rounds to infinity.
+inline std::optional<float> singleIfFinite(double v) {
+    if (std::fabs(v) <= double{std::numeric_limits<float>::max()}) [[likely]] {
+        return static_cast<float>(v);
+    }
+    if (!(std::fabs(v) < detail::kFloatOverflow)) {
+        return std::nullopt;
+    }
+    return v > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
 }
 
 // f itself when it is finite; throws FloatingPointFault for NaN or infinity.

@@ -9,7 +9,7 @@ namespace spanwise {
 namespace {
 
 // The rows of the load-term table: which ends of a span are held, and how.
-enum class SpanEnds {
+enum class LoadTermRow {
     BothHeld,    // interior span, or an end span at a fixed outer end
     PinnedLeft,  // span 1 with a simple left end, held at joint 1
     PinnedRight, // span N with a simple right end, held at joint N-1
@@ -17,44 +17,56 @@ enum class SpanEnds {
     FreeRight,   // span N with a cantilever right end
 };
 
-SpanEnds leftEndRow(std::int16_t support) {
-    switch (support) {
-    case Fixed:
-        return SpanEnds::BothHeld;
-    case Cantilever:
-        return SpanEnds::FreeLeft;
+LoadTermRow leftEndRow(EndSupport end) {
+    switch (end) {
+    case EndSupport::Free:
+        return LoadTermRow::FreeLeft;
+    case EndSupport::Simple:
+        return LoadTermRow::PinnedLeft;
     default:
-        return SpanEnds::PinnedLeft;
+        return LoadTermRow::BothHeld;
     }
 }
 
-SpanEnds rightEndRow(std::int16_t support) {
-    switch (support) {
-    case Fixed:
-        return SpanEnds::BothHeld;
-    case Cantilever:
-        return SpanEnds::FreeRight;
+LoadTermRow rightEndRow(EndSupport end) {
+    switch (end) {
+    case EndSupport::Free:
+        return LoadTermRow::FreeRight;
+    case EndSupport::Simple:
+        return LoadTermRow::PinnedRight;
     default:
-        return SpanEnds::PinnedRight;
+        return LoadTermRow::BothHeld;
+    }
+}
+
+// The stiffness factor of a span at its outer end: 0 free, 3 simple, 4 fixed.
+double outerEndFactor(EndSupport end) {
+    switch (end) {
+    case EndSupport::Free:
+        return 0.0;
+    case EndSupport::Simple:
+        return 3.0;
+    default:
+        return 4.0;
     }
 }
 
 // Adds the load terms of every load of span s for one row of the table.
-void addLoadTerms(const BeamModel& model, int s, SpanEnds row, float& F1, float& F2) {
-    const double L = model.SpanLength[s];
-    for (int k = 1; k <= model.LoadCount[s]; ++k) {
-        const double P = model.LoadP[s][k];
-        const double q = model.LoadQ[s][k];
-        const double a = model.LoadA[s][k];
-        const double b = model.LoadB[s][k];
-        const int kind = model.LoadKindOf[s][k];
+void addLoadTerms(const Beam& beam, int s, LoadTermRow row, float& F1, float& F2) {
+    const double L = beam.span(s).length;
+    for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
+        const double P = beam.span(s).load(k).P;
+        const double q = beam.span(s).load(k).q;
+        const double a = beam.span(s).load(k).a;
+        const double b = beam.span(s).load(k).b;
+        const int kind = beam.span(s).load(k).kind;
         if (kind != Concentrated && kind != Uniform && kind != Trapezoidal) {
             continue;
         }
         // (1 - 2 a^2/L^2 + a^3/L^3), the trapezoid's share of the uniform load's term
         const double trapezoidShare = 1 - 2 * a * a / L / L + (a * a * a) / (L * L * L);
         switch (row) {
-        case SpanEnds::BothHeld:
+        case LoadTermRow::BothHeld:
             if (kind == Concentrated) {
                 addSingle(F1, -(P * a * b * b / (L * L)));
                 addSingle(F2, P * a * a * b / (L * L));
@@ -64,22 +76,22 @@ void addLoadTerms(const BeamModel& model, int s, SpanEnds row, float& F1, float&
                 addSingle(F2, q * L * L / 12 * share);
             }
             break;
-        case SpanEnds::PinnedLeft:
+        case LoadTermRow::PinnedLeft:
             if (kind == Concentrated) {
                 addSingle(F2, P * a * b * (1 + a / L) / (2 * L));
             } else {
                 addSingle(F2, q * L * L / 8 * (kind == Uniform ? 1.0 : trapezoidShare));
             }
             break;
-        case SpanEnds::PinnedRight:
+        case LoadTermRow::PinnedRight:
             if (kind == Concentrated) {
                 addSingle(F1, -(P * a * b * (1 + b / L) / (2 * L)));
             } else {
                 addSingle(F1, -(q * L * L / 8 * (kind == Uniform ? 1.0 : trapezoidShare)));
             }
             break;
-        case SpanEnds::FreeLeft:
-        case SpanEnds::FreeRight: {
+        case LoadTermRow::FreeLeft:
+        case LoadTermRow::FreeRight: {
             // a of a force is counted from the free end, so b is its lever arm about the support
             double support = 0;
             if (kind == Concentrated) {
@@ -89,7 +101,7 @@ void addLoadTerms(const BeamModel& model, int s, SpanEnds row, float& F1, float&
             } else {
                 support = q * (L - 2 * a) * L / 2 + (q * a / 2) * (L - 2 * a / 3) + q * a * a / 3;
             }
-            if (row == SpanEnds::FreeLeft) {
+            if (row == LoadTermRow::FreeLeft) {
                 addSingle(F2, support);
             } else {
                 addSingle(F1, -support);
@@ -102,44 +114,36 @@ void addLoadTerms(const BeamModel& model, int s, SpanEnds row, float& F1, float&
 
 } // namespace
 
-double stiffnessFactor(const BeamModel& model, int s) {
-    auto outerEnd = [](std::int16_t support) {
-        switch (support) {
-        case Cantilever:
-            return 0.0;
-        case Fixed:
-            return 4.0;
-        default:
-            return 3.0;
-        }
-    };
-    if (s == model.SpanCount) {
-        return outerEnd(model.RightSupport);
+double stiffnessFactor(const Beam& beam, int s) {
+    const SpanEnds ends = spanEnds(beam, s);
+    if (ends.right != EndSupport::Continuous) {
+        return outerEndFactor(ends.right);
     }
-    if (s == 1) {
-        return outerEnd(model.LeftSupport);
+    if (ends.left != EndSupport::Continuous) {
+        return outerEndFactor(ends.left);
     }
     return 4;
 }
 
-double rotationalStiffness(const BeamModel& model, int s) {
-    return stiffnessFactor(model, s) * model.SpanLineStiffness[static_cast<std::size_t>(s)];
+double rotationalStiffness(const Beam& beam, int s) {
+    return stiffnessFactor(beam, s) * beam.span(s).lineStiffness;
 }
 
-void loadTerms(const BeamModel& model, BeamResults& results) {
-    const int N = model.SpanCount;
+void loadTerms(const Beam& beam, BeamResults& results) {
+    const int N = beam.spanCount();
     for (int s = 1; s <= N; ++s) {
         float& F1 = results.FixedEndMoment[s][1];
         float& F2 = results.FixedEndMoment[s][2];
         atSpan(s, FloatingPointFault::LoadTerms, [&] {
-            if (s == 1) {
-                addLoadTerms(model, s, leftEndRow(model.LeftSupport), F1, F2);
+            const SpanEnds ends = spanEnds(beam, s);
+            if (ends.left != EndSupport::Continuous) {
+                addLoadTerms(beam, s, leftEndRow(ends.left), F1, F2);
             }
-            if (s == N) {
-                addLoadTerms(model, s, rightEndRow(model.RightSupport), F1, F2);
+            if (ends.right != EndSupport::Continuous) {
+                addLoadTerms(beam, s, rightEndRow(ends.right), F1, F2);
             }
-            if (s != 1 && s != N) {
-                addLoadTerms(model, s, SpanEnds::BothHeld, F1, F2);
+            if (ends.left == EndSupport::Continuous && ends.right == EndSupport::Continuous) {
+                addLoadTerms(beam, s, LoadTermRow::BothHeld, F1, F2);
             }
         });
         if (N == 1) {
@@ -150,18 +154,18 @@ void loadTerms(const BeamModel& model, BeamResults& results) {
     }
 }
 
-void distributionFactors(const BeamModel& model, BeamResults& results) {
-    const int N = model.SpanCount;
+void distributionFactors(const Beam& beam, BeamResults& results) {
+    const int N = beam.spanCount();
     auto& k = results.StiffnessFactor;
     auto& D = results.DistributionFactor;
     auto& c = results.CarryOverFactor;
 
     for (int s = 1; s <= N; ++s) {
-        k[s] = static_cast<float>(stiffnessFactor(model, s));
+        k[s] = static_cast<float>(stiffnessFactor(beam, s));
     }
 
     if (N >= 2) {
-        auto S = [&](int s) { return double{k[s]} * model.SpanLineStiffness[s]; };
+        auto S = [&](int s) { return double{k[s]} * beam.span(s).lineStiffness; };
         // share of span `own` at the joint it shares with span `other`
         auto share = [&](int own, int other, int joint) {
             const double sum = S(own) + S(other);
@@ -182,15 +186,15 @@ void distributionFactors(const BeamModel& model, BeamResults& results) {
         D[N][2] = 0;
     }
 
-    c[1] = model.LeftSupport == Fixed ? 0.5f : 0.0f;
-    c[N] = model.RightSupport == Fixed ? 0.5f : 0.0f;
+    c[1] = spanEnds(beam, 1).left == EndSupport::Fixed ? 0.5f : 0.0f;
+    c[N] = spanEnds(beam, N).right == EndSupport::Fixed ? 0.5f : 0.0f;
     for (int s = 2; s <= N - 1; ++s) {
         c[s] = 0.5f;
     }
 }
 
-long MomentDistribution(const BeamModel& model, BeamResults& results) {
-    const int N = model.SpanCount;
+long distributeMoments(const Beam& beam, BeamResults& results) {
+    const int N = beam.spanCount();
     auto& EM = results.EndMoment;
     auto& DM = results.DistributedMoment;
     const auto& D = results.DistributionFactor;

@@ -4,34 +4,35 @@
 // Only the line stiffness i of each span is read, never EI.
 #pragma once
 
-#include "model/BeamModel.h"
+#include "model/Beam.h"
+#include "model/BeamResults.h"
 
 namespace spanwise {
 
-// Upper bound on the sweeps of MomentDistribution. A beam of non-negative stiffness settles in
+// Upper bound on the sweeps of distributeMoments. A beam of non-negative stiffness settles in
 // well under a hundred; only a negative line stiffness read from a file can drift this far.
 inline constexpr long kMaxSweeps = 100000;
 
 // k(s): 3 at a simple outer end, 0 at a cantilever end, 4 at a fixed outer end, 4 for every
 // span that is not an end span (on a one-span beam the right end decides, as the calculation
 // sets the left end first and the right end after it).
-double stiffnessFactor(const BeamModel& model, int s);
+double stiffnessFactor(const Beam& beam, int s);
 
 // k(s) * i(s), the rotational stiffness of span s at its joints.
-double rotationalStiffness(const BeamModel& model, int s);
+double rotationalStiffness(const Beam& beam, int s);
 
 // FixedEndMoment of spans 1..N: every load of a span added in stored order, each addition
 // rounded to single. Expects FixedEndMoment cleared (ZERO1).
-void loadTerms(const BeamModel& model, BeamResults& results);
+void loadTerms(const Beam& beam, BeamResults& results);
 
 // StiffnessFactor, DistributionFactor and CarryOverFactor of spans 1..N.
 // Throws JointWithoutStiffness when the two stiffnesses k*i at a joint add up to zero.
-void distributionFactors(const BeamModel& model, BeamResults& results);
+void distributionFactors(const Beam& beam, BeamResults& results);
 
 // Balances the joints 1..N-1 in order, sweep after sweep, starting from the load terms, until
 // every correction is below 0.00001 kN*m or a whole sweep leaves every EndMoment unchanged
 // (the float values have come to rest). Returns the number of sweeps run.
 // Throws NoConvergence after kMaxSweeps sweeps.
-long MomentDistribution(const BeamModel& model, BeamResults& results);
+long distributeMoments(const Beam& beam, BeamResults& results);
 
 } // namespace spanwise

@@ -1,5 +1,7 @@
 #include "analysis/SpanResults.h"
 
+#include "analysis/NumberFormat.h"
+
 #include "analysis/SectionForces.h"
 #include "analysis/Single.h"
 
@@ -9,7 +11,20 @@
 
 namespace spanwise {
 
-void SAMECHECK(const KeyTable& table, std::int16_t row, std::int16_t n, bool& found) {
+namespace {
+
+// The section forces at x, into the caller's variables.
+void forcesAt(const Beam& beam, const BeamResults& results, int s, float x, float& M, float& VL,
+              float& VR) {
+    const SectionForce f = sectionForceAt(beam, results, s, x);
+    M = f.M;
+    VL = f.VL;
+    VR = f.VR;
+}
+
+} // namespace
+
+void alreadyInRow(const KeyTable& table, std::int16_t row, std::int16_t n, bool& found) {
     const auto& slots = table[row];
     std::int16_t t = 1;
     while (t < n && slots[t] != slots[n]) {
@@ -18,7 +33,7 @@ void SAMECHECK(const KeyTable& table, std::int16_t row, std::int16_t n, bool& fo
     found = t != n;
 }
 
-void SORT(KeyTable& table, std::int16_t row, std::int16_t n) {
+void sortRow(KeyTable& table, std::int16_t row, std::int16_t n) {
     auto& slots = table[row];
     for (int p = 1; p <= n - 1; ++p) {
         for (int t = p; t <= n; ++t) {
@@ -29,28 +44,28 @@ void SORT(KeyTable& table, std::int16_t row, std::int16_t n) {
     }
 }
 
-void keySections(const BeamModel& model, BeamResults& results, std::int16_t s) {
+void keySections(const Beam& beam, BeamResults& results, int s) {
     auto& X = results.KeyPointX[s];
-    const double L = model.SpanLength[s];
+    const double L = beam.span(s).length;
     std::int16_t k = 0;
     // puts x in the next slot unless it already stands in the table
     auto addOnce = [&](float x) {
         ++k;
         X[k] = x;
         bool found = false;
-        SAMECHECK(results.KeyPointX, s, k, found);
+        alreadyInRow(results.KeyPointX, s, k, found);
         if (found) {
             --k;
         }
     };
-    for (int load = 1; load <= model.LoadCount[s]; ++load) {
-        const float a = model.LoadA[s][load];
-        switch (model.LoadKindOf[s][load]) {
+    for (int load = 1; load <= beam.span(s).loadCount(); ++load) {
+        const float a = beam.span(s).load(load).a;
+        switch (beam.span(s).load(load).kind) {
         case Concentrated: {
             X[++k] = a;
             X[++k] = a;
             bool found = false;
-            SAMECHECK(results.KeyPointX, s, static_cast<std::int16_t>(k - 1), found);
+            alreadyInRow(results.KeyPointX, s, static_cast<std::int16_t>(k - 1), found);
             if (found) {
                 k = static_cast<std::int16_t>(k - 2);
             }
@@ -69,20 +84,19 @@ void keySections(const BeamModel& model, BeamResults& results, std::int16_t s) {
         }
     }
     ++k;
-    X[k] = model.SpanLength[s];
+    X[k] = beam.span(s).length;
     X[k + 1] = -1;
     results.KeyPointLast[s] = k;
-    SORT(results.KeyPointX, s, k);
+    sortRow(results.KeyPointX, s, k);
 }
 
-void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t s,
-                      KeySectionShears* shears) {
+void keySectionForces(const Beam& beam, BeamResults& results, int s, KeySectionShears* shears) {
     const auto& X = results.KeyPointX[s];
     // The last slot comes from the count, not from a search for -1: a force at a = -1 (which a
     // file can hold) would otherwise be taken for the terminator.
     for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
         float M = 0, VL = 0, VR = 0;
-        KeyPointForce(model, results, s, X[t], M, VL, VR);
+        forcesAt(beam, results, s, X[t], M, VL, VR);
         results.KeyPointM[s][t] = M;
         results.KeyPointV[s][t] = t >= 1 && X[t] == X[t - 1] ? VR : VL;
         if (shears != nullptr) {
@@ -92,7 +106,7 @@ void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t
     }
 }
 
-void FindMax(const std::array<float, 11>& values, std::int16_t& lo, std::int16_t& hi) {
+void bracketLargest(const std::array<float, 11>& values, std::int16_t& lo, std::int16_t& hi) {
     float m = values[1];
     int i = 1;
     for (int t = 2; t <= 10; ++t) {
@@ -128,7 +142,7 @@ struct Section {
     float x, M, VL, VR;
 };
 
-Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& results, std::int16_t s,
+Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, std::int16_t s,
                                const KeySectionShears& shears) {
     constexpr int kMaxCandidates = kKeySlots + kMaxLoads;
     std::array<Section, kMaxCandidates> sections{};
@@ -137,17 +151,17 @@ Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& result
         sections[n++] = {results.KeyPointX[s][t], results.KeyPointM[s][t], shears.VL[t],
                          shears.VR[t]};
     }
-    const bool freeRight = baseSystem(model, s) == BaseSystem::FreeRight;
+    const bool freeRight = baseSystem(beam, s) == BaseSystem::FreeRight;
     bool upward = false, downward = false;
-    for (int k = 1; k <= model.LoadCount[s]; ++k) {
-        const int kind = model.LoadKindOf[s][k];
+    for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
+        const int kind = beam.span(s).load(k).kind;
         if (kind == Concentrated && freeRight) {
             Section& at = sections[n++];
-            at.x = toSingle(double{model.SpanLength[s]} - model.LoadA[s][k]);
-            KeyPointForce(model, results, s, at.x, at.M, at.VL, at.VR);
+            at.x = toSingle(double{beam.span(s).length} - beam.span(s).load(k).a);
+            forcesAt(beam, results, s, at.x, at.M, at.VL, at.VR);
         } else if (kind == Uniform || kind == Trapezoidal) {
-            upward = upward || model.LoadQ[s][k] < 0;
-            downward = downward || model.LoadQ[s][k] > 0;
+            upward = upward || beam.span(s).load(k).q < 0;
+            downward = downward || beam.span(s).load(k).q > 0;
         }
     }
     auto byX = [](const Section& l, const Section& r) { return l.x < r.x; };
@@ -174,7 +188,7 @@ Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& result
         if ((upward && downward) || (va > 0 && vb < 0)) {
             const float xm = toSingle((double{x0} + x1) / 2);
             float Mm = 0, vm = 0, vmR = 0;
-            KeyPointForce(model, results, s, xm, Mm, vm, vmR);
+            forcesAt(beam, results, s, xm, Mm, vm, vmR);
             // V(t) = A t^2 + B t + C on t in [0, 1], through t = 0, tm, 1
             const double width = double{x1} - x0;
             const double tm = width > 0 ? (double{xm} - x0) / width : 0.5;
@@ -201,7 +215,7 @@ Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& result
                 if (r > 0 && r < 1) {
                     const float xr = std::clamp(toSingle(x0 + r * width), x0, x1);
                     float Mr = 0, vl = 0, vr = 0;
-                    KeyPointForce(model, results, s, xr, Mr, vl, vr);
+                    forcesAt(beam, results, s, xr, Mr, vl, vr);
                     consider(xr, Mr);
                 }
             }
@@ -212,10 +226,10 @@ Peak largestMomentAtCandidates(const BeamModel& model, const BeamResults& result
 
 } // namespace
 
-void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t s,
+void searchMaxMoment(const Beam& beam, BeamResults& results, int s,
                      const KeySectionShears* shears) {
     std::array<float, 11> X{}, Mt{};
-    float lo = 0, hi = model.SpanLength[s];
+    float lo = 0, hi = beam.span(s).length;
     std::int16_t p = 1, q = 2;
     bool searched = false;
     while (std::fabs(toSingle(double{lo} - hi)) > 0.0001f) {
@@ -230,10 +244,10 @@ void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t 
                 Mt[t] = Mhi;
             } else {
                 float vl = 0, vr = 0;
-                KeyPointForce(model, results, s, X[t], Mt[t], vl, vr);
+                forcesAt(beam, results, s, X[t], Mt[t], vl, vr);
             }
         }
-        FindMax(Mt, p, q);
+        bracketLargest(Mt, p, q);
         searched = true;
         // On a long span the bracket can shrink to neighbouring floats more than 0.0001 m
         // apart; once a round no longer narrows it, no later round will.
@@ -250,11 +264,11 @@ void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t 
     if (shears == nullptr) {
         for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
             float M = 0;
-            KeyPointForce(model, results, s, results.KeyPointX[s][t], M, own.VL[t], own.VR[t]);
+            forcesAt(beam, results, s, results.KeyPointX[s][t], M, own.VL[t], own.VR[t]);
         }
         shears = &own;
     }
-    const Peak peak = largestMomentAtCandidates(model, results, s, *shears);
+    const Peak peak = largestMomentAtCandidates(beam, results, s, *shears);
     if (!searched || double{peak.M} - best > 0.0005) {
         best = peak.M;
         bestX = peak.x;
@@ -263,11 +277,11 @@ void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t 
     results.SpanMaxMomentX[s] = bestX;
 }
 
-SpanResult spanResult(const BeamModel& model, const BeamResults& results, std::int16_t s) {
+SpanResult spanResult(const Beam& beam, const BeamResults& results, int s) {
     const int last = results.KeyPointLast[s];
     SpanResult row;
     row.label = "第" + std::to_string(s) + "跨";
-    row.length = model.SpanLength[s];
+    row.length = beam.span(s).length;
     row.leftV = results.KeyPointV[s][0];
     row.leftM = results.KeyPointM[s][0];
     row.maxMoment = results.SpanMaxMoment[s];
@@ -275,6 +289,15 @@ SpanResult spanResult(const BeamModel& model, const BeamResults& results, std::i
     row.rightV = results.KeyPointV[s][last];
     row.rightM = results.KeyPointM[s][last];
     return row;
+}
+
+std::array<std::string, kResultColumns> resultRowTexts(const SpanResult& row) {
+    std::array<std::string, kResultColumns> texts{row.label};
+    const auto numbers = row.numbers();
+    for (std::size_t c = 0; c < numbers.size(); ++c) {
+        texts[c + 1] = formatResult(numbers[c]);
+    }
+    return texts;
 }
 
 } // namespace spanwise

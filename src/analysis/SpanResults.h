@@ -2,7 +2,8 @@
 // there, the largest span moment and its position, and the rows of the result table.
 #pragma once
 
-#include "model/BeamModel.h"
+#include "model/Beam.h"
+#include "model/BeamResults.h"
 
 #include <array>
 #include <cstdint>
@@ -12,16 +13,16 @@ namespace spanwise {
 
 // found = the value in slot n of the row already stands in one of the slots 1..n-1 (exact
 // float equality; slot 0 is never compared).
-void SAMECHECK(const KeyTable& table, std::int16_t row, std::int16_t n, bool& found);
+void alreadyInRow(const KeyTable& table, std::int16_t row, std::int16_t n, bool& found);
 
 // Sorts slots 1..n of the row ascending in place; slot 0 and the slots above n stay.
-void SORT(KeyTable& table, std::int16_t row, std::int16_t n);
+void sortRow(KeyTable& table, std::int16_t row, std::int16_t n);
 
 // Key sections of span s into KeyPointX and KeyPointLast: left end, the position a of every
 // concentrated force twice (shear left and right of it), mid-span for a uniform load, a, L - a
 // and mid-span for a trapezoidal load, each without repeats, then L and the -1 terminator.
 // Expects the span's row cleared (ZERO1).
-void keySections(const BeamModel& model, BeamResults& results, std::int16_t s);
+void keySections(const Beam& beam, BeamResults& results, int s);
 
 // Shear just left and just right of every key section of one span, kept by the calculation
 // between the forces at the key sections and the maximum search so that neither evaluates
@@ -34,12 +35,12 @@ struct KeySectionShears {
 // KeyPointM and KeyPointV at every key section of span s; the second of two equal positions
 // takes the shear just right of the section, every other slot the shear just left. Also fills
 // shears when given.
-void keySectionForces(const BeamModel& model, BeamResults& results, std::int16_t s,
+void keySectionForces(const Beam& beam, BeamResults& results, int s,
                       KeySectionShears* shears = nullptr);
 
 // Bracket (lo, lo + 1) around the largest of values[1..10]: the first of equal largest values
 // wins, and the bracket goes towards its larger neighbour (a tie to the right).
-void FindMax(const std::array<float, 11>& values, std::int16_t& lo, std::int16_t& hi);
+void bracketLargest(const std::array<float, 11>& values, std::int16_t& lo, std::int16_t& hi);
 
 // SpanMaxMoment and SpanMaxMomentX of span s. The 10-point refinement narrows [0, L] a ninth at
 // a time towards the largest sample until it is 0.0001 m wide (or can narrow no further in
@@ -48,7 +49,7 @@ void FindMax(const std::array<float, 11>& values, std::int16_t& lo, std::int16_t
 // than 0.0005 kN*m it is reported instead, so the column never shows less than the true
 // largest moment. Needs the key sections and the forces there, and the end moments; shears
 // from keySectionForces() save evaluating the key sections again.
-void MaxMomentSearch(const BeamModel& model, BeamResults& results, std::int16_t s,
+void searchMaxMoment(const Beam& beam, BeamResults& results, int s,
                      const KeySectionShears* shears = nullptr);
 
 // One row of the result table, in column order.
@@ -67,7 +68,7 @@ struct SpanResult {
     }
 };
 
-SpanResult spanResult(const BeamModel& model, const BeamResults& results, std::int16_t s);
+SpanResult spanResult(const Beam& beam, const BeamResults& results, int s);
 
 inline constexpr int kResultColumns = 8;
 // Column titles of the result table, exactly as the grid shows them.
@@ -77,5 +78,9 @@ inline constexpr std::array<const char*, kResultColumns> kResultHeaders = {
 // Column widths of the result grid in twips (1/1440 inch).
 inline constexpr std::array<int, kResultColumns> kResultColumnTwips = {650,  700,  1000, 1250,
                                                                        1600, 1250, 1000, 1250};
+
+// The texts of one row of the result table: the span's label, then its seven numbers as the
+// result window, the batch tool, the CSV, the JSON and the report all print them.
+std::array<std::string, kResultColumns> resultRowTexts(const SpanResult& row);
 
 } // namespace spanwise

@@ -21,14 +21,13 @@ int main(int argc, char* argv[]) {
     prompter.setParent(&window);
     // the main window takes no input until the user dismisses the splash
     auto* splash = new spanwise::SplashWindow(&window);
-    window.Form_Load();
     window.show();
     // `spanwise FILE.BMD` (a double-click on a project) opens it once the splash is gone
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) {
         const QString path = arguments.at(1);
         QObject::connect(splash, &spanwise::SplashWindow::dismissed, &window,
-                         [&window, path] { window.openProject(path); });
+                         [&window, path] { window.openProjectFile(path); });
     }
     splash->show();
     splash->raise();

@@ -1,5 +1,6 @@
 #include "check/DataCheck.h"
 
+#include "analysis/Single.h"
 #include "analysis/Solver.h"
 
 #include <bit>
@@ -11,17 +12,6 @@
 namespace spanwise {
 
 namespace {
-
-// Rounds a double to single precision; a value that would round to infinity gives infinity
-// without relying on an out-of-range conversion.
-float roundToSingle(double v) {
-    constexpr double kOverflow = double{std::numeric_limits<float>::max()} + 0x1p103;
-    if (std::fabs(v) >= kOverflow) {
-        return v > 0 ? std::numeric_limits<float>::infinity()
-                     : -std::numeric_limits<float>::infinity();
-    }
-    return static_cast<float>(v);
-}
 
 // Position of a float on the line of all floats, -0 and +0 sharing 0: neighbouring floats
 // differ by one.
@@ -41,7 +31,7 @@ std::string jointWithoutStiffnessMessage(int joint) {
     return "第" + std::to_string(joint) + "支座两侧转动刚度均为零!";
 }
 
-bool Total_Check(SpanMessages& out, float al, float aEI) {
+bool checkLengthAndRigidity(SpanMessages& out, float al, float aEI) {
     bool ok = true;
     auto fail = [&](const char* text) {
         out.add(text);
@@ -71,15 +61,15 @@ bool lineStiffnessCheck(SpanMessages& out, float ai) {
 }
 
 bool sumMatchesLength(float a, float b, float L) {
-    const float sum = roundToSingle(double{a} + double{b});
-    if (!std::isfinite(sum) || !std::isfinite(L)) {
+    const std::optional<float> sum = singleIfFinite(double{a} + double{b});
+    if (!sum || !std::isfinite(L)) {
         return false;
     }
-    const std::int64_t distance = floatOrdinal(sum) - floatOrdinal(L);
+    const std::int64_t distance = floatOrdinal(*sum) - floatOrdinal(L);
     return distance >= -2 && distance <= 2;
 }
 
-bool P_Check(SpanMessages& out, float aP, float aa, float ab, float al) {
+bool checkConcentratedForce(SpanMessages& out, float aP, float aa, float ab, float al) {
     bool ok = true;
     auto fail = [&](const char* text) {
         out.add(text);
@@ -97,7 +87,7 @@ bool P_Check(SpanMessages& out, float aP, float aa, float ab, float al) {
     return ok;
 }
 
-bool q_Check(SpanMessages& out, float aq) {
+bool checkUniformLoad(SpanMessages& out, float aq) {
     if (aq == 0) {
         out.add(kUniformZero);
         return false;
@@ -105,7 +95,7 @@ bool q_Check(SpanMessages& out, float aq) {
     return true;
 }
 
-bool T_Check(SpanMessages& out, float aq, float aa, float al) {
+bool checkTrapezoid(SpanMessages& out, float aq, float aa, float al) {
     bool ok = true;
     auto fail = [&](const char* text) {
         out.add(text);
@@ -114,7 +104,9 @@ bool T_Check(SpanMessages& out, float aq, float aa, float al) {
     if (aq == 0) {
         fail(kTrapezoidZero);
     }
-    if (roundToSingle(2.0 * aa) > al) {
+    const std::optional<float> twice = singleIfFinite(2.0 * double{aa});
+    // beyond the float range, 2a is over half of any span when a is positive
+    if (twice ? *twice > al : aa > 0) {
         fail(kTrapezoidOverHalf);
     }
     if (aa == 0) {
@@ -126,30 +118,30 @@ bool T_Check(SpanMessages& out, float aq, float aa, float al) {
     return ok;
 }
 
-int checkStepCount(const BeamModel& model) {
+int checkStepCount(const Beam& beam) {
     int steps = 0;
-    for (int s = 1; s <= model.SpanCount && s <= kMaxSpans; ++s) {
-        steps += 1 + model.LoadCount[static_cast<std::size_t>(s)];
+    for (int s = 1; s <= beam.spanCount() && s <= kMaxSpans; ++s) {
+        steps += 1 + beam.span(s).loadCount();
     }
     return steps;
 }
 
-CheckResult checkModel(const BeamModel& model, const CheckProgress& progress) {
-    const int N = model.SpanCount;
+CheckResult checkBeam(const Beam& beam, const CheckProgress& progress) {
+    const int N = beam.spanCount();
     if (N < 1 || N > kMaxSpans) {
-        throw std::invalid_argument("checkModel: span count out of range");
+        throw std::invalid_argument("checkBeam: span count out of range");
     }
     for (int s = 1; s <= N; ++s) {
-        const int loads = model.LoadCount[static_cast<std::size_t>(s)];
+        const int loads = beam.span(s).loadCount();
         if (loads < 0 || loads > kMaxLoads) {
-            throw std::invalid_argument("checkModel: load count out of range");
+            throw std::invalid_argument("checkBeam: load count out of range");
         }
     }
 
     CheckResult result;
     auto& list = result.messages;
     bool passed = true;
-    const int total = checkStepCount(model);
+    const int total = checkStepCount(beam);
     int done = 0;
     auto advance = [&] {
         ++done;
@@ -159,7 +151,7 @@ CheckResult checkModel(const BeamModel& model, const CheckProgress& progress) {
     };
 
     const bool mechanism =
-        N == 2 && model.LeftSupport == Cantilever && model.RightSupport == Cantilever;
+        N == 2 && beam.leftSupport == Cantilever && beam.rightSupport == Cantilever;
     if (mechanism) {
         list.emplace_back(kMechanism);
         passed = false;
@@ -168,25 +160,26 @@ CheckResult checkModel(const BeamModel& model, const CheckProgress& progress) {
     for (int s = 1; s <= N; ++s) {
         const auto si = static_cast<std::size_t>(s);
         SpanMessages out(list, s);
-        const float L = model.SpanLength[si];
+        const float L = beam.span(si).length;
         // both rules run: a span may be reported for its EI and its i at once
-        const bool spanOk = Total_Check(out, L, model.SpanEI[si]);
-        const bool stiffnessOk = lineStiffnessCheck(out, model.SpanLineStiffness[si]);
+        const bool spanOk = checkLengthAndRigidity(out, L, beam.span(si).ei);
+        const bool stiffnessOk = lineStiffnessCheck(out, beam.span(si).lineStiffness);
         passed = passed && spanOk && stiffnessOk;
         advance();
-        for (int k = 1; k <= model.LoadCount[si]; ++k) {
+        for (int k = 1; k <= beam.span(si).loadCount(); ++k) {
             const auto ki = static_cast<std::size_t>(k);
             bool loadOk = true;
-            switch (model.LoadKindOf[si][ki]) {
+            switch (beam.span(si).load(ki).kind) {
             case Concentrated:
                 loadOk =
-                    P_Check(out, model.LoadP[si][ki], model.LoadA[si][ki], model.LoadB[si][ki], L);
+                    checkConcentratedForce(out, beam.span(si).load(ki).P, beam.span(si).load(ki).a,
+                                           beam.span(si).load(ki).b, L);
                 break;
             case Uniform:
-                loadOk = q_Check(out, model.LoadQ[si][ki]);
+                loadOk = checkUniformLoad(out, beam.span(si).load(ki).q);
                 break;
             case Trapezoidal:
-                loadOk = T_Check(out, model.LoadQ[si][ki], model.LoadA[si][ki], L);
+                loadOk = checkTrapezoid(out, beam.span(si).load(ki).q, beam.span(si).load(ki).a, L);
                 break;
             default:
                 break; // an unknown kind is not tested
@@ -198,7 +191,7 @@ CheckResult checkModel(const BeamModel& model, const CheckProgress& progress) {
 
     // a mechanism's only joint has no stiffness on either side; that was said already
     for (int j = 1; j <= N - 1 && !mechanism; ++j) {
-        if (rotationalStiffness(model, j) + rotationalStiffness(model, j + 1) == 0) {
+        if (rotationalStiffness(beam, j) + rotationalStiffness(beam, j + 1) == 0) {
             list.push_back(jointWithoutStiffnessMessage(j));
             passed = false;
         }

@@ -9,7 +9,8 @@
 // use. Negative P and q stay legal: they are upward loads.
 #pragma once
 
-#include "model/BeamModel.h"
+#include "model/Beam.h"
+#include "model/BeamResults.h"
 
 #include <functional>
 #include <string>
@@ -55,17 +56,17 @@ private:
 // returns true when it appended none.
 
 // Span length al and rigidity EI aEI: zero length, zero EI, negative length, negative EI.
-bool Total_Check(SpanMessages& out, float al, float aEI);
+bool checkLengthAndRigidity(SpanMessages& out, float al, float aEI);
 // Line stiffness ai of the span: negative (zero is left to the joint rule).
 bool lineStiffnessCheck(SpanMessages& out, float ai);
 // Concentrated force aP at aa with remaining distance ab on a span al: zero force, a + b not
 // the span length, a or b negative.
-bool P_Check(SpanMessages& out, float aP, float aa, float ab, float al);
+bool checkConcentratedForce(SpanMessages& out, float aP, float aa, float ab, float al);
 // Uniform load of intensity aq: zero.
-bool q_Check(SpanMessages& out, float aq);
+bool checkUniformLoad(SpanMessages& out, float aq);
 // Symmetric trapezoid of plateau aq rising over aa on a span al: zero load, 2a > L, a zero,
 // a negative.
-bool T_Check(SpanMessages& out, float aq, float aa, float al);
+bool checkTrapezoid(SpanMessages& out, float aq, float aa, float al);
 
 // The a + b = L test. The fields store the value of their 7-digit text, so a = 2.1 and
 // b = 4.2 on L = 6.3 add up to one unit in the last place below float(6.3); a sum is
@@ -84,12 +85,12 @@ struct CheckResult {
 using CheckProgress = std::function<void(int done, int total)>;
 
 // One step per span 1..SpanCount and one per load 1..LoadCount(s), untested kinds included.
-int checkStepCount(const BeamModel& model);
+int checkStepCount(const Beam& beam);
 
 // The whole data check, as the data-check button runs it: the mechanism rule, then every span
 // with its loads in list order, then the joints 1..SpanCount - 1. Reads the model only; the
 // current span and everything else stay as they are. Throws std::invalid_argument for counts
 // outside 1..20 spans or 0..10 loads, which no editing operation or project file produces.
-CheckResult checkModel(const BeamModel& model, const CheckProgress& progress = {});
+CheckResult checkBeam(const Beam& beam, const CheckProgress& progress = {});
 
 } // namespace spanwise

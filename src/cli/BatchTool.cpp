@@ -104,16 +104,15 @@ std::optional<int> spanValue(const std::string& text) {
     return v;
 }
 
-void printTable(std::ostream& out, const BeamModel& model, const BeamResults& results) {
+void printTable(std::ostream& out, const Beam& beam, const BeamResults& results) {
     for (std::size_t c = 0; c < kResultHeaders.size(); ++c) {
         out << (c > 0 ? "\t" : "") << kResultHeaders[c];
     }
     out << '\n';
-    for (std::int16_t s = 1; s <= model.SpanCount; ++s) {
-        const SpanResult row = spanResult(model, results, s);
-        out << row.label;
-        for (float v : row.numbers()) {
-            out << '\t' << formatResult(v);
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        const auto texts = resultRowTexts(spanResult(beam, results, s));
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            out << (c > 0 ? "\t" : "") << texts[c];
         }
         out << '\n';
     }
@@ -133,38 +132,40 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kExitOk;
     }
 
-    const ReadResult read = readProjectFile(QFile::decodeName(options->file.c_str()));
+    const QString path = QFile::decodeName(options->file.c_str());
+    const std::string projectName = path.toStdString(); // as the messages and reports name it
+    const ReadResult read = readProjectFile(path);
     if (!read.ok()) {
         err << read.error.message() << '\n';
         return kExitBadInput;
     }
-    const BeamModel& model = *read.model;
+    const Beam& beam = read.project->beam;
 
     struct Section {
-        std::int16_t span;
+        int span;
         float x;
     };
     std::vector<Section> sections;
     for (const Query& q : options->queries) {
         const auto s = spanValue(q.spanText);
-        if (!s || *s < 1 || *s > model.SpanCount) {
-            err << "spanwise-calc: 跨号“" << q.spanText << "”应在 1 到 " << model.SpanCount
+        if (!s || *s < 1 || *s > beam.spanCount()) {
+            err << "spanwise-calc: 跨号“" << q.spanText << "”应在 1 到 " << beam.spanCount()
                 << " 之间\n"
                 << kUsage << '\n';
             return kExitBadInput;
         }
         const auto x = distanceValue(q.distanceText);
-        const float L = model.SpanLength[static_cast<std::size_t>(*s)];
+        const float L = beam.span(static_cast<int>(*s)).length;
         if (!x || *x > L) {
             err << "spanwise-calc: 距离“" << q.distanceText << "”应为 0 到第" << *s << "跨跨度 "
                 << fileNumber(L) << " 之间的数\n"
                 << kUsage << '\n';
             return kExitBadInput;
         }
-        sections.push_back({static_cast<std::int16_t>(*s), *x});
+        sections.push_back({static_cast<int>(*s), *x});
     }
 
-    const CheckResult check = checkModel(model);
+    const CheckResult check = checkBeam(beam);
     if (!check.passed) {
         for (const std::string& line : check.messages) {
             err << line << '\n';
@@ -172,12 +173,12 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kExitCheckFailed;
     }
 
-    auto results = std::make_unique<BeamResults>();
     try {
-        const long sweeps = calculate(model, *results);
+        const Calculation calculation = calculateBeam(beam);
+        const BeamResults& results = calculation.results;
         if (!options->report.empty()) {
             const QString reportPath = QFile::decodeName(options->report.c_str());
-            const ReportOutcome written = writeReport(model, *results, reportPath);
+            const ReportOutcome written = writeReport(calculation, projectName, reportPath);
             if (!written.ok) {
                 err << "spanwise-calc: 无法写入计算书“" << options->report << "”："
                     << written.reason << '\n';
@@ -185,20 +186,17 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             }
         }
         if (options->csv) {
-            out << resultCsv(model, *results);
+            out << resultCsv(beam, results);
         } else if (options->json) {
-            writeJsonResult(out, model.ProjectFileName, model, *results, sweeps);
+            writeJsonResult(out, projectName, beam, results, calculation.sweeps);
         } else if (!sections.empty()) {
             for (const Section& q : sections) {
-                float M = 0;
-                float VL = 0;
-                float VR = 0;
-                KeyPointForce(model, *results, q.span, q.x, M, VL, VR);
-                out << q.span << '\t' << fileNumber(q.x) << '\t' << formatResult(M) << '\t'
-                    << formatResult(VL) << '\t' << formatResult(VR) << '\n';
+                const SectionForce f = sectionForceAt(beam, results, q.span, q.x);
+                out << q.span << '\t' << fileNumber(q.x) << '\t' << formatResult(f.M) << '\t'
+                    << formatResult(f.VL) << '\t' << formatResult(f.VR) << '\n';
             }
         } else {
-            printTable(out, model, *results);
+            printTable(out, beam, results);
         }
     } catch (const CalculationError& error) {
         err << describe(error) << '\n';

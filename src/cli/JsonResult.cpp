@@ -51,15 +51,15 @@ std::string jsonNumber(float v) {
     return std::string(buffer, end);
 }
 
-void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamModel& model,
+void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam& beam,
                      const BeamResults& r, long sweeps) {
-    out << "{\"file\":" << jsonString(fileName) << ",\"spanCount\":" << model.SpanCount
-        << ",\"leftSupport\":" << model.LeftSupport << ",\"rightSupport\":" << model.RightSupport
+    out << "{\"file\":" << jsonString(fileName) << ",\"spanCount\":" << beam.spanCount()
+        << ",\"leftSupport\":" << beam.leftSupport << ",\"rightSupport\":" << beam.rightSupport
         << ",\"sweeps\":" << sweeps << ",\"spans\":[";
-    for (std::int16_t s = 1; s <= model.SpanCount; ++s) {
+    for (std::int16_t s = 1; s <= beam.spanCount(); ++s) {
         const auto si = static_cast<std::size_t>(s);
         out << (s > 1 ? "," : "") << "\n{\"span\":" << s
-            << ",\"length\":" << jsonNumber(model.SpanLength[si]) << ",\"endMoment\":["
+            << ",\"length\":" << jsonNumber(beam.span(si).length) << ",\"endMoment\":["
             << jsonNumber(r.EndMoment[si][1]) << "," << jsonNumber(r.EndMoment[si][2])
             << "],\"keySections\":[";
         for (int k = 0; k <= r.KeyPointLast[si]; ++k) {
@@ -68,7 +68,7 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamM
                 << ",\"M\":" << jsonNumber(r.KeyPointM[si][ki])
                 << ",\"V\":" << jsonNumber(r.KeyPointV[si][ki]) << "}";
         }
-        const SpanResult row = spanResult(model, r, s);
+        const SpanResult row = spanResult(beam, r, s);
         out << "],\"maxMoment\":" << jsonNumber(r.SpanMaxMoment[si])
             << ",\"maxMomentX\":" << jsonNumber(r.SpanMaxMomentX[si])
             << ",\"row\":{\"label\":" << jsonString(row.label) << ",\"values\":[";
@@ -77,8 +77,9 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamM
             out << (c > 0 ? "," : "") << jsonNumber(numbers[c]);
         }
         out << "],\"text\":[";
-        for (std::size_t c = 0; c < numbers.size(); ++c) {
-            out << (c > 0 ? "," : "") << jsonString(formatResult(numbers[c]));
+        const auto texts = resultRowTexts(row);
+        for (std::size_t c = 1; c < texts.size(); ++c) {
+            out << (c > 1 ? "," : "") << jsonString(texts[c]);
         }
         out << "]}}";
     }

@@ -1,7 +1,8 @@
 // The whole result of a calculation as JSON, for scripts that read the batch tool's output.
 #pragma once
 
-#include "model/BeamModel.h"
+#include "model/Beam.h"
+#include "model/BeamResults.h"
 
 #include <iosfwd>
 #include <string>
@@ -12,7 +13,7 @@ namespace spanwise {
 // and per span its end moments, key sections (x, M, V), largest moment and its position, and
 // its row of the result table (numbers and display texts). Floats are written as the shortest
 // text that reads back to the same float.
-void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamModel& model,
+void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam& beam,
                      const BeamResults& results, long sweeps);
 
 // A JSON string literal, quotes included.

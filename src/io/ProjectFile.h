@@ -1,15 +1,14 @@
-// The project file (.BMD): the whole beam model as text records, one per line, CR LF line ends,
+// The project file (.BMD): the whole project as text records, one per line, CR LF line ends,
 // fields separated by commas, load texts in double quotes as GBK bytes, numbers in plain
 // decimal notation with "." whatever the user's locale.
 //
-// Records in file order: the project record (SpanCount, CurrentSpan, LeftSupport,
-// RightSupport); for every span 1..SpanCount its span record (SpanLength, SpanEI,
-// SpanLineStiffness, LoadCount, SelectedLoad), and for every load 1..LoadCount(s) its values
-// record (LoadQ, LoadP, LoadA, LoadB, LoadC) and its label record (LoadText in quotes,
-// LoadKindOf). Spans above SpanCount and loads above LoadCount are never written.
+// Records in file order: the project record (span count, span shown, left and right support
+// codes); for every span its span record (L, EI, i, load count, selected load), and for every
+// load of the span its values record (q, P, a, b, c) and its label record (text in quotes,
+// kind code).
 #pragma once
 
-#include "model/BeamModel.h"
+#include "model/Beam.h"
 
 #include <QString>
 
@@ -29,17 +28,22 @@ struct ProjectFileError {
     std::string message() const;
 };
 
-// Either a complete model or the error, never a half-read model.
+// Either a complete project or the error, never a half-read beam.
 struct ReadResult {
-    std::optional<BeamModel> model;
-    ProjectFileError error; // meaningful only without a model
+    std::optional<Project> project;
+    ProjectFileError error; // meaningful only without a project
 
-    bool ok() const { return model.has_value(); }
+    bool ok() const { return project.has_value(); }
 };
 
-// Reads a project file as Open does: a reset model filled from the records, whose counts
-// decide how many records follow. The model comes back with ProjectFileName = path (UTF-8)
-// and ProjectSaved = true; its results are not part of the file (the caller clears them).
+// The file name a project is saved under when it was never named: Save writes a project
+// called "新工程" to "新工程.BMD" in the working folder.
+inline constexpr const char* kNewProjectFileName = "新工程.BMD";
+
+// The file Save writes for a project of that name (its path, or kNewProjectFileName).
+std::string saveFileNameFor(const std::string& projectName);
+
+// Reads a project file as Open does: the records, whose counts decide how many records follow.
 // Accepts CR LF or LF, fields separated by commas or line ends (a record may run over several
 // lines but ends at a line end), blanks around fields, "0.5" and ".5". Refuses counts, codes
 // and current-span or selected-load numbers the program could not show, numbers that are not
@@ -55,23 +59,17 @@ struct SaveResult {
     std::string reason; // in the user's language, empty on success
 };
 
-// The bytes of the project file for the model. Fails (reason set, bytes empty) for a model no
+// The bytes of the project file. Fails (reason set, bytes empty) for a project no
 // file can hold: counts or codes out of range, a value that is not finite, a load text with a
 // quote or a line break, or one that neither GBK nor GB18030 can encode.
-SaveResult projectFileBytes(const BeamModel& model, std::string& bytes);
+SaveResult projectFileBytes(const Project& project, std::string& bytes);
 
 // Writes bytes to path atomically: a temporary file in the same folder, renamed over the target
 // only once every byte is written; on failure the file that was there stays as it was.
 SaveResult writeFileAtomically(const QString& path, const std::string& bytes);
 
-// Writes the model to path atomically: a temporary file in the same folder, renamed over the
-// target only once it is completely written. Touches nothing of the model.
-SaveResult writeProjectFile(const BeamModel& model, const QString& path);
-
-// Save of the File menu: a project never named ("新工程") is written to "新工程.BMD" in the
-// working directory. Only a completed write renames the project and sets ProjectSaved; after a
-// failure the model is unchanged and the caller shows the reason.
-SaveResult qSAVE(BeamModel& model);
+// Writes the project to path atomically (writeFileAtomically).
+SaveResult writeProjectFile(const Project& project, const QString& path);
 
 // A real as the file holds it: the shortest plain decimal text that reads back to the same
 // float; whole values carry no point (6), values below 1 a leading zero (0.5).

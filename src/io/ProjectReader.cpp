@@ -161,43 +161,45 @@ class ProjectParser {
 public:
     explicit ProjectParser(std::string_view bytes) : m_fields(bytes) {}
 
-    BeamModel parse() {
-        BeamModel m;
+    Project parse() {
+        Project p;
+        Beam& beam = p.beam;
         auto project = record(4, "数值", "工程记录（跨数、当前跨号、两端支座）");
-        m.SpanCount = integer(project[0], "跨数", 1, kMaxSpans);
-        m.CurrentSpan = integer(project[1], "当前跨号", 1, m.SpanCount);
-        m.LeftSupport = integer(project[2], "左端支座代码", 0, 2);
-        m.RightSupport = integer(project[3], "右端支座代码", 0, 2);
-        if (m.SpanCount == 1 && (m.LeftSupport != Simple || m.RightSupport != Simple)) {
+        const int count = integer(project[0], "跨数", 1, kMaxSpans);
+        beam.spans.assign(static_cast<std::size_t>(count), Span{});
+        p.currentSpan = integer(project[1], "当前跨号", 1, count);
+        beam.leftSupport = static_cast<SupportKind>(integer(project[2], "左端支座代码", 0, 2));
+        beam.rightSupport = static_cast<SupportKind>(integer(project[3], "右端支座代码", 0, 2));
+        if (count == 1 && (beam.leftSupport != Simple || beam.rightSupport != Simple)) {
             fail(project[0].line, "单跨梁的两端支座都应为简支（代码 0），否则是可变体系");
         }
-        for (int s = 1; s <= m.SpanCount; ++s) {
-            const auto si = static_cast<std::size_t>(s);
+        for (int s = 1; s <= count; ++s) {
+            Span& sp = beam.span(s);
             const std::string span = "第 " + std::to_string(s) + " 跨";
             auto f = record(5, "数值", span + "的跨记录");
-            m.SpanLength[si] = real(f[0], "跨度");
-            m.SpanEI[si] = real(f[1], "刚度 EI");
-            m.SpanLineStiffness[si] = real(f[2], "线刚度 i");
-            m.LoadCount[si] = integer(f[3], span + "的荷载数", 0, kMaxLoads);
-            m.SelectedLoad[si] = integer(f[4], span + "的选中荷载序号", 0, m.LoadCount[si]);
-            for (int k = 1; k <= m.LoadCount[si]; ++k) {
-                const auto ki = static_cast<std::size_t>(k);
-                const std::string load = span + "第 " + std::to_string(k) + " 个荷载";
-                auto v = record(5, "数值", load + "的数值记录");
-                m.LoadQ[si][ki] = real(v[0], "q");
-                m.LoadP[si][ki] = real(v[1], "P");
-                m.LoadA[si][ki] = real(v[2], "a");
-                m.LoadB[si][ki] = real(v[3], "b");
-                m.LoadC[si][ki] = real(v[4], "c");
-                auto label = record(2, "字段", load + "的名称记录");
-                m.LoadText[si][ki] = text(label[0]);
-                m.LoadKindOf[si][ki] = integer(label[1], "荷载类型代码", 0, 2);
+            sp.length = real(f[0], "跨度");
+            sp.ei = real(f[1], "刚度 EI");
+            sp.lineStiffness = real(f[2], "线刚度 i");
+            const int loads = integer(f[3], span + "的荷载数", 0, kMaxLoads);
+            p.selectedLoad(s) = integer(f[4], span + "的选中荷载序号", 0, loads);
+            for (int k = 1; k <= loads; ++k) {
+                const std::string name = span + "第 " + std::to_string(k) + " 个荷载";
+                Load& load = sp.loads.emplace_back();
+                auto v = record(5, "数值", name + "的数值记录");
+                load.q = real(v[0], "q");
+                load.P = real(v[1], "P");
+                load.a = real(v[2], "a");
+                load.b = real(v[3], "b");
+                load.c = real(v[4], "c");
+                auto label = record(2, "字段", name + "的名称记录");
+                load.text = text(label[0]);
+                load.kind = static_cast<LoadKind>(integer(label[1], "荷载类型代码", 0, 2));
             }
         }
         if (auto extra = m_fields.next(false)) {
             fail(extra->line, "最后一条记录之后还有多余的内容");
         }
-        return m;
+        return p;
     }
 
 private:
@@ -297,10 +299,7 @@ std::string ProjectFileError::message() const {
 ReadResult parseProject(std::string_view bytes, const std::string& fileName) {
     ReadResult result;
     try {
-        BeamModel model = ProjectParser(bytes).parse();
-        model.ProjectFileName = fileName;
-        model.ProjectSaved = true;
-        result.model = std::move(model);
+        result.project = ProjectParser(bytes).parse();
     } catch (const Failure& failure) {
         result.error = {fileName, failure.line, failure.reason};
     }

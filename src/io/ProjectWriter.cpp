@@ -23,7 +23,7 @@ std::string loadLabel(int s, int k) {
     return spanLabel(s) + "第" + std::to_string(k) + "个荷载";
 }
 
-bool validCode(std::int16_t code) {
+bool validCode(int code) {
     return code >= 0 && code <= 2;
 }
 
@@ -35,17 +35,18 @@ template <typename... Fields> void record(std::string& out, const Fields&... fie
 }
 
 // The whole-project fields the reader insists on; a file it would refuse is never written.
-std::string projectProblem(const BeamModel& m) {
-    if (m.SpanCount < 1 || m.SpanCount > kMaxSpans) {
-        return "跨数 " + std::to_string(m.SpanCount) + " 不在 1 到 20 之间";
+std::string projectProblem(const Project& p) {
+    const int count = p.beam.spanCount();
+    if (count < 1 || count > kMaxSpans) {
+        return "跨数 " + std::to_string(count) + " 不在 1 到 20 之间";
     }
-    if (m.CurrentSpan < 1 || m.CurrentSpan > m.SpanCount) {
-        return "当前跨号 " + std::to_string(m.CurrentSpan) + " 不在 1 到跨数之间";
+    if (p.currentSpan < 1 || p.currentSpan > count) {
+        return "当前跨号 " + std::to_string(p.currentSpan) + " 不在 1 到跨数之间";
     }
-    if (!validCode(m.LeftSupport) || !validCode(m.RightSupport)) {
+    if (!validCode(p.beam.leftSupport) || !validCode(p.beam.rightSupport)) {
         return "支座代码不是 0、1 或 2";
     }
-    if (m.SpanCount == 1 && (m.LeftSupport != Simple || m.RightSupport != Simple)) {
+    if (count == 1 && (p.beam.leftSupport != Simple || p.beam.rightSupport != Simple)) {
         return "单跨梁的两端支座应为简支";
     }
     return {};
@@ -93,14 +94,14 @@ std::string fileNumber(float v) {
     return out;
 }
 
-SaveResult projectFileBytes(const BeamModel& m, std::string& bytes) {
+SaveResult projectFileBytes(const Project& p, std::string& bytes) {
     bytes.clear();
-    if (std::string problem = projectProblem(m); !problem.empty()) {
+    if (std::string problem = projectProblem(p); !problem.empty()) {
         return {false, problem};
     }
     std::string out;
     auto number = [](float v) { return fileNumber(v); };
-    auto integer = [](std::int16_t v) { return std::to_string(v); };
+    auto integer = [](int v) { return std::to_string(v); };
     auto finite = [](std::initializer_list<float> values) {
         for (float v : values) {
             if (!std::isfinite(v)) {
@@ -110,43 +111,42 @@ SaveResult projectFileBytes(const BeamModel& m, std::string& bytes) {
         return true;
     };
 
-    record(out, integer(m.SpanCount), integer(m.CurrentSpan), integer(m.LeftSupport),
-           integer(m.RightSupport));
-    for (int s = 1; s <= m.SpanCount; ++s) {
-        const auto si = static_cast<std::size_t>(s);
-        const std::int16_t loads = m.LoadCount[si];
-        if (loads < 0 || loads > kMaxLoads) {
+    const Beam& beam = p.beam;
+    record(out, integer(beam.spanCount()), integer(p.currentSpan), integer(beam.leftSupport),
+           integer(beam.rightSupport));
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        const Span& span = beam.span(s);
+        const int loads = span.loadCount();
+        if (loads > kMaxLoads) {
             return {false,
                     spanLabel(s) + "的荷载数 " + std::to_string(loads) + " 不在 0 到 10 之间"};
         }
-        if (m.SelectedLoad[si] < 0 || m.SelectedLoad[si] > loads) {
+        if (p.selectedLoad(s) < 0 || p.selectedLoad(s) > loads) {
             return {false, spanLabel(s) + "的选中荷载序号超出荷载数"};
         }
-        if (!finite({m.SpanLength[si], m.SpanEI[si], m.SpanLineStiffness[si]})) {
+        if (!finite({span.length, span.ei, span.lineStiffness})) {
             return {false, spanLabel(s) + "的数值不是有限数"};
         }
-        record(out, number(m.SpanLength[si]), number(m.SpanEI[si]), number(m.SpanLineStiffness[si]),
-               integer(loads), integer(m.SelectedLoad[si]));
+        record(out, number(span.length), number(span.ei), number(span.lineStiffness),
+               integer(loads), integer(p.selectedLoad(s)));
         for (int k = 1; k <= loads; ++k) {
-            const auto ki = static_cast<std::size_t>(k);
-            if (!finite({m.LoadQ[si][ki], m.LoadP[si][ki], m.LoadA[si][ki], m.LoadB[si][ki],
-                         m.LoadC[si][ki]})) {
+            const Load& load = span.load(k);
+            if (!finite({load.q, load.P, load.a, load.b, load.c})) {
                 return {false, loadLabel(s, k) + "的数值不是有限数"};
             }
-            if (!validCode(m.LoadKindOf[si][ki])) {
+            if (!validCode(load.kind)) {
                 return {false, loadLabel(s, k) + "的类型代码不是 0、1 或 2"};
             }
-            const std::string& text = m.LoadText[si][ki];
-            if (text.find_first_of("\"\r\n") != std::string::npos) {
+            if (load.text.find_first_of("\"\r\n") != std::string::npos) {
                 return {false, loadLabel(s, k) + "的名称含有引号或换行"};
             }
-            const auto encoded = encodeFileText(text);
+            const auto encoded = encodeFileText(load.text);
             if (!encoded) {
                 return {false, loadLabel(s, k) + "的名称无法用 GBK 编码"};
             }
-            record(out, number(m.LoadQ[si][ki]), number(m.LoadP[si][ki]), number(m.LoadA[si][ki]),
-                   number(m.LoadB[si][ki]), number(m.LoadC[si][ki]));
-            record(out, "\"" + *encoded + "\"", integer(m.LoadKindOf[si][ki]));
+            record(out, number(load.q), number(load.P), number(load.a), number(load.b),
+                   number(load.c));
+            record(out, "\"" + *encoded + "\"", integer(load.kind));
         }
     }
     bytes = std::move(out);
@@ -183,25 +183,16 @@ SaveResult writeFileAtomically(const QString& path, const std::string& bytes) {
     return {true, {}};
 }
 
-SaveResult writeProjectFile(const BeamModel& model, const QString& path) {
+SaveResult writeProjectFile(const Project& project, const QString& path) {
     std::string bytes;
-    if (SaveResult made = projectFileBytes(model, bytes); !made.ok) {
+    if (SaveResult made = projectFileBytes(project, bytes); !made.ok) {
         return made;
     }
     return writeFileAtomically(path, bytes);
 }
 
-SaveResult qSAVE(BeamModel& model) {
-    std::string name = model.ProjectFileName;
-    if (name == kNewProjectName) {
-        name += ".BMD";
-    }
-    SaveResult result = writeProjectFile(model, QString::fromStdString(name));
-    if (result.ok) {
-        model.ProjectFileName = name;
-        model.ProjectSaved = true;
-    }
-    return result;
+std::string saveFileNameFor(const std::string& projectName) {
+    return projectName == kNewProjectName ? kNewProjectFileName : projectName;
 }
 
 } // namespace spanwise

@@ -48,22 +48,16 @@ std::string csvField(std::string_view text) {
     return quoted;
 }
 
-std::string resultCsv(const BeamModel& model, const BeamResults& results) {
+std::string resultCsv(const Beam& beam, const BeamResults& results) {
     std::string out(kByteOrderMark);
     appendRow(out, kResultHeaders);
-    const int N = model.SpanCount;
+    const int N = beam.spanCount();
     for (int s = 1; s <= N; ++s) {
-        const SpanResult row = spanResult(model, results, static_cast<std::int16_t>(s));
-        std::array<std::string, kResultColumns> fields{row.label};
-        const auto numbers = row.numbers();
-        for (std::size_t c = 0; c < numbers.size(); ++c) {
-            fields[c + 1] = formatResult(numbers[c]);
-        }
-        appendRow(out, fields);
+        appendRow(out, resultRowTexts(spanResult(beam, results, s)));
     }
 
     SupportReactions reactions;
-    supportReactions(model, results, reactions);
+    supportReactions(beam, results, reactions);
     out += kLineEnd;
     appendRow(out, {"支座反力"});
     appendRow(out, {"支座", "反力(kN)", "弯矩(kN*m)"});
@@ -78,8 +72,8 @@ std::string resultCsv(const BeamModel& model, const BeamResults& results) {
     return out;
 }
 
-SaveResult writeResultCsv(const BeamModel& model, const BeamResults& results, const QString& path) {
-    return writeFileAtomically(path, resultCsv(model, results));
+SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path) {
+    return writeFileAtomically(path, resultCsv(beam, results));
 }
 
 } // namespace spanwise

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "io/ProjectFile.h"
-#include "model/BeamModel.h"
+#include "model/Beam.h"
+#include "model/BeamResults.h"
 
 #include <string>
 #include <string_view>
@@ -18,10 +19,10 @@ namespace spanwise {
 //   beam (左端支座, 第j支座, 右端支座), the moment only at a fixed end.
 // Reactions follow supportReactions(): R upwards, M the bending moment of the beam at the wall.
 // Reads the model as it is now and the results of its last calculation; changes neither.
-std::string resultCsv(const BeamModel& model, const BeamResults& results);
+std::string resultCsv(const Beam& beam, const BeamResults& results);
 
 // Writes resultCsv() to path atomically (see writeFileAtomically).
-SaveResult writeResultCsv(const BeamModel& model, const BeamResults& results, const QString& path);
+SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path);
 
 // One CSV field: the text itself, or in double quotes with inner quotes doubled when it holds a
 // comma, a double quote, CR or LF.

@@ -32,14 +32,14 @@ struct Scale {
     double total = 0;
     std::array<double, kMaxSpans + 2> start{}; // distance of each span's left end from the beam's
 
-    Scale(const QRectF& area, const BeamModel& model) {
+    Scale(const QRectF& area, const Beam& beam) {
         left = area.left() + area.width() * 0.08;
         width = area.width() * 0.86;
-        for (int s = 1; s <= model.SpanCount; ++s) {
+        for (int s = 1; s <= beam.spanCount(); ++s) {
             start[s] = total;
-            total += std::max(0.0f, model.SpanLength[s]);
+            total += std::max(0.0f, beam.span(s).length);
         }
-        start[model.SpanCount + 1] = total;
+        start[beam.spanCount() + 1] = total;
     }
     bool valid() const { return total > 0; }
     double px(int s, double x) const { return left + (start[s] + x) / total * width; }
@@ -70,19 +70,19 @@ QFont sized(const QPainter& painter, double pixels) {
     return font;
 }
 
-void drawSupports(QPainter& painter, const Scale& scale, const BeamModel& model, double beamY,
+void drawSupports(QPainter& painter, const Scale& scale, const Beam& beam, double beamY,
                   double size) {
-    const int N = model.SpanCount;
+    const int N = beam.spanCount();
     for (int j = 0; j <= N; ++j) {
-        const double x = scale.px(j == 0 ? 1 : j, j == 0 ? 0 : model.SpanLength[j]);
-        const bool leftEnd = j == 0, rightEnd = j == N;
-        const std::int16_t kind = leftEnd    ? model.LeftSupport
-                                  : rightEnd ? model.RightSupport
-                                             : std::int16_t{Simple};
-        if ((leftEnd || rightEnd) && N > 1 && kind == Cantilever) {
+        const double x = scale.px(j == 0 ? 1 : j, j == 0 ? 0 : beam.span(j).length);
+        const bool leftEnd = j == 0;
+        const EndSupport end = leftEnd  ? spanEnds(beam, 1).left
+                               : j == N ? spanEnds(beam, N).right
+                                        : EndSupport::Continuous;
+        if (end == EndSupport::Free) {
             continue; // a free end: nothing
         }
-        if ((leftEnd || rightEnd) && N > 1 && kind == Fixed) {
+        if (end == EndSupport::Fixed) {
             const double dir = leftEnd ? -1 : 1;
             painter.drawLine(QPointF(x, beamY - size), QPointF(x, beamY + size));
             for (int h = 0; h < 5; ++h) {
@@ -98,24 +98,24 @@ void drawSupports(QPainter& painter, const Scale& scale, const BeamModel& model,
     }
 }
 
-void drawBeam(QPainter& painter, const Scale& scale, const BeamModel& model, double beamY,
-              double size, bool spanLabels) {
+void drawBeam(QPainter& painter, const Scale& scale, const Beam& beam, double beamY, double size,
+              bool spanLabels) {
     painter.save();
     painter.setPen(QPen(Qt::black, std::max(1.5, size * 0.18)));
     painter.drawLine(QPointF(scale.px(1, 0), beamY),
-                     QPointF(scale.px(model.SpanCount + 1, 0), beamY));
+                     QPointF(scale.px(beam.spanCount() + 1, 0), beamY));
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
-    drawSupports(painter, scale, model, beamY, size);
+    drawSupports(painter, scale, beam, beamY, size);
     if (spanLabels) {
         painter.setFont(sized(painter, size * 1.1));
-        for (int s = 1; s <= model.SpanCount; ++s) {
+        for (int s = 1; s <= beam.spanCount(); ++s) {
             const QRectF label(scale.px(s, 0), beamY - size * 2.6,
                                scale.px(s + 1, 0) - scale.px(s, 0), size * 1.6);
             // the full label where it fits, the span number alone on a crowded beam
             QString text = QStringLiteral("第%1跨 L=%2")
                                .arg(s)
-                               .arg(QString::fromStdString(fieldText(model.SpanLength[s])));
+                               .arg(QString::fromStdString(fieldText(beam.span(s).length)));
             if (QFontMetricsF(painter.font()).horizontalAdvance(text) > label.width()) {
                 text = QString::number(s);
             }
@@ -153,18 +153,18 @@ private:
 
 } // namespace
 
-void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model,
+void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
                    const BeamResults& results, const std::optional<BeamSection>& marker) {
-    const Scale scale(area, model);
+    const Scale scale(area, beam);
     if (!scale.valid()) {
         return;
     }
-    const int N = model.SpanCount;
+    const int N = beam.spanCount();
     std::array<SpanDiagram, kMaxSpans + 1> diagrams;
     double mMost = 0, mLeast = 0, vMost = 0, vLeast = 0;
     for (std::int16_t s = 1; s <= N; ++s) {
         try {
-            sampleSpan(model, results, s, diagrams[s]);
+            sampleSpan(beam, results, s, diagrams[s]);
         } catch (const std::exception&) {
             // a section beyond single precision (extreme input that still calculated): say so
             // rather than draw part of the beam
@@ -185,7 +185,7 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model
     const double beamY = area.top() + h * 0.14;
     painter.save();
     painter.setFont(sized(painter, size * 1.1));
-    drawBeam(painter, scale, model, beamY, size, true);
+    drawBeam(painter, scale, beam, beamY, size, true);
 
     const Band moments(area.top() + h * 0.22, h * 0.42, mMost, mLeast, true);
     const Band shears(area.top() + h * 0.64, h * 0.36, vMost, vLeast, false);
@@ -232,7 +232,7 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model
         if (d.count == 0) {
             continue;
         }
-        const float L = model.SpanLength[s];
+        const float L = beam.span(s).length;
         auto momentLabel = [&](float x, float M) {
             labels.add(QPointF(scale.px(s, x), moments.y(M)), number(M), M <= 0);
         };
@@ -266,8 +266,10 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model
     if (marker && marker->span >= 1 && marker->span <= N) {
         float M = 0, VL = 0, VR = 0;
         try {
-            KeyPointForce(model, results, static_cast<std::int16_t>(marker->span), marker->x, M, VL,
-                          VR);
+            const SectionForce f = sectionForceAt(beam, results, marker->span, marker->x);
+            M = f.M;
+            VL = f.VL;
+            VR = f.VR;
         } catch (const std::exception&) {
             painter.restore();
             return;
@@ -283,16 +285,16 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model
     painter.restore();
 }
 
-std::optional<BeamSection> diagramSectionAt(const QRectF& area, const BeamModel& model, double px) {
-    const Scale scale(area, model);
+std::optional<BeamSection> diagramSectionAt(const QRectF& area, const Beam& beam, double px) {
+    const Scale scale(area, beam);
     if (!scale.valid() || px < scale.left || px > scale.left + scale.width) {
         return std::nullopt;
     }
     const double along = (px - scale.left) / scale.width * scale.total;
-    for (int s = 1; s <= model.SpanCount; ++s) {
-        if (along <= scale.start[s + 1] || s == model.SpanCount) {
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        if (along <= scale.start[s + 1] || s == beam.spanCount()) {
             const double x = std::clamp(along - scale.start[s], 0.0,
-                                        double{std::max(0.0f, model.SpanLength[s])});
+                                        double{std::max(0.0f, beam.span(s).length)});
             // to the millimetre, as the engineer would type it
             return BeamSection{s, static_cast<float>(std::round(x * 1000) / 1000)};
         }
@@ -300,8 +302,8 @@ std::optional<BeamSection> diagramSectionAt(const QRectF& area, const BeamModel&
     return std::nullopt;
 }
 
-void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& model) {
-    const Scale scale(area, model);
+void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam) {
+    const Scale scale(area, beam);
     if (!scale.valid()) {
         return;
     }
@@ -309,18 +311,18 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& mod
     const double size = std::clamp(h * 0.075, 4.0, 10.0);
     const double beamY = area.top() + h * 0.66;
     painter.save();
-    drawBeam(painter, scale, model, beamY, size, false);
+    drawBeam(painter, scale, beam, beamY, size, false);
     painter.setFont(sized(painter, size * 1.05));
     painter.setPen(QPen(Qt::black, 1));
     const double levelHeight = h * 0.12;
-    for (int s = 1; s <= model.SpanCount; ++s) {
-        const float L = model.SpanLength[s];
-        const bool freeRight = baseSystem(model, s) == BaseSystem::FreeRight;
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        const float L = beam.span(s).length;
+        const bool freeRight = baseSystem(beam, s) == BaseSystem::FreeRight;
         int level = 0;
-        for (int k = 1; k <= model.LoadCount[s]; ++k) {
-            const int kind = model.LoadKindOf[s][k];
+        for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
+            const int kind = beam.span(s).load(k).kind;
             if (kind == Concentrated) {
-                const float a = model.LoadA[s][k];
+                const float a = beam.span(s).load(k).a;
                 const double x = scale.px(s, freeRight ? L - a : a);
                 const double top = area.top() + h * 0.08;
                 painter.drawLine(QPointF(x, top), QPointF(x, beamY - 2));
@@ -331,20 +333,21 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& mod
                 painter.drawPolygon(head);
                 painter.setBrush(Qt::NoBrush);
                 painter.drawText(QPointF(x + 3, top + size),
-                                 QStringLiteral("P=") + number(model.LoadP[s][k]));
+                                 QStringLiteral("P=") + number(beam.span(s).load(k).P));
             } else if (kind == Uniform || kind == Trapezoidal) {
                 const double bottom = beamY - 3 - level * levelHeight;
                 const double top = bottom - levelHeight * 0.8;
                 const double x0 = scale.px(s, 0), x1 = scale.px(s, L);
-                const double ramp = kind == Trapezoidal
-                                        ? (x1 - x0) * std::clamp(model.LoadA[s][k] / L, 0.0f, 0.5f)
-                                        : 0.0;
+                const double ramp =
+                    kind == Trapezoidal
+                        ? (x1 - x0) * std::clamp(beam.span(s).load(k).a / L, 0.0f, 0.5f)
+                        : 0.0;
                 QPolygonF outline;
                 outline << QPointF(x0, bottom) << QPointF(x0 + ramp, top) << QPointF(x1 - ramp, top)
                         << QPointF(x1, bottom);
                 painter.drawPolygon(outline);
                 painter.drawText(QRectF(x0, top - size * 1.6, x1 - x0, size * 1.5), Qt::AlignCenter,
-                                 QStringLiteral("q=") + number(model.LoadQ[s][k]));
+                                 QStringLiteral("q=") + number(beam.span(s).load(k).q));
                 ++level;
             }
         }
@@ -356,20 +359,20 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& mod
     painter.restore();
 }
 
-std::vector<QStringList> reactionRows(const BeamModel& model, const BeamResults& results) {
+std::vector<QStringList> reactionRows(const Beam& beam, const BeamResults& results) {
     SupportReactions reactions;
     try {
-        supportReactions(model, results, reactions);
+        supportReactions(beam, results, reactions);
     } catch (const std::exception&) {
         return {}; // a reaction beyond single precision: the table stays empty
     }
     std::vector<QStringList> rows;
-    for (int j = 0; j <= model.SpanCount; ++j) {
+    for (int j = 0; j <= beam.spanCount(); ++j) {
         const SupportReaction& r = reactions[static_cast<std::size_t>(j)];
         if (!r.present) {
             continue;
         }
-        rows.push_back({QString::fromStdString(supportLabel(j, model.SpanCount)), number(r.R),
+        rows.push_back({QString::fromStdString(supportLabel(j, beam.spanCount())), number(r.R),
                         r.fixed ? number(r.M) : QString()});
     }
     return rows;

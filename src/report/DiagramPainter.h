@@ -4,7 +4,8 @@
 // both over the whole beam to scale, and a sketch of the beam with its loads.
 #pragma once
 
-#include "model/BeamModel.h"
+#include "model/Beam.h"
+#include "model/BeamResults.h"
 
 #include <QRectF>
 #include <QStringList>
@@ -25,17 +26,17 @@ struct BeamSection {
 // Beam, moment diagram and shear diagram in area; marker (span > 0) draws a vertical line with
 // M and V at that section on both diagrams. Never throws: a beam whose sections cannot be
 // evaluated in single precision gets a sentence instead of a drawing.
-void paintDiagrams(QPainter& painter, const QRectF& area, const BeamModel& model,
+void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
                    const BeamResults& results, const std::optional<BeamSection>& marker);
 
 // The section under horizontal position px of a drawing made by paintDiagrams in area.
-std::optional<BeamSection> diagramSectionAt(const QRectF& area, const BeamModel& model, double px);
+std::optional<BeamSection> diagramSectionAt(const QRectF& area, const Beam& beam, double px);
 
 // The beam with its supports and every load, with the load values written beside them.
-void paintLoadSketch(QPainter& painter, const QRectF& area, const BeamModel& model);
+void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam);
 
 // Rows of the reactions table: support, reaction (kN), moment at a fixed end (kN*m); no rows
 // when a reaction cannot be had in single precision.
-std::vector<QStringList> reactionRows(const BeamModel& model, const BeamResults& results);
+std::vector<QStringList> reactionRows(const Beam& beam, const BeamResults& results);
 
 } // namespace spanwise

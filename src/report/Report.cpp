@@ -18,9 +18,6 @@ namespace spanwise {
 
 namespace {
 
-QString number(float v) {
-    return QString::fromStdString(formatResult(v));
-}
 QString field(float v) {
     return QString::fromStdString(fieldText(v));
 }
@@ -160,8 +157,10 @@ QFont reportFont(double points, bool bold = false) {
 
 } // namespace
 
-ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, const QString& path,
-                          const QDateTime& when) {
+ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
+                          const QString& path, const QDateTime& when) {
+    const Beam& beam = calculation.beam;
+    const BeamResults& results = calculation.results;
     ReportOutcome outcome;
     QPdfWriter writer(path);
     writer.setResolution(72); // one unit is one point
@@ -180,11 +179,11 @@ ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, co
     const QFont heading = reportFont(11, true);
     const QFont body = reportFont(9);
     const QFont small = reportFont(8);
-    const int N = model.SpanCount;
+    const int N = beam.spanCount();
 
     page.line(QStringLiteral("连续梁内力计算书"), title, Qt::AlignHCenter);
     page.gap(6);
-    const QString name = QString::fromStdString(model.ProjectFileName);
+    const QString name = QString::fromStdString(projectName);
     page.line(QStringLiteral("工程：") + QFileInfo(name).fileName(), body);
     page.line(QStringLiteral("计算日期：") + when.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
               body);
@@ -201,23 +200,23 @@ ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, co
     page.line(QStringLiteral("一、输入数据"), heading);
     page.line(QStringLiteral("总跨数：%1；左支座：%2；右支座：%3。")
                   .arg(N)
-                  .arg(supportName(model.LeftSupport), supportName(model.RightSupport)),
+                  .arg(supportName(beam.leftSupport), supportName(beam.rightSupport)),
               body);
     std::vector<QStringList> spans;
     std::vector<QStringList> loads;
     for (int s = 1; s <= N; ++s) {
-        spans.push_back({QStringLiteral("第%1跨").arg(s), field(model.SpanLength[s]),
-                         field(model.SpanEI[s]), field(model.SpanLineStiffness[s]),
-                         QString::number(model.LoadCount[s])});
-        for (int k = 1; k <= model.LoadCount[s]; ++k) {
-            const int kind = model.LoadKindOf[s][k];
+        spans.push_back({QStringLiteral("第%1跨").arg(s), field(beam.span(s).length),
+                         field(beam.span(s).ei), field(beam.span(s).lineStiffness),
+                         QString::number(beam.span(s).loadCount())});
+        for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
+            const int kind = beam.span(s).load(k).kind;
             auto blankUnless = [](bool used, float v) { return used ? field(v) : QString(); };
             loads.push_back({QStringLiteral("第%1跨").arg(s), QString::number(k),
-                             QString::fromStdString(model.LoadText[s][k]),
-                             blankUnless(kind == Concentrated, model.LoadP[s][k]),
-                             blankUnless(kind != Concentrated, model.LoadQ[s][k]),
-                             blankUnless(kind != Uniform, model.LoadA[s][k]),
-                             blankUnless(kind == Concentrated, model.LoadB[s][k])});
+                             QString::fromStdString(beam.span(s).load(k).text),
+                             blankUnless(kind == Concentrated, beam.span(s).load(k).P),
+                             blankUnless(kind != Concentrated, beam.span(s).load(k).q),
+                             blankUnless(kind != Uniform, beam.span(s).load(k).a),
+                             blankUnless(kind == Concentrated, beam.span(s).load(k).b)});
         }
     }
     page.table({QStringLiteral("跨号"), QStringLiteral("跨度L(m)"), QStringLiteral("EI(kN*m*m)"),
@@ -235,8 +234,8 @@ ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, co
     }
     page.gap(6);
     const double sketchHeight = 110;
-    paintLoadSketch(
-        painter, QRectF(page.left(), page.take(sketchHeight), page.width(), sketchHeight), model);
+    paintLoadSketch(painter,
+                    QRectF(page.left(), page.take(sketchHeight), page.width(), sketchHeight), beam);
     page.gap(8);
 
     page.keepTogether(80);
@@ -246,11 +245,10 @@ ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, co
         headers << QString::fromUtf8(h);
     }
     std::vector<QStringList> rows;
-    for (std::int16_t s = 1; s <= N; ++s) {
-        const SpanResult r = spanResult(model, results, s);
-        QStringList cells{QString::fromStdString(r.label)};
-        for (float v : r.numbers()) {
-            cells << number(v);
+    for (int s = 1; s <= N; ++s) {
+        QStringList cells;
+        for (const std::string& text : resultRowTexts(spanResult(beam, results, s))) {
+            cells << QString::fromStdString(text);
         }
         rows.push_back(cells);
     }
@@ -260,7 +258,7 @@ ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, co
     page.keepTogether(80);
     page.line(QStringLiteral("三、支座反力"), heading);
     page.table({QStringLiteral("支座"), QStringLiteral("反力(kN)"), QStringLiteral("弯矩(kN*m)")},
-               reactionRows(model, results), {1.4, 1, 1}, body);
+               reactionRows(beam, results), {1.4, 1, 1}, body);
     page.line(QStringLiteral("注：反力向上为正；固端弯矩按梁端截面弯矩的符号给出。"), small);
     page.gap(8);
 
@@ -268,7 +266,7 @@ ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, co
     page.keepTogether(diagramHeight + 30);
     page.line(QStringLiteral("四、内力图"), heading);
     paintDiagrams(painter,
-                  QRectF(page.left(), page.take(diagramHeight), page.width(), diagramHeight), model,
+                  QRectF(page.left(), page.take(diagramHeight), page.width(), diagramHeight), beam,
                   results, {});
 
     painter.end();

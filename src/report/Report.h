@@ -4,7 +4,7 @@
 // the beam needs. Needs QtGui (a QGuiApplication must exist; the offscreen platform will do).
 #pragma once
 
-#include "model/BeamModel.h"
+#include "analysis/Calculation.h"
 
 #include <QDateTime>
 #include <QString>
@@ -19,8 +19,10 @@ struct ReportOutcome {
     int pages = 0;
 };
 
-// Writes the report of the last calculation (results must belong to model) to path.
-ReportOutcome writeReport(const BeamModel& model, const BeamResults& results, const QString& path,
+// Writes the report of a calculation to path; projectName is the project's file (its name
+// without the folder is printed) or "新工程".
+ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
+                          const QString& path,
                           const QDateTime& when = QDateTime::currentDateTime());
 
 } // namespace spanwise

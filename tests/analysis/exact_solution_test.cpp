@@ -1,8 +1,7 @@
 // The calculation against an independent solution of the same beams: the slope-deflection
 // equations solved directly in double precision, with statics for the section forces. Nothing
 // here calls the solver's own routines.
-#include "BeamBuilder.h"
-#include "RandomBeam.h"
+#include "support/BeamBuilder.h"
 
 #include "analysis/Calculation.h"
 #include "analysis/SectionForces.h"
@@ -19,7 +18,7 @@
 namespace spanwise {
 namespace {
 
-using namespace testing_support;
+using namespace test;
 
 // Integral of f over [lo, hi] by 3-point Gauss-Legendre: exact for polynomials up to degree 5.
 double gauss3(const std::function<double(double)>& f, double lo, double hi) {
@@ -57,21 +56,21 @@ struct SpanLoads {
     }
 };
 
-SpanLoads loadsOf(const BeamModel& m, int s) {
+SpanLoads loadsOf(const Beam& m, int s) {
     SpanLoads loads;
-    loads.L = m.SpanLength[s];
-    const bool freeRight = s == m.SpanCount && s != 1 && m.RightSupport == Cantilever;
-    for (int k = 1; k <= m.LoadCount[s]; ++k) {
-        const double a = m.LoadA[s][k];
-        switch (m.LoadKindOf[s][k]) {
+    loads.L = m.span(s).length;
+    const bool freeRight = s == m.spanCount() && s != 1 && m.rightSupport == Cantilever;
+    for (int k = 1; k <= m.span(s).loadCount(); ++k) {
+        const double a = m.span(s).load(k).a;
+        switch (m.span(s).load(k).kind) {
         case Concentrated:
-            loads.forces.emplace_back(freeRight ? loads.L - a : a, m.LoadP[s][k]);
+            loads.forces.emplace_back(freeRight ? loads.L - a : a, m.span(s).load(k).P);
             break;
         case Uniform:
-            loads.uniforms.push_back({m.LoadQ[s][k], 0});
+            loads.uniforms.push_back({m.span(s).load(k).q, 0});
             break;
         case Trapezoidal:
-            loads.trapezoids.push_back({m.LoadQ[s][k], a});
+            loads.trapezoids.push_back({m.span(s).load(k).q, a});
             break;
         default:
             break;
@@ -87,8 +86,8 @@ struct ExactBeam {
 };
 
 // Rotations of the N + 1 support nodes from the slope-deflection equations.
-ExactBeam solveExactly(const BeamModel& m) {
-    const int N = m.SpanCount;
+ExactBeam solveExactly(const Beam& m) {
+    const int N = m.spanCount();
     ExactBeam ex;
     ex.endMoment.assign(N + 1, {0, 0, 0});
     ex.loads.resize(N + 1);
@@ -98,9 +97,9 @@ ExactBeam solveExactly(const BeamModel& m) {
         ex.loads[s] = loadsOf(m, s);
         const SpanLoads& ld = ex.loads[s];
         const double L = ld.L;
-        if (s == 1 && m.LeftSupport == Cantilever) {
+        if (s == 1 && m.leftSupport == Cantilever) {
             ex.base[s] = 1;
-        } else if (s == N && s != 1 && m.RightSupport == Cantilever) {
+        } else if (s == N && s != 1 && m.rightSupport == Cantilever) {
             ex.base[s] = 2;
         }
         if (ex.base[s] == 1) { // support moment from statics, about x = L
@@ -132,7 +131,7 @@ ExactBeam solveExactly(const BeamModel& m) {
     std::vector<std::vector<double>> A(n, std::vector<double>(n + 1, 0));
     auto addEnd = [&](int node, int s, int end) {
         // end moment = fem + 4 i theta_near + 2 i theta_far
-        const double i = m.SpanLineStiffness[s];
+        const double i = m.span(s).lineStiffness;
         const int near = end == 1 ? s - 1 : s, far = end == 1 ? s : s - 1;
         A[node][near] += 4 * i;
         A[node][far] += 2 * i;
@@ -140,7 +139,7 @@ ExactBeam solveExactly(const BeamModel& m) {
     };
     for (int node = 0; node <= N; ++node) {
         const bool outer = node == 0 || node == N;
-        const int support = node == 0 ? m.LeftSupport : m.RightSupport;
+        const int support = node == 0 ? m.leftSupport : m.rightSupport;
         if (outer && N > 1 && support != Simple) {
             A[node][node] = 1; // fixed: no rotation; free: the span is determinate
             continue;
@@ -191,7 +190,7 @@ ExactBeam solveExactly(const BeamModel& m) {
             }
             continue;
         }
-        const double i = m.SpanLineStiffness[s];
+        const double i = m.span(s).lineStiffness;
         ex.endMoment[s][1] = fem[s][1] + 4 * i * theta[s - 1] + 2 * i * theta[s];
         ex.endMoment[s][2] = fem[s][2] + 2 * i * theta[s - 1] + 4 * i * theta[s];
     }
@@ -262,21 +261,21 @@ TEST(ExactSolution, EndMomentsAndMaximaAgreeOnRandomBeams) {
     std::mt19937 rng(20261206);
     int cantilevers = 0, fixedEnds = 0;
     for (int beamNo = 0; beamNo < 300; ++beamNo) {
-        const BeamModel m = randomBeam(rng);
-        cantilevers += m.LeftSupport == Cantilever || m.RightSupport == Cantilever;
-        fixedEnds += m.LeftSupport == Fixed || m.RightSupport == Fixed;
+        const Beam m = randomBeam(rng);
+        cantilevers += m.leftSupport == Cantilever || m.rightSupport == Cantilever;
+        fixedEnds += m.leftSupport == Fixed || m.rightSupport == Fixed;
         BeamResults r;
         ASSERT_NO_THROW(calculate(m, r)) << "beam " << beamNo;
         const ExactBeam ex = solveExactly(m);
         double largest = 1;
-        for (int s = 1; s <= m.SpanCount; ++s) {
+        for (int s = 1; s <= m.spanCount(); ++s) {
             largest =
                 std::max({largest, std::fabs(ex.endMoment[s][1]), std::fabs(ex.endMoment[s][2])});
         }
-        for (int s = 1; s <= m.SpanCount; ++s) {
+        for (int s = 1; s <= m.spanCount(); ++s) {
             SCOPED_TRACE(testing::Message()
-                         << "beam " << beamNo << " span " << s << " of " << m.SpanCount
-                         << " supports " << m.LeftSupport << "/" << m.RightSupport);
+                         << "beam " << beamNo << " span " << s << " of " << m.spanCount()
+                         << " supports " << m.leftSupport << "/" << m.rightSupport);
             EXPECT_NEAR(r.EndMoment[s][1], ex.endMoment[s][1], 1e-4 * largest);
             EXPECT_NEAR(r.EndMoment[s][2], ex.endMoment[s][2], 1e-4 * largest);
             const double best = exactMaximum(ex, s);
@@ -285,9 +284,8 @@ TEST(ExactSolution, EndMomentsAndMaximaAgreeOnRandomBeams) {
             EXPECT_NEAR(exactMoment(ex, s, r.SpanMaxMomentX[s]), r.SpanMaxMoment[s],
                         0.001 + 1e-5 * std::fabs(best) + 1e-6 * largest);
             // and any section agrees with statics
-            const float x = static_cast<float>(m.SpanLength[s] * 0.37);
-            float M = 0, VL = 0, VR = 0;
-            KeyPointForce(m, r, static_cast<std::int16_t>(s), x, M, VL, VR);
+            const float x = static_cast<float>(m.span(s).length * 0.37);
+            const float M = sectionForceAt(m, r, s, x).M;
             EXPECT_NEAR(M, exactMoment(ex, s, x), 1e-4 * largest + 1e-3);
         }
     }

@@ -38,20 +38,20 @@ INSTANTIATE_TEST_SUITE_P(
     HandCalculations, ConcentratedForce,
     ::testing::Values(
         // simply supported L = 6, P = 10 at a = 2: R_A = 6.667, R_B = 3.333
-        ConcentratedCase{"P_left_of_force", MV_P, 2, 1, 6, 10, 6.667, 6.667, 6.667},
-        ConcentratedCase{"P_on_force", MV_P, 2, 2, 6, 10, 13.333, 6.667, -3.333},
-        ConcentratedCase{"P_right_of_force", MV_P, 2, 3, 6, 10, 10, -3.333, -3.333},
-        ConcentratedCase{"P_at_support_a0_x0", MV_P, 0, 0, 6, 10, 0, 10, 0},
-        ConcentratedCase{"P_at_support_a0_x1", MV_P, 0, 1, 6, 10, 0, 0, 0},
+        ConcentratedCase{"P_left_of_force", simpleSpanForce, 2, 1, 6, 10, 6.667, 6.667, 6.667},
+        ConcentratedCase{"P_on_force", simpleSpanForce, 2, 2, 6, 10, 13.333, 6.667, -3.333},
+        ConcentratedCase{"P_right_of_force", simpleSpanForce, 2, 3, 6, 10, 10, -3.333, -3.333},
+        ConcentratedCase{"P_at_support_a0_x0", simpleSpanForce, 0, 0, 6, 10, 0, 10, 0},
+        ConcentratedCase{"P_at_support_a0_x1", simpleSpanForce, 0, 1, 6, 10, 0, 0, 0},
         // free left end: nothing left of the force, -P right of it
-        ConcentratedCase{"P_L_on_force", MV_P_L, 2, 2, 6, 10, 0, 0, -10},
-        ConcentratedCase{"P_L_before_force", MV_P_L, 2, 1, 6, 10, 0, 0, 0},
-        ConcentratedCase{"P_L_at_support", MV_P_L, 2, 6, 6, 10, -40, -10, -10},
+        ConcentratedCase{"P_L_on_force", freeLeftSpanForce, 2, 2, 6, 10, 0, 0, -10},
+        ConcentratedCase{"P_L_before_force", freeLeftSpanForce, 2, 1, 6, 10, 0, 0, 0},
+        ConcentratedCase{"P_L_at_support", freeLeftSpanForce, 2, 6, 6, 10, -40, -10, -10},
         // free right end L = 6, a = 1 from the free end: force at x = 5
-        ConcentratedCase{"P_R_on_force", MV_P_R, 1, 5, 6, 10, 0, 10, 0},
-        ConcentratedCase{"P_R_inside", MV_P_R, 1, 4, 6, 10, -10, 10, 10},
-        ConcentratedCase{"P_R_at_support", MV_P_R, 1, 0, 6, 10, -50, 10, 10},
-        ConcentratedCase{"P_R_beyond_force", MV_P_R, 1, 5.5f, 6, 10, 0, 0, 0}),
+        ConcentratedCase{"P_R_on_force", freeRightSpanForce, 1, 5, 6, 10, 0, 10, 0},
+        ConcentratedCase{"P_R_inside", freeRightSpanForce, 1, 4, 6, 10, -10, 10, 10},
+        ConcentratedCase{"P_R_at_support", freeRightSpanForce, 1, 0, 6, 10, -50, 10, 10},
+        ConcentratedCase{"P_R_beyond_force", freeRightSpanForce, 1, 5.5f, 6, 10, 0, 0, 0}),
     [](const auto& p) { return p.param.name; });
 
 struct DistributedCase {
@@ -75,45 +75,46 @@ TEST_P(TrapezoidalLoad, GivesMomentAndShear) {
 // q = 10, L = 10, a = 2: W = 80, R = 40
 INSTANTIATE_TEST_SUITE_P(
     HandCalculations, TrapezoidalLoad,
-    ::testing::Values(DistributedCase{"T_rising_ramp", MV_T, 10, 10, 2, 1, 39.167, 37.5},
-                      DistributedCase{"T_falling_ramp", MV_T, 10, 10, 2, 9, 39.167, -37.5},
-                      DistributedCase{"T_midspan", MV_T, 10, 10, 2, 5, 118.333, 0},
-                      DistributedCase{"T_ends", MV_T, 10, 10, 2, 0, 0, 40},
-                      DistributedCase{"T_L_rising_ramp", MV_T_L, 10, 10, 2, 1, -0.833, -2.5},
-                      DistributedCase{"T_L_plateau_end", MV_T_L, 10, 10, 2, 8, -246.667, -70},
-                      DistributedCase{"T_L_support", MV_T_L, 10, 10, 2, 10, -400, -80},
-                      DistributedCase{"T_L_free_end", MV_T_L, 10, 10, 2, 0, 0, 0},
-                      DistributedCase{"T_R_support", MV_T_R, 10, 10, 2, 0, -400, 80},
-                      DistributedCase{"T_R_mirror_of_L", MV_T_R, 10, 10, 2, 2, -246.667, 70},
-                      DistributedCase{"T_R_free_end", MV_T_R, 10, 10, 2, 10, 0, 0}),
+    ::testing::Values(
+        DistributedCase{"T_rising_ramp", simpleSpanTrapezoid, 10, 10, 2, 1, 39.167, 37.5},
+        DistributedCase{"T_falling_ramp", simpleSpanTrapezoid, 10, 10, 2, 9, 39.167, -37.5},
+        DistributedCase{"T_midspan", simpleSpanTrapezoid, 10, 10, 2, 5, 118.333, 0},
+        DistributedCase{"T_ends", simpleSpanTrapezoid, 10, 10, 2, 0, 0, 40},
+        DistributedCase{"T_L_rising_ramp", freeLeftSpanTrapezoid, 10, 10, 2, 1, -0.833, -2.5},
+        DistributedCase{"T_L_plateau_end", freeLeftSpanTrapezoid, 10, 10, 2, 8, -246.667, -70},
+        DistributedCase{"T_L_support", freeLeftSpanTrapezoid, 10, 10, 2, 10, -400, -80},
+        DistributedCase{"T_L_free_end", freeLeftSpanTrapezoid, 10, 10, 2, 0, 0, 0},
+        DistributedCase{"T_R_support", freeRightSpanTrapezoid, 10, 10, 2, 0, -400, 80},
+        DistributedCase{"T_R_mirror_of_L", freeRightSpanTrapezoid, 10, 10, 2, 2, -246.667, 70},
+        DistributedCase{"T_R_free_end", freeRightSpanTrapezoid, 10, 10, 2, 10, 0, 0}),
     [](const auto& p) { return p.param.name; });
 
 TEST(UniformLoad, GivesHandValues) {
     float M = 0, V = 0;
-    MV_q(10, 3, 6, M, V); // mid-span of q L^2 / 8
+    simpleSpanUniform(10, 3, 6, M, V); // mid-span of q L^2 / 8
     EXPECT_FLOAT_EQ(M, 45);
     EXPECT_FLOAT_EQ(V, 0);
-    MV_q(10, 0, 6, M, V);
+    simpleSpanUniform(10, 0, 6, M, V);
     EXPECT_FLOAT_EQ(V, 30);
-    MV_q_L(6, 6, 10, M, V);
+    freeLeftSpanUniform(6, 6, 10, M, V);
     EXPECT_FLOAT_EQ(M, -180);
     EXPECT_FLOAT_EQ(V, -60);
-    MV_q_R(6, 0, 10, M, V);
+    freeRightSpanUniform(6, 0, 10, M, V);
     EXPECT_FLOAT_EQ(M, -180);
     EXPECT_FLOAT_EQ(V, 60);
 }
 
 TEST(EndMoments, GiveLinearMomentAndConstantShear) {
     float M = 1, V = 1;
-    MV_NONE(0, 0, 5, 2, M, V);
+    endMomentForces(0, 0, 5, 2, M, V);
     EXPECT_EQ(M, 0);
     EXPECT_EQ(V, 0);
     for (float x : {0.0f, 1.0f, 2.5f, 5.0f}) {
-        MV_NONE(-10, 10, 5, x, M, V);
+        endMomentForces(-10, 10, 5, x, M, V);
         EXPECT_EQ(V, 0);
         EXPECT_EQ(M, -10);
     }
-    MV_NONE(-20, 30, 5, 5, M, V); // left -20, right -30 bending
+    endMomentForces(-20, 30, 5, 5, M, V); // left -20, right -30 bending
     EXPECT_FLOAT_EQ(V, -2);
     EXPECT_FLOAT_EQ(M, -30);
 }
@@ -122,7 +123,8 @@ TEST(EndMoments, GiveLinearMomentAndConstantShear) {
 // triangle, whose plateau is the single point L/2) too.
 TEST(TrapezoidalLoad, IsContinuousAcrossItsRegionBounds) {
     using Routine = void (*)(float, float, float, float, float&, float&);
-    for (Routine routine : {Routine{MV_T}, Routine{MV_T_L}, Routine{MV_T_R}}) {
+    for (Routine routine : {Routine{simpleSpanTrapezoid}, Routine{freeLeftSpanTrapezoid},
+                            Routine{freeRightSpanTrapezoid}}) {
         for (float a : {1.0f, 2.0f, 2.5f, 5.0f}) {
             const float L = 10, q = 7;
             for (float bound : {a, L - a}) {
@@ -149,15 +151,24 @@ TEST(LoadFormulas, ShearIsTheSlopeOfTheMoment) {
     };
     float unused = 0;
     const Named routines[] = {
-        {"MV_T", [&](float x, float& m, float& v) { MV_T(q, L, a, x, m, v); }},
-        {"MV_T_L", [&](float x, float& m, float& v) { MV_T_L(q, L, a, x, m, v); }},
-        {"MV_T_R", [&](float x, float& m, float& v) { MV_T_R(q, L, a, x, m, v); }},
-        {"MV_q", [&](float x, float& m, float& v) { MV_q(q, x, L, m, v); }},
-        {"MV_q_L", [&](float x, float& m, float& v) { MV_q_L(L, x, q, m, v); }},
-        {"MV_q_R", [&](float x, float& m, float& v) { MV_q_R(L, x, q, m, v); }},
-        {"MV_P", [&](float x, float& m, float& v) { MV_P(3.1f, x, L, P, m, v, unused); }},
-        {"MV_P_L", [&](float x, float& m, float& v) { MV_P_L(3.1f, x, L, P, m, v, unused); }},
-        {"MV_P_R", [&](float x, float& m, float& v) { MV_P_R(3.1f, x, L, P, m, v, unused); }},
+        {"simpleSpanTrapezoid",
+         [&](float x, float& m, float& v) { simpleSpanTrapezoid(q, L, a, x, m, v); }},
+        {"freeLeftSpanTrapezoid",
+         [&](float x, float& m, float& v) { freeLeftSpanTrapezoid(q, L, a, x, m, v); }},
+        {"freeRightSpanTrapezoid",
+         [&](float x, float& m, float& v) { freeRightSpanTrapezoid(q, L, a, x, m, v); }},
+        {"simpleSpanUniform",
+         [&](float x, float& m, float& v) { simpleSpanUniform(q, x, L, m, v); }},
+        {"freeLeftSpanUniform",
+         [&](float x, float& m, float& v) { freeLeftSpanUniform(L, x, q, m, v); }},
+        {"freeRightSpanUniform",
+         [&](float x, float& m, float& v) { freeRightSpanUniform(L, x, q, m, v); }},
+        {"simpleSpanForce",
+         [&](float x, float& m, float& v) { simpleSpanForce(3.1f, x, L, P, m, v, unused); }},
+        {"freeLeftSpanForce",
+         [&](float x, float& m, float& v) { freeLeftSpanForce(3.1f, x, L, P, m, v, unused); }},
+        {"freeRightSpanForce",
+         [&](float x, float& m, float& v) { freeRightSpanForce(3.1f, x, L, P, m, v, unused); }},
     };
     for (const auto& r : routines) {
         for (float x = 0.25f; x < L - 0.1f; x += 0.25f) {
@@ -173,12 +184,12 @@ TEST(LoadFormulas, ShearIsTheSlopeOfTheMoment) {
 
 TEST(LoadFormulas, RefuseToStoreOverflowOrDivisionByZero) {
     float M = 0, V = 0, VR = 0;
-    EXPECT_THROW(MV_q(3e38f, 3, 6, M, V), FloatingPointFault);
-    EXPECT_THROW(MV_NONE(1, 1, 0, 0, M, V), FloatingPointFault); // L = 0
-    EXPECT_THROW(MV_T(10, 10, 0, -1, M, V), FloatingPointFault); // x/0 with a = 0
-    EXPECT_THROW(MV_P(2, 1, 0, 10, M, V, VR), FloatingPointFault);
+    EXPECT_THROW(simpleSpanUniform(3e38f, 3, 6, M, V), FloatingPointFault);
+    EXPECT_THROW(endMomentForces(1, 1, 0, 0, M, V), FloatingPointFault);        // L = 0
+    EXPECT_THROW(simpleSpanTrapezoid(10, 10, 0, -1, M, V), FloatingPointFault); // x/0 with a = 0
+    EXPECT_THROW(simpleSpanForce(2, 1, 0, 10, M, V, VR), FloatingPointFault);
     try {
-        MV_q(3e38f, 3, 6, M, V);
+        simpleSpanUniform(3e38f, 3, 6, M, V);
     } catch (const FloatingPointFault& fault) {
         EXPECT_EQ(fault.kind, FloatingPointFault::Overflow);
     }

@@ -14,48 +14,40 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // A beam of n spans of 6 m, EI = 1, i = 1, simple ends: passes the check.
-BeamModel beam(int n) {
-    BeamModel m;
-    m.SpanCount = static_cast<std::int16_t>(n);
-    for (int s = 1; s <= n; ++s) {
-        m.SpanLength[s] = 6;
-    }
+Beam beam(int n) {
+    Beam m;
+    m.spans.assign(static_cast<std::size_t>(n), Span{6, 1, 1, {}});
     return m;
 }
 
-void addLoad(BeamModel& m, int s, std::int16_t kind, float q, float P, float a, float b) {
-    const int k = ++m.LoadCount[s];
-    m.LoadKindOf[s][k] = kind;
-    m.LoadQ[s][k] = q;
-    m.LoadP[s][k] = P;
-    m.LoadA[s][k] = a;
-    m.LoadB[s][k] = b;
+void addLoad(Beam& m, int s, int kind, float q, float P, float a, float b) {
+    m.span(s).loads.push_back(Load{static_cast<LoadKind>(kind), P, q, a, b, 0, ""});
 }
 
 TEST(DataCheck, SoundBeamListsOnlyNoErrors) {
-    BeamModel m = beam(3);
+    Beam m = beam(3);
     addLoad(m, 1, Uniform, 10, 0, 0, 0);
     addLoad(m, 2, Concentrated, 0, 20, 2, 4);
     addLoad(m, 3, Trapezoidal, 5, 0, 3, 0); // a = L/2: a triangle
-    const CheckResult r = checkModel(m);
+    const CheckResult r = checkBeam(m);
     EXPECT_TRUE(r.passed);
     EXPECT_EQ(r.messages, Lines{"没有错误!"});
 }
 
 TEST(DataCheck, MechanismOnlyForTwoSpansWithBothEndsCantilevered) {
-    BeamModel two = beam(2);
-    two.LeftSupport = Cantilever;
-    two.RightSupport = Cantilever;
-    two.SpanLength[2] = 0;
-    const CheckResult r = checkModel(two);
+    Beam two = beam(2);
+    two.leftSupport = Cantilever;
+    two.rightSupport = Cantilever;
+    two.span(2).length = 0;
+    const CheckResult r = checkBeam(two);
     EXPECT_FALSE(r.passed);
     // the mechanism comes first, then the span messages; its joint is not reported again
     EXPECT_EQ(r.messages, (Lines{"结构为可变体系！", "第2跨跨度为零!"}));
 
-    BeamModel three = beam(3);
-    three.LeftSupport = Cantilever;
-    three.RightSupport = Cantilever;
-    EXPECT_EQ(checkModel(three).messages, Lines{"没有错误!"});
+    Beam three = beam(3);
+    three.leftSupport = Cantilever;
+    three.rightSupport = Cantilever;
+    EXPECT_EQ(checkBeam(three).messages, Lines{"没有错误!"});
 }
 
 struct SpanCase {
@@ -80,11 +72,11 @@ TEST(DataCheck, WholeSpanRulesInOrder) {
         {"zero i of a single span is calculated", 6, 1, 0, {"没有错误!"}},
     };
     for (const auto& c : cases) {
-        BeamModel m = beam(1);
-        m.SpanLength[1] = c.L;
-        m.SpanEI[1] = c.EI;
-        m.SpanLineStiffness[1] = c.i;
-        const CheckResult r = checkModel(m);
+        Beam m = beam(1);
+        m.span(1).length = c.L;
+        m.span(1).ei = c.EI;
+        m.span(1).lineStiffness = c.i;
+        const CheckResult r = checkBeam(m);
         EXPECT_EQ(r.messages, c.expected) << c.name;
         EXPECT_EQ(r.passed, c.expected == Lines{"没有错误!"}) << c.name;
     }
@@ -159,10 +151,10 @@ TEST(DataCheck, LoadRulesInOrder) {
         {"unknown kind is not tested", 7, 0, 0, 0, 0, 6, {}},
     };
     for (const auto& c : cases) {
-        BeamModel m = beam(1);
-        m.SpanLength[1] = c.L;
+        Beam m = beam(1);
+        m.span(1).length = c.L;
         addLoad(m, 1, c.kind, c.q, c.P, c.a, c.b);
-        const CheckResult r = checkModel(m);
+        const CheckResult r = checkBeam(m);
         const Lines expected = c.expected.empty() ? Lines{"没有错误!"} : c.expected;
         EXPECT_EQ(r.messages, expected) << c.name;
         EXPECT_EQ(r.passed, c.expected.empty()) << c.name;
@@ -215,21 +207,21 @@ TEST(DataCheck, SumRuleMendsEveryOneDecimalPairOnShortSpans) {
 }
 
 TEST(DataCheck, MessagesFollowSpansAndLoadsInOrderWithTheSpanNumber) {
-    BeamModel m = beam(12);
-    m.SpanEI[3] = 0;
+    Beam m = beam(12);
+    m.span(3).ei = 0;
     addLoad(m, 3, Uniform, 0, 0, 0, 0);
     addLoad(m, 3, Uniform, 1, 0, 0, 0);
     addLoad(m, 3, Concentrated, 0, 0, 1, 5);
     addLoad(m, 12, Trapezoidal, 0, 0, 1, 0);
-    EXPECT_EQ(checkModel(m).messages, (Lines{"第3跨刚度为零! ", "第3跨均布荷载为零!",
-                                             "第3跨集中力为零!", "第12跨梯形荷载为零!"}));
+    EXPECT_EQ(checkBeam(m).messages, (Lines{"第3跨刚度为零! ", "第3跨均布荷载为零!",
+                                            "第3跨集中力为零!", "第12跨梯形荷载为零!"}));
 }
 
 TEST(DataCheck, JointWithoutRotationalStiffness) {
     struct Case {
         const char* name;
         int spans;
-        std::int16_t left, right;
+        SupportKind left, right;
         std::vector<float> i;
         Lines expected;
     };
@@ -262,29 +254,29 @@ TEST(DataCheck, JointWithoutRotationalStiffness) {
          {"第1支座两侧转动刚度均为零!", "第2支座两侧转动刚度均为零!"}},
     };
     for (const auto& c : cases) {
-        BeamModel m = beam(c.spans);
-        m.LeftSupport = c.left;
-        m.RightSupport = c.right;
+        Beam m = beam(c.spans);
+        m.leftSupport = c.left;
+        m.rightSupport = c.right;
         for (int s = 1; s <= c.spans; ++s) {
-            m.SpanLineStiffness[s] = c.i[static_cast<std::size_t>(s - 1)];
+            m.span(s).lineStiffness = c.i[static_cast<std::size_t>(s - 1)];
         }
-        const CheckResult r = checkModel(m);
+        const CheckResult r = checkBeam(m);
         EXPECT_EQ(r.messages, c.expected.empty() ? Lines{"没有错误!"} : c.expected) << c.name;
         EXPECT_EQ(r.passed, c.expected.empty()) << c.name;
     }
 }
 
 TEST(DataCheck, ProgressOneStepPerSpanAndPerLoad) {
-    BeamModel m = beam(20);
+    Beam m = beam(20);
     for (int s = 1; s <= 20; ++s) {
         for (int k = 0; k < 10; ++k) {
-            const auto kind = static_cast<std::int16_t>(k % 4); // kind 3 is not tested
+            const int kind = k % 4; // kind 3 is not tested
             addLoad(m, s, kind, 1, 1, kind == Trapezoidal ? 3.0f : 0.0f, 6);
         }
     }
     std::vector<int> steps;
     int lastTotal = 0;
-    const CheckResult r = checkModel(m, [&](int done, int total) {
+    const CheckResult r = checkBeam(m, [&](int done, int total) {
         steps.push_back(done);
         lastTotal = total;
     });

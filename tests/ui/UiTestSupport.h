@@ -1,5 +1,5 @@
-// What the GUI tests share: a prompter that answers the program's questions from a script,
-// and small helpers that act on the window as a user would.
+// What the GUI tests share: a prompter that answers exactly the questions, messages and file
+// dialogs a test told it to expect, and helpers that act on a window as a user would.
 #pragma once
 
 #include "ui/common/Prompter.h"
@@ -7,75 +7,68 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QWidget>
 
 #include <deque>
 #include <memory>
 
 namespace spanwise::testing_support {
 
-// Answers queued questions in order and records every question asked. A question that was not
-// expected fails the test instead of blocking it.
+// Every question, message and file dialog must have been expected, in order: anything else
+// fails the test instead of blocking it. `pending()` says what was expected and never came.
 class ScriptedPrompter : public Prompter {
 public:
-    struct Question {
-        Icon icon;
-        QString text;
-        int buttons;
-        Button defaultButton;
-    };
+    // The next question must contain `text`; it is answered with `answer`.
+    void expectQuestion(const QString& text, Button answer) { m_events.push_back({text, answer}); }
+    // The next message must contain `text`.
+    void expectMessage(const QString& text) { m_events.push_back({text, Ok, true}); }
+    // The next file dialog is answered with `path` (empty: the user cancels).
+    void expectFile(const QString& path) { m_events.push_back({path, Ok, false, true}); }
 
-    void expect(Button answer) { m_answers.push_back(answer); }
-    void expectFile(const QString& path) { m_files.push_back(path); }
-
-    Button ask(Icon icon, const QString& text, int buttons, Button defaultButton) override {
-        asked.push_back({icon, text, buttons, defaultButton});
-        if (m_answers.empty()) {
-            QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + text), __FILE__,
-                         __LINE__);
-            return (buttons & Cancel) ? Cancel : No;
-        }
-        const Button answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
+    Button ask(Icon /*icon*/, const QString& text, int buttons, Button /*dflt*/) override {
+        lastButtons = buttons;
+        const Event event = next(text, false, false);
+        return event.answer;
     }
-
-    void tell(Icon icon, const QString& text) override { told.push_back({icon, text, Ok, Ok}); }
-
+    void tell(Icon /*icon*/, const QString& text) override { next(text, true, false); }
     QString openFileName(const QString& title, const QString& /*filter*/) override {
-        return nextFile(title);
+        return next(title, false, true).text;
     }
     QString saveFileName(const QString& title, const QString& /*filter*/,
                          const QString& /*suffix*/) override {
-        return nextFile(title);
+        return next(title, false, true).text;
     }
 
-    bool allAnswered() const { return m_answers.empty() && m_files.empty(); }
-
-    std::vector<Question> asked;
-    std::vector<Question> told;
-    std::vector<QString> dialogTitles;
+    int pending() const { return static_cast<int>(m_events.size()); }
+    int lastButtons = 0; // the buttons of the last question
 
 private:
-    QString nextFile(const QString& title) {
-        dialogTitles.push_back(title);
-        if (m_files.empty()) {
-            QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + title), __FILE__,
-                         __LINE__);
-            return {};
+    struct Event {
+        QString text;
+        Button answer = Ok;
+        bool message = false;
+        bool file = false;
+    };
+
+    Event next(const QString& shown, bool message, bool file) {
+        const char* what = file ? "file dialog " : message ? "message " : "question ";
+        if (m_events.empty() || m_events.front().message != message ||
+            m_events.front().file != file || (!file && !shown.contains(m_events.front().text))) {
+            QTest::qFail(
+                qPrintable(QStringLiteral("unexpected ") + QString::fromLatin1(what) + shown),
+                __FILE__, __LINE__);
+            return {QString(), (message || file) ? Ok : Cancel};
         }
-        QString path = m_files.front();
-        m_files.pop_front();
-        return path;
+        const Event event = m_events.front();
+        m_events.pop_front();
+        return event;
     }
 
-    std::deque<Button> m_answers;
-    std::deque<QString> m_files;
+    std::deque<Event> m_events;
 };
 
 template <typename T = QWidget> T* find(QWidget* window, const char* name) {
@@ -87,24 +80,20 @@ template <typename T = QWidget> T* find(QWidget* window, const char* name) {
     return w;
 }
 
-// Moves the keyboard focus away from a field, as clicking elsewhere would.
-inline void leave(QWidget* field) {
-    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
-    QApplication::sendEvent(field, &out);
-}
-
-// Empties a field the way a user does: select everything, press Backspace.
-inline void erase(QLineEdit* field) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-}
-
 // Replaces a field's whole text by typing, key by key.
 inline void retype(QLineEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+    }
     QTest::keyClicks(field, text);
+}
+
+// Moves the keyboard focus away from a field, as clicking elsewhere does.
+inline void leave(QWidget* field) {
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(field, &out);
 }
 
 inline void click(QAbstractButton* button) {
@@ -116,54 +105,40 @@ inline void clickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-// A real double click: the first click selects the row, the second press is the double one.
-inline void doubleClickRow(QListWidget* list, int row) {
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-}
-
-inline QStringList itemTexts(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i) {
-        texts << list->item(i)->text();
-    }
-    return texts;
-}
-
-// A main window opened as at start-up, answering to a scripted prompter, with the ways a test
-// acts on it. Test classes derive from it beside QObject and call open() in init() and
-// close() in cleanup().
+// A main window as at start-up, answering to a scripted prompter.
 class MainWindowHarness {
 public:
     void open() {
         prompter = std::make_unique<ScriptedPrompter>();
         window = std::make_unique<MainWindow>(*prompter);
-        window->Form_Load();
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get())) {
             QTest::qFail("the main window did not show", __FILE__, __LINE__);
         }
     }
-
-    // Closes the window; false when a scripted answer was left unused.
+    // Closes the window; false when something expected never happened.
     bool close() {
-        const bool answered = prompter->allAnswered();
+        const bool answered = prompter->pending() == 0;
         window.reset();
         prompter.reset();
         return answered;
     }
 
     template <typename T = QLineEdit> T* w(const char* name) { return find<T>(window.get(), name); }
-    QPushButton* b(const char* name) { return find<QPushButton>(window.get(), name); }
+    QAbstractButton* b(const char* name) { return find<QAbstractButton>(window.get(), name); }
     QListWidget* list(const char* name) { return find<QListWidget>(window.get(), name); }
-    const BeamModel& model() const { return window->model(); }
+    const Project& project() const { return window->editor().project(); }
 
-    void goTo(int span) { retype(w("Currentnumber"), QString::number(span)); }
-    // A load of the kind at that row of the kind list, added to the current span and selected.
-    void addLoad(int kind) {
-        clickRow(list("List1"), kind);
-        click(b("add"));
+    // Types a span count and finishes it with Enter.
+    void enterSpanCount(int count) {
+        retype(w("spanCountField"), QString::number(count));
+        QTest::keyClick(w("spanCountField"), Qt::Key_Return);
+    }
+    void showSpan(int span) { retype(w("shownSpanField"), QString::number(span)); }
+    // A load of the kind at that row of the load-kind list, added to the span shown.
+    void addLoad(int kindRow) {
+        clickRow(list("loadKindList"), kindRow);
+        click(b("addLoadButton"));
     }
 
     std::unique_ptr<ScriptedPrompter> prompter;

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QtTest>
 
 #include <memory>
@@ -40,23 +41,24 @@ private:
 private slots:
     void init() { open(); }
 
-    void cleanup() { close(); }
+    void cleanup() { QVERIFY2(close(), "something expected did not happen"); }
 
     void theMainWindowRefusesInputUntilTheSplashIsClicked() {
         auto* splash = new SplashWindow(window.get());
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
         QCOMPARE(splash->size(), QSize(420, 304));
-        auto* number = find<QLineEdit>(window.get(), "number");
+        auto* number = find<QLineEdit>(window.get(), "spanCountField");
         QVERIFY(!number->isEnabled() || !window->isEnabled());
         QTest::keyClicks(number, QStringLiteral("5"));
-        QCOMPARE(window->model().SpanCount, 1);
+        QTest::keyClick(number, Qt::Key_Return);
+        QCOMPARE(project().beam.spanCount(), 1);
         QPointer<SplashWindow> guard(splash);
-        QTest::mouseClick(find<QLabel>(splash, "Picture1"), Qt::LeftButton);
+        QTest::mouseClick(find<QLabel>(splash, "splashPicture"), Qt::LeftButton);
         QTRY_VERIFY(guard.isNull());
         QVERIFY(window->isEnabled());
-        retype(number, QStringLiteral("5"));
-        QCOMPARE(window->model().SpanCount, 5);
+        enterSpanCount(5);
+        QCOMPARE(project().beam.spanCount(), 5);
     }
 
     void aKeyDismissesTheSplashToo() {
@@ -71,26 +73,25 @@ private slots:
     }
 
     void helpFromBothWindowsShowsTheSameText() {
-        menuCommand("Help")->trigger();
-        auto* help = openWindow<HelpWindow>("Helpform");
+        menuCommand("helpAction")->trigger();
+        auto* help = openWindow<HelpWindow>("helpWindow");
         QVERIFY(help != nullptr);
         QCOMPARE(help->windowTitle(), QStringLiteral("帮助"));
         QCOMPARE(help->lines().size(), 14);
         QVERIFY(help->lines()[0].contains(QStringLiteral("弹性连续梁")));
         const QStringList fromMain = help->lines();
         help->close();
-        QTRY_VERIFY(openWindow<HelpWindow>("Helpform") == nullptr);
+        QTRY_VERIFY(openWindow<HelpWindow>("helpWindow") == nullptr);
 
-        BeamModel m;
-        m.SpanLength[1] = 6;
-        BeamResults r;
-        calculate(m, r);
-        ResultWindow output(m, r, *prompter);
+        Beam beam;
+        beam.span(1).length = 6;
+        ResultWindow output(*prompter);
         output.show();
+        output.showCalculation(calculateBeam(beam), "");
         connect(&output, &ResultWindow::helpRequested, window.get(),
-                [this] { menuCommand("Help")->trigger(); });
-        output.findChild<QAction*>(QStringLiteral("OUTHELP"))->trigger();
-        help = openWindow<HelpWindow>("Helpform");
+                [this] { menuCommand("helpAction")->trigger(); });
+        output.findChild<QAction*>(QStringLiteral("helpAction"))->trigger();
+        help = openWindow<HelpWindow>("helpWindow");
         QVERIFY(help != nullptr);
         QCOMPARE(help->lines(), fromMain);
         // a click does not close the help window
@@ -99,8 +100,8 @@ private slots:
     }
 
     void introductionAndDeclarationShowTheSameWindowClosedByAClick() {
-        menuCommand("Introdoction")->trigger();
-        auto* intro = openWindow<IntroductionWindow>("Production");
+        menuCommand("introductionAction")->trigger();
+        auto* intro = openWindow<IntroductionWindow>("introductionWindow");
         QVERIFY(intro != nullptr);
         QCOMPARE(intro->windowTitle(), QStringLiteral("程序介绍及声明"));
         const QStringList text = intro->lines();
@@ -108,21 +109,32 @@ private slots:
         QPointer<IntroductionWindow> guard(intro);
         QTest::mouseClick(intro, Qt::LeftButton);
         QTRY_VERIFY(guard.isNull());
-        menuCommand("Declare")->trigger();
-        intro = openWindow<IntroductionWindow>("Production");
+        menuCommand("declarationAction")->trigger();
+        intro = openWindow<IntroductionWindow>("introductionWindow");
         QVERIFY(intro != nullptr);
         QCOMPARE(intro->lines(), text);
     }
 
     void theMenusCarryTheirNamesAndTexts() {
         const std::pair<const char*, const char*> commands[] = {
-            {"Open", "旧工程(&Open)"},         {"New", "新工程(&New)"},
-            {"Save", "保存(&Save)"},           {"Saveas", "保存为(S&ave as)"},
-            {"Exit", "退出(&Exit)"},           {"Introdoction", "产品介绍(&Introduction)"},
-            {"Declare", "版权说明(&Declare)"}, {"Help", "帮助(&Help)"}};
+            {"openAction", "旧工程(&Open)"},
+            {"newAction", "新工程(&New)"},
+            {"saveAction", "保存(&Save)"},
+            {"saveAsAction", "保存为(S&ave as)"},
+            {"exitAction", "退出(&Exit)"},
+            {"undoAction", "撤销"},
+            {"redoAction", "重做"},
+            {"introductionAction", "产品介绍(&Introduction)"},
+            {"declarationAction", "版权说明(&Declare)"},
+            {"helpAction", "帮助(&Help)"}};
         for (const auto& [name, text] : commands) {
             QCOMPARE(menuCommand(name)->text(), QString::fromUtf8(text));
         }
+        QStringList menus;
+        for (const QAction* menu : window->menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus, QStringList({"文件(&File)", "编辑(&Edit)", "信息(&News)"}));
     }
 };
 

@@ -26,46 +26,46 @@ int main(int argc, char* argv[]) {
 
     ScriptedPrompter prompter;
     MainWindow window(prompter);
-    window.Form_Load();
     window.show();
-    auto* number = find<QLineEdit>(&window, "number");
-    retype(number, QStringLiteral("3"));
+    auto* count = find<QLineEdit>(&window, "spanCountField");
+    retype(count, QStringLiteral("3"));
+    QTest::keyClick(count, Qt::Key_Return);
     const char* lengths[] = {"6", "4.5", "6"};
     for (int s = 0; s < 3; ++s) {
         if (s > 0) {
-            click(find<QPushButton>(&window, "back"));
+            click(find<QPushButton>(&window, "nextSpanButton"));
         }
-        retype(find<QLineEdit>(&window, "length"), QString::fromLatin1(lengths[s]));
-        retype(find<QLineEdit>(&window, "EI"), QStringLiteral("20000"));
-        click(find<QPushButton>(&window, "Command1"));
+        retype(find<QLineEdit>(&window, "spanLengthField"), QString::fromLatin1(lengths[s]));
+        retype(find<QLineEdit>(&window, "rigidityField"), QStringLiteral("20000"));
+        click(find<QPushButton>(&window, "computeLineStiffnessButton"));
     }
-    click(find<QPushButton>(&window, "front"));
-    auto* kinds = find<QListWidget>(&window, "List1");
+    click(find<QPushButton>(&window, "previousSpanButton"));
+    auto* kinds = find<QListWidget>(&window, "loadKindList");
     clickRow(kinds, 1);
-    click(find<QPushButton>(&window, "add"));
-    retype(find<QLineEdit>(&window, "q"), QStringLiteral("12"));
+    click(find<QPushButton>(&window, "addLoadButton"));
+    retype(find<QLineEdit>(&window, "intensityField"), QStringLiteral("12"));
     clickRow(kinds, 0);
-    click(find<QPushButton>(&window, "add"));
-    retype(find<QLineEdit>(&window, "P"), QStringLiteral("50"));
-    retype(find<QLineEdit>(&window, "a"), QStringLiteral("1.5"));
+    click(find<QPushButton>(&window, "addLoadButton"));
+    retype(find<QLineEdit>(&window, "forceField"), QStringLiteral("50"));
+    retype(find<QLineEdit>(&window, "distanceAField"), QStringLiteral("1.5"));
     QApplication::processEvents();
     bool ok = window.grab().save(out.filePath(QStringLiteral("main-window.png")));
 
     // the result of that beam, with a query on the concentrated force
-    click(find<QPushButton>(&window, "back"));
+    click(find<QPushButton>(&window, "nextSpanButton"));
     clickRow(kinds, 2);
-    click(find<QPushButton>(&window, "add"));
-    retype(find<QLineEdit>(&window, "q"), QStringLiteral("20"));
-    retype(find<QLineEdit>(&window, "a"), QStringLiteral("1.5"));
-    retype(find<QLineEdit>(&window, "Currentnumber"), QStringLiteral("1"));
+    click(find<QPushButton>(&window, "addLoadButton"));
+    retype(find<QLineEdit>(&window, "intensityField"), QStringLiteral("20"));
+    retype(find<QLineEdit>(&window, "distanceAField"), QStringLiteral("1.5"));
+    retype(find<QLineEdit>(&window, "shownSpanField"), QStringLiteral("1"));
     clickRow(kinds, 1);
-    click(find<QPushButton>(&window, "add"));
-    retype(find<QLineEdit>(&window, "q"), QStringLiteral("8"));
-    click(find<QPushButton>(&window, "check"));
-    click(find<QPushButton>(&window, "Command6"));
+    click(find<QPushButton>(&window, "addLoadButton"));
+    retype(find<QLineEdit>(&window, "intensityField"), QStringLiteral("8"));
+    click(find<QPushButton>(&window, "checkButton"));
+    click(find<QPushButton>(&window, "calculateButton"));
     if (ResultWindow* output = window.resultWindow()) {
-        click(find<QPushButton>(output, "back"));
-        retype(find<QLineEdit>(output, "TX"), QStringLiteral("1.5"));
+        click(find<QPushButton>(output, "nextSpanButton"));
+        retype(find<QLineEdit>(output, "queryDistanceField"), QStringLiteral("1.5"));
         QApplication::processEvents();
         ok = output->grab().save(out.filePath(QStringLiteral("result-window.png"))) && ok;
         // the diagrams of the same beam, with the query's section marked
@@ -74,10 +74,10 @@ int main(int argc, char* argv[]) {
         output->resize(900, 720);
         QApplication::processEvents();
         ok = tabs->currentWidget()->grab().save(out.filePath(QStringLiteral("diagrams.png"))) && ok;
-        ok = writeReport(window.model(), window.results(),
-                         out.filePath(QStringLiteral("report.pdf")))
-                 .ok &&
-             ok;
+        ok =
+            writeReport(*window.calculation(), "新工程", out.filePath(QStringLiteral("report.pdf")))
+                .ok &&
+            ok;
     } else {
         ok = false;
     }

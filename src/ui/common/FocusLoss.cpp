@@ -1,6 +1,8 @@
 #include "ui/common/FocusLoss.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QObject>
 #include <QWidget>
 
@@ -29,7 +31,30 @@ private:
     std::function<void()> m_handler;
 };
 
+class UndoKeyFilter : public QObject {
+public:
+    explicit UndoKeyFilter(QObject* watched) : QObject(watched) {}
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+                // not taken by the field: the shortcut of the window's action runs
+                event->ignore();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void leaveUndoKeysToWindow(QWidget* field) {
+    field->installEventFilter(new UndoKeyFilter(field));
+}
 
 void onFocusLost(QWidget* widget, std::function<void()> handler) {
     widget->installEventFilter(new FocusLossFilter(widget, std::move(handler)));

@@ -1,4 +1,4 @@
-// The data-check window `CHECKForm`: progress and verdict of the data check. Modeless; the
+// The data-check window: progress and verdict of the data check. Modeless; the
 // check brings it up each time it runs and reruns in the same window; "确认" closes it.
 #pragma once
 
@@ -27,14 +27,14 @@ public:
     void finish(const std::vector<std::string>& messages, bool passed);
 
 private:
-    void Command1_Click();
+    void confirm();
 
-    QListWidget* m_List1;
-    QLabel* m_ERRORLIST;
-    QLabel* m_Label2;
-    QLabel* m_Label4;
-    QProgressBar* m_BAR;
-    QPushButton* m_Command1;
+    QListWidget* m_messageList;
+    QLabel* m_errorListLabel;
+    QLabel* m_correctErrorsLabel;
+    QLabel* m_checkPassedLabel;
+    QProgressBar* m_progressBar;
+    QPushButton* m_confirmButton;
 };
 
 } // namespace spanwise

@@ -5,9 +5,8 @@
 
 namespace spanwise {
 
-DiagramPanel::DiagramPanel(const BeamModel& model, const BeamResults& results, QWidget* parent)
-    : QWidget(parent), m_model(model), m_results(results) {
-    setObjectName(QStringLiteral("DiagramPanel"));
+DiagramPanel::DiagramPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("diagramPanel"));
     setAccessibleName(QStringLiteral("内力图"));
     setAccessibleDescription(
         QStringLiteral("弯矩图（画在受拉侧）和剪力图；单击图形可查询该截面的内力"));
@@ -19,6 +18,11 @@ QRectF DiagramPanel::drawingArea() const {
     return QRectF(rect()).adjusted(6, 6, -6, -6);
 }
 
+void DiagramPanel::setCalculation(const Calculation* calculation) {
+    m_calculation = calculation;
+    update();
+}
+
 void DiagramPanel::setMarker(const std::optional<BeamSection>& marker) {
     m_marker = marker;
     update();
@@ -28,11 +32,19 @@ void DiagramPanel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintDiagrams(painter, drawingArea(), m_model, m_results, m_marker);
+    if (m_calculation != nullptr) {
+        paintDiagrams(painter, drawingArea(), m_calculation->beam, m_calculation->results,
+                      m_marker);
+    }
 }
 
 void DiagramPanel::mousePressEvent(QMouseEvent* event) {
-    if (const auto section = diagramSectionAt(drawingArea(), m_model, event->position().x())) {
+    if (m_calculation == nullptr) {
+        return;
+    }
+    const auto section =
+        diagramSectionAt(drawingArea(), m_calculation->beam, event->position().x());
+    if (section) {
         emit sectionClicked(section->span, section->x);
     }
 }

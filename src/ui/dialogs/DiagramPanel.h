@@ -2,7 +2,7 @@
 // drawing picks the section under the mouse for the query.
 #pragma once
 
-#include "model/BeamModel.h"
+#include "analysis/Calculation.h"
 #include "report/DiagramPainter.h"
 
 #include <QWidget>
@@ -15,8 +15,10 @@ class DiagramPanel : public QWidget {
     Q_OBJECT
 
 public:
-    // model and results: the calculated beam and its results, alive as long as the panel.
-    DiagramPanel(const BeamModel& model, const BeamResults& results, QWidget* parent = nullptr);
+    explicit DiagramPanel(QWidget* parent = nullptr);
+
+    // The calculation drawn (alive as long as the panel shows it); null draws nothing.
+    void setCalculation(const Calculation* calculation);
 
     // The section of the query, marked on both diagrams; nothing for none.
     void setMarker(const std::optional<BeamSection>& marker);
@@ -34,8 +36,7 @@ protected:
 private:
     QRectF drawingArea() const;
 
-    const BeamModel& m_model;
-    const BeamResults& m_results;
+    const Calculation* m_calculation = nullptr;
     std::optional<BeamSection> m_marker;
 };
 

@@ -46,25 +46,23 @@ QLineEdit* readOnly(const char* name) {
 
 } // namespace
 
-ResultWindow::ResultWindow(const BeamModel& model, const BeamResults& results, Prompter& prompter,
-                           QWidget* parent)
-    : QMainWindow(parent, Qt::Window), m_model(model), m_results(results), m_prompter(prompter),
-      m_calculated(model) {
-    setObjectName(QStringLiteral("OUTPUT"));
+ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), m_prompter(prompter) {
+    setObjectName(QStringLiteral("resultWindow"));
     setWindowTitle(QStringLiteral("结果输出"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     QAction* outBack = menuBar()->addAction(QStringLiteral("返回"));
-    outBack->setObjectName(QStringLiteral("OUTBACK"));
+    outBack->setObjectName(QStringLiteral("backAction"));
     connect(outBack, &QAction::triggered, this, &QWidget::close);
     QAction* outHelp = menuBar()->addAction(QStringLiteral("帮助"));
-    outHelp->setObjectName(QStringLiteral("OUTHELP"));
+    outHelp->setObjectName(QStringLiteral("helpAction"));
     connect(outHelp, &QAction::triggered, this, &ResultWindow::helpRequested);
     QAction* report = menuBar()->addAction(QStringLiteral("导出计算书(&Report)"));
-    report->setObjectName(QStringLiteral("ExportReport"));
+    report->setObjectName(QStringLiteral("exportReportAction"));
     connect(report, &QAction::triggered, this, [this] { exportReport(); });
     QAction* csv = menuBar()->addAction(QStringLiteral("导出表格(&CSV)"));
-    csv->setObjectName(QStringLiteral("ExportCsv"));
+    csv->setObjectName(QStringLiteral("exportCsvAction"));
     connect(csv, &QAction::triggered, this, [this] { exportCsv(); });
 
     QLabel* title = label("resultTitle", QStringLiteral("计 算 结 果"));
@@ -74,83 +72,81 @@ ResultWindow::ResultWindow(const BeamModel& model, const BeamResults& results, P
     m_staleNotice->setAlignment(Qt::AlignCenter);
     m_staleNotice->hide();
 
-    m_Grid = named<QTableWidget>("Grid");
-    m_Grid->setColumnCount(kResultColumns);
+    m_resultTable = named<QTableWidget>("resultTable");
+    m_resultTable->setColumnCount(kResultColumns);
     QStringList headers;
     for (const char* h : kResultHeaders) {
         headers << QString::fromUtf8(h);
     }
-    m_Grid->setHorizontalHeaderLabels(headers);
+    m_resultTable->setHorizontalHeaderLabels(headers);
     for (int c = 0; c < kResultColumns; ++c) {
-        m_Grid->setColumnWidth(c, kResultColumnTwips[c] / kTwipsPerPixel);
+        m_resultTable->setColumnWidth(c, kResultColumnTwips[c] / kTwipsPerPixel);
     }
-    m_Grid->verticalHeader()->hide();
-    m_Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_Grid->setAccessibleName(title->text());
+    m_resultTable->verticalHeader()->hide();
+    m_resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_resultTable->setAccessibleName(title->text());
 
-    m_diagrams = new DiagramPanel(m_calculated, m_results);
-    connect(m_diagrams, &DiagramPanel::sectionClicked, this,
-            [this](int span, float x) { queryAt(span, x); });
-    m_reactions = named<QTableWidget>("Reactions");
-    m_reactions->setColumnCount(3);
-    m_reactions->setHorizontalHeaderLabels(
+    m_diagrams = new DiagramPanel;
+    m_reactionTable = named<QTableWidget>("reactionTable");
+    m_reactionTable->setColumnCount(3);
+    m_reactionTable->setHorizontalHeaderLabels(
         {QStringLiteral("支座"), QStringLiteral("反力(kN)"), QStringLiteral("弯矩(kN*m)")});
-    m_reactions->verticalHeader()->hide();
-    m_reactions->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_reactions->setAccessibleName(QStringLiteral("支座反力"));
+    m_reactionTable->verticalHeader()->hide();
+    m_reactionTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_reactionTable->setAccessibleName(QStringLiteral("支座反力"));
     auto* tabs = named<QTabWidget>("resultTabs");
-    tabs->addTab(m_Grid, QStringLiteral("结果表"));
+    tabs->addTab(m_resultTable, QStringLiteral("结果表"));
     tabs->addTab(m_diagrams, QStringLiteral("内力图"));
-    tabs->addTab(m_reactions, QStringLiteral("支座反力"));
+    tabs->addTab(m_reactionTable, QStringLiteral("支座反力"));
 
     auto* query = named<QGroupBox>("queryFrame", QStringLiteral("内 力 查 询 "));
     QLabel* spanCaption = label("spanCaption", QStringLiteral("当前跨号"));
-    m_front = button("front", QStringLiteral("前"));
-    m_Currentnumber = field("Currentnumber", QStringLiteral("1"));
-    m_back = button("back", QStringLiteral("后"));
+    m_previousSpanButton = button("previousSpanButton", QStringLiteral("前"));
+    m_querySpanField = field("querySpanField", QStringLiteral("1"));
+    m_nextSpanButton = button("nextSpanButton", QStringLiteral("后"));
     QLabel* lengthCaption = label("lengthCaption", QStringLiteral("跨度 L"));
-    m_length = readOnly("length");
+    m_querySpanLengthField = readOnly("querySpanLengthField");
     QLabel* distanceCaption = label("distanceCaption", QStringLiteral("请输入到梁左端的距离:"));
-    m_TX = field("TX", QString());
+    m_queryDistanceField = field("queryDistanceField", QString());
     QLabel* momentCaption = label("momentCaption", QStringLiteral("弯距M="));
-    m_CM = readOnly("CM");
+    m_queryMomentField = readOnly("queryMomentField");
     QLabel* shearCaption = label("shearCaption", QStringLiteral("剪力V="));
-    m_CV1 = readOnly("CV1");
-    m_CV2 = readOnly("CV2");
-    m_LV2 = label("LV2", QStringLiteral("kN"));
-    for (QPushButton* small : {m_front, m_back}) {
+    m_queryShearField = readOnly("queryShearField");
+    m_queryShearRightField = readOnly("queryShearRightField");
+    m_queryShearRightUnit = label("queryShearRightUnit", QStringLiteral("kN"));
+    for (QPushButton* small : {m_previousSpanButton, m_nextSpanButton}) {
         small->setMaximumWidth(36);
     }
-    m_Currentnumber->setMaximumWidth(48);
-    labelFor(spanCaption, m_Currentnumber);
-    labelFor(lengthCaption, m_length);
-    labelFor(distanceCaption, m_TX);
-    labelFor(momentCaption, m_CM);
-    labelFor(shearCaption, m_CV1);
-    m_CV2->setAccessibleName(QStringLiteral("剪力V=(右)"));
+    m_querySpanField->setMaximumWidth(48);
+    labelFor(spanCaption, m_querySpanField);
+    labelFor(lengthCaption, m_querySpanLengthField);
+    labelFor(distanceCaption, m_queryDistanceField);
+    labelFor(momentCaption, m_queryMomentField);
+    labelFor(shearCaption, m_queryShearField);
+    m_queryShearRightField->setAccessibleName(QStringLiteral("剪力V=(右)"));
 
     auto* grid = new QGridLayout(query);
     grid->addWidget(spanCaption, 0, 0, Qt::AlignRight);
     auto* spanRow = new QHBoxLayout;
-    spanRow->addWidget(m_front);
-    spanRow->addWidget(m_Currentnumber);
-    spanRow->addWidget(m_back);
+    spanRow->addWidget(m_previousSpanButton);
+    spanRow->addWidget(m_querySpanField);
+    spanRow->addWidget(m_nextSpanButton);
     spanRow->addStretch(1);
     grid->addLayout(spanRow, 0, 1);
     grid->addWidget(lengthCaption, 0, 2, Qt::AlignRight);
-    grid->addWidget(m_length, 0, 3);
+    grid->addWidget(m_querySpanLengthField, 0, 3);
     grid->addWidget(label("lengthUnit", QStringLiteral("m")), 0, 4);
     grid->addWidget(distanceCaption, 1, 0, 1, 2, Qt::AlignRight);
-    grid->addWidget(m_TX, 1, 3);
+    grid->addWidget(m_queryDistanceField, 1, 3);
     grid->addWidget(label("distanceUnit", QStringLiteral("m")), 1, 4);
     grid->addWidget(momentCaption, 2, 0, Qt::AlignRight);
-    grid->addWidget(m_CM, 2, 1);
+    grid->addWidget(m_queryMomentField, 2, 1);
     grid->addWidget(label("momentUnit", QStringLiteral("kN*m")), 2, 2);
     grid->addWidget(shearCaption, 3, 0, Qt::AlignRight);
-    grid->addWidget(m_CV1, 3, 1);
+    grid->addWidget(m_queryShearField, 3, 1);
     grid->addWidget(label("shearUnit", QStringLiteral("kN")), 3, 2);
-    grid->addWidget(m_CV2, 3, 3);
-    grid->addWidget(m_LV2, 3, 4);
+    grid->addWidget(m_queryShearRightField, 3, 3);
+    grid->addWidget(m_queryShearRightUnit, 3, 4);
     grid->setColumnStretch(5, 1);
 
     auto* central = new QWidget;
@@ -166,133 +162,130 @@ ResultWindow::ResultWindow(const BeamModel& model, const BeamResults& results, P
     }
     resize(std::max(width + 60, 780), 640);
 
-    connect(m_front, &QPushButton::clicked, this, [this] { front_Click(); });
-    connect(m_back, &QPushButton::clicked, this, [this] { back_Click(); });
-    connect(m_Currentnumber, &QLineEdit::textChanged, this, [this] { Currentnumber_Change(); });
-    connect(m_TX, &QLineEdit::textChanged, this, [this] { TX_Change(); });
-    onFocusLost(m_TX, [this] { TX_LostFocus(); });
-
-    // loading
-    m_CV2->hide();
-    m_LV2->hide();
-    m_length->setText(canonical(m_model.SpanLength[1]));
-    m_front->setEnabled(false);
-    m_back->setEnabled(m_model.SpanCount != 1);
+    connect(m_previousSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(-1); });
+    connect(m_nextSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(1); });
+    connect(m_querySpanField, &QLineEdit::textEdited, this, [this] { typeQuerySpan(); });
+    connect(m_queryDistanceField, &QLineEdit::textEdited, this, [this] { typeQueryDistance(); });
+    onFocusLost(m_queryDistanceField, [this] { leaveQueryDistance(); });
+    connect(m_diagrams, &DiagramPanel::sectionClicked, this,
+            [this](int span, float x) { queryAt(span, x); });
+    m_queryShearRightField->hide();
+    m_queryShearRightUnit->hide();
+    m_previousSpanButton->setEnabled(false);
 }
 
 ResultWindow::~ResultWindow() {
     removeFocusLossHandlers(this);
 }
 
-void ResultWindow::fill() {
-    m_calculated = m_model;
-    const int N = m_model.SpanCount;
-    m_Grid->setRowCount(N);
+void ResultWindow::showCalculation(const Calculation& calculation, const std::string& projectName) {
+    const bool first = !m_calculation;
+    m_calculation = calculation;
+    m_projectName = projectName;
+    m_diagrams->setCalculation(&*m_calculation);
+    fillTables();
+    m_staleNotice->hide();
+    m_querySpan = std::min(m_querySpan, beam().spanCount());
+    m_queryDistance = std::fmin(m_queryDistance, std::fmax(beam().span(m_querySpan).length, 0.0f));
+    showQuerySpan();
+    if (!first) {
+        setFieldText(m_queryDistanceField, canonical(m_queryDistance));
+        showQuery();
+    }
+}
+
+void ResultWindow::fillTables() {
+    const Beam& calculated = beam();
+    const int N = calculated.spanCount();
+    m_resultTable->setRowCount(N);
     QStringList rowLabels;
-    for (std::int16_t s = 1; s <= N; ++s) {
-        const SpanResult row = spanResult(m_model, m_results, s);
-        const QString label = QString::fromStdString(row.label);
-        rowLabels << label;
-        m_Grid->setItem(s - 1, 0, new QTableWidgetItem(label));
-        const auto numbers = row.numbers();
-        for (int c = 1; c < kResultColumns; ++c) {
-            auto* item = new QTableWidgetItem(result(numbers[c - 1]));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_Grid->setItem(s - 1, c, item);
+    for (int s = 1; s <= N; ++s) {
+        const auto texts = resultRowTexts(spanResult(calculated, m_calculation->results, s));
+        rowLabels << QString::fromStdString(texts[0]);
+        for (int c = 0; c < kResultColumns; ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(texts[c]));
+            if (c > 0) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            m_resultTable->setItem(s - 1, c, item);
         }
     }
-    m_Grid->setVerticalHeaderLabels(rowLabels); // row headers for screen readers
-    const std::vector<QStringList> reactions = reactionRows(m_calculated, m_results);
-    m_reactions->setRowCount(static_cast<int>(reactions.size()));
+    m_resultTable->setVerticalHeaderLabels(rowLabels); // row headers for screen readers
+    const std::vector<QStringList> reactions = reactionRows(calculated, m_calculation->results);
+    m_reactionTable->setRowCount(static_cast<int>(reactions.size()));
     for (int r = 0; r < static_cast<int>(reactions.size()); ++r) {
         const QStringList& cells = reactions[static_cast<std::size_t>(r)];
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-            m_reactions->setItem(r, c, item);
+            m_reactionTable->setItem(r, c, item);
         }
     }
-    m_reactions->resizeColumnsToContents();
-    m_staleNotice->hide();
-    m_diagrams->update();
+    m_reactionTable->resizeColumnsToContents();
 }
 
-void ResultWindow::checkStale() {
-    m_staleNotice->setVisible(!sameCalculationInput(m_model, m_calculated));
+void ResultWindow::setStale(bool stale) {
+    m_staleNotice->setVisible(stale);
 }
 
-void ResultWindow::Currentnumber_Change() {
-    const auto value = parseCountNumber(m_Currentnumber->text().toStdString());
-    if (!value) {
-        setFieldText(m_Currentnumber, QString::number(m_QuerySpan));
-        return;
-    }
-    const double whole = std::floor(*value);
-    setFieldText(m_Currentnumber, QString::number(whole, 'f', 0));
-    const int N = m_model.SpanCount;
-    if (whole < 1 || whole > N) {
-        setFieldText(m_Currentnumber, QString::number(m_QuerySpan));
+// The query's span, its length and the buttons beside it.
+void ResultWindow::showQuerySpan() {
+    setFieldText(m_querySpanField, QString::number(m_querySpan));
+    m_querySpanLengthField->setText(canonical(beam().span(m_querySpan).length));
+    m_nextSpanButton->setEnabled(m_querySpan != beam().spanCount());
+    m_previousSpanButton->setEnabled(m_querySpan != 1);
+}
+
+void ResultWindow::typeQuerySpan() {
+    const auto value = parseCountNumber(m_querySpanField->text().toStdString());
+    if (value && std::floor(*value) >= 1 && std::floor(*value) <= beam().spanCount()) {
+        queryAt(static_cast<int>(std::floor(*value)), m_queryDistance);
     } else {
-        m_QuerySpan = static_cast<std::int16_t>(whole);
-        m_length->setText(canonical(m_model.SpanLength[m_QuerySpan]));
+        showQuerySpan(); // the field shows the span in force again
     }
-    m_back->setEnabled(m_QuerySpan != N);
-    m_front->setEnabled(m_QuerySpan != 1);
-    // a distance beyond the new span's end is moved to that end, never evaluated past it
-    const float L = m_model.SpanLength[m_QuerySpan];
-    if (m_QueryDistance > L) {
-        m_QueryDistance = std::fmax(L, 0.0f);
-        setFieldText(m_TX, canonical(m_QueryDistance));
+}
+
+void ResultWindow::showNeighbourSpan(int step) {
+    const int span = m_querySpan + step;
+    if (span >= 1 && span <= beam().spanCount()) {
+        queryAt(span, m_queryDistance);
     }
-    showQuery();
 }
 
-void ResultWindow::front_Click() {
-    setFieldText(m_Currentnumber, QString::number(m_Currentnumber->text().toInt() - 1));
-    m_QuerySpan = static_cast<std::int16_t>(m_Currentnumber->text().toInt());
-}
-
-void ResultWindow::back_Click() {
-    setFieldText(m_Currentnumber, QString::number(m_Currentnumber->text().toInt() + 1));
-    m_QuerySpan = static_cast<std::int16_t>(m_Currentnumber->text().toInt());
-}
-
-void ResultWindow::TX_Change() {
-    const QString text = m_TX->text();
+void ResultWindow::typeQueryDistance() {
+    const QString text = m_queryDistanceField->text();
     if (text.isEmpty()) {
-        m_QueryDistance = 0;
-        setFieldText(m_TX, QStringLiteral("0"));
-        return;
-    }
-    if (text == QStringLiteral(".")) {
-        return;
-    }
-    const auto value = parseFieldNumber(text.toStdString());
-    if (!value) {
-        setFieldText(m_TX, canonical(m_QueryDistance));
-        return;
-    }
-    if (*value <= m_model.SpanLength[m_QuerySpan]) {
-        m_QueryDistance = *value;
+        m_queryDistance = 0;
+        setFieldText(m_queryDistanceField, QStringLiteral("0"));
+    } else if (text == QStringLiteral(".")) {
+        return; // a number is on its way
     } else {
-        setFieldText(m_TX, canonical(m_QueryDistance));
+        const auto value = parseFieldNumber(text.toStdString());
+        if (value && *value <= beam().span(m_querySpan).length) {
+            m_queryDistance = *value;
+        } else {
+            setFieldText(m_queryDistanceField, canonical(m_queryDistance));
+        }
     }
     showQuery();
 }
 
-void ResultWindow::TX_LostFocus() {
-    if (m_TX->text() == QStringLiteral(".")) {
-        m_QueryDistance = 0;
-        setFieldText(m_TX, QStringLiteral("0"));
-    } else {
-        setFieldText(m_TX, canonical(m_QueryDistance));
+void ResultWindow::leaveQueryDistance() {
+    if (m_queryDistanceField->text() == QStringLiteral(".")) {
+        m_queryDistance = 0;
+        setFieldText(m_queryDistanceField, QStringLiteral("0"));
+    } else if (!m_queryDistanceField->text().isEmpty()) {
+        setFieldText(m_queryDistanceField, canonical(m_queryDistance));
     }
 }
 
+// Queries span `span` at x, moved into the span: never evaluated beyond its ends.
 void ResultWindow::queryAt(int span, float x) {
-    setFieldText(m_Currentnumber, QString::number(span));
-    const float clamped = std::fmin(x, m_model.SpanLength[m_QuerySpan]);
-    setFieldText(m_TX, canonical(std::fmax(clamped, 0.0f)));
+    m_querySpan = span;
+    m_queryDistance = std::fmax(std::fmin(x, beam().span(span).length), 0.0f);
+    showQuerySpan();
+    setFieldText(m_queryDistanceField, canonical(m_queryDistance));
+    showQuery();
 }
 
 void ResultWindow::exportReport() {
@@ -301,7 +294,7 @@ void ResultWindow::exportReport() {
     if (path.isEmpty()) {
         return;
     }
-    const ReportOutcome written = writeReport(m_calculated, m_results, path);
+    const ReportOutcome written = writeReport(*m_calculation, m_projectName, path);
     if (!written.ok) {
         m_prompter.tell(Prompter::Icon::Critical,
                         QStringLiteral("导出计算书“%1”失败：%2")
@@ -315,7 +308,7 @@ void ResultWindow::exportCsv() {
     if (path.isEmpty()) {
         return;
     }
-    const SaveResult written = writeResultCsv(m_calculated, m_results, path);
+    const SaveResult written = writeResultCsv(beam(), m_calculation->results, path);
     if (!written.ok) {
         m_prompter.tell(Prompter::Icon::Critical,
                         QStringLiteral("导出表格“%1”失败：%2")
@@ -324,25 +317,16 @@ void ResultWindow::exportCsv() {
 }
 
 void ResultWindow::showQuery() {
-    m_diagrams->setMarker(BeamSection{m_QuerySpan, m_QueryDistance});
-    float M = 0, VL = 0, VR = 0;
-    try {
-        KeyPointForce(m_model, m_results, m_QuerySpan, m_QueryDistance, M, VL, VR);
-    } catch (const std::exception&) {
-        // the model was edited into something the old end moments cannot be combined with
-        m_CM->clear();
-        m_CV1->clear();
-        m_CV2->hide();
-        m_LV2->hide();
-        return;
-    }
-    m_CM->setText(result(M));
-    m_CV1->setText(result(VL));
-    const bool onForce = VL != VR;
-    m_CV2->setVisible(onForce);
-    m_LV2->setVisible(onForce);
+    m_diagrams->setMarker(BeamSection{m_querySpan, m_queryDistance});
+    const SectionForce force =
+        sectionForceAt(beam(), m_calculation->results, m_querySpan, m_queryDistance);
+    m_queryMomentField->setText(result(force.M));
+    m_queryShearField->setText(result(force.VL));
+    const bool onForce = force.VL != force.VR;
+    m_queryShearRightField->setVisible(onForce);
+    m_queryShearRightUnit->setVisible(onForce);
     if (onForce) {
-        m_CV2->setText(result(VR));
+        m_queryShearRightField->setText(result(force.VR));
     }
 }
 

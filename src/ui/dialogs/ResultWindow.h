@@ -1,13 +1,16 @@
-// The result window `OUTPUT`: the result table of the last calculation, the moment and shear
-// diagrams, the support reactions, and a query of M and V at any section; the report and the
-// table can be exported. It reads the main window's model and results and owns only its query
-// state and a copy of the model as calculated (so that table, diagrams and exports agree).
+// The result window: the result table of a calculation, its moment and shear diagrams, the
+// support reactions, and a query of M and V at any section; the report and the table can be
+// exported. Everything it shows and exports comes from one Calculation (the beam as calculated
+// and its results), which it keeps; a notice says when the edited beam has changed since.
 // Modeless; closing it unloads it (the next calculation opens a fresh one).
 #pragma once
 
-#include "model/BeamModel.h"
+#include "analysis/Calculation.h"
 
 #include <QMainWindow>
+
+#include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -23,51 +26,51 @@ class ResultWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    ResultWindow(const BeamModel& model, const BeamResults& results, Prompter& prompter,
-                 QWidget* parent = nullptr);
+    explicit ResultWindow(Prompter& prompter, QWidget* parent = nullptr);
     ~ResultWindow() override;
 
-    // Fills the table from the results of the calculation just made (a later calculation
-    // refills it and keeps the query's span and distance) and notes which model they belong to.
-    void fill();
+    // Shows a calculation just made of the project named projectName (a later calculation
+    // replaces it and keeps the query's span and distance where they still exist).
+    void showCalculation(const Calculation& calculation, const std::string& projectName);
 
-    // Shows or hides the notice that the model has changed since the calculation.
-    void checkStale();
+    // Shows or hides the notice that the beam has changed since the calculation.
+    void setStale(bool stale);
 
 signals:
     void helpRequested();
 
 private:
-    void Currentnumber_Change();
-    void front_Click();
-    void back_Click();
-    void TX_Change();
-    void TX_LostFocus();
-    void showQuery();
+    void fillTables();
+    void typeQuerySpan();
+    void showNeighbourSpan(int step);
+    void typeQueryDistance();
+    void leaveQueryDistance();
     void queryAt(int span, float x);
+    void showQuerySpan();
+    void showQuery();
     void exportReport();
     void exportCsv();
+    const Beam& beam() const { return m_calculation->beam; }
 
-    const BeamModel& m_model;
-    const BeamResults& m_results;
     Prompter& m_prompter;
-    BeamModel m_calculated; // the model the table was calculated from
-    std::int16_t m_QuerySpan = 1;
-    float m_QueryDistance = 0;
+    std::optional<Calculation> m_calculation;
+    std::string m_projectName;
+    int m_querySpan = 1;
+    float m_queryDistance = 0;
 
     QLabel* m_staleNotice = nullptr;
-    QTableWidget* m_Grid = nullptr;
+    QTableWidget* m_resultTable = nullptr;
     DiagramPanel* m_diagrams = nullptr;
-    QTableWidget* m_reactions = nullptr;
-    QPushButton* m_front = nullptr;
-    QLineEdit* m_Currentnumber = nullptr;
-    QPushButton* m_back = nullptr;
-    QLineEdit* m_length = nullptr;
-    QLineEdit* m_TX = nullptr;
-    QLineEdit* m_CM = nullptr;
-    QLineEdit* m_CV1 = nullptr;
-    QLineEdit* m_CV2 = nullptr;
-    QLabel* m_LV2 = nullptr;
+    QTableWidget* m_reactionTable = nullptr;
+    QPushButton* m_previousSpanButton = nullptr;
+    QLineEdit* m_querySpanField = nullptr;
+    QPushButton* m_nextSpanButton = nullptr;
+    QLineEdit* m_querySpanLengthField = nullptr;
+    QLineEdit* m_queryDistanceField = nullptr;
+    QLineEdit* m_queryMomentField = nullptr;
+    QLineEdit* m_queryShearField = nullptr;
+    QLineEdit* m_queryShearRightField = nullptr;
+    QLabel* m_queryShearRightUnit = nullptr;
 };
 
 } // namespace spanwise

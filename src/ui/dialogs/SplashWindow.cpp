@@ -14,11 +14,11 @@ namespace spanwise {
 
 SplashWindow::SplashWindow(QWidget* blocked)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_blocked(blocked) {
-    setObjectName(QStringLiteral("Start"));
+    setObjectName(QStringLiteral("splashWindow"));
     setWindowTitle(QStringLiteral("Spanwise"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_Picture1 = new QLabel(this);
-    m_Picture1->setObjectName(QStringLiteral("Picture1"));
+    m_Picture1->setObjectName(QStringLiteral("splashPicture"));
     m_Picture1->setPixmap(
         svgPixmap(QStringLiteral(":/splash.svg"), devicePixelRatioF(), QSize(420, 304), Qt::gray));
     m_Picture1->setFocusPolicy(Qt::StrongFocus);

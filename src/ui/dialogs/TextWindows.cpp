@@ -74,10 +74,11 @@ void TextWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : TextWindow("Helpform", QStringLiteral("帮助"), helpLines(), parent) {}
+    : TextWindow("helpWindow", QStringLiteral("帮助"), helpLines(), parent) {}
 
 IntroductionWindow::IntroductionWindow(QWidget* parent)
-    : TextWindow("Production", QStringLiteral("程序介绍及声明"), introductionLines(), parent) {}
+    : TextWindow("introductionWindow", QStringLiteral("程序介绍及声明"), introductionLines(),
+                 parent) {}
 
 void IntroductionWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();

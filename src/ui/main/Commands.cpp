@@ -1,7 +1,6 @@
-// The road from a checked model to its results.
+// The road from a checked project to its results, and the help windows.
 #include "ui/main/MainWindow.h"
 
-#include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
 #include "check/DataCheck.h"
 #include "ui/common/Prompter.h"
@@ -9,53 +8,49 @@
 #include "ui/dialogs/ResultWindow.h"
 #include "ui/dialogs/TextWindows.h"
 
-#include <QPushButton>
-
 namespace spanwise {
 
-void MainWindow::check_Click() {
+void MainWindow::checkData() {
     if (m_checkWindow.isNull()) {
         m_checkWindow = new CheckWindow(this);
     }
     m_checkWindow->show();
     m_checkWindow->raise();
-    m_checkWindow->start(checkStepCount(m_model));
+    const Beam& beam = m_editor.project().beam;
+    m_checkWindow->start(checkStepCount(beam));
     const CheckResult outcome =
-        checkModel(m_model, [this](int done, int /*total*/) { m_checkWindow->progress(done); });
+        checkBeam(beam, [this](int done, int /*total*/) { m_checkWindow->progress(done); });
     m_checkWindow->finish(outcome.messages, outcome.passed);
     if (outcome.passed) {
-        m_check->setEnabled(false);
-        m_Command6->setEnabled(true);
-        m_done->setEnabled(true);
+        m_editor.markCheckPassed();
     }
+    refresh();
 }
 
-ResultWindow* MainWindow::resultWindow() const {
-    return m_output.data();
-}
-
-void MainWindow::Command6_Click() {
+void MainWindow::calculate() {
     try {
-        calculate(m_model, m_results);
+        m_calculation = calculateBeam(m_editor.project().beam);
     } catch (const CalculationError& error) {
-        // the results of the last calculation stay as they were, and so does the result window
+        // the last calculation stays as it was, and so does the result window
         m_prompter.tell(Prompter::Icon::Critical, QString::fromStdString(describe(error)));
         return;
     }
-    RESULT();
+    showResults();
 }
 
-void MainWindow::RESULT() {
-    if (m_output.isNull()) {
-        m_output = new ResultWindow(m_model, m_results, m_prompter, this);
-        // checked once the editing handler has finished changing the model
-        connect(this, &MainWindow::edited, m_output, &ResultWindow::checkStale,
-                Qt::QueuedConnection);
-        connect(m_output, &ResultWindow::helpRequested, this, [this] { Help_Click(); });
+ResultWindow* MainWindow::resultWindow() const {
+    return m_resultWindow.data();
+}
+
+void MainWindow::showResults() {
+    if (m_resultWindow.isNull()) {
+        m_resultWindow = new ResultWindow(m_prompter, this);
+        connect(m_resultWindow, &ResultWindow::helpRequested, this, [this] { showHelp(); });
     }
-    m_output->show();
-    m_output->fill();
-    m_output->raise();
+    m_resultWindow->show();
+    m_resultWindow->showCalculation(*m_calculation, m_projectName.toStdString());
+    m_resultWindow->raise();
+    refresh();
 }
 
 namespace {
@@ -72,16 +67,12 @@ template <typename Window> void showLoaded(QPointer<Window>& window, QWidget* pa
 
 } // namespace
 
-void MainWindow::Help_Click() {
+void MainWindow::showHelp() {
     showLoaded(m_help, this);
 }
 
-void MainWindow::Introdoction_Click() {
+void MainWindow::showIntroduction() {
     showLoaded(m_introduction, this);
-}
-
-void MainWindow::Declare_Click() {
-    Introdoction_Click();
 }
 
 } // namespace spanwise

@@ -3,20 +3,12 @@
 // command that asked to save first goes on as if it had.
 #include "ui/main/MainWindow.h"
 
-#include "ui/common/Controls.h"
-
 #include "io/ProjectFile.h"
 #include "ui/common/Prompter.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 
 namespace spanwise {
-
-using controls::setFieldText;
 
 namespace {
 
@@ -28,112 +20,87 @@ QString saveFailure(const QString& path, const std::string& reason) {
 
 } // namespace
 
-void MainWindow::showProject() {
-    updateTitle();
-    // the supports first, then their lists: the lists' handlers find nothing changed
-    m_LL->setCurrentIndex(m_model.LeftSupport);
-    m_RR->setCurrentIndex(m_model.RightSupport);
-    setFieldText(m_number, QString::number(m_model.SpanCount));
-    setFieldText(m_Currentnumber, QString::number(m_model.CurrentSpan));
-    Currentnumber_Change();
-}
-
-void MainWindow::newProject() {
-    zero(m_model, m_results);
-    m_model.ProjectFileName = kNewProjectName;
-    m_model.LeftSupport = Simple;
-    m_model.RightSupport = Simple;
-    updateTitle();
-    setFieldText(m_number, QStringLiteral("1"));
-    setFieldText(m_Currentnumber, QStringLiteral("1"));
-    m_LL->setCurrentIndex(0);
-    m_RR->setCurrentIndex(0);
-    m_List1->setCurrentRow(0);
-    ANOTHER_SHOWPICTURE();
-    Currentnumber_Change();
-    m_model.ProjectSaved = false;
-    emit edited();
+void MainWindow::startNewProject() {
+    m_editor.newProject();
+    m_projectName = QString::fromUtf8(kNewProjectName);
+    m_offeredKindRow = 0;
+    refresh();
 }
 
 bool MainWindow::offerToSaveFirst() {
-    if (m_model.ProjectSaved) {
+    if (m_editor.isSaved()) {
         return true;
     }
     const auto answer =
         m_prompter.ask(Prompter::Icon::Exclamation, QStringLiteral("当前文件尚未保存,要保存吗?"),
                        Prompter::Yes | Prompter::No, Prompter::Yes);
-    return answer != Prompter::Yes || Saveas_Click();
+    return answer != Prompter::Yes || saveAs();
 }
 
-void MainWindow::New_Click() {
-    if (!offerToSaveFirst()) {
-        return; // the save the user asked for did not happen: keep the project
+void MainWindow::newCommand() {
+    if (offerToSaveFirst()) { // else the save the user asked for did not happen: keep the work
+        startNewProject();
     }
-    newProject();
 }
 
-void MainWindow::Open_Click() {
+void MainWindow::openCommand() {
     if (!offerToSaveFirst()) {
         return;
     }
     const QString path = m_prompter.openFileName(QStringLiteral("打开工程"), kFilter);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        openProjectFile(path);
     }
-    openProject(path);
 }
 
-bool MainWindow::openProject(const QString& path) {
-    ReadResult read = readProjectFile(path);
+bool MainWindow::openProjectFile(const QString& path) {
+    const ReadResult read = readProjectFile(path);
     if (!read.ok()) {
-        // never a half-read model: the user gets the reset project and the reason
-        newProject();
+        // never a half-read project: the user gets the reset project and the reason
+        startNewProject();
         m_prompter.tell(Prompter::Icon::Critical, QString::fromStdString(read.error.message()));
         return false;
     }
-    m_model = std::move(*read.model);
-    ZERO1(m_results);
-    m_model.ProjectFileName = path.toStdString();
-    showProject();
-    m_model.ProjectSaved = true;
-    m_check->setEnabled(true);
-    m_done->setEnabled(false);
-    m_Command6->setEnabled(false);
-    emit edited();
+    m_editor.openProject(*read.project);
+    m_projectName = path;
+    refresh();
     return true;
 }
 
-bool MainWindow::Save_Click() {
-    const QString before = QString::fromStdString(m_model.ProjectFileName);
-    const SaveResult saved = qSAVE(m_model);
+// Save writes to the project's file; a project never saved goes to "新工程.BMD" in the current
+// folder, which becomes its name.
+bool MainWindow::save() {
+    const QString path = QString::fromStdString(saveFileNameFor(m_projectName.toStdString()));
+    const SaveResult saved = writeProjectFile(m_editor.project(), path);
     if (!saved.ok) {
-        const QString target =
-            before == QString::fromUtf8(kNewProjectName) ? QStringLiteral("新工程.BMD") : before;
-        m_prompter.tell(Prompter::Icon::Critical, saveFailure(target, saved.reason));
+        m_prompter.tell(Prompter::Icon::Critical, saveFailure(path, saved.reason));
         return false;
     }
+    m_projectName = path;
+    m_editor.markSaved();
+    refresh();
     return true;
 }
 
-bool MainWindow::Saveas_Click() {
+bool MainWindow::saveAs() {
     const QString path =
         m_prompter.saveFileName(QStringLiteral("保存工程"), kFilter, QStringLiteral("bmd"));
     if (path.isEmpty()) {
         return false;
     }
-    const SaveResult saved = writeProjectFile(m_model, path);
+    const SaveResult saved = writeProjectFile(m_editor.project(), path);
     if (!saved.ok) {
         m_prompter.tell(Prompter::Icon::Critical, saveFailure(path, saved.reason));
         return false;
     }
-    m_model.ProjectFileName = path.toStdString();
-    m_model.ProjectSaved = true;
-    updateTitle();
+    m_projectName = path;
+    m_editor.markSaved();
+    refresh();
     return true;
 }
 
-void MainWindow::Exit_Click() {
-    if (m_model.ProjectSaved) {
+void MainWindow::exitCommand() {
+    if (m_editor.isSaved()) {
         if (m_prompter.ask(Prompter::Icon::Exclamation, QStringLiteral("真要退出吗?"),
                            Prompter::Yes | Prompter::No, Prompter::No) == Prompter::Yes) {
             endProgram();
@@ -143,7 +110,7 @@ void MainWindow::Exit_Click() {
     const auto answer =
         m_prompter.ask(Prompter::Icon::Question, QStringLiteral("在退出之前,您要保存现有资料吗？"),
                        Prompter::Yes | Prompter::No | Prompter::Cancel, Prompter::Cancel);
-    if (answer == Prompter::No || (answer == Prompter::Yes && Save_Click())) {
+    if (answer == Prompter::No || (answer == Prompter::Yes && save())) {
         endProgram();
     }
 }
@@ -154,12 +121,13 @@ void MainWindow::endProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_ending && !m_model.ProjectSaved) {
-        const auto answer = m_prompter.ask(Prompter::Icon::Question,
-                                           QStringLiteral("在退出之前,您要保存现有资料吗？"),
-                                           Prompter::Yes | Prompter::No, Prompter::Yes);
-        if (answer == Prompter::Yes && !Saveas_Click()) {
-            event->ignore(); // the work the user wanted kept is not on disk yet
+    if (!m_ending && !m_editor.isSaved()) {
+        // Cancel (and Escape) keep the program open with the work in it
+        const auto answer = m_prompter.ask(
+            Prompter::Icon::Question, QStringLiteral("在退出之前,您要保存现有资料吗？"),
+            Prompter::Yes | Prompter::No | Prompter::Cancel, Prompter::Yes);
+        if (answer == Prompter::Cancel || (answer == Prompter::Yes && !saveAs())) {
+            event->ignore();
             return;
         }
     }

@@ -20,13 +20,13 @@ namespace spanwise {
 using namespace controls;
 
 MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), m_prompter(prompter) {
-    setObjectName(QStringLiteral("window"));
+    : QMainWindow(parent), m_prompter(prompter), m_projectName(QString::fromUtf8(kNewProjectName)) {
+    setObjectName(QStringLiteral("mainWindow"));
     createMenus();
     createControls();
     layOutControls();
-    connectHandlers();
-    setWindowTitle(titleFor(QString::fromUtf8(kNewProjectName)));
+    connectControls();
+    refresh();
 }
 
 MainWindow::~MainWindow() {
@@ -37,10 +37,6 @@ QString MainWindow::titleFor(const QString& projectName) {
     return QStringLiteral("Spanwise ( ") + projectName + QStringLiteral(" )");
 }
 
-void MainWindow::updateTitle() {
-    setWindowTitle(titleFor(QString::fromStdString(m_model.ProjectFileName)));
-}
-
 void MainWindow::ParameterRow::setShown(bool shown) const {
     label->setVisible(shown);
     field->setVisible(shown);
@@ -49,326 +45,356 @@ void MainWindow::ParameterRow::setShown(bool shown) const {
 }
 
 void MainWindow::createMenus() {
-    auto action = [this](QMenu* menu, const char* name, const QString& text) {
+    auto action = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
         QAction* a = menu->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
         return a;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&File)"));
-    file->setObjectName(QStringLiteral("File"));
-    connect(action(file, "Open", QStringLiteral("旧工程(&Open)")), &QAction::triggered, this,
-            [this] { Open_Click(); });
-    connect(action(file, "New", QStringLiteral("新工程(&New)")), &QAction::triggered, this,
-            [this] { New_Click(); });
+    file->setObjectName(QStringLiteral("fileMenu"));
+    action(file, "openAction", QStringLiteral("旧工程(&Open)"), [this] { openCommand(); });
+    action(file, "newAction", QStringLiteral("新工程(&New)"), [this] { newCommand(); });
     file->addSeparator();
-    connect(action(file, "Save", QStringLiteral("保存(&Save)")), &QAction::triggered, this,
-            [this] { Save_Click(); });
-    connect(action(file, "Saveas", QStringLiteral("保存为(S&ave as)")), &QAction::triggered, this,
-            [this] { Saveas_Click(); });
+    action(file, "saveAction", QStringLiteral("保存(&Save)"), [this] { save(); });
+    action(file, "saveAsAction", QStringLiteral("保存为(S&ave as)"), [this] { saveAs(); });
     file->addSeparator();
-    connect(action(file, "Exit", QStringLiteral("退出(&Exit)")), &QAction::triggered, this,
-            [this] { Exit_Click(); });
+    action(file, "exitAction", QStringLiteral("退出(&Exit)"), [this] { exitCommand(); });
 
-    QMenu* news = menuBar()->addMenu(QStringLiteral("信息(&News)"));
-    news->setObjectName(QStringLiteral("News"));
-    connect(action(news, "Introdoction", QStringLiteral("产品介绍(&Introduction)")),
-            &QAction::triggered, this, [this] { Introdoction_Click(); });
-    connect(action(news, "Declare", QStringLiteral("版权说明(&Declare)")), &QAction::triggered,
-            this, [this] { Declare_Click(); });
-    connect(action(news, "Help", QStringLiteral("帮助(&Help)")), &QAction::triggered, this,
-            [this] { Help_Click(); });
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&Edit)"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    m_undoAction = action(edit, "undoAction", QStringLiteral("撤销"), [this] { undo(); });
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction = action(edit, "redoAction", QStringLiteral("重做"), [this] { redo(); });
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
+    QMenu* info = menuBar()->addMenu(QStringLiteral("信息(&News)"));
+    info->setObjectName(QStringLiteral("infoMenu"));
+    action(info, "introductionAction", QStringLiteral("产品介绍(&Introduction)"),
+           [this] { showIntroduction(); });
+    action(info, "declarationAction", QStringLiteral("版权说明(&Declare)"),
+           [this] { showIntroduction(); });
+    action(info, "helpAction", QStringLiteral("帮助(&Help)"), [this] { showHelp(); });
 }
 
 void MainWindow::createControls() {
-    m_HEAD = label("HEAD", QString());
-    m_HEAD->setAlignment(Qt::AlignCenter);
-    m_HEAD->setPixmap(bannerPixmap(devicePixelRatioF()));
+    m_banner = label("banner", QString());
+    m_banner->setAlignment(Qt::AlignCenter);
+    m_banner->setPixmap(bannerPixmap(devicePixelRatioF()));
 
-    m_Frame1 = named<QGroupBox>("Frame1", QStringLiteral("总体信息"));
-    m_Label1 = label("Label1", QStringLiteral("总跨数"));
-    m_number = field("number", QStringLiteral("1"));
-    m_number->setMaximumWidth(48);
-    m_PLUS = button("PLUS", QStringLiteral("增"));
-    m_REDUCE = button("REDUCE", QStringLiteral("减"));
-    m_Label3 = label("Label3", QStringLiteral("左支座"));
-    m_LL = named<QComboBox>("LL");
-    m_Label4 = label("Label4", QStringLiteral("右支座"));
-    m_RR = named<QComboBox>("RR");
-    for (QComboBox* list : {m_LL, m_RR}) {
-        int tag = 1;
+    m_beamGroup = named<QGroupBox>("beamGroup", QStringLiteral("总体信息"));
+    m_spanCountLabel = label("spanCountLabel", QStringLiteral("总跨数"));
+    m_spanCountField = field("spanCountField", QStringLiteral("1"));
+    m_spanCountField->setMaximumWidth(48);
+    m_moreSpansButton = button("moreSpansButton", QStringLiteral("增"));
+    m_fewerSpansButton = button("fewerSpansButton", QStringLiteral("减"));
+    m_leftSupportLabel = label("leftSupportLabel", QStringLiteral("左支座"));
+    m_leftSupportList = named<QComboBox>("leftSupportList");
+    m_rightSupportLabel = label("rightSupportLabel", QStringLiteral("右支座"));
+    m_rightSupportList = named<QComboBox>("rightSupportList");
+    // in the order of SupportKind
+    for (QComboBox* list : {m_leftSupportList, m_rightSupportList}) {
         for (const char* kind : {"简支", "悬臂", "固端"}) {
-            list->addItem(QString::fromUtf8(kind), tag++);
+            list->addItem(QString::fromUtf8(kind));
         }
     }
 
-    m_Frame2 = named<QGroupBox>("Frame2", QStringLiteral("单跨信息"));
-    m_Label2 = label("Label2", QStringLiteral("当前跨号"));
-    m_Currentnumber = field("Currentnumber", QStringLiteral("1"));
-    m_Currentnumber->setMaximumWidth(48);
-    m_front = button("front", QStringLiteral("前"));
-    m_back = button("back", QStringLiteral("后"));
-    m_Label6 = label("Label6", QStringLiteral("跨度 L"));
-    m_length = field("length", QStringLiteral("0"));
-    m_Label11 = label("Label11", QStringLiteral("m"));
-    m_Label7 = label("Label7", QStringLiteral("编辑"));
-    m_Command3 = button("Command3", QStringLiteral("同前一跨"));
-    m_Command4 = button("Command4", QStringLiteral("删除本跨"));
-    m_Command5 = button("Command5", QStringLiteral("插入一跨"));
-    m_Label8 = label("Label8", QStringLiteral("可选荷载形式"));
-    m_Image1 = label("Image1", QString());
-    m_List1 = named<QListWidget>("List1");
-    int kind = 0;
-    for (const char* name : {"集中力", "均布荷载", "梯形荷载"}) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(name), m_List1);
-        item->setData(Qt::UserRole, kind++);
-    }
-    m_Label9 = label("Label9", QStringLiteral("实际荷载形式"));
-    m_Image2 = label("Image2", QString());
-    m_List2 = named<QListWidget>("List2");
-    for (QLabel* image : {m_Image1, m_Image2}) {
-        image->setFixedSize(113, 89); // 1695 x 1335 twips
-        image->setAlignment(Qt::AlignCenter);
-    }
-    for (QListWidget* list : {m_List1, m_List2}) {
-        list->setFixedSize(113, 75);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-    }
-    m_add = button("add", QStringLiteral("添加"));
-    m_remove = button("remove", QStringLiteral("删除"));
-    m_clear = button("clear", QStringLiteral("全删"));
-    m_setup = label("setup", QStringLiteral("荷载参数设置"));
+    m_spanGroup = named<QGroupBox>("spanGroup", QStringLiteral("单跨信息"));
+    m_shownSpanLabel = label("shownSpanLabel", QStringLiteral("当前跨号"));
+    m_shownSpanField = field("shownSpanField", QStringLiteral("1"));
+    m_shownSpanField->setMaximumWidth(48);
+    m_previousSpanButton = button("previousSpanButton", QStringLiteral("前"));
+    m_nextSpanButton = button("nextSpanButton", QStringLiteral("后"));
+    m_spanLengthLabel = label("spanLengthLabel", QStringLiteral("跨度 L"));
+    m_valueFields[static_cast<std::size_t>(ValueField::Length)] =
+        field("spanLengthField", QStringLiteral("0"));
+    m_spanLengthUnit = label("spanLengthUnit", QStringLiteral("m"));
+    m_spanEditLabel = label("spanEditLabel", QStringLiteral("编辑"));
+    m_copyPreviousSpanButton = button("copyPreviousSpanButton", QStringLiteral("同前一跨"));
+    m_deleteSpanButton = button("deleteSpanButton", QStringLiteral("删除本跨"));
+    m_insertSpanButton = button("insertSpanButton", QStringLiteral("插入一跨"));
+    createLoadControls();
 
-    m_rowP = {label("Label5", QStringLiteral("P=")), field("P", QStringLiteral("0")),
-              label("Label15", QStringLiteral("kN"))};
-    m_rowQ = {label("ee", QStringLiteral("q=")), field("q", QStringLiteral("0")),
-              label("Label10", QStringLiteral("kN/m"))};
-    m_rowA = {label("aa", QStringLiteral("a=")), field("a", QStringLiteral("0")),
-              label("Label12", QStringLiteral("m"))};
-    m_rowB = {label("bb", QStringLiteral("b=")), field("b", QStringLiteral("0")),
-              label("Label13", QStringLiteral("m"))};
-    m_rowC = {label("cc", QStringLiteral("c=")), field("c", QStringLiteral("0")),
-              label("Label14", QStringLiteral("m"))};
-
-    m_Label16 = label("Label16", QStringLiteral("EI="));
-    m_EI = field("EI", QStringLiteral("1"));
-    m_Label17 = label("Label17", QStringLiteral("kN*m*m"));
-    m_ii = label("ii", QStringLiteral("线刚度i="));
-    m_I = field("I", QStringLiteral("1"));
-    m_Label18 = label("Label18", QStringLiteral("kN*m"));
-    m_Command1 = button("Command1", QStringLiteral("X"));
-    m_Command1->setFixedWidth(28);
-    for (QPushButton* small : {m_PLUS, m_REDUCE, m_front, m_back}) {
+    m_rigidityLabel = label("rigidityLabel", QStringLiteral("EI="));
+    m_valueFields[static_cast<std::size_t>(ValueField::EI)] =
+        field("rigidityField", QStringLiteral("1"));
+    m_rigidityUnit = label("rigidityUnit", QStringLiteral("kN*m*m"));
+    m_lineStiffnessLabel = label("lineStiffnessLabel", QStringLiteral("线刚度i="));
+    m_valueFields[static_cast<std::size_t>(ValueField::LineStiffness)] =
+        field("lineStiffnessField", QStringLiteral("1"));
+    m_lineStiffnessUnit = label("lineStiffnessUnit", QStringLiteral("kN*m"));
+    m_computeLineStiffnessButton = button("computeLineStiffnessButton", QStringLiteral("X"));
+    m_computeLineStiffnessButton->setFixedWidth(28);
+    for (QPushButton* small :
+         {m_moreSpansButton, m_fewerSpansButton, m_previousSpanButton, m_nextSpanButton}) {
         small->setMaximumWidth(36);
     }
 
-    m_check = button("check", QStringLiteral("数据检查"));
-    m_done = button("done", QStringLiteral("计算简图"));
-    m_Command6 = button("Command6", QStringLiteral("内力计算"));
+    m_checkButton = button("checkButton", QStringLiteral("数据检查"));
+    // kept from the first versions, where it drew the beam; hidden, enabled like the calculation
+    m_diagramButton = button("diagramButton", QStringLiteral("计算简图"));
+    m_diagramButton->setVisible(false);
+    m_calculateButton = button("calculateButton", QStringLiteral("内力计算"));
 
     QFont heiti = font();
     heiti.setFamilies({QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC")});
-    for (QLabel* l : {m_Label7, m_rowA.unit, m_rowB.unit, m_rowC.unit}) {
+    for (QLabel* l :
+         {m_spanEditLabel, m_distanceARow.unit, m_distanceBRow.unit, m_distanceCRow.unit}) {
         l->setFont(heiti);
     }
 
-    labelFor(m_Label1, m_number);
-    labelFor(m_Label3, m_LL);
-    labelFor(m_Label4, m_RR);
-    labelFor(m_Label2, m_Currentnumber);
-    labelFor(m_Label6, m_length);
-    for (const ParameterRow* row : {&m_rowP, &m_rowQ, &m_rowA, &m_rowB, &m_rowC}) {
+    labelFor(m_spanCountLabel, m_spanCountField);
+    labelFor(m_leftSupportLabel, m_leftSupportList);
+    labelFor(m_rightSupportLabel, m_rightSupportList);
+    labelFor(m_shownSpanLabel, m_shownSpanField);
+    labelFor(m_spanLengthLabel, valueField(ValueField::Length));
+    for (const ParameterRow* row :
+         {&m_forceRow, &m_intensityRow, &m_distanceARow, &m_distanceBRow, &m_distanceCRow}) {
         labelFor(row->label, row->field);
     }
-    labelFor(m_Label16, m_EI);
-    labelFor(m_ii, m_I);
-    labelFor(m_Label8, m_List1);
-    labelFor(m_Label9, m_List2);
+    labelFor(m_rigidityLabel, valueField(ValueField::EI));
+    labelFor(m_lineStiffnessLabel, valueField(ValueField::LineStiffness));
+    labelFor(m_loadKindLabel, m_loadKindList);
+    labelFor(m_spanLoadsLabel, m_spanLoadList);
+}
 
-    // the state in which the window opens
-    m_REDUCE->setEnabled(false);
-    m_LL->setEnabled(false);
-    m_RR->setEnabled(false);
-    m_front->setEnabled(false);
-    m_back->setEnabled(false);
-    m_Command3->setEnabled(false);
-    m_Command4->setEnabled(false);
-    m_add->setEnabled(false);
-    m_remove->setEnabled(false);
-    m_clear->setEnabled(false);
-    for (const ParameterRow* row : {&m_rowP, &m_rowQ, &m_rowA, &m_rowB, &m_rowC}) {
-        row->setShown(false);
+void MainWindow::createLoadControls() {
+    m_loadKindLabel = label("loadKindLabel", QStringLiteral("可选荷载形式"));
+    m_loadKindSketch = label("loadKindSketch", QString());
+    m_loadKindList = named<QListWidget>("loadKindList");
+    for (LoadKind kind : {Concentrated, Uniform, Trapezoidal}) {
+        m_loadKindList->addItem(QString::fromUtf8(loadKindName(kind)));
     }
-    m_done->setVisible(false);
-    m_done->setEnabled(false);
-    m_Command6->setEnabled(false);
+    m_spanLoadsLabel = label("spanLoadsLabel", QStringLiteral("实际荷载形式"));
+    m_selectedLoadSketch = label("selectedLoadSketch", QString());
+    m_spanLoadList = named<QListWidget>("spanLoadList");
+    for (QLabel* image : {m_loadKindSketch, m_selectedLoadSketch}) {
+        image->setFixedSize(113, 89);
+        image->setAlignment(Qt::AlignCenter);
+    }
+    for (QListWidget* list : {m_loadKindList, m_spanLoadList}) {
+        list->setFixedSize(113, 75);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+    }
+    m_addLoadButton = button("addLoadButton", QStringLiteral("添加"));
+    m_deleteLoadButton = button("deleteLoadButton", QStringLiteral("删除"));
+    m_deleteAllLoadsButton = button("deleteAllLoadsButton", QStringLiteral("全删"));
+    m_loadParametersLabel = label("loadParametersLabel", QStringLiteral("荷载参数设置"));
+
+    auto row = [this](const char* name, const char* caption, const char* unit, ValueField f) {
+        const QString base = QString::fromLatin1(name);
+        ParameterRow r{
+            named<QLabel>((base + QStringLiteral("Label")).toLatin1().constData(),
+                          QString::fromUtf8(caption)),
+            field((base + QStringLiteral("Field")).toLatin1().constData(), QStringLiteral("0")),
+            named<QLabel>((base + QStringLiteral("Unit")).toLatin1().constData(),
+                          QString::fromUtf8(unit))};
+        m_valueFields[static_cast<std::size_t>(f)] = r.field;
+        return r;
+    };
+    m_forceRow = row("force", "P=", "kN", ValueField::P);
+    m_intensityRow = row("intensity", "q=", "kN/m", ValueField::q);
+    m_distanceARow = row("distanceA", "a=", "m", ValueField::a);
+    m_distanceBRow = row("distanceB", "b=", "m", ValueField::b);
+    m_distanceCRow = row("distanceC", "c=", "m", ValueField::c);
 }
 
 void MainWindow::layOutControls() {
-    auto* frame1 = new QHBoxLayout(m_Frame1);
-    frame1->addWidget(m_Label1);
-    frame1->addWidget(m_number);
-    frame1->addSpacing(8);
-    frame1->addWidget(m_PLUS);
-    frame1->addWidget(m_REDUCE);
-    frame1->addStretch(1);
-    frame1->addWidget(m_Label3);
-    frame1->addWidget(m_LL);
-    frame1->addStretch(1);
-    frame1->addWidget(m_Label4);
-    frame1->addWidget(m_RR);
+    auto* beamRow = new QHBoxLayout(m_beamGroup);
+    beamRow->addWidget(m_spanCountLabel);
+    beamRow->addWidget(m_spanCountField);
+    beamRow->addSpacing(8);
+    beamRow->addWidget(m_moreSpansButton);
+    beamRow->addWidget(m_fewerSpansButton);
+    beamRow->addStretch(1);
+    beamRow->addWidget(m_leftSupportLabel);
+    beamRow->addWidget(m_leftSupportList);
+    beamRow->addStretch(1);
+    beamRow->addWidget(m_rightSupportLabel);
+    beamRow->addWidget(m_rightSupportList);
 
     auto* spanRow = new QHBoxLayout;
-    spanRow->addWidget(m_Label2);
-    spanRow->addWidget(m_Currentnumber);
-    spanRow->addWidget(m_front);
-    spanRow->addWidget(m_back);
+    spanRow->addWidget(m_shownSpanLabel);
+    spanRow->addWidget(m_shownSpanField);
+    spanRow->addWidget(m_previousSpanButton);
+    spanRow->addWidget(m_nextSpanButton);
     spanRow->addSpacing(16);
-    spanRow->addWidget(m_Label6);
-    spanRow->addWidget(m_length);
-    spanRow->addWidget(m_Label11);
+    spanRow->addWidget(m_spanLengthLabel);
+    spanRow->addWidget(valueField(ValueField::Length));
+    spanRow->addWidget(m_spanLengthUnit);
     spanRow->addStretch(1);
-    spanRow->addWidget(m_Label7);
-    spanRow->addWidget(m_Command3);
-    spanRow->addWidget(m_Command4);
-    spanRow->addWidget(m_Command5);
+    spanRow->addWidget(m_spanEditLabel);
+    spanRow->addWidget(m_copyPreviousSpanButton);
+    spanRow->addWidget(m_deleteSpanButton);
+    spanRow->addWidget(m_insertSpanButton);
 
-    auto* available = new QVBoxLayout;
-    available->addWidget(m_Label8, 0, Qt::AlignHCenter);
-    available->addWidget(m_Image1);
-    available->addWidget(m_List1);
+    auto* offered = new QVBoxLayout;
+    offered->addWidget(m_loadKindLabel, 0, Qt::AlignHCenter);
+    offered->addWidget(m_loadKindSketch);
+    offered->addWidget(m_loadKindList);
 
     auto* listButtons = new QVBoxLayout;
     listButtons->addStretch(1);
-    listButtons->addWidget(m_add);
-    listButtons->addWidget(m_remove);
-    listButtons->addWidget(m_clear);
+    listButtons->addWidget(m_addLoadButton);
+    listButtons->addWidget(m_deleteLoadButton);
+    listButtons->addWidget(m_deleteAllLoadsButton);
 
     auto* actual = new QVBoxLayout;
-    actual->addWidget(m_Label9, 0, Qt::AlignHCenter);
-    actual->addWidget(m_Image2);
-    actual->addWidget(m_List2);
+    actual->addWidget(m_spanLoadsLabel, 0, Qt::AlignHCenter);
+    actual->addWidget(m_selectedLoadSketch);
+    actual->addWidget(m_spanLoadList);
 
-    // parameters: P and q share one place, only one of them is ever shown
+    // P and q share one place: a load has one of them
     auto* parameters = new QGridLayout;
-    parameters->addWidget(m_setup, 0, 0, 1, 6, Qt::AlignHCenter);
+    parameters->addWidget(m_loadParametersLabel, 0, 0, 1, 6, Qt::AlignHCenter);
     auto addRow = [&](const ParameterRow& row, int r, int c) {
         parameters->addWidget(row.label, r, c, Qt::AlignRight);
         parameters->addWidget(row.field, r, c + 1);
         parameters->addWidget(row.unit, r, c + 2);
     };
-    addRow(m_rowP, 1, 0);
-    addRow(m_rowQ, 1, 0);
-    addRow(m_rowA, 1, 3);
-    addRow(m_rowB, 2, 3);
-    addRow(m_rowC, 3, 3);
-    parameters->addWidget(m_Label16, 4, 0, 1, 2, Qt::AlignRight);
-    parameters->addWidget(m_EI, 4, 2, 1, 2);
-    parameters->addWidget(m_Label17, 4, 4, 1, 2);
-    parameters->addWidget(m_ii, 5, 0, 1, 2, Qt::AlignRight);
-    parameters->addWidget(m_I, 5, 2, 1, 2);
+    addRow(m_forceRow, 1, 0);
+    addRow(m_intensityRow, 1, 0);
+    addRow(m_distanceARow, 1, 3);
+    addRow(m_distanceBRow, 2, 3);
+    addRow(m_distanceCRow, 3, 3);
+    parameters->addWidget(m_rigidityLabel, 4, 0, 1, 2, Qt::AlignRight);
+    parameters->addWidget(valueField(ValueField::EI), 4, 2, 1, 2);
+    parameters->addWidget(m_rigidityUnit, 4, 4, 1, 2);
+    parameters->addWidget(m_lineStiffnessLabel, 5, 0, 1, 2, Qt::AlignRight);
+    parameters->addWidget(valueField(ValueField::LineStiffness), 5, 2, 1, 2);
     auto* unitAndButton = new QHBoxLayout;
-    unitAndButton->addWidget(m_Label18);
-    unitAndButton->addWidget(m_Command1);
+    unitAndButton->addWidget(m_lineStiffnessUnit);
+    unitAndButton->addWidget(m_computeLineStiffnessButton);
     unitAndButton->addStretch(1);
     parameters->addLayout(unitAndButton, 5, 4, 1, 2);
     parameters->setRowStretch(6, 1);
 
     auto* loads = new QHBoxLayout;
-    loads->addLayout(available);
+    loads->addLayout(offered);
     loads->addLayout(listButtons);
     loads->addLayout(actual);
     loads->addSpacing(12);
     loads->addLayout(parameters, 1);
 
-    auto* frame2 = new QVBoxLayout(m_Frame2);
-    frame2->addLayout(spanRow);
-    frame2->addLayout(loads);
+    auto* spanColumn = new QVBoxLayout(m_spanGroup);
+    spanColumn->addLayout(spanRow);
+    spanColumn->addLayout(loads);
 
     auto* commands = new QHBoxLayout;
     commands->addStretch(1);
-    commands->addWidget(m_check);
+    commands->addWidget(m_checkButton);
     commands->addStretch(1);
-    commands->addWidget(m_done);
-    commands->addWidget(m_Command6);
+    commands->addWidget(m_diagramButton);
+    commands->addWidget(m_calculateButton);
     commands->addStretch(1);
 
     auto* central = new QWidget;
     auto* page = new QVBoxLayout(central);
-    page->addWidget(m_HEAD);
-    page->addWidget(m_Frame1);
-    page->addWidget(m_Frame2, 1);
+    page->addWidget(m_banner);
+    page->addWidget(m_beamGroup);
+    page->addWidget(m_spanGroup, 1);
     page->addLayout(commands);
     setCentralWidget(central);
 
     // keyboard order as the engineer works through a span
-    QWidget* order[] = {m_number,        m_PLUS,       m_REDUCE,     m_LL,         m_RR,
-                        m_Currentnumber, m_back,       m_length,     m_rowQ.field, m_rowP.field,
-                        m_rowA.field,    m_rowB.field, m_rowC.field, m_I,          m_EI,
-                        m_List1,         m_List2,      m_add,        m_remove,     m_clear,
-                        m_Command4,      m_Command5,   m_done,       m_Command6,   m_check,
-                        m_front,         m_Command3,   m_Command1};
+    QWidget* order[] = {m_spanCountField,
+                        m_moreSpansButton,
+                        m_fewerSpansButton,
+                        m_leftSupportList,
+                        m_rightSupportList,
+                        m_shownSpanField,
+                        m_nextSpanButton,
+                        valueField(ValueField::Length),
+                        m_intensityRow.field,
+                        m_forceRow.field,
+                        m_distanceARow.field,
+                        m_distanceBRow.field,
+                        m_distanceCRow.field,
+                        valueField(ValueField::LineStiffness),
+                        valueField(ValueField::EI),
+                        m_loadKindList,
+                        m_spanLoadList,
+                        m_addLoadButton,
+                        m_deleteLoadButton,
+                        m_deleteAllLoadsButton,
+                        m_deleteSpanButton,
+                        m_insertSpanButton,
+                        m_diagramButton,
+                        m_calculateButton,
+                        m_checkButton,
+                        m_previousSpanButton,
+                        m_copyPreviousSpanButton,
+                        m_computeLineStiffnessButton};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 }
 
-void MainWindow::connectHandlers() {
-    connect(m_number, &QLineEdit::textChanged, this, [this] { number_Change(); });
-    connect(m_PLUS, &QPushButton::clicked, this, [this] { PLUS_Click(); });
-    connect(m_REDUCE, &QPushButton::clicked, this, [this] { REDUCE_Click(); });
-    connect(m_LL, &QComboBox::currentIndexChanged, this, [this] { LL_Click(); });
-    connect(m_RR, &QComboBox::currentIndexChanged, this, [this] { RR_Click(); });
-    connect(m_Currentnumber, &QLineEdit::textChanged, this, [this] { Currentnumber_Change(); });
-    connect(m_front, &QPushButton::clicked, this, [this] { front_Click(); });
-    connect(m_back, &QPushButton::clicked, this, [this] { back_Click(); });
-
-    connect(m_rowP.field, &QLineEdit::textChanged, this, [this] { P_Change(); });
-    connect(m_rowQ.field, &QLineEdit::textChanged, this, [this] { q_Change(); });
-    connect(m_rowA.field, &QLineEdit::textChanged, this, [this] { a_Change(); });
-    connect(m_rowB.field, &QLineEdit::textChanged, this, [this] { b_Change(); });
-    connect(m_rowC.field, &QLineEdit::textChanged, this, [this] { c_Change(); });
-    connect(m_EI, &QLineEdit::textChanged, this, [this] { EI_Change(); });
-    connect(m_I, &QLineEdit::textChanged, this, [this] { I_Change(); });
-    connect(m_length, &QLineEdit::textChanged, this, [this] { length_Change(); });
-    onFocusLost(m_rowP.field, [this] { loadFieldLostFocus(m_rowP.field, m_model.LoadP); });
-    onFocusLost(m_rowQ.field, [this] { loadFieldLostFocus(m_rowQ.field, m_model.LoadQ); });
-    onFocusLost(m_rowA.field, [this] { loadFieldLostFocus(m_rowA.field, m_model.LoadA); });
-    onFocusLost(m_rowB.field, [this] { loadFieldLostFocus(m_rowB.field, m_model.LoadB); });
-    onFocusLost(m_rowC.field, [this] { loadFieldLostFocus(m_rowC.field, m_model.LoadC); });
-    onFocusLost(m_EI, [this] { EI_LostFocus(); });
-    onFocusLost(m_I, [this] { I_LostFocus(); });
-    onFocusLost(m_length, [this] { length_LostFocus(); });
-    connect(m_Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-
-    // A list's click handling runs when its selection changes, by the user or the program, and
-    // again when the user clicks the item that is already selected.
-    connect(m_List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            List1_Click();
-        }
+void MainWindow::connectControls() {
+    for (int f = 0; f < kValueFieldCount; ++f) {
+        const auto which = static_cast<ValueField>(f);
+        QLineEdit* edit = valueField(which);
+        connect(edit, &QLineEdit::textEdited, this, [this, which] { typeIntoValueField(which); });
+        onFocusLost(edit, [this, which] { leaveValueField(which); });
+    }
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        leaveUndoKeysToWindow(edit);
+    }
+    connect(m_computeLineStiffnessButton, &QPushButton::clicked, this, [this] {
+        m_editor.computeLineStiffness();
+        refresh();
     });
-    connect(m_List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
-    connect(m_List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
-    connect(m_List2, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            List2_Click();
-        }
-    });
-    connect(m_List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
-    connect(m_List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
-    onFocusLost(m_List2, [this] { List2_LostFocus(); });
-    connect(m_add, &QPushButton::clicked, this, [this] { add_Click(); });
-    connect(m_check, &QPushButton::clicked, this, [this] { check_Click(); });
-    connect(m_Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(m_Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(m_Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(m_Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(m_remove, &QPushButton::clicked, this, [this] { remove_Click(); });
-    connect(m_clear, &QPushButton::clicked, this, [this] { clear_Click(); });
-}
 
-void MainWindow::Form_Load() {
-    newProject();
+    connect(m_spanCountField, &QLineEdit::returnPressed, this, [this] { finishSpanCountEntry(); });
+    onFocusLost(m_spanCountField, [this] { finishSpanCountEntry(); });
+    connect(m_moreSpansButton, &QPushButton::clicked, this, [this] { changeSpanCountBy(1); });
+    connect(m_fewerSpansButton, &QPushButton::clicked, this, [this] { changeSpanCountBy(-1); });
+    connect(m_leftSupportList, &QComboBox::activated, this,
+            [this](int index) { chooseSupport(BeamEnd::Left, index); });
+    connect(m_rightSupportList, &QComboBox::activated, this,
+            [this](int index) { chooseSupport(BeamEnd::Right, index); });
+
+    connect(m_shownSpanField, &QLineEdit::textEdited, this, [this] { typeShownSpan(); });
+    connect(m_previousSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(-1); });
+    connect(m_nextSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(1); });
+    auto withAnswers = [this](void (Editor::*edit)(const Answerer&)) {
+        return [this, edit] {
+            (m_editor.*edit)(answerer());
+            refresh();
+        };
+    };
+    connect(m_insertSpanButton, &QPushButton::clicked, this, withAnswers(&Editor::insertSpan));
+    connect(m_deleteSpanButton, &QPushButton::clicked, this, withAnswers(&Editor::deleteSpan));
+    connect(m_copyPreviousSpanButton, &QPushButton::clicked, this,
+            withAnswers(&Editor::copyPreviousSpan));
+
+    // a list acts when the user moves its selection (mouse or keys) and when the user clicks
+    // the item already selected; refresh() moves selections with the signals blocked
+    connect(m_loadKindList, &QListWidget::currentRowChanged, this,
+            [this](int row) { offerLoadKind(row); });
+    connect(m_loadKindList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { offerLoadKind(m_loadKindList->row(item)); });
+    connect(m_loadKindList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        offerLoadKind(m_loadKindList->row(item));
+        addOfferedLoad();
+    });
+    connect(m_addLoadButton, &QPushButton::clicked, this, [this] { addOfferedLoad(); });
+    connect(m_spanLoadList, &QListWidget::currentRowChanged, this,
+            [this](int row) { chooseLoad(row); });
+    connect(m_spanLoadList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseLoad(m_spanLoadList->row(item)); });
+    connect(m_spanLoadList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { deleteLoadAtRow(m_spanLoadList->row(item)); });
+    connect(m_deleteLoadButton, &QPushButton::clicked, this, [this] {
+        m_editor.deleteSelectedLoad();
+        refresh();
+    });
+    connect(m_deleteAllLoadsButton, &QPushButton::clicked, this,
+            withAnswers(&Editor::deleteAllLoads));
+
+    connect(m_checkButton, &QPushButton::clicked, this, [this] { checkData(); });
+    connect(m_calculateButton, &QPushButton::clicked, this, [this] { calculate(); });
 }
 
 } // namespace spanwise

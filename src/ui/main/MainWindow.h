@@ -1,22 +1,28 @@
-// The main window `window`: the editor of the one BeamModel of the program.
+// The main window: a view of the one project the program edits.
 //
-// The upper group edits the whole beam (span count, end supports), the lower group one span at
-// a time (length, stiffness, loads). Every accepted keystroke goes into the model at once and
-// every refused one is undone at once. Handlers keep the program's own names (number_Change,
-// PLUS_Click, ...) and are re-entrant: a text or list selection set by the program runs that
-// control's handler at once, nested, exactly like the user's own change, and every handler
-// gives the same result when it runs nested. The implementation is split by concern:
-// MainWindow.cpp (controls and layout), FileCommands.cpp (File menu), Commands.cpp (check and
-// calculation), Navigation.cpp (span count, current span, panel), NumericFields.cpp (value fields),
-// LoadList.cpp (load lists), SpanOperations.cpp (insert, delete, copy a span), Supports.cpp (end
-// supports), Sketches.cpp (load pictures).
+// The upper group shows the whole beam (span count, end supports), the lower group one span at
+// a time (length, stiffness, loads). The window never changes the project itself: every user
+// intent (a keystroke, a click, a choice in a list) goes to the Editor, and then refresh()
+// derives every text, picture and enabled state from the editor's project, its check state
+// and the last calculation. refresh() writes with the controls' signals blocked, and the
+// window listens only to signals the user causes (textEdited, activated, clicked), so nothing
+// the window writes comes back as an edit.
+//
+// The implementation is split by concern: MainWindow.cpp (controls and layout),
+// MainWindowRefresh.cpp (refresh), UserIntents.cpp (controls to editor, questions),
+// FileCommands.cpp (File menu and closing), Commands.cpp (check, calculation, help).
 #pragma once
 
-#include "model/BeamModel.h"
+#include "analysis/Calculation.h"
+#include "edit/Editor.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
+#include <optional>
+
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -39,18 +45,18 @@ public:
     explicit MainWindow(Prompter& prompter, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const BeamModel& model() const { return m_model; }
-    const BeamResults& results() const { return m_results; }
+    const Editor& editor() const { return m_editor; }
+    // The last calculation that succeeded: the beam it was computed from and its results.
+    const std::optional<Calculation>& calculation() const { return m_calculation; }
+    // The project's file as the user chose it, or "新工程" while it has none.
+    const QString& projectName() const { return m_projectName; }
 
-    // The opening sequence: reset model, name "新工程", title, span 1 shown.
-    void Form_Load();
-
-    // Rebuilds the single-span panel from the model (also after span operations and Open).
-    void Currentnumber_Change();
+    // The reset project under the name "新工程", as at start-up and after New.
+    void startNewProject();
 
     // Opens a project file as Open does after its dialog; on a bad file the user is told why
     // and gets a new project. Returns whether the file was read.
-    bool openProject(const QString& path);
+    bool openProjectFile(const QString& path);
 
     // The window title for a project name: "Spanwise ( name )".
     static QString titleFor(const QString& projectName);
@@ -58,172 +64,129 @@ public:
     // The result window while it is open, else null.
     ResultWindow* resultWindow() const;
 
-signals:
-    // The model may have changed (sent by every editing handler, before it changes the model).
-    void edited();
-
 private:
-    // -- construction (MainWindow.cpp)
-    void createMenus();
-    void createControls();
-    void layOutControls();
-    void connectHandlers();
-
-    // -- navigation and panel (Navigation.cpp)
-    void MarkEdited();
-    void number_Change();
-    void PLUS_Click();
-    void REDUCE_Click();
-    void front_Click();
-    void back_Click();
-    void shownone();
-    void SHOWSHOW();
-    void SHOWWHAT();
-    // Fills List2 with the current span's loads and reselects its selected load.
-    void showLoadList();
-
-    // -- value fields (NumericFields.cpp)
-    void loadFieldChanged(QLineEdit* field, LoadArray<float>& values);
-    void loadFieldLostFocus(QLineEdit* field, LoadArray<float>& values);
-    void spanFieldChanged(QLineEdit* field, SpanArray<float>& values, const char* emptyText);
-    void complement(QLineEdit* other, LoadArray<float>& changed, LoadArray<float>& follower);
-    void P_Change();
-    void q_Change();
-    void a_Change();
-    void b_Change();
-    void c_Change();
-    void EI_Change();
-    void I_Change();
-    void length_Change();
-    void EI_LostFocus();
-    void I_LostFocus();
-    void length_LostFocus();
-    void Command1_Click();
-
-    // -- load lists (LoadList.cpp)
-    void List1_Click();
-    void List1_DblClick();
-    void add_Click();
-    void appendLoadOfSelectedKind();
-    void List2_Click();
-    void List2_DblClick();
-    void List2_LostFocus();
-    void remove_Click();
-    void clear_Click();
-    void DELONE();
-    void DELALL();
-
-    // -- file commands (FileCommands.cpp)
-    void showProject();
-    void newProject();
-    bool offerToSaveFirst();
-    void New_Click();
-    void Open_Click();
-    bool Save_Click();
-    bool Saveas_Click();
-    void Exit_Click();
-    void endProgram();
-    void closeEvent(QCloseEvent* event) override;
-
-    // -- check and calculation, help (Commands.cpp)
-    void check_Click();
-    void Command6_Click();
-    void RESULT();
-    void Help_Click();
-    void Introdoction_Click();
-    void Declare_Click();
-
-    // -- span operations (SpanOperations.cpp)
-    bool confirmed(const QString& question);
-    void Command5_Click();
-    void Command4_Click();
-    void Command3_Click();
-
-    // -- end supports (Supports.cpp)
-    void LL_Click();
-    void RR_Click();
-    void supportChanged(QComboBox* list, std::int16_t& support, int endSpan);
-    void DELLEFT();
-    void DELRIGHT();
-    void deleteLoadsOfSpan(int s);
-
-    // -- load pictures (Sketches.cpp)
-    void ANOTHER_SHOWPICTURE();
-    void SHOWPICTURE();
-    void showSketch(QLabel* image, int kind);
-    void clearSketch(QLabel* image);
-
-    // -- helpers
-    int s() const { return m_model.CurrentSpan; }
-    int k() const { return m_model.SelectedLoad[m_model.CurrentSpan]; }
-    void selectLoadRow(int row);
-    void updateTitle();
-
-    Prompter& m_prompter;
-    BeamModel m_model;
-    BeamResults m_results;
-    int m_complementDepth = 0;
-    bool m_ending = false; // Exit answered: close without asking again
-    QPointer<CheckWindow> m_checkWindow;
-    QPointer<ResultWindow> m_output;
-    QPointer<HelpWindow> m_help;
-    QPointer<IntroductionWindow> m_introduction;
-
-    // controls, named as the program names them
-    QLabel* m_HEAD = nullptr;
-    QGroupBox* m_Frame1 = nullptr;
-    QLabel* m_Label1 = nullptr;
-    QLineEdit* m_number = nullptr;
-    QPushButton* m_PLUS = nullptr;
-    QPushButton* m_REDUCE = nullptr;
-    QLabel* m_Label3 = nullptr;
-    QComboBox* m_LL = nullptr;
-    QLabel* m_Label4 = nullptr;
-    QComboBox* m_RR = nullptr;
-
-    QGroupBox* m_Frame2 = nullptr;
-    QLabel* m_Label2 = nullptr;
-    QLineEdit* m_Currentnumber = nullptr;
-    QPushButton* m_front = nullptr;
-    QPushButton* m_back = nullptr;
-    QLabel* m_Label6 = nullptr;
-    QLineEdit* m_length = nullptr;
-    QLabel* m_Label11 = nullptr;
-    QLabel* m_Label7 = nullptr;
-    QPushButton* m_Command3 = nullptr;
-    QPushButton* m_Command4 = nullptr;
-    QPushButton* m_Command5 = nullptr;
-    QLabel* m_Label8 = nullptr;
-    QLabel* m_Image1 = nullptr;
-    QListWidget* m_List1 = nullptr;
-    QLabel* m_Label9 = nullptr;
-    QLabel* m_Image2 = nullptr;
-    QListWidget* m_List2 = nullptr;
-    QPushButton* m_add = nullptr;
-    QPushButton* m_remove = nullptr;
-    QPushButton* m_clear = nullptr;
-    QLabel* m_setup = nullptr;
-
-    // load parameter rows: label, field, unit
     struct ParameterRow {
         QLabel* label = nullptr;
         QLineEdit* field = nullptr;
         QLabel* unit = nullptr;
         void setShown(bool shown) const;
     };
-    ParameterRow m_rowP, m_rowQ, m_rowA, m_rowB, m_rowC;
 
-    QLabel* m_Label16 = nullptr;
-    QLineEdit* m_EI = nullptr;
-    QLabel* m_Label17 = nullptr;
-    QLabel* m_ii = nullptr;
-    QLineEdit* m_I = nullptr;
-    QLabel* m_Label18 = nullptr;
-    QPushButton* m_Command1 = nullptr;
+    // -- construction (MainWindow.cpp)
+    void createMenus();
+    void createControls();
+    void createLoadControls();
+    void layOutControls();
+    void connectControls();
+    QLineEdit* valueField(ValueField field) const {
+        return m_valueFields[static_cast<std::size_t>(field)];
+    }
 
-    QPushButton* m_check = nullptr;
-    QPushButton* m_done = nullptr;
-    QPushButton* m_Command6 = nullptr;
+    // -- the one way from the editor to the widgets (MainWindowRefresh.cpp)
+    void refresh();
+    void refreshBeamGroup();
+    void refreshSpanGroup();
+    void refreshLoads();
+    void refreshCommands();
+    void showSketch(QLabel* image, std::optional<LoadKind> kind);
+
+    // -- user intents (UserIntents.cpp)
+    Answer askUser(Question question);
+    Answerer answerer() {
+        return [this](Question q) { return askUser(q); };
+    }
+    void typeIntoValueField(ValueField field);
+    void leaveValueField(ValueField field);
+    void finishSpanCountEntry();
+    void changeSpanCountBy(int step);
+    void typeShownSpan();
+    void showNeighbourSpan(int step);
+    void chooseSupport(BeamEnd end, int listIndex);
+    void offerLoadKind(int row);
+    void addOfferedLoad();
+    void chooseLoad(int row);
+    void deleteLoadAtRow(int row);
+    void undo();
+    void redo();
+
+    // -- file commands (FileCommands.cpp)
+    bool offerToSaveFirst();
+    void newCommand();
+    void openCommand();
+    bool save();
+    bool saveAs();
+    void exitCommand();
+    void endProgram();
+    void closeEvent(QCloseEvent* event) override;
+
+    // -- check and calculation, help (Commands.cpp)
+    void checkData();
+    void calculate();
+    void showResults();
+    void showHelp();
+    void showIntroduction();
+
+    Prompter& m_prompter;
+    Editor m_editor;
+    QString m_projectName;
+    std::optional<Calculation> m_calculation;
+    int m_offeredKindRow = 0;          // the row of the load-kind list the user last chose
+    bool m_finishingSpanCount = false; // a question about the count is open
+    bool m_ending = false;             // Exit answered: close without asking again
+
+    QPointer<CheckWindow> m_checkWindow;
+    QPointer<ResultWindow> m_resultWindow;
+    QPointer<HelpWindow> m_help;
+    QPointer<IntroductionWindow> m_introduction;
+
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+
+    QLabel* m_banner = nullptr;
+    QGroupBox* m_beamGroup = nullptr;
+    QLabel* m_spanCountLabel = nullptr;
+    QLineEdit* m_spanCountField = nullptr;
+    QPushButton* m_moreSpansButton = nullptr;
+    QPushButton* m_fewerSpansButton = nullptr;
+    QLabel* m_leftSupportLabel = nullptr;
+    QComboBox* m_leftSupportList = nullptr;
+    QLabel* m_rightSupportLabel = nullptr;
+    QComboBox* m_rightSupportList = nullptr;
+
+    QGroupBox* m_spanGroup = nullptr;
+    QLabel* m_shownSpanLabel = nullptr;
+    QLineEdit* m_shownSpanField = nullptr;
+    QPushButton* m_previousSpanButton = nullptr;
+    QPushButton* m_nextSpanButton = nullptr;
+    QLabel* m_spanLengthLabel = nullptr;
+    QLabel* m_spanLengthUnit = nullptr;
+    QLabel* m_spanEditLabel = nullptr;
+    QPushButton* m_copyPreviousSpanButton = nullptr;
+    QPushButton* m_deleteSpanButton = nullptr;
+    QPushButton* m_insertSpanButton = nullptr;
+
+    QLabel* m_loadKindLabel = nullptr;
+    QLabel* m_loadKindSketch = nullptr;
+    QListWidget* m_loadKindList = nullptr;
+    QLabel* m_spanLoadsLabel = nullptr;
+    QLabel* m_selectedLoadSketch = nullptr;
+    QListWidget* m_spanLoadList = nullptr;
+    QPushButton* m_addLoadButton = nullptr;
+    QPushButton* m_deleteLoadButton = nullptr;
+    QPushButton* m_deleteAllLoadsButton = nullptr;
+    QLabel* m_loadParametersLabel = nullptr;
+    ParameterRow m_forceRow, m_intensityRow, m_distanceARow, m_distanceBRow, m_distanceCRow;
+
+    QLabel* m_rigidityLabel = nullptr;
+    QLabel* m_rigidityUnit = nullptr;
+    QLabel* m_lineStiffnessLabel = nullptr;
+    QLabel* m_lineStiffnessUnit = nullptr;
+    QPushButton* m_computeLineStiffnessButton = nullptr;
+    std::array<QLineEdit*, kValueFieldCount> m_valueFields{};
+
+    QPushButton* m_checkButton = nullptr;
+    QPushButton* m_diagramButton = nullptr;
+    QPushButton* m_calculateButton = nullptr;
 };
 
 } // namespace spanwise

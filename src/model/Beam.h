@@ -1,0 +1,121 @@
+// The beam as values: a Load, a Span carrying its loads, a Beam of 1..20 spans with its two
+// outer end supports, and the Project document that adds what the project file keeps besides
+// the beam (the span shown and each span's selected load).
+//
+// Values compare with == and copy cheaply: undo keeps copies, a calculation keeps the beam it
+// was computed from, and a result is stale exactly when that beam differs from the edited one.
+// The file name and the saved flag are not here: they belong to the running program.
+//
+// Units never change: m, kN, kN/m, kN*m (moments and line stiffness i), kN*m*m (EI).
+// Every real is stored in single precision; expressions are evaluated in double and rounded
+// once when stored (analysis/Single.h). Spans and loads are numbered from 1 as the engineer
+// counts them: span(s) is spans[s - 1], and a span's load k is loads[k - 1].
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace spanwise {
+
+inline constexpr int kMaxSpans = 20;
+inline constexpr int kMaxLoads = 10;
+
+// Key sections of one span: left end, up to three positions for each of the 10 loads,
+// right end and the -1 terminator.
+inline constexpr int kKeySlots = 1 + 3 * kMaxLoads + 1 + 1;
+
+// Outer end supports, in the order of the support lists (the code the project file stores).
+enum SupportKind : std::int16_t { Simple = 0, Cantilever = 1, Fixed = 2 };
+
+// Load kinds, in the order of the load-kind list (the code the project file stores).
+enum LoadKind : std::int16_t { Concentrated = 0, Uniform = 1, Trapezoidal = 2 };
+
+// The name of a project that was never saved or opened, as the title bar shows it.
+inline constexpr const char* kNewProjectName = "新工程";
+
+// The name of a load kind as the load-kind list shows it; a new load takes it as its text.
+inline const char* loadKindName(LoadKind kind) {
+    switch (kind) {
+    case Concentrated:
+        return "集中力";
+    case Uniform:
+        return "均布荷载";
+    default:
+        return "梯形荷载";
+    }
+}
+
+struct Load {
+    LoadKind kind = Concentrated;
+    float P = 0;      // concentrated force, kN
+    float q = 0;      // uniform intensity, or the plateau of a trapezoid, kN/m
+    float a = 0;      // m; for a concentrated force its distance from the left end (free end)
+    float b = 0;      // m; for a concentrated force the remaining distance, a + b = L
+    float c = 0;      // m; kept and saved with every load, read by nothing
+    std::string text; // the load list's text: the kind's name when the load was added
+
+    bool operator==(const Load&) const = default;
+};
+
+struct Span {
+    float length = 0;        // L, m
+    float ei = 1;            // flexural rigidity EI, kN*m*m
+    float lineStiffness = 1; // i, kN*m: the stiffness the moment distribution uses
+    std::vector<Load> loads; // 0..10, in the order of the span's load list
+
+    int loadCount() const { return static_cast<int>(loads.size()); }
+    const Load& load(int k) const { return loads[static_cast<std::size_t>(k - 1)]; }
+    Load& load(int k) { return loads[static_cast<std::size_t>(k - 1)]; }
+
+    bool operator==(const Span&) const = default;
+};
+
+struct Beam {
+    SupportKind leftSupport = Simple;               // left end of span 1
+    SupportKind rightSupport = Simple;              // right end of the last span
+    std::vector<Span> spans = std::vector<Span>(1); // 1..20
+
+    int spanCount() const { return static_cast<int>(spans.size()); }
+    const Span& span(int s) const { return spans[static_cast<std::size_t>(s - 1)]; }
+    Span& span(int s) { return spans[static_cast<std::size_t>(s - 1)]; }
+
+    bool operator==(const Beam&) const = default;
+};
+
+// How one end of a span is held. Interior ends are continuous over a simple support.
+enum class EndSupport { Continuous, Simple, Free, Fixed };
+
+struct SpanEnds {
+    EndSupport left = EndSupport::Simple;
+    EndSupport right = EndSupport::Simple;
+};
+
+// The one rule for how span s (1..spanCount) is supported at each end: the outer end of span 1
+// follows the left support, the outer end of the last span the right support (simple, free for
+// a cantilever, fixed), every other end is continuous over a simple support. A one-span beam
+// is simply supported at both ends whatever the supports say: the window forces both supports
+// of a single span to simple and the project reader refuses anything else, so the solver, the
+// section forces, the reactions and the pictures all see the same simple span.
+SpanEnds spanEnds(const Beam& beam, int s);
+
+// The document the main window edits and the project file stores.
+struct Project {
+    Beam beam;
+    int currentSpan = 1; // the span shown in the single-span panel, 1..spanCount
+    // Per span 1..20 (index s - 1): the selected load, 1..loadCount, or 0 for none. Entries
+    // above the span count belong to the spare spans below.
+    std::array<int, kMaxSpans> selectedLoads{};
+    // Spans above the span count that the user had before lowering it, in order (spare span 0
+    // is span spanCount + 1): raising the count brings them back unchanged. Never saved.
+    std::vector<Span> spareSpans;
+
+    int selectedLoad(int s) const { return selectedLoads[static_cast<std::size_t>(s - 1)]; }
+    int& selectedLoad(int s) { return selectedLoads[static_cast<std::size_t>(s - 1)]; }
+    const Span& shownSpan() const { return beam.span(currentSpan); }
+
+    bool operator==(const Project&) const = default;
+};
+
+} // namespace spanwise

@@ -1,0 +1,140 @@
+// The one function that shows the project: every text, picture, selection and enabled state of
+// the main window follows from the editor, its check state and the last calculation.
+#include "ui/main/MainWindow.h"
+
+#include "ui/common/Controls.h"
+#include "ui/dialogs/ResultWindow.h"
+#include "ui/main/SketchPictures.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace spanwise {
+
+using controls::setFieldText;
+
+void MainWindow::refresh() {
+    // nothing below is an edit: the window's own writes are not the user's
+    const QSignalBlocker blockKinds(m_loadKindList);
+    const QSignalBlocker blockLoads(m_spanLoadList);
+    const QSignalBlocker blockLeft(m_leftSupportList);
+    const QSignalBlocker blockRight(m_rightSupportList);
+
+    setWindowTitle(titleFor(m_projectName));
+    refreshBeamGroup();
+    refreshSpanGroup();
+    refreshLoads();
+    refreshCommands();
+}
+
+void MainWindow::refreshBeamGroup() {
+    const Beam& beam = m_editor.project().beam;
+    const int count = beam.spanCount();
+    setFieldText(m_spanCountField, QString::number(count));
+    m_moreSpansButton->setEnabled(count < kMaxSpans);
+    m_fewerSpansButton->setEnabled(count > 1);
+    m_leftSupportList->setCurrentIndex(beam.leftSupport);
+    m_rightSupportList->setCurrentIndex(beam.rightSupport);
+    m_leftSupportList->setEnabled(count > 1);
+    m_rightSupportList->setEnabled(count > 1);
+}
+
+void MainWindow::refreshSpanGroup() {
+    const Project& project = m_editor.project();
+    const int count = project.beam.spanCount();
+    const int shown = project.currentSpan;
+    setFieldText(m_shownSpanField, QString::number(shown));
+    m_previousSpanButton->setEnabled(shown > 1);
+    m_nextSpanButton->setEnabled(shown < count);
+    m_copyPreviousSpanButton->setEnabled(shown > 1);
+    m_deleteSpanButton->setEnabled(count > 1);
+    m_insertSpanButton->setEnabled(count < kMaxSpans);
+    for (int f = 0; f < kValueFieldCount; ++f) {
+        const auto which = static_cast<ValueField>(f);
+        setFieldText(valueField(which), QString::fromStdString(m_editor.shownText(which)));
+    }
+}
+
+void MainWindow::refreshLoads() {
+    const Span& span = m_editor.shownSpan();
+    const int selected = m_editor.selectedLoad();
+
+    QStringList texts;
+    for (const Load& load : span.loads) {
+        texts << QString::fromStdString(load.text);
+    }
+    QStringList listed;
+    for (int row = 0; row < m_spanLoadList->count(); ++row) {
+        listed << m_spanLoadList->item(row)->text();
+    }
+    if (texts != listed) {
+        m_spanLoadList->clear();
+        m_spanLoadList->addItems(texts);
+    }
+    m_spanLoadList->setCurrentRow(selected - 1);
+    m_loadKindList->setCurrentRow(m_offeredKindRow);
+
+    const std::optional<LoadKind> kind =
+        selected != 0 ? std::optional(span.load(selected).kind) : std::nullopt;
+    m_forceRow.setShown(kind == Concentrated);
+    m_intensityRow.setShown(kind == Uniform || kind == Trapezoidal);
+    m_distanceARow.setShown(kind == Concentrated || kind == Trapezoidal);
+    m_distanceBRow.setShown(kind == Concentrated);
+    m_distanceCRow.setShown(false); // c is kept with every load, but no load kind uses it
+
+    showSketch(m_loadKindSketch, static_cast<LoadKind>(m_offeredKindRow));
+    showSketch(m_selectedLoadSketch, kind);
+
+    m_addLoadButton->setEnabled(span.loadCount() < kMaxLoads);
+    m_deleteLoadButton->setEnabled(selected != 0);
+    m_deleteAllLoadsButton->setEnabled(span.loadCount() > 0);
+}
+
+void MainWindow::refreshCommands() {
+    const bool passed = m_editor.isCheckPassed();
+    m_checkButton->setEnabled(!passed);
+    m_calculateButton->setEnabled(passed);
+    m_diagramButton->setEnabled(passed);
+
+    m_undoAction->setEnabled(m_editor.canUndo());
+    m_undoAction->setText(QStringLiteral("撤销") +
+                          (m_editor.canUndo()
+                               ? QStringLiteral(" ") + QString::fromStdString(m_editor.undoName())
+                               : QString()));
+    m_redoAction->setEnabled(m_editor.canRedo());
+    m_redoAction->setText(QStringLiteral("重做") +
+                          (m_editor.canRedo()
+                               ? QStringLiteral(" ") + QString::fromStdString(m_editor.redoName())
+                               : QString()));
+
+    if (m_resultWindow && m_calculation) {
+        m_resultWindow->setStale(
+            !sameCalculationInput(m_calculation->beam, m_editor.project().beam));
+    }
+}
+
+// The sketch of a load kind on the span shown, as that span is supported in the calculation.
+void MainWindow::showSketch(QLabel* image, std::optional<LoadKind> kind) {
+    const Project& project = m_editor.project();
+    const SpanEnds ends = spanEnds(project.beam, project.currentSpan);
+    const SketchSupport support = ends.left == EndSupport::Free    ? SketchSupport::FreeLeft
+                                  : ends.right == EndSupport::Free ? SketchSupport::FreeRight
+                                                                   : SketchSupport::BothEnds;
+    const int number = kind ? sketchNumber(support, *kind) : 0;
+    if (number == image->property("picture").toInt()) {
+        return;
+    }
+    if (number == 0) {
+        image->clear();
+    } else {
+        image->setPixmap(sketchPixmap(number, image->devicePixelRatioF()));
+    }
+    image->setProperty("picture", number);
+}
+
+} // namespace spanwise
