@@ -9,6 +9,7 @@
 #include <cctype>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,224 +67,103 @@ struct EditCase {
     Project expected;
     const char* step; // the undo step's name; nullptr: the edit leaves no step
     bool saved;       // the saved flag after the edit
+    friend void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
 };
 
 Project twoSpans() {
-    return BeamBuilder({6, 4}).stiffness(2, 2, 3).uniform(1, 10).force(2, 20, 1).project();
+    Project p = BeamBuilder({6, 4}).uniform(1, 10).force(2, 20, 1).project();
+    p.beam.span(2).ei = 2;
+    p.beam.span(2).lineStiffness = 3;
+    return p;
 }
 
 std::vector<EditCase> editCases() {
     const Project two = twoSpans();
     const Project fixedLeft =
         withSelection(BeamBuilder({6, 4}).ends(Fixed, Simple).uniform(1, 10).project(), 1, 1);
-    Project third = two;
-    third.beam.spans.push_back(Span{});
-    Project inserted = showing(two, 2);
-    inserted.beam.spans.insert(inserted.beam.spans.begin() + 1, Span{4, 2, 3, {}});
-    Project copied = showing(two, 2);
-    copied.beam.span(2) = copied.beam.span(1);
-    Project added = two;
-    added.beam.span(1).loads.push_back(Load{Trapezoidal, 0, 0, 0, 0, 0, "梯形荷载"});
-    added.selectedLoad(1) = 2;
-    Project forceAt2 = withSelection(showing(two, 2), 2, 1);
-    Project forceMoved = forceAt2;
-    forceMoved.beam.span(2).load(1).a = 2.5f;
-    forceMoved.beam.span(2).load(1).b = 1.5f;
-    const Project forceAtEnd = [&] {
-        Project p = forceAt2;
-        p.beam.span(2).load(1).a = 4;
-        return p;
-    }();
-
+    const Project forceAt2 = withSelection(showing(two, 2), 2, 1);
     auto with = [](Project p, const std::function<void(Project&)>& change) {
         change(p);
         return p;
     };
     using V = ValueField;
+    using A = const Answerer&;
+    const auto yes = [](Question q) { return std::pair{q, Answer::Yes}; };
+    // clang-format off
     return {
-        {"typing a length is one step",
-         two,
-         {},
-         [](Editor& e, const Answerer&) {
-             typeKeys(e, V::Length, {"6", "", "7", "7.", "7.5"});
-         },
-         with(two, [](Project& p) { p.beam.span(1).length = 7.5f; }),
-         "修改跨度",
-         false},
-        {"an emptied EI field stores 1",
-         showing(two, 2),
-         {},
-         [](Editor& e, const Answerer&) { e.typeIntoField(V::EI, ""); },
-         with(showing(two, 2), [](Project& p) { p.beam.span(2).ei = 1; }),
-         "修改刚度 EI",
-         false},
-        {"a refused keystroke changes no value and leaves no step",
-         two,
-         {},
-         [](Editor& e, const Answerer&) { e.typeIntoField(V::Length, "6a"); },
-         two,
-         nullptr,
-         false},
-        {"a of a force moves b with it",
-         forceAt2,
-         {},
-         [](Editor& e, const Answerer&) {
-             typeKeys(e, V::a, {"2", "2.", "2.5"});
-         },
-         forceMoved,
-         "修改 a",
-         false},
-        {"a at the span end leaves b alone",
-         forceAt2,
-         {},
-         [](Editor& e, const Answerer&) { e.typeIntoField(V::a, "4"); },
-         forceAtEnd,
-         "修改 a",
-         false},
-        {"load fields without a selected load do nothing",
-         two,
-         {},
-         [](Editor& e, const Answerer&) { e.typeIntoField(V::P, "5"); },
-         two,
-         nullptr,
-         true},
-        {"X computes i = EI / L",
-         showing(two, 2),
-         {},
-         [](Editor& e, const Answerer&) { e.computeLineStiffness(); },
-         with(showing(two, 2), [](Project& p) { p.beam.span(2).lineStiffness = 0.5f; }),
-         "计算线刚度",
-         false},
-        {"more spans",
-         two,
-         {},
-         [](Editor& e, const Answerer& a) { EXPECT_TRUE(e.setSpanCount(3, a)); },
-         third,
-         "修改总跨数",
-         false},
-        {"a count outside 1..20 is refused",
-         two,
-         {},
-         [](Editor& e, const Answerer& a) {
-             EXPECT_FALSE(e.setSpanCount(0, a));
-             EXPECT_FALSE(e.setSpanCount(21, a));
-         },
-         two,
-         nullptr,
-         true},
-        {"one span: simple ends, the loads deleted when the user says so",
-         fixedLeft,
-         {{Question::DeleteEndSpanLoads, Answer::Yes}},
-         [](Editor& e, const Answerer& a) { EXPECT_TRUE(e.setSpanCount(1, a)); },
-         with(fixedLeft,
-              [](Project& p) {
-                  p.spareSpans = {p.beam.span(2)};
-                  p.beam.spans = {Span{6, 1, 1, {}}};
-                  p.beam.leftSupport = Simple;
-                  p.selectedLoad(1) = 0;
-              }),
-         "修改总跨数",
-         false},
-        {"one span cancelled changes nothing",
-         fixedLeft,
+        {"typing a length is one step", two, {},
+         [](Editor& e, A) { typeKeys(e, V::Length, {"6", "", "7", "7.", "7.5"}); },
+         with(two, [](Project& p) { p.beam.span(1).length = 7.5f; }), "修改跨度", false},
+        {"an emptied EI field stores 1", showing(two, 2), {},
+         [](Editor& e, A) { e.typeIntoField(V::EI, ""); },
+         with(showing(two, 2), [](Project& p) { p.beam.span(2).ei = 1; }), "修改刚度 EI", false},
+        {"a refused keystroke changes no value and leaves no step", two, {},
+         [](Editor& e, A) { e.typeIntoField(V::Length, "6a"); }, two, nullptr, false},
+        {"a of a force moves b with it", forceAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::a, {"2", "2.", "2.5"}); },
+         with(forceAt2, [](Project& p) { p.beam.span(2).load(1).a = 2.5f; p.beam.span(2).load(1).b = 1.5f; }),
+         "修改 a", false},
+        {"load fields without a selected load do nothing", two, {},
+         [](Editor& e, A) { e.typeIntoField(V::P, "5"); }, two, nullptr, true},
+        {"X computes i = EI / L", showing(two, 2), {},
+         [](Editor& e, A) { e.computeLineStiffness(); },
+         with(showing(two, 2), [](Project& p) { p.beam.span(2).lineStiffness = 0.5f; }), "计算线刚度", false},
+        {"more spans", two, {}, [](Editor& e, A a) { EXPECT_TRUE(e.setSpanCount(3, a)); },
+         with(two, [](Project& p) { p.beam.spans.push_back(Span{}); }), "修改总跨数", false},
+        {"a count outside 1..20 is refused", two, {},
+         [](Editor& e, A a) { EXPECT_FALSE(e.setSpanCount(0, a) || e.setSpanCount(21, a)); }, two, nullptr, true},
+        {"one span: simple ends, the loads deleted when the user says so", fixedLeft,
+         {yes(Question::DeleteEndSpanLoads)},
+         [](Editor& e, A a) { EXPECT_TRUE(e.setSpanCount(1, a)); },
+         with(fixedLeft, [](Project& p) {
+             p.spareSpans = {p.beam.span(2)};
+             p.beam.spans = {Span{6, 1, 1, {}}};
+             p.beam.leftSupport = Simple;
+             p.selectedLoad(1) = 0;
+         }), "修改总跨数", false},
+        {"one span cancelled changes nothing", fixedLeft, {{Question::DeleteEndSpanLoads, Answer::Cancel}},
+         [](Editor& e, A a) { EXPECT_FALSE(e.setSpanCount(1, a)); }, fixedLeft, nullptr, true},
+        {"a fixed end keeping its span's loads", two, {{Question::DeleteEndSpanLoads, Answer::No}},
+         [](Editor& e, A a) { e.setSupport(BeamEnd::Left, Fixed, a); },
+         with(two, [](Project& p) { p.beam.leftSupport = Fixed; }), "修改左支座", false},
+        {"a cantilever end deleting its span's loads", two, {yes(Question::DeleteEndSpanLoads)},
+         [](Editor& e, A a) { e.setSupport(BeamEnd::Right, Cantilever, a); },
+         with(two, [](Project& p) { p.beam.rightSupport = Cantilever; p.beam.span(2).loads.clear(); }),
+         "修改右支座", false},
+        {"a cancelled support change keeps the support but needs a new check", two,
          {{Question::DeleteEndSpanLoads, Answer::Cancel}},
-         [](Editor& e, const Answerer& a) { EXPECT_FALSE(e.setSpanCount(1, a)); },
-         fixedLeft,
-         nullptr,
-         true},
-        {"a fixed end keeping its span's loads",
-         two,
-         {{Question::DeleteEndSpanLoads, Answer::No}},
-         [](Editor& e, const Answerer& a) { e.setSupport(BeamEnd::Left, Fixed, a); },
-         with(two, [](Project& p) { p.beam.leftSupport = Fixed; }),
-         "修改左支座",
-         false},
-        {"a cantilever end deleting its span's loads",
-         two,
-         {{Question::DeleteEndSpanLoads, Answer::Yes}},
-         [](Editor& e, const Answerer& a) { e.setSupport(BeamEnd::Right, Cantilever, a); },
-         with(two,
-              [](Project& p) {
-                  p.beam.rightSupport = Cantilever;
-                  p.beam.span(2).loads.clear();
-              }),
-         "修改右支座",
-         false},
-        {"a cancelled support change keeps the support but needs a new check",
-         two,
-         {{Question::DeleteEndSpanLoads, Answer::Cancel}},
-         [](Editor& e, const Answerer& a) { e.setSupport(BeamEnd::Left, Fixed, a); },
-         two,
-         nullptr,
-         false},
-        {"insert a span before the one shown",
-         showing(two, 2),
-         {{Question::InsertSpan, Answer::Yes}},
-         [](Editor& e, const Answerer& a) { e.insertSpan(a); },
-         inserted,
-         "插入一跨",
-         false},
-        {"insert cancelled",
-         two,
-         {{Question::InsertSpan, Answer::Cancel}},
-         [](Editor& e, const Answerer& a) { e.insertSpan(a); },
-         two,
-         nullptr,
-         true},
-        {"delete the first span of a beam fixed at the right",
-         with(two, [](Project& p) { p.beam.rightSupport = Fixed; }),
-         {{Question::DeleteSpan, Answer::Yes}, {Question::DeleteEndSpanLoads, Answer::No}},
-         [](Editor& e, const Answerer& a) { e.deleteSpan(a); },
-         with(two,
-              [](Project& p) {
-                  p.beam.spans.erase(p.beam.spans.begin());
-                  p.spareSpans = {Span{}};
-              }),
-         "删除本跨",
-         false},
-        {"copy the span before",
-         showing(two, 2),
-         {{Question::CopyPreviousSpan, Answer::Yes}},
-         [](Editor& e, const Answerer& a) { e.copyPreviousSpan(a); },
-         copied,
-         "同前一跨",
-         false},
-        {"add a load of the kind offered",
-         two,
-         {},
-         [](Editor& e, const Answerer&) { e.addLoad(Trapezoidal); },
-         added,
-         "添加荷载",
-         false},
-        {"delete the selected load",
-         withSelection(two, 1, 1),
-         {},
-         [](Editor& e, const Answerer&) { e.deleteSelectedLoad(); },
-         with(two, [](Project& p) { p.beam.span(1).loads.clear(); }),
-         "删除荷载",
-         false},
-        {"delete all loads of the span",
-         two,
-         {{Question::DeleteAllLoads, Answer::Yes}},
-         [](Editor& e, const Answerer& a) { e.deleteAllLoads(a); },
-         with(two, [](Project& p) { p.beam.span(1).loads.clear(); }),
-         "全删荷载",
-         false},
-        {"showing another span is navigation that unsaves",
-         two,
-         {},
-         [](Editor& e, const Answerer&) { e.showSpan(2); },
-         showing(two, 2),
-         nullptr,
-         false},
-        {"selecting a load whose values show is navigation that unsaves",
-         two,
-         {},
-         [](Editor& e, const Answerer&) { e.selectLoad(1); },
-         withSelection(two, 1, 1),
-         nullptr,
-         false},
+         [](Editor& e, A a) { e.setSupport(BeamEnd::Left, Fixed, a); }, two, nullptr, false},
+        {"insert a span before the one shown", showing(two, 2), {yes(Question::InsertSpan)},
+         [](Editor& e, A a) { e.insertSpan(a); },
+         with(showing(two, 2), [](Project& p) { p.beam.spans.insert(p.beam.spans.begin() + 1, Span{4, 2, 3, {}}); }),
+         "插入一跨", false},
+        {"insert cancelled", two, {{Question::InsertSpan, Answer::Cancel}},
+         [](Editor& e, A a) { e.insertSpan(a); }, two, nullptr, true},
+        {"delete the first span of a beam fixed at the right", with(two, [](Project& p) { p.beam.rightSupport = Fixed; }),
+         {yes(Question::DeleteSpan), {Question::DeleteEndSpanLoads, Answer::No}},
+         [](Editor& e, A a) { e.deleteSpan(a); },
+         with(two, [](Project& p) { p.beam.spans.erase(p.beam.spans.begin()); p.spareSpans = {Span{}}; }),
+         "删除本跨", false},
+        {"copy the span before", showing(two, 2), {yes(Question::CopyPreviousSpan)},
+         [](Editor& e, A a) { e.copyPreviousSpan(a); },
+         with(showing(two, 2), [](Project& p) { p.beam.span(2) = p.beam.span(1); }), "同前一跨", false},
+        {"add a load of the kind offered", two, {}, [](Editor& e, A) { e.addLoad(Trapezoidal); },
+         with(two, [](Project& p) {
+             p.beam.span(1).loads.push_back(Load{Trapezoidal, 0, 0, 0, 0, 0, "梯形荷载"});
+             p.selectedLoad(1) = 2;
+         }), "添加荷载", false},
+        {"delete the selected load", withSelection(two, 1, 1), {},
+         [](Editor& e, A) { e.deleteSelectedLoad(); },
+         with(two, [](Project& p) { p.beam.span(1).loads.clear(); }), "删除荷载", false},
+        {"delete all loads of the span", two, {yes(Question::DeleteAllLoads)},
+         [](Editor& e, A a) { e.deleteAllLoads(a); },
+         with(two, [](Project& p) { p.beam.span(1).loads.clear(); }), "全删荷载", false},
+        {"showing another span is navigation that unsaves", two, {},
+         [](Editor& e, A) { e.showSpan(2); }, showing(two, 2), nullptr, false},
+        {"selecting a load whose values show is navigation that unsaves", two, {},
+         [](Editor& e, A) { e.selectLoad(1); }, withSelection(two, 1, 1), nullptr, false},
     };
+    // clang-format on
 }
 
 class EditorEdits : public testing::TestWithParam<EditCase> {};
@@ -328,21 +208,6 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, EditorEdits, testing::ValuesIn(editCases()),
                              }
                              return name;
                          });
-
-TEST(EditorFields, ShowCanonicalTextsAndWhatIsBeingTyped) {
-    Editor editor;
-    editor.openProject(withSelection(twoSpans(), 1, 1));
-    EXPECT_EQ(editor.shownText(ValueField::Length), "6");
-    EXPECT_EQ(editor.shownText(ValueField::q), "10");
-    editor.typeIntoField(ValueField::q, "12.");
-    EXPECT_EQ(editor.shownText(ValueField::q), "12.");
-    editor.typeIntoField(ValueField::q, "12.x");
-    EXPECT_EQ(editor.shownText(ValueField::q), "12"); // refused: the value in force again
-    editor.typeIntoField(ValueField::q, ".");
-    editor.leaveField(ValueField::q);
-    EXPECT_EQ(editor.shownText(ValueField::q), "0");
-    EXPECT_EQ(editor.project().beam.span(1).load(1).q, 0.0f);
-}
 
 TEST(EditorHistory, OneStepPerVisitOfAField) {
     Editor editor;
@@ -391,18 +256,6 @@ TEST(EditorHistory, NewAndOpenStartAFreshHistory) {
     EXPECT_FALSE(editor.canUndo());
     EXPECT_FALSE(editor.canRedo());
     EXPECT_TRUE(editor.isSaved());
-}
-
-TEST(EditorHistory, RaisingTheCountBringsBackTheSpansLowered) {
-    Editor editor;
-    editor.openProject(BeamBuilder({6, 5, 4}).uniform(3, 8).project());
-    const auto never = [](Question) {
-        ADD_FAILURE() << "no question expected";
-        return Answer::Cancel;
-    };
-    ASSERT_TRUE(editor.setSpanCount(2, never));
-    ASSERT_TRUE(editor.setSpanCount(3, never));
-    EXPECT_EQ(editor.project().beam, BeamBuilder({6, 5, 4}).uniform(3, 8).beam());
 }
 
 TEST(WholeNumberOf, TakesTheWholePartOfPlainDecimals) {

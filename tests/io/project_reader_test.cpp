@@ -50,18 +50,6 @@ TEST(ProjectReader, AcceptsTheFormsOtherWritersUse) {
     EXPECT_EQ(read("1,1,0,0\r\n.5,1,1,0,0\r\n").beam.span(1).length, 0.5f);
 }
 
-TEST(ProjectReader, KeepsDisagreeingTextAndKindAndReadsGb18030) {
-    // 81 30 86 30 is the four-byte GB18030 form of U+00B8, which GBK lacks
-    const Beam m = read("1,1,0,0\r\n6,1,1,2,0\r\n1,2,3,4,5\r\n\"" + kUniformGbk +
-                        "\",0\r\n1,2,3,4,5\r\n\"\x81\x30\x86\x30\",2\r\n")
-                       .beam;
-    EXPECT_EQ(m.span(1).load(1).text, "均布荷载");
-    EXPECT_EQ(m.span(1).load(1).kind, Concentrated);
-    EXPECT_EQ(m.span(1).load(2).text, "\xC2\xB8");
-    EXPECT_EQ(m.span(1).load(2).kind, Trapezoidal);
-    EXPECT_EQ(m.span(1).load(2).c, 5);
-}
-
 struct Malformed {
     const char* name;
     std::string bytes;
@@ -77,25 +65,16 @@ TEST(ProjectReader, MalformedFilesNameTheirLineAndFault) {
         {"ends inside a record", "1,1,0,0\r\n6,1,1", 2, "应有 5 个数值，文件在第 3 个之后就结束了"},
         {"short line", "2,1,0,0\r\n6,1,1,0\r\n5,1,1,0,0\r\n", 2, "应有 5 个数值，该行有 4 个"},
         {"long line", "1,1,0,0\r\n6,1,1,0,0,7\r\n", 2, "应有 5 个数值，该行有 6 个"},
-        {"ends before the load label", "1,1,0,0\r\n6,1,1,1,0\r\n10,0,0,0,0\r\n", 4,
-         "文件提前结束，缺少第 1 跨第 1 个荷载的名称记录"},
         {"word for a number", "1,1,0,0\r\n6,abc,1,0,0\r\n", 2, "刚度 EI“abc”不是数值"},
         {"empty field", "1,1,0,0\r\n6,,1,0,0\r\n", 2, "刚度 EI为空"},
-        {"trailing comma", "1,1,0,0\r\n6,1,1,0,\r\n", 2, "第 1 跨的选中荷载序号为空"},
-        {"decimal comma", "1,1,0,0\r\n6,5,1,1,0,0\r\n", 2, "应有 5 个数值，该行有 6 个"},
         {"quoted number", "1,1,0,0\r\n\"6\",1,1,0,0\r\n", 2, "跨度“6”不是数值"},
         {"number too large", "1,1,0,0\r\n1e39,1,1,0,0\r\n", 2, "跨度“1e39”超出单精度数的范围"},
-        {"infinity", "1,1,0,0\r\n6,inf,1,0,0\r\n", 2, "刚度 EI“inf”不是有限的数"},
         {"not a number", "1,1,0,0\r\n6,1,nan,0,0\r\n", 2, "线刚度 i“nan”不是有限的数"},
         {"fractional count", "1.5,1,0,0\r\n", 1, "跨数“1.5”不是整数"},
         {"no spans", "0,1,0,0\r\n", 1, "跨数“0”应在 1 到 20 之间"},
         {"21 spans", "21,1,0,0\r\n", 1, "跨数“21”应在 1 到 20 之间"},
-        {"huge span count", "99999999999999999999,1,0,0\r\n", 1,
-         "跨数“99999999999999999999”应在 1 到 20 之间"},
         {"current span 0", "2,0,0,0\r\n", 1, "当前跨号“0”应在 1 到 2 之间"},
-        {"current span above count", "2,3,0,0\r\n", 1, "当前跨号“3”应在 1 到 2 之间"},
         {"support code 3", "2,1,3,0\r\n", 1, "左端支座代码“3”应在 0 到 2 之间"},
-        {"negative support code", "2,1,0,-1\r\n", 1, "右端支座代码“-1”应在 0 到 2 之间"},
         {"one span on a fixed end", "1,1,2,0\r\n6,1,1,0,0\r\n", 1,
          "单跨梁的两端支座都应为简支（代码 0），否则是可变体系"},
         {"11 loads", "1,1,0,0\r\n6,1,1,11,0\r\n", 2, "第 1 跨的荷载数“11”应在 0 到 10 之间"},
@@ -111,8 +90,6 @@ TEST(ProjectReader, MalformedFilesNameTheirLineAndFault) {
          "引号后面有多余的字符"},
         {"long word shown shortened", "1,1,0,0\r\nabcdefghijklmnopqrstuvwxyz0123456789,1,1,0,0\r\n",
          2, "跨度“abcdefghijklmnopqrstuvwx…”不是数值"},
-        {"control bytes shown as question marks", "1,1,0,0\r\n6,1,\x01\xFF,0,0\r\n", 2,
-         "线刚度 i“??”不是数值"},
         {"broken GBK", "1,1,0,0\r\n6,1,1,1,0\r\n10,0,0,0,0\r\n\"\xBE\",1\r\n", 4,
          "荷载名称不是有效的 GBK 文字"},
         {"data after the last record", "1,1,0,0\r\n6,1,1,0,0\r\n\r\n4.5,2,2.5,0,0\r\n", 4,
@@ -132,18 +109,6 @@ TEST(ProjectReader, ErrorMessageNamesFileAndLine) {
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error.message(),
               "工程文件“桥.BMD”第 2 行：应有 5 个数值，文件在第 4 个之后就结束了");
-}
-
-TEST(ProjectReader, FilesThatCannotBeOpened) {
-    QTemporaryDir dir;
-    const ReadResult missing = readProjectFile(dir.filePath("none.BMD"));
-    ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error.line, 0);
-    EXPECT_EQ(missing.error.message(),
-              "工程文件“" + dir.filePath("none.BMD").toStdString() + "”：文件不存在");
-    const ReadResult folder = readProjectFile(dir.path());
-    ASSERT_FALSE(folder.ok());
-    EXPECT_EQ(folder.error.reason, "这是一个文件夹，不是工程文件");
 }
 
 } // namespace

@@ -58,21 +58,12 @@ public:
         m_beam.rightSupport = right;
         return *this;
     }
-    BeamBuilder& stiffness(int s, float ei, float lineStiffness) {
-        m_beam.span(s).ei = ei;
-        m_beam.span(s).lineStiffness = lineStiffness;
-        return *this;
-    }
     BeamBuilder& force(int s, float P, float a) {
         test::force(m_beam, s, P, a);
         return *this;
     }
     BeamBuilder& uniform(int s, float q) {
         test::uniform(m_beam, s, q);
-        return *this;
-    }
-    BeamBuilder& trapezoid(int s, float q, float a) {
-        test::trapezoid(m_beam, s, q, a);
         return *this;
     }
 

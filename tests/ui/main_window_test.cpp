@@ -1,15 +1,17 @@
 // The main window's wiring, as a user drives it: fields typed key by key reach the project, the
-// window shows what the editor holds, and check, calculation, files, undo and closing work
-// through the window's controls. The editing rules themselves are the editor's tests.
+// window shows what the editor holds, and check, calculation, files, undo, closing, the splash
+// and the menus work through the window's controls. The editing rules are the editor's tests.
 #include "UiTestSupport.h"
 
 #include "io/ProjectFile.h"
 #include "ui/dialogs/CheckWindow.h"
 #include "ui/dialogs/ResultWindow.h"
+#include "ui/dialogs/SplashWindow.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -191,19 +193,6 @@ private slots:
                  QStringLiteral("6"));
     }
 
-    void aCalculationFaultIsReportedAndTheResultsStay() {
-        loadedSpans(2);
-        click(b("checkButton"));
-        click(b("calculateButton"));
-        // 3e38 kN/m passes the check but overflows the calculation
-        retype(w("intensityField"), QStringLiteral("300000000000000000000000000000000000000"));
-        click(b("checkButton"));
-        prompter->expectMessage(QStringLiteral("计算失败："));
-        click(b("calculateButton"));
-        QCOMPARE(resultRow(0)[7], QStringLiteral("-45"));
-        QCOMPARE(window->calculation()->beam.span(2).load(1).q, 10.0f);
-    }
-
     void saveAndOpenKeepTheProjectAndItsName() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("beam.BMD"));
@@ -269,6 +258,46 @@ private slots:
         prompter->expectQuestion(question, Prompter::No);
         action("exitAction")->trigger();
         QVERIFY(!window->isVisible());
+    }
+
+    void theMainWindowRefusesInputUntilTheSplashIsClicked() {
+        auto* splash = new SplashWindow(window.get());
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QCOMPARE(splash->size(), QSize(420, 304));
+        auto* number = find<QLineEdit>(window.get(), "spanCountField");
+        QVERIFY(!number->isEnabled() || !window->isEnabled());
+        QTest::keyClicks(number, QStringLiteral("5"));
+        QTest::keyClick(number, Qt::Key_Return);
+        QCOMPARE(project().beam.spanCount(), 1);
+        QPointer<SplashWindow> guard(splash);
+        QTest::mouseClick(find<QLabel>(splash, "splashPicture"), Qt::LeftButton);
+        QTRY_VERIFY(guard.isNull());
+        QVERIFY(window->isEnabled());
+        enterSpanCount(5);
+        QCOMPARE(project().beam.spanCount(), 5);
+    }
+
+    void theMenusCarryTheirNamesAndTexts() {
+        const std::pair<const char*, const char*> commands[] = {
+            {"openAction", "旧工程(&Open)"},
+            {"newAction", "新工程(&New)"},
+            {"saveAction", "保存(&Save)"},
+            {"saveAsAction", "保存为(S&ave as)"},
+            {"exitAction", "退出(&Exit)"},
+            {"undoAction", "撤销"},
+            {"redoAction", "重做"},
+            {"introductionAction", "产品介绍(&Introduction)"},
+            {"declarationAction", "版权说明(&Declare)"},
+            {"helpAction", "帮助(&Help)"}};
+        for (const auto& [name, text] : commands) {
+            QCOMPARE(action(name)->text(), QString::fromUtf8(text));
+        }
+        QStringList menus;
+        for (const QAction* menu : window->menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus, QStringList({"文件(&File)", "编辑(&Edit)", "信息(&News)"}));
     }
 };
 
