@@ -1,6 +1,6 @@
 // Bending-moment and shear diagrams of the analysed beam, span by span, for drawing.
 //
-// Every value comes from KeyPointForce with the end moments of the last calculation, so the
+// Every value comes from sectionForceAt with the end moments of the last calculation, so the
 // diagram, the result table and the section query never disagree. Fixed-size storage only: a
 // panel can sample the whole beam on every repaint without touching the heap.
 #pragma once
@@ -31,7 +31,7 @@ struct SpanDiagram {
     int count = 0;
 };
 
-// Samples span s (1..SpanCount) of the last calculation into out, sorted by x: the 101 sections
+// Samples span s (1..spanCount) of the last calculation into out, sorted by x: the 101 sections
 // 0, L/100, ..., L; every key section of the span; the position of the largest span moment
 // (so the drawn peak shows the table's Mmax); and the true position of every concentrated
 // force (x = a, or x = L - a on a span with a free right end). Sections outside 0..L (a model

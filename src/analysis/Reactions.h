@@ -41,8 +41,8 @@ struct SupportReaction {
 };
 using SupportReactions = std::array<SupportReaction, kMaxSpans + 1>;
 
-// Fills supports 0..SpanCount of out from the last calculation and the model as it is now;
-// the entries above SpanCount are cleared. Throws std::out_of_range for a span count outside
+// Fills supports 0..spanCount of out from a calculated beam and its results;
+// the entries above spanCount are cleared. Throws std::out_of_range for a span count outside
 // 1..20 and FloatingPointFault on a fault.
 void supportReactions(const Beam& beam, const BeamResults& results, SupportReactions& out);
 

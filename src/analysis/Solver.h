@@ -22,7 +22,7 @@ double stiffnessFactor(const Beam& beam, int s);
 double rotationalStiffness(const Beam& beam, int s);
 
 // FixedEndMoment of spans 1..N: every load of a span added in stored order, each addition
-// rounded to single. Expects FixedEndMoment cleared (ZERO1).
+// rounded to single. Expects FixedEndMoment cleared (a fresh BeamResults{}).
 void loadTerms(const Beam& beam, BeamResults& results);
 
 // StiffnessFactor, DistributionFactor and CarryOverFactor of spans 1..N.

@@ -21,7 +21,7 @@ void sortRow(KeyTable& table, std::int16_t row, std::int16_t n);
 // Key sections of span s into KeyPointX and KeyPointLast: left end, the position a of every
 // concentrated force twice (shear left and right of it), mid-span for a uniform load, a, L - a
 // and mid-span for a trapezoidal load, each without repeats, then L and the -1 terminator.
-// Expects the span's row cleared (ZERO1).
+// Expects the span's row cleared (a fresh BeamResults{}).
 void keySections(const Beam& beam, BeamResults& results, int s);
 
 // Shear just left and just right of every key section of one span, kept by the calculation

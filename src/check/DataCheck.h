@@ -84,11 +84,11 @@ struct CheckResult {
 // Called after each step with the number of steps done and the total (checkStepCount).
 using CheckProgress = std::function<void(int done, int total)>;
 
-// One step per span 1..SpanCount and one per load 1..LoadCount(s), untested kinds included.
+// One step per span 1..spanCount and one per load 1..loadCount, untested kinds included.
 int checkStepCount(const Beam& beam);
 
 // The whole data check, as the data-check button runs it: the mechanism rule, then every span
-// with its loads in list order, then the joints 1..SpanCount - 1. Reads the model only; the
+// with its loads in list order, then the joints 1..spanCount - 1. Reads the beam only; the
 // current span and everything else stay as they are. Throws std::invalid_argument for counts
 // outside 1..20 spans or 0..10 loads, which no editing operation or project file produces.
 CheckResult checkBeam(const Beam& beam, const CheckProgress& progress = {});

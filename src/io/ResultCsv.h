@@ -18,7 +18,7 @@ namespace spanwise {
 //   "支座反力"; the titles "支座","反力(kN)","弯矩(kN*m)"; one row per support that holds the
 //   beam (左端支座, 第j支座, 右端支座), the moment only at a fixed end.
 // Reactions follow supportReactions(): R upwards, M the bending moment of the beam at the wall.
-// Reads the model as it is now and the results of its last calculation; changes neither.
+// Reads a calculated beam and its results; changes neither.
 std::string resultCsv(const Beam& beam, const BeamResults& results);
 
 // Writes resultCsv() to path atomically (see writeFileAtomically).
