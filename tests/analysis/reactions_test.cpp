@@ -72,7 +72,7 @@ TEST(SupportReactions, BeamIsInEquilibriumOnRandomBeams) {
         const SupportReactions out = reactionsOf(m);
         oneSpan += N == 1;
 
-        // a single span rests on two simple supports
+        // a single span rests on two simple supports; a free end has no reaction
         const bool freeLeft = left == Cantilever && N > 1;
         const bool freeRight = right == Cantilever && N > 1;
         EXPECT_EQ(out[0].present, !freeLeft);
@@ -81,18 +81,6 @@ TEST(SupportReactions, BeamIsInEquilibriumOnRandomBeams) {
         EXPECT_EQ(out[N].fixed, right == Fixed && N > 1);
         freeEnds += freeLeft + freeRight;
         fixedEnds += out[0].fixed + out[N].fixed;
-        for (int j = 1; j < N; ++j) {
-            EXPECT_TRUE(out[j].present);
-            EXPECT_FALSE(out[j].fixed);
-        }
-        for (int j = 0; j <= N; ++j) {
-            if (!out[j].present) {
-                EXPECT_EQ(out[j].R, 0.0f);
-            }
-            if (!out[j].fixed) {
-                EXPECT_EQ(out[j].M, 0.0f);
-            }
-        }
 
         std::vector<double> supportX;
         const std::vector<Resultant> loads = resultants(m, supportX);

@@ -258,16 +258,33 @@ TEST(EditorHistory, NewAndOpenStartAFreshHistory) {
     EXPECT_TRUE(editor.isSaved());
 }
 
+TEST(EditorLoads, TenAtMostAndDeletingOneClosesTheGap) {
+    Editor editor;
+    for (int k = 1; k <= 11; ++k) {
+        editor.addLoad(k % 2 == 0 ? Uniform : Concentrated);
+    }
+    ASSERT_EQ(editor.shownSpan().loadCount(), 10);
+    editor.selectLoad(2);
+    editor.deleteSelectedLoad();
+    EXPECT_EQ(editor.shownSpan().loadCount(), 9);
+    EXPECT_EQ(editor.shownSpan().load(2).kind, Concentrated); // the third moved up
+    EXPECT_EQ(editor.selectedLoad(), 0);
+}
+
+TEST(EditorSpans, RaisingTheCountBringsBackTheSpansLowered) {
+    Editor editor;
+    const Project three = BeamBuilder({6, 5, 4}).uniform(3, 8).project();
+    editor.openProject(three);
+    const Answerer never = [](Question) { return Answer::Cancel; }; // no question expected
+    ASSERT_TRUE(editor.setSpanCount(2, never));
+    ASSERT_TRUE(editor.setSpanCount(3, never));
+    EXPECT_EQ(editor.project().beam, three.beam);
+}
+
 TEST(WholeNumberOf, TakesTheWholePartOfPlainDecimals) {
-    const std::vector<std::pair<std::string, std::optional<int>>> rows = {{"2", 2},
-                                                                          {"02", 2},
-                                                                          {"2.7", 2},
-                                                                          {"20", 20},
-                                                                          {".", std::nullopt},
-                                                                          {"", std::nullopt},
-                                                                          {"-1", std::nullopt},
-                                                                          {"1e3", std::nullopt},
-                                                                          {"x", std::nullopt}};
+    using Row = std::pair<std::string, std::optional<int>>;
+    const Row rows[] = {{"2", 2}, {"02", 2},  {"2.7", 2},  {"20", 20}, {".", {}},
+                        {"", {}}, {"-1", {}}, {"1e3", {}}, {"x", {}}};
     for (const auto& [text, expected] : rows) {
         EXPECT_EQ(wholeNumberOf(text), expected) << text;
     }
