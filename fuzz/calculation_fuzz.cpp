@@ -1,5 +1,5 @@
 // Fuzz target for the road of the batch tool: read a project, check it, and calculate it when
-// the check passes. A model that passes the data check must calculate or fail with a
+// the check passes. A beam that passes the data check must calculate or fail with a
 // CalculationError the user is shown; any other exception, a crash or a hang is a fault.
 #include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"

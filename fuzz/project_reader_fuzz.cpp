@@ -1,7 +1,7 @@
 // Fuzz target for the project file reader. Whatever the bytes, the reader must return either a
-// model or an error, never crash or hang; its error must be readable UTF-8 and name a line of
-// the file; and a model it returns must save and read back as the very same beam, byte for
-// byte the second time, and go through the data check.
+// project or an error, never crash or hang; its error must be readable UTF-8 and name a line
+// of the file; and a project it returns must save and read back as the very same project, byte
+// for byte the second time, and go through the data check.
 #include "check/DataCheck.h"
 #include "io/ProjectFile.h"
 
@@ -48,19 +48,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string written;
     if (const SaveResult r = projectFileBytes(*read.project, written); !r.ok) {
-        broken("a model that was read cannot be written", r.reason);
+        broken("a project that was read cannot be written", r.reason);
     }
     const ReadResult again = parseProject(written, "fuzz.BMD");
     if (!again.ok()) {
         broken("the written file does not read", again.error.message() + "\n" + written);
     }
     if (!(*again.project == *read.project)) {
-        broken("the written file reads as another model", written);
+        broken("the written file reads as another project", written);
     }
     std::string rewritten;
     projectFileBytes(*again.project, rewritten);
     if (rewritten != written) {
-        broken("writing the model again gives other bytes", written + "\n" + rewritten);
+        broken("writing the project again gives other bytes", written + "\n" + rewritten);
     }
     const CheckResult check = checkBeam(read.project->beam);
     if (check.messages.empty()) {

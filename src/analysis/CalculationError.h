@@ -1,6 +1,6 @@
 // Errors of the calculation that the user must see. They are thrown by the core, caught by the
 // one window or batch command that started the calculation, and shown with describe(); the
-// model is never touched and the previous results stay as they were.
+// beam is never touched and the previous results stay as they were.
 #pragma once
 
 #include <exception>

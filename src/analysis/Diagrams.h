@@ -34,11 +34,11 @@ struct SpanDiagram {
 // Samples span s (1..spanCount) of the last calculation into out, sorted by x: the 101 sections
 // 0, L/100, ..., L; every key section of the span; the position of the largest span moment
 // (so the drawn peak shows the table's Mmax); and the true position of every concentrated
-// force (x = a, or x = L - a on a span with a free right end). Sections outside 0..L (a model
+// force (x = a, or x = L - a on a span with a free right end). Sections outside 0..L (a beam
 // edited since the calculation) are left out. Where the shear jumps (a section on a
 // concentrated force, VL != VR) the section appears twice: first with the shear just left,
 // then with the shear just right; everywhere else once, with V = VL = VR.
-// out is overwritten. Throws std::out_of_range for s outside 1..20 and FloatingPointFault on
+// out is overwritten. Throws std::out_of_range for s outside 1..spanCount and FloatingPointFault on
 // a fault; no heap allocation.
 void sampleSpan(const Beam& beam, const BeamResults& results, int s, SpanDiagram& out);
 

@@ -15,7 +15,7 @@ double roundForDisplay(float v);
 // never an exponent; "." as decimal point whatever the locale.
 std::string formatResult(float v);
 
-// The canonical text of a model value in a field: at most 7 significant digits, no trailing
+// The canonical text of a stored value in a field: at most 7 significant digits, no trailing
 // zeros or point, "0.5" not ".5", exponent form from 10^7 on ("1E+08"), "." as decimal point.
 std::string fieldText(float v);
 

@@ -13,11 +13,9 @@ namespace spanwise {
 // Supports 0..N of an N-span beam: support 0 is the left end of span 1, support j the right
 // end of span j (the support between spans j and j + 1 for 0 < j < N).
 //
-// present: the calculation holds the beam there. A free (cantilever) end has no support. On a
-//   one-span beam the calculation looks only at the left support: with a cantilever left end
-//   the span is a cantilever clamped at its right end (support 1 present and fixed, whatever
-//   the right support says); otherwise both ends are held, and the right one is present even
-//   when the right support says cantilever.
+// present: the calculation holds the beam there. A free (cantilever) end has no support; which
+//   outer ends are held, and how, follows spanEnds(), so a one-span beam rests on two simple
+//   supports.
 // fixed: the support is a fixed end (and so carries a moment).
 // R: upward force of the support on the beam, kN (negative: the support holds the beam down).
 //   R = (shear just right of the support) - (shear just left of it), taken as VL at x = 0 of

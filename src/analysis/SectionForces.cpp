@@ -24,7 +24,8 @@ SectionForce sectionForceAt(const Beam& beam, const BeamResults& results, int s,
     }
     float sumM = 0, sumVL = 0, sumVR = 0;
     const BaseSystem base = baseSystem(beam, s);
-    const float L = beam.span(s).length;
+    const Span& span = beam.span(s);
+    const float L = span.length;
     float m = 0, vl = 0, vr = 0;
 
     if (base == BaseSystem::SimplySupported) {
@@ -33,12 +34,11 @@ SectionForce sectionForceAt(const Beam& beam, const BeamResults& results, int s,
         addSingle(sumVL, vl);
         addSingle(sumVR, vl);
     }
-    const int n = beam.span(s).loadCount();
-    for (int k = 1; k <= n; ++k) {
-        const float a = beam.span(s).load(k).a;
-        const float P = beam.span(s).load(k).P;
-        const float q = beam.span(s).load(k).q;
-        switch (beam.span(s).load(k).kind) {
+    for (const Load& load : span.loads) {
+        const float a = load.a;
+        const float P = load.P;
+        const float q = load.q;
+        switch (load.kind) {
         case Concentrated:
             switch (base) {
             case BaseSystem::SimplySupported:

@@ -1,4 +1,4 @@
-// Single precision, the way the program counts: every real of the model and of the results is
+// Single precision, the way the program counts: every real of the beam and of the results is
 // stored as float, every expression is evaluated in double, and the value is rounded once when
 // it is stored. toSingle() is that rounding; it also refuses a value that is not a finite float
 // (0/0, x/0, a result beyond about 3.4e38), so no NaN or infinity ever reaches a result.

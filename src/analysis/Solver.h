@@ -13,9 +13,8 @@ namespace spanwise {
 // well under a hundred; only a negative line stiffness read from a file can drift this far.
 inline constexpr long kMaxSweeps = 100000;
 
-// k(s): 3 at a simple outer end, 0 at a cantilever end, 4 at a fixed outer end, 4 for every
-// span that is not an end span (on a one-span beam the right end decides, as the calculation
-// sets the left end first and the right end after it).
+// k(s) from the span's ends (spanEnds): 3 at a simple outer end, 0 at a free end, 4 at a fixed
+// outer end, 4 for a span continuous at both ends. A one-span beam is simple at both ends: 3.
 double stiffnessFactor(const Beam& beam, int s);
 
 // k(s) * i(s), the rotational stiffness of span s at its joints.

@@ -24,7 +24,7 @@ void forcesAt(const Beam& beam, const BeamResults& results, int s, float x, floa
 
 } // namespace
 
-void alreadyInRow(const KeyTable& table, std::int16_t row, std::int16_t n, bool& found) {
+void alreadyInRow(const KeyTable& table, int row, int n, bool& found) {
     const auto& slots = table[row];
     std::int16_t t = 1;
     while (t < n && slots[t] != slots[n]) {
@@ -33,7 +33,7 @@ void alreadyInRow(const KeyTable& table, std::int16_t row, std::int16_t n, bool&
     found = t != n;
 }
 
-void sortRow(KeyTable& table, std::int16_t row, std::int16_t n) {
+void sortRow(KeyTable& table, int row, int n) {
     auto& slots = table[row];
     for (int p = 1; p <= n - 1; ++p) {
         for (int t = p; t <= n; ++t) {
@@ -142,7 +142,7 @@ struct Section {
     float x, M, VL, VR;
 };
 
-Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, std::int16_t s,
+Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int s,
                                const KeySectionShears& shears) {
     constexpr int kMaxCandidates = kKeySlots + kMaxLoads;
     std::array<Section, kMaxCandidates> sections{};

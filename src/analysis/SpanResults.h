@@ -13,10 +13,10 @@ namespace spanwise {
 
 // found = the value in slot n of the row already stands in one of the slots 1..n-1 (exact
 // float equality; slot 0 is never compared).
-void alreadyInRow(const KeyTable& table, std::int16_t row, std::int16_t n, bool& found);
+void alreadyInRow(const KeyTable& table, int row, int n, bool& found);
 
 // Sorts slots 1..n of the row ascending in place; slot 0 and the slots above n stay.
-void sortRow(KeyTable& table, std::int16_t row, std::int16_t n);
+void sortRow(KeyTable& table, int row, int n);
 
 // Key sections of span s into KeyPointX and KeyPointLast: left end, the position a of every
 // concentrated force twice (shear left and right of it), mid-span for a uniform load, a, L - a

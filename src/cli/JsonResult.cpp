@@ -56,7 +56,7 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam&
     out << "{\"file\":" << jsonString(fileName) << ",\"spanCount\":" << beam.spanCount()
         << ",\"leftSupport\":" << beam.leftSupport << ",\"rightSupport\":" << beam.rightSupport
         << ",\"sweeps\":" << sweeps << ",\"spans\":[";
-    for (std::int16_t s = 1; s <= beam.spanCount(); ++s) {
+    for (int s = 1; s <= beam.spanCount(); ++s) {
         const auto si = static_cast<std::size_t>(s);
         out << (s > 1 ? "," : "") << "\n{\"span\":" << s
             << ",\"length\":" << jsonNumber(beam.span(si).length) << ",\"endMoment\":["

@@ -162,7 +162,7 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
     const int N = beam.spanCount();
     std::array<SpanDiagram, kMaxSpans + 1> diagrams;
     double mMost = 0, mLeast = 0, vMost = 0, vLeast = 0;
-    for (std::int16_t s = 1; s <= N; ++s) {
+    for (int s = 1; s <= N; ++s) {
         try {
             sampleSpan(beam, results, s, diagrams[s]);
         } catch (const std::exception&) {

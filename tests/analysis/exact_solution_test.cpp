@@ -1,11 +1,12 @@
 // The calculation against an independent solution of the same beams: the slope-deflection
 // equations solved directly in double precision, with statics for the section forces. Nothing
-// here calls the solver's own routines. The diagrams are checked against it too.
+// here calls the solver's own routines. Every point the diagrams draw, moment and shear, is
+// checked against it too, and the support reactions must hold the loaded beam in equilibrium.
 #include "support/BeamBuilder.h"
 
 #include "analysis/Calculation.h"
 #include "analysis/Diagrams.h"
-#include "analysis/SectionForces.h"
+#include "analysis/Reactions.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -224,6 +226,32 @@ double exactMoment(const ExactBeam& ex, int s, double x) {
     return M;
 }
 
+// Shear dM/dx at x on span s of the exact solution, just left of x or (right) just right of it.
+double exactShear(const ExactBeam& ex, int s, double x, bool right) {
+    const SpanLoads& ld = ex.loads[s];
+    const double L = ld.L;
+    auto one = [](double) { return 1.0; };
+    double V = 0;
+    if (ex.base[s] == 1) {
+        V = -ld.integrate(one, 0, x);
+        for (auto [a, P] : ld.forces) {
+            V -= (right ? x >= a : x > a) ? P : 0;
+        }
+    } else if (ex.base[s] == 2) {
+        V = ld.integrate(one, x, L);
+        for (auto [a, P] : ld.forces) {
+            V += (right ? a > x : a >= x) ? P : 0;
+        }
+    } else {
+        V = -(ex.endMoment[s][1] + ex.endMoment[s][2]) / L +
+            ld.integrate([&](double t) { return (L - t) / L; }, 0, L) - ld.integrate(one, 0, x);
+        for (auto [a, P] : ld.forces) {
+            V += (right ? x < a : x <= a) ? P * (L - a) / L : -P * a / L;
+        }
+    }
+    return V;
+}
+
 double exactMaximum(const ExactBeam& ex, int s) {
     const double L = ex.loads[s].L;
     constexpr int kSamples = 1000;
@@ -281,22 +309,122 @@ TEST(ExactSolution, EndMomentsAndMaximaAgreeOnRandomBeams) {
             // the reported position really carries the reported moment
             EXPECT_NEAR(exactMoment(ex, s, r.SpanMaxMomentX[s]), r.SpanMaxMoment[s],
                         0.001 + 1e-5 * std::fabs(best) + 1e-6 * largest);
-            // and any section agrees with statics
-            const float x = static_cast<float>(m.span(s).length * 0.37);
-            const float M = sectionForceAt(m, r, s, x).M;
-            EXPECT_NEAR(M, exactMoment(ex, s, x), 1e-4 * largest + 1e-3);
-            // so does every point the diagrams draw, ends, key sections and jumps included
+            // every point the diagrams draw agrees with statics, ends, key sections and jumps
+            // included (the diagrams are sectionForceAt at those sections)
             SpanDiagram diagram;
             sampleSpan(m, r, s, diagram);
             ASSERT_GE(diagram.count, 101);
             EXPECT_EQ(diagram.points[diagram.count - 1].x, m.span(s).length);
+            const double L = ex.loads[s].L;
+            double shearScale = 1 + largest / L;
+            for (auto [a, P] : ex.loads[s].forces) {
+                shearScale += std::fabs(P);
+            }
+            for (const auto& w : ex.loads[s].uniforms) {
+                shearScale += std::fabs(w[0]) * L;
+            }
+            for (const auto& w : ex.loads[s].trapezoids) {
+                shearScale += std::fabs(w[0]) * L;
+            }
+            // a force on a free right end stands at L - a, which a float x can miss by a hair: a
+            // section that close shows the shear on either side of the force
+            auto forceNear = [&](double at) -> std::optional<double> {
+                for (auto [a, P] : ex.loads[s].forces) {
+                    if (ex.base[s] == 2 && std::fabs(at - a) < 1e-5 * std::max(1.0, L)) {
+                        return a;
+                    }
+                }
+                return std::nullopt;
+            };
             for (int i = 0; i < diagram.count; ++i) {
                 const DiagramPoint& p = diagram.points[i];
                 EXPECT_NEAR(p.M, exactMoment(ex, s, p.x), 1e-4 * largest + 1e-3) << p.x;
                 EXPECT_LE(p.M, r.SpanMaxMoment[s] + 1e-3 + 1e-5 * std::fabs(p.M));
+                // a section on a force is drawn twice, with the shear just left, then just right
+                const bool second = i > 0 && diagram.points[i - 1].x == p.x;
+                const std::optional<double> force = forceNear(p.x);
+                const double left = exactShear(ex, s, force.value_or(p.x), false);
+                const double right = exactShear(ex, s, force.value_or(p.x), true);
+                const double off = force ? std::min(std::fabs(p.V - left), std::fabs(p.V - right))
+                                         : std::fabs(p.V - (second ? right : left));
+                EXPECT_LT(off, 1e-4 * shearScale) << "V at " << p.x;
+            }
+            // and every force shows its whole jump between two neighbouring points
+            for (auto [a, P] : ex.loads[s].forces) {
+                const double left = exactShear(ex, s, a, false);
+                const double right = exactShear(ex, s, a, true);
+                bool drawn = false;
+                for (int i = 0; i + 1 < diagram.count; ++i) {
+                    const DiagramPoint& p = diagram.points[i];
+                    const DiagramPoint& q = diagram.points[i + 1];
+                    drawn = drawn || (std::fabs(p.x - a) < 1e-5 * std::max(1.0, L) &&
+                                      std::fabs(p.V - left) < 1e-4 * shearScale &&
+                                      std::fabs(q.V - right) < 1e-4 * shearScale);
+                }
+                EXPECT_TRUE(drawn) << "force " << P << " at " << a;
             }
         }
     }
+}
+
+// The reactions and the loads cancel out in vertical force and in moment about the left end of
+// the beam, the walls' couples included: M clockwise at the left end, anticlockwise at the right.
+TEST(SupportReactions, BeamIsInEquilibriumOnRandomBeams) {
+    std::mt19937 rng(424242);
+    const SupportKind kinds[] = {Simple, Cantilever, Fixed};
+    int freeEnds = 0, fixedEnds = 0, oneSpan = 0;
+    for (int beamNo = 0; beamNo < 360; ++beamNo) {
+        const SupportKind left = kinds[beamNo % 3], right = kinds[beamNo / 3 % 3];
+        const Beam m = randomBeam(rng, left, right);
+        const int N = m.spanCount();
+        SCOPED_TRACE(testing::Message() << "beam " << beamNo << " of " << N << " spans, supports "
+                                        << left << "/" << right);
+        SupportReactions out;
+        supportReactions(m, solve(m), out);
+        oneSpan += N == 1;
+
+        // a single span rests on two simple supports; a free end has no reaction
+        const bool freeLeft = left == Cantilever && N > 1;
+        const bool freeRight = right == Cantilever && N > 1;
+        EXPECT_EQ(out[0].present, !freeLeft);
+        EXPECT_EQ(out[N].present, !freeRight);
+        EXPECT_EQ(out[0].fixed, left == Fixed && N > 1);
+        EXPECT_EQ(out[N].fixed, right == Fixed && N > 1);
+        freeEnds += freeLeft + freeRight;
+        fixedEnds += out[0].fixed + out[N].fixed;
+
+        double force = 0, moment = 0, largestForce = 1, largestMoment = 1;
+        auto add = [&](double W, double x) { // an upward force W at x
+            force += W;
+            moment += W * x;
+            largestForce = std::max(largestForce, std::fabs(W));
+            largestMoment = std::max(largestMoment, std::fabs(W * x));
+        };
+        double start = 0;
+        add(out[0].R, 0);
+        for (int s = 1; s <= N; ++s) {
+            const SpanLoads loads = loadsOf(m, s);
+            for (auto [a, P] : loads.forces) {
+                add(-P, start + a);
+            }
+            for (const auto& u : loads.uniforms) {
+                add(-u[0] * loads.L, start + loads.L / 2);
+            }
+            for (const auto& tr : loads.trapezoids) { // symmetric: q (L - a) at mid-span
+                add(-tr[0] * (loads.L - tr[1]), start + loads.L / 2);
+            }
+            start += loads.L;
+            add(out[static_cast<std::size_t>(s)].R, start);
+        }
+        moment += -double{out[0].M} + out[N].M;
+        largestMoment =
+            std::max({largestMoment, std::fabs(double{out[0].M}), std::fabs(double{out[N].M})});
+        EXPECT_NEAR(force, 0, 1e-4 * largestForce);
+        EXPECT_NEAR(moment, 0, 1e-4 * largestMoment);
+    }
+    EXPECT_GT(freeEnds, 150);
+    EXPECT_GT(fixedEnds, 150);
+    EXPECT_GT(oneSpan, 5);
 }
 
 } // namespace

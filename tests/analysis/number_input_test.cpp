@@ -1,4 +1,4 @@
-// Texts of the numeric fields: the filter and the canonical form.
+// Texts of numbers: the results as every table prints them, the fields' filter and canonical form.
 #include "analysis/NumberFormat.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,23 @@
 
 namespace spanwise {
 namespace {
+
+// floor(v * 1000 + 0.5) / 1000: halves go up, also below zero, and nothing prints as "-0".
+TEST(FormatResult, RoundsHalfUpToThreeDecimals) {
+    struct Case {
+        float v;
+        const char* text;
+    };
+    // clang-format off
+    const Case cases[] = {{1.23449f, "1.234"}, {1.2345f, "1.235"}, {-0.0004f, "0"},
+                          {-0.0009f, "-0.001"}, {-1.0625f, "-1.062"}, {1.0625f, "1.063"},
+                          {-22.5f, "-22.5"}, {45, "45"}, {13.3333333f, "13.333"},
+                          {1e7f, "10000000"}, {-0.0f, "0"}, {25.3125f, "25.313"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatResult(c.v), c.text) << c.v;
+    }
+}
 
 TEST(FieldText, IsTheSevenDigitGeneralForm) {
     struct Case {
@@ -33,8 +50,12 @@ TEST(ParseFieldNumber, RefusesWhatIsNoFloat) {
     EXPECT_EQ(parseFieldNumber(".5"), 0.5f);
     EXPECT_EQ(parseFieldNumber("007"), 7.0f);
     EXPECT_EQ(parseFieldNumber("2.1"), 2.1f);
-    EXPECT_FALSE(parseFieldNumber("."));
-    EXPECT_FALSE(parseFieldNumber("1e5"));
+    // digits with at most one point, nothing else: no sign, blank, exponent or wide digit
+    for (const char* bad :
+         {"", ".", "1e5", "1E+08", "-3", "+1", " 1", "4 ", "1-", "12.5.", "1,5", "１２", "五"}) {
+        EXPECT_FALSE(parseFieldNumber(bad)) << bad;
+        EXPECT_FALSE(parseCountNumber(bad)) << bad;
+    }
     EXPECT_FALSE(parseFieldNumber(std::string(39, '9'))); // beyond 3.4e38
     EXPECT_EQ(parseFieldNumber(std::string(38, '9')), 1e38f);
     EXPECT_EQ(parseCountNumber(std::string(39, '9')), 1e39);

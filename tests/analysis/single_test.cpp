@@ -7,6 +7,7 @@
 #include <cfloat>
 #include <cmath>
 #include <random>
+#include <utility>
 
 namespace spanwise {
 namespace {

@@ -1,4 +1,5 @@
-// Load terms, factors and the moment distribution against hand calculations.
+// How the calculation ends: values that come to rest, and every fault it reports, naming the span
+// or joint, with the previous results left as they were.
 #include "support/BeamBuilder.h"
 
 #include "analysis/Calculation.h"
@@ -12,23 +13,14 @@ namespace {
 
 using namespace test;
 
-TEST(distributeMoments, OneSpanHasNoEndMoments) {
-    Beam m = beamOf({6});
-    uniform(m, 1, 10);
-    force(m, 1, 20, 2);
-    const BeamResults r = solve(m);
-    EXPECT_EQ(r.FixedEndMoment[1][1], 0);
-    EXPECT_EQ(r.FixedEndMoment[1][2], 0);
-    EXPECT_EQ(r.EndMoment[1][1], 0);
-    EXPECT_EQ(r.EndMoment[1][2], 0);
-}
-
 // A span that takes the whole moment at both of its joints can settle where the corrections
 // stay one unit in the last place while adding them changes nothing.
 TEST(distributeMoments, StopsWhenTheValuesComeToRest) {
-    Beam m = beamOf({1.2f, 6, 1.7f}, Cantilever, Cantilever);
-    force(m, 1, 234, 0);
-    force(m, 3, 299, 0);
+    const Beam m = BeamBuilder({1.2f, 6, 1.7f})
+                       .ends(Cantilever, Cantilever)
+                       .force(1, 234, 0)
+                       .force(3, 299, 0)
+                       .beam();
     BeamResults r;
     const long sweeps = calculate(m, r);
     EXPECT_LT(sweeps, 100);
@@ -39,12 +31,15 @@ TEST(distributeMoments, StopsWhenTheValuesComeToRest) {
 }
 
 TEST(distributeMoments, NegativeStiffnessThatNeverSettlesIsReported) {
-    Beam m = beamOf({6, 6, 6, 6});
-    for (int s = 1; s <= 4; ++s) {
-        uniform(m, s, 10);
-    }
-    m.span(2).lineStiffness = -0.9f; // joints with D outside 0..1 make the sweeps grow
-    m.span(3).lineStiffness = 1.3f;
+    // joints with D outside 0..1 make the sweeps grow
+    const Beam m = BeamBuilder(4, 6)
+                       .uniform(1, 10)
+                       .uniform(2, 10)
+                       .uniform(3, 10)
+                       .uniform(4, 10)
+                       .stiffness(2, 1, -0.9f)
+                       .stiffness(3, 1, 1.3f)
+                       .beam();
     BeamResults before;
     before.SpanMaxMoment[1] = 123; // must survive the failed calculation
     BeamResults r = before;
@@ -71,49 +66,56 @@ TEST(distributeMoments, AJointWithoutStiffnessIsReportedWithItsNumber) {
                           {Simple, Fixed, 1, 1, -1, 2},
                           {Simple, Cantilever, 1, 0, 1, 2}};
     for (const Case& c : cases) {
-        Beam m = beamOf({4, 5, 6}, c.left, c.right);
-        m.span(1).lineStiffness = c.i1;
-        m.span(2).lineStiffness = c.i2;
-        m.span(3).lineStiffness = c.i3;
-        uniform(m, 2, 10);
+        const Beam m = BeamBuilder({4, 5, 6})
+                           .ends(c.left, c.right)
+                           .stiffness(1, 1, c.i1)
+                           .stiffness(2, 1, c.i2)
+                           .stiffness(3, 1, c.i3)
+                           .uniform(2, 10)
+                           .beam();
         BeamResults r;
         try {
             calculate(m, r);
             ADD_FAILURE() << "no error at joint " << c.joint;
         } catch (const JointWithoutStiffness& e) {
             EXPECT_EQ(e.joint, c.joint);
-            EXPECT_NE(describe(e).find("第" + std::to_string(c.joint) + "支座"), std::string::npos);
+            EXPECT_EQ(describe(e),
+                      "计算失败：第" + std::to_string(c.joint) +
+                          "支座两侧转动刚度之和为零，无法计算分配系数，请检查线刚度。");
         }
     }
 }
 
-TEST(distributeMoments, AnOverflowNamesItsSpanAndLeavesTheResultsAlone) {
+TEST(distributeMoments, AFloatingPointFaultNamesItsSpanAndLeavesTheResultsAlone) {
     struct Case {
         float L, q, P;
         int span;
+        const char* fault;
     };
-    // a huge q, a huge length, two huge forces that overflow only together
-    const Case cases[] = {{6, 3e38f, 0, 2}, {1e20f, 10, 0, 3}, {6, 0, 3e38f, 1}};
+    // a huge q, a huge length, two huge forces that overflow only together; a span of length 0
+    // gives 0/0 for the shear of its (zero) end moments
+    const Case cases[] = {{6, 3e38f, 0, 2, "出现数值溢出"},
+                          {1e20f, 10, 0, 3, "出现数值溢出"},
+                          {6, 0, 3e38f, 1, "出现数值溢出"},
+                          {0, 10, 0, 2, "出现无效运算"}};
     for (const Case& c : cases) {
-        Beam m = beamOf({6, 6, 6});
-        m.span(c.span).length = c.L;
+        BeamBuilder m = BeamBuilder(3, 6).length(c.span, c.L);
         if (c.q != 0) {
-            uniform(m, c.span, c.q);
+            m.uniform(c.span, c.q);
         }
         if (c.P != 0) {
-            force(m, c.span, c.P, c.L / 3);
-            force(m, c.span, c.P, c.L / 3);
+            m.force(c.span, c.P, c.L / 3).force(c.span, c.P, c.L / 3);
         }
         BeamResults r;
         r.EndMoment[1][1] = 7;
         const BeamResults before = r;
         try {
-            calculate(m, r);
+            calculate(m.beam(), r);
             ADD_FAILURE() << "no error on span " << c.span;
         } catch (const FloatingPointFault& e) {
             EXPECT_EQ(e.span, c.span);
-            EXPECT_EQ(describe(e),
-                      "计算失败：第" + std::to_string(c.span) + "跨出现数值溢出，请检查输入数据。");
+            EXPECT_EQ(describe(e), "计算失败：第" + std::to_string(c.span) + "跨" + c.fault +
+                                       "，请检查输入数据。");
         }
         EXPECT_EQ(r, before);
     }

@@ -1,9 +1,12 @@
 #include "check/DataCheck.h"
 
+#include "support/BeamBuilder.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -11,41 +14,21 @@ namespace spanwise {
 namespace {
 
 using Lines = std::vector<std::string>;
+using test::BeamBuilder;
 
-// A beam of n spans of 6 m, EI = 1, i = 1, simple ends: passes the check.
-Beam beam(int n) {
-    Beam m;
-    m.spans.assign(static_cast<std::size_t>(n), Span{6, 1, 1, {}});
-    return m;
-}
-
-void addLoad(Beam& m, int s, int kind, float q, float P, float a, float b) {
-    m.span(s).loads.push_back(Load{static_cast<LoadKind>(kind), P, q, a, b, 0, ""});
-}
-
-TEST(DataCheck, SoundBeamListsOnlyNoErrors) {
-    Beam m = beam(3);
-    addLoad(m, 1, Uniform, 10, 0, 0, 0);
-    addLoad(m, 2, Concentrated, 0, 20, 2, 4);
-    addLoad(m, 3, Trapezoidal, 5, 0, 3, 0); // a = L/2: a triangle
-    const CheckResult r = checkBeam(m);
-    EXPECT_TRUE(r.passed);
-    EXPECT_EQ(r.messages, Lines{"没有错误!"});
+// A load with the values as given, kind code included.
+Load load(int kind, float q, float P, float a, float b) {
+    return Load{static_cast<LoadKind>(kind), P, q, a, b, 0, ""};
 }
 
 TEST(DataCheck, MechanismOnlyForTwoSpansWithBothEndsCantilevered) {
-    Beam two = beam(2);
-    two.leftSupport = Cantilever;
-    two.rightSupport = Cantilever;
-    two.span(2).length = 0;
+    const Beam two = BeamBuilder({6, 0}).ends(Cantilever, Cantilever).beam();
     const CheckResult r = checkBeam(two);
     EXPECT_FALSE(r.passed);
     // the mechanism comes first, then the span messages; its joint is not reported again
     EXPECT_EQ(r.messages, (Lines{"结构为可变体系！", "第2跨跨度为零!"}));
 
-    Beam three = beam(3);
-    three.leftSupport = Cantilever;
-    three.rightSupport = Cantilever;
+    const Beam three = BeamBuilder(3, 6).ends(Cantilever, Cantilever).beam();
     EXPECT_EQ(checkBeam(three).messages, Lines{"没有错误!"});
 }
 
@@ -69,11 +52,7 @@ TEST(DataCheck, WholeSpanRulesInOrder) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        Beam m = beam(1);
-        m.span(1).length = c.L;
-        m.span(1).ei = c.EI;
-        m.span(1).lineStiffness = c.i;
-        const CheckResult r = checkBeam(m);
+        const CheckResult r = checkBeam(BeamBuilder({c.L}).stiffness(1, c.EI, c.i).beam());
         EXPECT_EQ(r.messages, c.expected) << c.name;
         EXPECT_EQ(r.passed, c.expected == Lines{"没有错误!"}) << c.name;
     }
@@ -112,14 +91,29 @@ TEST(DataCheck, LoadRulesInOrder) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        Beam m = beam(1);
-        m.span(1).length = c.L;
-        addLoad(m, 1, c.kind, c.q, c.P, c.a, c.b);
-        const CheckResult r = checkBeam(m);
+        const CheckResult r =
+            checkBeam(BeamBuilder({c.L}).load(1, load(c.kind, c.q, c.P, c.a, c.b)).beam());
         const Lines expected = c.expected.empty() ? Lines{"没有错误!"} : c.expected;
         EXPECT_EQ(r.messages, expected) << c.name;
         EXPECT_EQ(r.passed, c.expected.empty()) << c.name;
     }
+}
+
+// A field stores the float of its 7-digit text, so a + b can miss L by a unit in the last place
+// or two (2.1 + 4.2 on 6.3 is one short); three units is a real difference.
+TEST(DataCheck, SumRuleAcceptsTwoUnitsInTheLastPlaceAndNoMore) {
+    const float L = 6.3f;
+    const float up2 = std::nextafter(std::nextafter(L, 10.0f), 10.0f);
+    const float down2 = std::nextafter(std::nextafter(L, 0.0f), 0.0f);
+    EXPECT_TRUE(sumMatchesLength(up2, 0, L));
+    EXPECT_TRUE(sumMatchesLength(down2, 0, L));
+    EXPECT_FALSE(sumMatchesLength(std::nextafter(up2, 10.0f), 0, L));
+    EXPECT_FALSE(sumMatchesLength(std::nextafter(down2, 0.0f), 0, L));
+    // the two zeros are one point; the smallest subnormals are its neighbours
+    const float tiny = std::numeric_limits<float>::denorm_min();
+    EXPECT_TRUE(sumMatchesLength(-tiny, 0, tiny));
+    EXPECT_FALSE(sumMatchesLength(-2 * tiny, 0, tiny));
+    EXPECT_FALSE(sumMatchesLength(3e38f, 3e38f, std::numeric_limits<float>::max()));
 }
 
 TEST(DataCheck, JointWithoutRotationalStiffness) {
@@ -134,45 +128,43 @@ TEST(DataCheck, JointWithoutRotationalStiffness) {
     const Case cases[] = {
         {"two interior spans with i = 0", 4, Simple, Simple, {1, 0, 0, 1}, {"第2支座两侧转动刚度均为零!"}},
         {"one span with i = 0 beside stiff spans", 3, Simple, Simple, {1, 0, 1}, {}},
-        {"i = 0 beside a cantilever end span", 3, Cantilever, Simple, {1, 0, 1}, {"第1支座两侧转动刚度均为零!"}},
-        {"i = 0 beside a cantilever right end", 3, Simple, Cantilever, {1, 0, 5}, {"第2支座两侧转动刚度均为零!"}},
+        {"i = 0 beside a free left end", 3, Cantilever, Simple, {1, 0, 1}, {"第1支座两侧转动刚度均为零!"}},
+        {"i = 0 beside a free right end", 3, Simple, Cantilever, {1, 0, 5}, {"第2支座两侧转动刚度均为零!"}},
         {"i = 0 beside a fixed end span is fine", 3, Fixed, Simple, {1, 0, 1}, {}},
         {"all zero", 3, Fixed, Fixed, {0, 0, 0}, {"第1支座两侧转动刚度均为零!", "第2支座两侧转动刚度均为零!"}},
     };
     // clang-format on
     for (const auto& c : cases) {
-        Beam m = beam(c.spans);
-        m.leftSupport = c.left;
-        m.rightSupport = c.right;
+        BeamBuilder m = BeamBuilder(c.spans, 6).ends(c.left, c.right);
         for (int s = 1; s <= c.spans; ++s) {
-            m.span(s).lineStiffness = c.i[static_cast<std::size_t>(s - 1)];
+            m.stiffness(s, 1, c.i[static_cast<std::size_t>(s - 1)]);
         }
-        const CheckResult r = checkBeam(m);
+        const CheckResult r = checkBeam(m.beam());
         EXPECT_EQ(r.messages, c.expected.empty() ? Lines{"没有错误!"} : c.expected) << c.name;
         EXPECT_EQ(r.passed, c.expected.empty()) << c.name;
     }
 }
 
 TEST(DataCheck, ProgressOneStepPerSpanAndPerLoad) {
-    Beam m = beam(20);
+    BeamBuilder builder(20, 6);
     for (int s = 1; s <= 20; ++s) {
         for (int k = 0; k < 10; ++k) {
             const int kind = k % 4; // kind 3 is not tested
-            addLoad(m, s, kind, 1, 1, kind == Trapezoidal ? 3.0f : 0.0f, 6);
+            builder.load(s, load(kind, 1, 1, kind == Trapezoidal ? 3.0f : 0.0f, 6));
         }
     }
+    const Beam m = builder.beam();
     std::vector<int> steps;
     int lastTotal = 0;
     const CheckResult r = checkBeam(m, [&](int done, int total) {
         steps.push_back(done);
         lastTotal = total;
     });
-    ASSERT_EQ(steps.size(), 220u);
+    std::vector<int> expected(220);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(steps, expected);
     EXPECT_EQ(lastTotal, 220);
     EXPECT_EQ(checkStepCount(m), 220);
-    for (std::size_t n = 0; n < steps.size(); ++n) {
-        EXPECT_EQ(steps[n], static_cast<int>(n) + 1);
-    }
     EXPECT_TRUE(r.passed);
 }
 

@@ -104,12 +104,5 @@ TEST(ProjectReader, MalformedFilesNameTheirLineAndFault) {
     }
 }
 
-TEST(ProjectReader, ErrorMessageNamesFileAndLine) {
-    const ReadResult r = parseProject("1,1,0,0\r\n6,1,1,0\r\n", "桥.BMD");
-    ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.error.message(),
-              "工程文件“桥.BMD”第 2 行：应有 5 个数值，文件在第 4 个之后就结束了");
-}
-
 } // namespace
 } // namespace spanwise

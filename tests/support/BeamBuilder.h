@@ -53,9 +53,22 @@ class BeamBuilder {
 public:
     // Spans of the given lengths, EI = i = 1, both ends simple.
     explicit BeamBuilder(std::initializer_list<float> lengths) : m_beam(beamOf(lengths)) {}
+    // n equal spans of the given length, EI = i = 1, both ends simple.
+    BeamBuilder(int spans, float length) {
+        m_beam.spans.assign(static_cast<std::size_t>(spans), Span{length, 1, 1, {}});
+    }
     BeamBuilder& ends(SupportKind left, SupportKind right) {
         m_beam.leftSupport = left;
         m_beam.rightSupport = right;
+        return *this;
+    }
+    BeamBuilder& length(int s, float L) {
+        m_beam.span(s).length = L;
+        return *this;
+    }
+    BeamBuilder& stiffness(int s, float ei, float lineStiffness) {
+        m_beam.span(s).ei = ei;
+        m_beam.span(s).lineStiffness = lineStiffness;
         return *this;
     }
     BeamBuilder& force(int s, float P, float a) {
@@ -64,6 +77,16 @@ public:
     }
     BeamBuilder& uniform(int s, float q) {
         test::uniform(m_beam, s, q);
+        return *this;
+    }
+    BeamBuilder& trapezoid(int s, float q, float a) {
+        test::trapezoid(m_beam, s, q, a);
+        return *this;
+    }
+    // A load exactly as given, for values no field would produce (a + b off the span length,
+    // a kind code the lists do not have).
+    BeamBuilder& load(int s, const Load& load) {
+        m_beam.span(s).loads.push_back(load);
         return *this;
     }
 

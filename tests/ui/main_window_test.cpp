@@ -280,17 +280,13 @@ private slots:
     }
 
     void theMenusCarryTheirNamesAndTexts() {
+        // clang-format off
         const std::pair<const char*, const char*> commands[] = {
-            {"openAction", "旧工程(&Open)"},
-            {"newAction", "新工程(&New)"},
-            {"saveAction", "保存(&Save)"},
-            {"saveAsAction", "保存为(S&ave as)"},
-            {"exitAction", "退出(&Exit)"},
-            {"undoAction", "撤销"},
-            {"redoAction", "重做"},
-            {"introductionAction", "产品介绍(&Introduction)"},
-            {"declarationAction", "版权说明(&Declare)"},
-            {"helpAction", "帮助(&Help)"}};
+            {"openAction", "旧工程(&Open)"}, {"newAction", "新工程(&New)"}, {"saveAction", "保存(&Save)"},
+            {"saveAsAction", "保存为(S&ave as)"}, {"exitAction", "退出(&Exit)"}, {"undoAction", "撤销"},
+            {"redoAction", "重做"}, {"introductionAction", "产品介绍(&Introduction)"},
+            {"declarationAction", "版权说明(&Declare)"}, {"helpAction", "帮助(&Help)"}};
+        // clang-format on
         for (const auto& [name, text] : commands) {
             QCOMPARE(action(name)->text(), QString::fromUtf8(text));
         }
