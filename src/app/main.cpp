@@ -1,5 +1,6 @@
 // Spanwise: internal forces of continuous beams.
 #include "ui/common/Prompter.h"
+#include "ui/common/Translations.h"
 #include "ui/dialogs/SplashWindow.h"
 #include "ui/main/MainWindow.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spanwise"));
     QApplication::setApplicationVersion(QStringLiteral(SPANWISE_VERSION));
+    spanwise::installChineseTranslations(app);
     // The windows are laid out for a Song face; Noto CJK stands in on Linux.
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
@@ -19,16 +21,16 @@ int main(int argc, char* argv[]) {
     spanwise::QtPrompter prompter;
     spanwise::MainWindow window(prompter);
     prompter.setParent(&window);
-    // the main window takes no input until the user dismisses the splash
-    auto* splash = new spanwise::SplashWindow(&window);
     window.show();
-    // `spanwise FILE.BMD` (a double-click on a project) opens it once the splash is gone
+    // `spanwise FILE.BMD` (a double-click on a project) shows the project at once, without
+    // the splash
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) {
-        const QString path = arguments.at(1);
-        QObject::connect(splash, &spanwise::SplashWindow::dismissed, &window,
-                         [&window, path] { window.openProjectFile(path); });
+        window.openProjectFile(arguments.at(1));
+        return QApplication::exec();
     }
+    // the main window takes no input until the splash is gone
+    auto* splash = new spanwise::SplashWindow(&window);
     splash->show();
     splash->raise();
     splash->activateWindow();

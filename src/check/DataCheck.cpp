@@ -1,8 +1,10 @@
 #include "check/DataCheck.h"
 
+#include "analysis/NumberFormat.h"
 #include "analysis/Single.h"
 #include "analysis/Solver.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -21,10 +23,22 @@ std::int64_t floatOrdinal(float v) {
     return (bits & 0x80000000U) != 0 ? -magnitude : magnitude;
 }
 
+// Relative difference of i from EI/L that still counts as proportional.
+constexpr double kStiffnessTolerance = 1e-3;
+
+// L, EI and i all positive and finite, with EI/L within the float range.
+bool usableForStiffness(const Span& span) {
+    const double quotient = double{span.ei} / span.length;
+    return span.length > 0 && span.ei > 0 && span.lineStiffness > 0 && std::isfinite(span.length) &&
+           std::isfinite(span.ei) && std::isfinite(span.lineStiffness) &&
+           quotient <= std::numeric_limits<float>::max();
+}
+
 } // namespace
 
 void SpanMessages::add(const char* ruleText) {
     m_list.push_back("第" + std::to_string(m_span) + ruleText);
+    m_places.push_back(CheckPlace{m_span, m_load});
 }
 
 std::string jointWithoutStiffnessMessage(int joint) {
@@ -118,6 +132,41 @@ bool checkTrapezoid(SpanMessages& out, float aq, float aa, float al) {
     return ok;
 }
 
+std::vector<std::string> lineStiffnessNotices(const Beam& beam, std::vector<CheckPlace>* places) {
+    std::vector<std::string> notices;
+    const int N = beam.spanCount();
+    bool allRigiditiesReset = true;
+    double smallestRatio = std::numeric_limits<double>::infinity();
+    double largestRatio = 0;
+    for (const Span& span : beam.spans) {
+        allRigiditiesReset = allRigiditiesReset && span.ei == 1;
+        if (usableForStiffness(span)) {
+            const double ratio = double{span.lineStiffness} * span.length / span.ei;
+            smallestRatio = std::min(smallestRatio, ratio);
+            largestRatio = std::max(largestRatio, ratio);
+        }
+    }
+    if (allRigiditiesReset || !(largestRatio > smallestRatio * (1 + kStiffnessTolerance))) {
+        return notices;
+    }
+    for (int s = 1; s <= N; ++s) {
+        const Span& span = beam.span(s);
+        if (!usableForStiffness(span)) {
+            continue;
+        }
+        const double quotient = double{span.ei} / span.length;
+        if (std::fabs(span.lineStiffness - quotient) > kStiffnessTolerance * quotient) {
+            notices.push_back(
+                "第" + std::to_string(s) + "跨线刚度 i = " + fieldText(span.lineStiffness) +
+                " 与 EI/L = " + fieldText(static_cast<float>(quotient)) + " 不成比例");
+            if (places != nullptr) {
+                places->push_back(CheckPlace{s, 0});
+            }
+        }
+    }
+    return notices;
+}
+
 int checkStepCount(const Beam& beam) {
     int steps = 0;
     for (int s = 1; s <= beam.spanCount() && s <= kMaxSpans; ++s) {
@@ -154,12 +203,13 @@ CheckResult checkBeam(const Beam& beam, const CheckProgress& progress) {
         N == 2 && beam.leftSupport == Cantilever && beam.rightSupport == Cantilever;
     if (mechanism) {
         list.emplace_back(kMechanism);
+        result.places.emplace_back();
         passed = false;
     }
 
     for (int s = 1; s <= N; ++s) {
         const auto si = static_cast<std::size_t>(s);
-        SpanMessages out(list, s);
+        SpanMessages out(list, result.places, s);
         const float L = beam.span(si).length;
         // both rules run: a span may be reported for its EI and its i at once
         const bool spanOk = checkLengthAndRigidity(out, L, beam.span(si).ei);
@@ -168,6 +218,7 @@ CheckResult checkBeam(const Beam& beam, const CheckProgress& progress) {
         advance();
         for (int k = 1; k <= beam.span(si).loadCount(); ++k) {
             const auto ki = static_cast<std::size_t>(k);
+            out.setLoad(k);
             bool loadOk = true;
             switch (beam.span(si).load(ki).kind) {
             case Concentrated:
@@ -193,14 +244,17 @@ CheckResult checkBeam(const Beam& beam, const CheckProgress& progress) {
     for (int j = 1; j <= N - 1 && !mechanism; ++j) {
         if (rotationalStiffness(beam, j) + rotationalStiffness(beam, j + 1) == 0) {
             list.push_back(jointWithoutStiffnessMessage(j));
+            result.places.emplace_back();
             passed = false;
         }
     }
 
     if (passed) {
         list.emplace_back(kNoErrors);
+        result.places.emplace_back();
     }
     result.passed = passed;
+    result.notices = lineStiffnessNotices(beam, &result.noticePlaces);
     return result;
 }
 

@@ -42,14 +42,28 @@ inline constexpr const char* kNoErrors = "没有错误!";
 std::string jointWithoutStiffnessMessage(int joint);
 
 // Collects the messages of the span under test into the error list.
+// Where a message points the user: a span and one of its loads (0: the span itself); span 0
+// for a message about the whole structure or a joint.
+struct CheckPlace {
+    int span = 0;
+    int load = 0;
+    bool operator==(const CheckPlace&) const = default;
+};
+
+// Collects the messages of the span under test into the error list, with their places.
 class SpanMessages {
 public:
-    SpanMessages(std::vector<std::string>& list, int span) : m_list(list), m_span(span) {}
+    SpanMessages(std::vector<std::string>& list, std::vector<CheckPlace>& places, int span)
+        : m_list(list), m_places(places), m_span(span) {}
     void add(const char* ruleText);
+    // The load the next messages are about (0: the span).
+    void setLoad(int load) { m_load = load; }
 
 private:
     std::vector<std::string>& m_list;
+    std::vector<CheckPlace>& m_places;
     int m_span;
+    int m_load = 0;
 };
 
 // The rule functions: each appends one message per broken rule, in the order tested, and
@@ -78,8 +92,20 @@ struct CheckResult {
     // The lines of the error list in the order appended; when the check passes the single
     // line "没有错误!".
     std::vector<std::string> messages;
+    std::vector<CheckPlace> places; // one per message
     bool passed = false;
+    // Notices that do not block the calculation (line stiffness not proportional to EI/L),
+    // each with its span.
+    std::vector<std::string> notices;
+    std::vector<CheckPlace> noticePlaces;
 };
+
+// Moment distribution uses only the ratios of the line stiffnesses i. When the user entered
+// real rigidities, i should be EI/L on every span (any common factor will do); a beam whose
+// EI are all left at 1 is described by its i alone. Otherwise every span whose i differs from
+// EI/L by more than 0.1 % is named: "第1跨线刚度 i = 13000 与 EI/L = 26000 不成比例". Spans
+// with a zero, negative or unusable L, EI or i are left to the error rules.
+std::vector<std::string> lineStiffnessNotices(const Beam& beam, std::vector<CheckPlace>* places);
 
 // Called after each step with the number of steps done and the total (checkStepCount).
 using CheckProgress = std::function<void(int done, int total)>;

@@ -39,6 +39,19 @@ std::size_t indexOf(ValueField field) {
     return static_cast<std::size_t>(field);
 }
 
+// i = EI / L as the "X" button stores it: the value of the quotient's canonical field text
+// (7 significant digits), so that the field and the value agree; 1 when L or EI is 0 or the
+// quotient lies beyond the float range (EI 3e38 over 1 mm).
+float lineStiffnessFromRigidity(float L, float EI) {
+    const double quotient = L != 0 && EI != 0 ? double{EI} / L : 0;
+    if (quotient == 0 || !(std::fabs(quotient) <= std::numeric_limits<float>::max())) {
+        return 1;
+    }
+    const auto stored = static_cast<float>(quotient);
+    // exponent and negative texts are not field input: the field keeps the quotient itself
+    return parseFieldNumber(spanwise::fieldText(stored)).value_or(stored);
+}
+
 } // namespace
 
 std::optional<int> wholeNumberOf(const std::string& text) {
@@ -71,10 +84,15 @@ void Editor::markEditedWithoutChange() {
     m_checkPassed = false;
 }
 
+bool Editor::hasUnsavedWork() const {
+    return !m_saved && (m_everOnDisk || !(m_project.beam == Beam{}));
+}
+
 void Editor::newProject() {
     restore(Project{});
     m_history.clear();
     m_saved = false;
+    m_everOnDisk = false;
     m_uncleanSinceSave = true; // a new project is not on disk: undo never makes it saved
     m_inFieldVisit = false;
 }
@@ -89,6 +107,7 @@ void Editor::openProject(const Project& project) {
 void Editor::markSaved() {
     m_history.setClean();
     m_saved = true;
+    m_everOnDisk = true;
     m_uncleanSinceSave = false;
 }
 
@@ -165,30 +184,32 @@ float* Editor::valueOf(ValueField field) {
 }
 
 // The field now shows `text`: filter it into the value, and let b follow a (or a follow b).
-void Editor::changeFieldText(ValueField field, const std::string& text, int complementDepth) {
+bool Editor::changeFieldText(ValueField field, const std::string& text, int complementDepth) {
     float* value = valueOf(field);
     const char* emptyText = emptyTextOf(field);
-    FieldEntry entry = filterFieldText(FieldEntry{text, *value}, emptyText);
+    FieldEntry entry = filterFieldText(FieldEntry{text, *value}, emptyText, takesSign(field));
+    const bool refused = entry.refused;
     if (entry.text != text) {
         // the field shows the filtered text, which is taken once more: a refused keystroke
         // leaves the value of the canonical text the field shows again
-        entry = filterFieldText(entry, emptyText);
+        entry = filterFieldText(entry, emptyText, takesSign(field));
     }
     *value = entry.value;
     m_fieldTexts[indexOf(field)] = entry.text;
     if (field == ValueField::a || field == ValueField::b) {
         complement(field, complementDepth);
     }
+    return !refused;
 }
 
 // After a (or b) of a concentrated force changed, the other becomes L minus it, so that the
-// force stays on the span: only while 0 < changed < L.
+// force stays on the span: for every 0 <= changed <= L, the ends included.
 void Editor::complement(ValueField changed, int depth) {
     const Span& span = shownSpan();
     const Load& load = span.load(selectedLoad());
     const float L = span.length;
     const float value = changed == ValueField::a ? load.a : load.b;
-    if (load.kind != Concentrated || L == 0 || !(L > value) || value == 0 ||
+    if (load.kind != Concentrated || L == 0 || !(value >= 0 && value <= L) ||
         depth >= kMaxComplementDepth) {
         return;
     }
@@ -201,18 +222,21 @@ void Editor::complement(ValueField changed, int depth) {
     }
 }
 
-void Editor::typeIntoField(ValueField field, const std::string& text) {
+bool Editor::typeIntoField(ValueField field, const std::string& text) {
     if (isLoadField(field) && selectedLoad() == 0) {
-        return; // the load fields are hidden and disabled without a selected load
+        return true; // the load fields are hidden and disabled without a selected load
     }
     if (!m_inFieldVisit || m_visitedField != field) {
         ++m_fieldVisit;
         m_inFieldVisit = true;
         m_visitedField = field;
     }
-    if (!edit(stepNameOf(field), m_fieldVisit, [&] { changeFieldText(field, text, 0); })) {
+    bool accepted = true;
+    if (!edit(stepNameOf(field), m_fieldVisit,
+              [&] { accepted = changeFieldText(field, text, 0); })) {
         markEditedWithoutChange();
     }
+    return accepted;
 }
 
 void Editor::leaveField(ValueField field) {
@@ -256,21 +280,19 @@ void Editor::computeLineStiffness() {
     m_inFieldVisit = false;
     edit("计算线刚度", 0, [&] {
         Span& span = m_project.beam.span(m_project.currentSpan);
-        const float L = span.length;
-        const float EI = span.ei;
-        const double quotient = L != 0 && EI != 0 ? double{EI} / L : 0;
-        std::string text = "1";
-        // a quotient beyond the float range (EI 3e38 over 1 mm) is treated like a zero length
-        if (quotient != 0 && std::fabs(quotient) <= std::numeric_limits<float>::max()) {
-            span.lineStiffness = static_cast<float>(quotient);
-            text = spanwise::fieldText(span.lineStiffness);
-        } else {
-            span.lineStiffness = 1;
+        span.lineStiffness = lineStiffnessFromRigidity(span.length, span.ei);
+        showProjectInFields();
+    });
+    m_checkPassed = false;
+}
+
+void Editor::fitLineStiffnessToRigidity() {
+    m_inFieldVisit = false;
+    edit("按 EI/L 重算线刚度", 0, [&] {
+        for (Span& span : m_project.beam.spans) {
+            span.lineStiffness = lineStiffnessFromRigidity(span.length, span.ei);
         }
-        // the field shows the quotient's canonical text, whose value is what stays
-        if (text != m_fieldTexts[indexOf(ValueField::LineStiffness)]) {
-            changeFieldText(ValueField::LineStiffness, text, 0);
-        }
+        showProjectInFields();
     });
     m_checkPassed = false;
 }

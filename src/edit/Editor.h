@@ -63,6 +63,9 @@ public:
     }
 
     bool isSaved() const { return m_saved; }
+    // Unsaved work worth a question before it goes: not saved, and not the untouched (or
+    // undone back to untouched) new project that was never on disk.
+    bool hasUnsavedWork() const;
     bool isCheckPassed() const { return m_checkPassed; }
 
     // -- whole project: each starts a fresh history
@@ -74,12 +77,15 @@ public:
     // -- value fields
     // The user changed the text of a field (one keystroke, a paste, a clear). Load fields act
     // on the selected load and do nothing while none is selected. a and b of a concentrated
-    // force keep a + b = L while 0 < value < L.
-    void typeIntoField(ValueField field, const std::string& text);
+    // force keep a + b = L while 0 <= value <= L. Returns false when the text was refused (the
+    // field shows the value in force again), so that the window can tell the user why.
+    bool typeIntoField(ValueField field, const std::string& text);
     // The field lost the focus: a "." or a text with a loose point becomes canonical.
     void leaveField(ValueField field);
     // The "X" button: i = EI / L of the span shown (1 when L or EI is 0).
     void computeLineStiffness();
+    // The same on every span, as one step (the data check's notice offers it).
+    void fitLineStiffnessToRigidity();
 
     // -- whole beam
     // The span count as finished in its field or by the more/fewer buttons. Returns false for
@@ -123,7 +129,8 @@ private:
 
     // The value a field edits in the project; null for a load field without a selected load.
     float* valueOf(ValueField field);
-    void changeFieldText(ValueField field, const std::string& text, int complementDepth);
+    // Returns false when the text was refused.
+    bool changeFieldText(ValueField field, const std::string& text, int complementDepth);
     void complement(ValueField changed, int depth);
     void clearLoadsOf(int span);
     void resizeBeam(int count);
@@ -134,6 +141,7 @@ private:
     bool m_saved = false;
     bool m_checkPassed = false;
     bool m_uncleanSinceSave = false; // unsaved by navigation, or never on disk
+    bool m_everOnDisk = false;       // opened from or saved to a file
     long m_fieldVisit = 0;           // counts visits of value fields, for merging keystrokes
     bool m_inFieldVisit = false;
     ValueField m_visitedField = ValueField::Length;

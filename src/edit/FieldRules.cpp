@@ -4,16 +4,20 @@
 
 namespace spanwise {
 
-FieldEntry filterFieldText(FieldEntry entry, const char* emptyText) {
+FieldEntry filterFieldText(FieldEntry entry, const char* emptyText, bool takesSign) {
+    entry.refused = false;
+    const bool negative = takesSign && !entry.text.empty() && entry.text.front() == '-';
+    const std::string_view magnitude = std::string_view(entry.text).substr(negative ? 1 : 0);
     if (entry.text.empty()) {
         entry.text = emptyText;
         entry.value = *parseFieldNumber(entry.text);
-    } else if (entry.text == ".") {
+    } else if (magnitude == "." || (negative && magnitude.empty())) {
         // a number being typed: nothing to store yet
-    } else if (const auto parsed = parseFieldNumber(entry.text)) {
-        entry.value = *parsed;
+    } else if (const auto parsed = parseFieldNumber(magnitude)) {
+        entry.value = negative ? -*parsed : *parsed;
     } else {
         entry.text = fieldText(entry.value);
+        entry.refused = true;
     }
     return entry;
 }

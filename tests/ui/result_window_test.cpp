@@ -55,8 +55,21 @@ private slots:
         QCOMPARE(field("queryShearField")->text(), QStringLiteral("6.667"));
         QVERIFY(field("queryShearRightField")->isVisible()); // on the force: both shears
         QCOMPARE(field("queryShearRightField")->text(), QStringLiteral("-3.333"));
-        QTest::keyClicks(field("queryDistanceField"), QStringLiteral("5")); // 25 m: refused
-        QCOMPARE(field("queryDistanceField")->text(), QStringLiteral("2"));
+        QCOMPARE(find<QLabel>(window.get(), "shearCaption")->text(), QStringLiteral("剪力V左="));
+        QVERIFY(find<QLabel>(window.get(), "shearRightCaption")->isVisible());
+        // beyond the span: no values for another section, the range beside the field
+        auto* range = find<QLabel>(window.get(), "queryRangeNotice");
+        for (const char* typed : {"25", "6.5"}) {
+            retype(field("queryDistanceField"), QString::fromLatin1(typed));
+            QCOMPARE(field("queryDistanceField")->text(), QString::fromLatin1(typed));
+            QCOMPARE(field("queryMomentField")->text(), QString());
+            QCOMPARE(field("queryShearField")->text(), QString());
+            QVERIFY(range->isVisible());
+            QCOMPARE(range->text(), QStringLiteral("超出本跨范围 0～6 m"));
+        }
+        retype(field("queryDistanceField"), QStringLiteral("6"));
+        QVERIFY(range->isHidden());
+        QCOMPARE(field("queryMomentField")->text(), QStringLiteral("0"));
 
         // the next span is 4 m: the distance moves to its end
         window->showCalculation(twoSpans(), "");

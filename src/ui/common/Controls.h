@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <QTimer>
 
 #include <utility>
 
@@ -39,6 +40,17 @@ inline void setFieldText(QLineEdit* field, const QString& text) {
     if (field->text() != text) {
         field->setText(text);
     }
+}
+
+// A refused keystroke: the field flashes for half a second (its "refused" property is true
+// meanwhile), so that a comma typed for a point does not slip by unnoticed.
+inline void flashRefused(QLineEdit* field) {
+    field->setProperty("refused", true);
+    field->setStyleSheet(QStringLiteral("QLineEdit { background-color: #ffc8c8; }"));
+    QTimer::singleShot(500, field, [field] {
+        field->setProperty("refused", false);
+        field->setStyleSheet(QString());
+    });
 }
 
 // A label that names a control for the keyboard and for screen readers.

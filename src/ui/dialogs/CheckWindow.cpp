@@ -4,6 +4,7 @@
 
 #include <QListWidget>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace spanwise {
@@ -26,16 +27,49 @@ CheckWindow::CheckWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         label("checkPassedLabel", QStringLiteral("   数据检查通过了,可以进行后面的计算！"));
     m_progressBar = named<QProgressBar>("checkProgressBar");
     m_confirmButton = button("confirmButton", QStringLiteral("确认"));
+    m_noticeLabel =
+        label("noticeLabel", QStringLiteral("提示（不妨碍计算）：线刚度 i 与 EI/L 不成比例，"
+                                            "弯矩按 i 分配"));
+    m_noticeLabel->setWordWrap(true);
+    m_noticeList = named<QListWidget>("noticeList");
+    m_noticeList->setAccessibleName(m_noticeLabel->text());
+    m_noticeList->setMaximumHeight(90);
+    m_fitLineStiffnessButton = button("fitLineStiffnessButton", QStringLiteral("各跨取 i = EI/L"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_errorListLabel);
     layout->addWidget(m_messageList, 1);
     layout->addWidget(m_correctErrorsLabel);
     layout->addWidget(m_checkPassedLabel);
+    layout->addWidget(m_noticeLabel);
+    layout->addWidget(m_noticeList);
+    layout->addWidget(m_fitLineStiffnessButton, 0, Qt::AlignLeft);
     layout->addWidget(m_progressBar);
     layout->addWidget(m_confirmButton, 0, Qt::AlignHCenter);
     resize(420, 300);
+    m_noticeLabel->hide();
+    m_noticeList->hide();
+    m_fitLineStiffnessButton->hide();
     connect(m_confirmButton, &QPushButton::clicked, this, [this] { confirm(); });
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+                [this] { confirm(); });
+    }
+    connect(m_messageList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { choosePlace(m_places, m_messageList->row(item)); });
+    connect(m_noticeList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        choosePlace(m_noticePlaces, m_noticeList->row(item));
+    });
+    connect(m_fitLineStiffnessButton, &QPushButton::clicked, this,
+            [this] { emit lineStiffnessFitRequested(); });
+}
+
+void CheckWindow::choosePlace(const std::vector<CheckPlace>& places, int row) {
+    if (row >= 0 && row < static_cast<int>(places.size()) &&
+        places[static_cast<std::size_t>(row)].span != 0) {
+        const CheckPlace place = places[static_cast<std::size_t>(row)];
+        emit placeChosen(place.span, place.load);
+    }
 }
 
 void CheckWindow::start(int steps) {
@@ -46,6 +80,10 @@ void CheckWindow::start(int steps) {
     m_errorListLabel->hide();
     m_checkPassedLabel->hide();
     m_correctErrorsLabel->hide();
+    m_noticeList->clear();
+    m_noticeLabel->hide();
+    m_noticeList->hide();
+    m_fitLineStiffnessButton->hide();
     m_confirmButton->setEnabled(false);
     m_progressBar->setRange(0, steps);
     m_progressBar->setValue(0);
@@ -55,10 +93,20 @@ void CheckWindow::progress(int done) {
     m_progressBar->setValue(done);
 }
 
-void CheckWindow::finish(const std::vector<std::string>& messages, bool passed) {
-    for (const std::string& message : messages) {
+void CheckWindow::finish(const CheckResult& result) {
+    for (const std::string& message : result.messages) {
         m_messageList->addItem(QString::fromStdString(message));
     }
+    m_places = result.places;
+    m_noticePlaces = result.noticePlaces;
+    for (const std::string& notice : result.notices) {
+        m_noticeList->addItem(QString::fromStdString(notice));
+    }
+    const bool notices = !result.notices.empty();
+    m_noticeLabel->setVisible(notices);
+    m_noticeList->setVisible(notices);
+    m_fitLineStiffnessButton->setVisible(notices);
+    const bool passed = result.passed;
     m_errorListLabel->setVisible(!passed);
     m_correctErrorsLabel->setVisible(!passed);
     m_checkPassedLabel->setVisible(passed);

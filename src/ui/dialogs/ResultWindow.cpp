@@ -111,6 +111,10 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     QLabel* momentCaption = label("momentCaption", QStringLiteral("弯距M="));
     m_queryMomentField = readOnly("queryMomentField");
     QLabel* shearCaption = label("shearCaption", QStringLiteral("剪力V="));
+    m_queryShearCaption = shearCaption;
+    m_queryShearRightCaption = label("shearRightCaption", QStringLiteral("V右="));
+    m_queryRangeNotice = label("queryRangeNotice", QString());
+    m_queryRangeNotice->setStyleSheet(QStringLiteral("color: #b00000;"));
     m_queryShearField = readOnly("queryShearField");
     m_queryShearRightField = readOnly("queryShearRightField");
     m_queryShearRightUnit = label("queryShearRightUnit", QStringLiteral("kN"));
@@ -139,13 +143,17 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     grid->addWidget(distanceCaption, 1, 0, 1, 2, Qt::AlignRight);
     grid->addWidget(m_queryDistanceField, 1, 3);
     grid->addWidget(label("distanceUnit", QStringLiteral("m")), 1, 4);
+    grid->addWidget(m_queryRangeNotice, 1, 5);
     grid->addWidget(momentCaption, 2, 0, Qt::AlignRight);
     grid->addWidget(m_queryMomentField, 2, 1);
     grid->addWidget(label("momentUnit", QStringLiteral("kN*m")), 2, 2);
     grid->addWidget(shearCaption, 3, 0, Qt::AlignRight);
     grid->addWidget(m_queryShearField, 3, 1);
     grid->addWidget(label("shearUnit", QStringLiteral("kN")), 3, 2);
-    grid->addWidget(m_queryShearRightField, 3, 3);
+    auto* rightShear = new QHBoxLayout;
+    rightShear->addWidget(m_queryShearRightCaption);
+    rightShear->addWidget(m_queryShearRightField);
+    grid->addLayout(rightShear, 3, 3);
     grid->addWidget(m_queryShearRightUnit, 3, 4);
     grid->setColumnStretch(5, 1);
 
@@ -171,6 +179,7 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
             [this](int span, float x) { queryAt(span, x); });
     m_queryShearRightField->hide();
     m_queryShearRightUnit->hide();
+    m_queryShearRightCaption->hide();
     m_previousSpanButton->setEnabled(false);
 }
 
@@ -255,22 +264,41 @@ void ResultWindow::showNeighbourSpan(int step) {
 void ResultWindow::typeQueryDistance() {
     const QString text = m_queryDistanceField->text();
     if (text.isEmpty()) {
-        m_queryDistance = 0;
         setFieldText(m_queryDistanceField, QStringLiteral("0"));
     } else if (text == QStringLiteral(".")) {
         return; // a number is on its way
-    } else {
-        const auto value = parseFieldNumber(text.toStdString());
-        if (value && *value <= beam().span(m_querySpan).length) {
-            m_queryDistance = *value;
-        } else {
-            setFieldText(m_queryDistanceField, canonical(m_queryDistance));
+    } else if (!parseFieldNumber(text.toStdString())) {
+        // not a distance: the field shows the one last queried again
+        setFieldText(m_queryDistanceField, canonical(m_queryDistance));
+        flashRefused(m_queryDistanceField);
+    }
+    applyQueryDistanceText();
+}
+
+void ResultWindow::applyQueryDistanceText() {
+    const float L = beam().span(m_querySpan).length;
+    const auto value = parseFieldNumber(m_queryDistanceField->text().toStdString());
+    m_queryOutOfRange = value && *value > L;
+    if (m_queryOutOfRange) {
+        m_queryRangeNotice->setText(QStringLiteral("超出本跨范围 0～%1 m").arg(canonical(L)));
+        m_queryRangeNotice->show();
+        for (QLineEdit* shown : {m_queryMomentField, m_queryShearField, m_queryShearRightField}) {
+            shown->clear();
         }
+        m_diagrams->setMarker(std::nullopt);
+        return;
+    }
+    m_queryRangeNotice->hide();
+    if (value) {
+        m_queryDistance = *value;
     }
     showQuery();
 }
 
 void ResultWindow::leaveQueryDistance() {
+    if (m_queryOutOfRange) {
+        return; // the distance stays as typed, with the span's range beside it
+    }
     if (m_queryDistanceField->text() == QStringLiteral(".")) {
         m_queryDistance = 0;
         setFieldText(m_queryDistanceField, QStringLiteral("0"));
@@ -282,6 +310,8 @@ void ResultWindow::leaveQueryDistance() {
 // Queries span `span` at x, moved into the span: never evaluated beyond its ends.
 void ResultWindow::queryAt(int span, float x) {
     m_querySpan = span;
+    m_queryOutOfRange = false;
+    m_queryRangeNotice->hide();
     m_queryDistance = std::fmax(std::fmin(x, beam().span(span).length), 0.0f);
     showQuerySpan();
     setFieldText(m_queryDistanceField, canonical(m_queryDistance));
@@ -325,6 +355,9 @@ void ResultWindow::showQuery() {
     const bool onForce = force.VL != force.VR;
     m_queryShearRightField->setVisible(onForce);
     m_queryShearRightUnit->setVisible(onForce);
+    m_queryShearRightCaption->setVisible(onForce);
+    // at a concentrated force the shear jumps: left and right of it
+    m_queryShearCaption->setText(onForce ? QStringLiteral("剪力V左=") : QStringLiteral("剪力V="));
     if (onForce) {
         m_queryShearRightField->setText(result(force.VR));
     }

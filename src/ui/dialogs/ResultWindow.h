@@ -44,6 +44,9 @@ private:
     void typeQuerySpan();
     void showNeighbourSpan(int step);
     void typeQueryDistance();
+    // Takes the distance field's text for the query's span: a distance on the span is
+    // queried, one beyond it shows no values and the span's range beside the field.
+    void applyQueryDistanceText();
     void leaveQueryDistance();
     void queryAt(int span, float x);
     void showQuerySpan();
@@ -71,6 +74,10 @@ private:
     QLineEdit* m_queryShearField = nullptr;
     QLineEdit* m_queryShearRightField = nullptr;
     QLabel* m_queryShearRightUnit = nullptr;
+    QLabel* m_queryShearCaption = nullptr;
+    QLabel* m_queryShearRightCaption = nullptr;
+    QLabel* m_queryRangeNotice = nullptr; // a typed distance outside the span
+    bool m_queryOutOfRange = false;
 };
 
 } // namespace spanwise

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTimer>
 
 namespace spanwise {
 
@@ -17,15 +18,15 @@ SplashWindow::SplashWindow(QWidget* blocked)
     setObjectName(QStringLiteral("splashWindow"));
     setWindowTitle(QStringLiteral("Spanwise"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_Picture1 = new QLabel(this);
-    m_Picture1->setObjectName(QStringLiteral("splashPicture"));
-    m_Picture1->setPixmap(
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("splashPicture"));
+    m_picture->setPixmap(
         svgPixmap(QStringLiteral(":/splash.svg"), devicePixelRatioF(), QSize(420, 304), Qt::gray));
-    m_Picture1->setFocusPolicy(Qt::StrongFocus);
-    m_Picture1->move(0, 0);
-    m_Picture1->resize(420, 304);
-    m_Picture1->installEventFilter(this);
-    setFixedSize(m_Picture1->size());
+    m_picture->setFocusPolicy(Qt::StrongFocus);
+    m_picture->move(0, 0);
+    m_picture->resize(420, 304);
+    m_picture->installEventFilter(this);
+    setFixedSize(m_picture->size());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -33,6 +34,7 @@ SplashWindow::SplashWindow(QWidget* blocked)
     if (m_blocked != nullptr) {
         m_blocked->setEnabled(false);
     }
+    QTimer::singleShot(kSplashMilliseconds, this, [this] { dismiss(); });
 }
 
 void SplashWindow::mousePressEvent(QMouseEvent* /*event*/) {
@@ -44,7 +46,7 @@ void SplashWindow::keyPressEvent(QKeyEvent* /*event*/) {
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_Picture1 &&
+    if (watched == m_picture &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
         dismiss();
         return true;
@@ -53,6 +55,10 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SplashWindow::dismiss() {
+    if (m_dismissed) {
+        return;
+    }
+    m_dismissed = true;
     if (m_blocked != nullptr) {
         m_blocked->setEnabled(true);
         m_blocked->activateWindow();

@@ -1,5 +1,6 @@
-// The splash window `Start`: one picture, shown at start-up while the main window refuses
-// input, until the user clicks it or presses a key. There is no timer.
+// The splash window: one picture, shown at start-up while the main window refuses input. It
+// goes by itself after kSplashMilliseconds, or at once when the user clicks it or presses a
+// key.
 #pragma once
 
 #include <QWidget>
@@ -7,6 +8,8 @@
 class QLabel;
 
 namespace spanwise {
+
+inline constexpr int kSplashMilliseconds = 2000;
 
 class SplashWindow : public QWidget {
     Q_OBJECT
@@ -27,7 +30,8 @@ private:
     void dismiss();
 
     QWidget* m_blocked;
-    QLabel* m_Picture1;
+    QLabel* m_picture;
+    bool m_dismissed = false;
 };
 
 } // namespace spanwise

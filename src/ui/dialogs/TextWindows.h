@@ -1,6 +1,7 @@
-// The help window `Helpform` and the introduction window `Production`: text written onto the
-// window line by line from the top, one empty line first. Both are modeless and unloaded when
-// closed; the introduction also closes at a click into it.
+// The help window and the introduction window: paragraphs written onto the window from the
+// top, one empty line first, each wrapped to the window's width (never broken mid-sentence by
+// the program). Both are modeless and unloaded when closed; the introduction also closes at a
+// click into it.
 #pragma once
 
 #include <QStringList>
@@ -12,20 +13,20 @@ class TextWindow : public QWidget {
     Q_OBJECT
 
 public:
-    TextWindow(const char* name, const QString& title, QStringList lines, QWidget* parent);
-    const QStringList& lines() const { return m_lines; }
+    TextWindow(const char* name, const QString& title, QStringList paragraphs, QWidget* parent);
+    const QStringList& paragraphs() const { return m_paragraphs; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QStringList m_lines;
+    QStringList m_paragraphs;
 };
 
-// The help text: the sign convention, the order of work and three notes.
-QStringList helpLines();
+// The help text, one paragraph an entry: the sign convention, the order of work and notes.
+QStringList helpParagraphs();
 // What the program does, and who makes it.
-QStringList introductionLines();
+QStringList introductionParagraphs();
 
 class HelpWindow : public TextWindow {
     Q_OBJECT

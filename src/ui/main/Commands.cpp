@@ -13,6 +13,19 @@ namespace spanwise {
 void MainWindow::checkData() {
     if (m_checkWindow.isNull()) {
         m_checkWindow = new CheckWindow(this);
+        connect(m_checkWindow, &CheckWindow::placeChosen, this, [this](int span, int load) {
+            m_editor.showSpan(span);
+            if (load != 0) {
+                m_editor.selectLoad(load);
+            }
+            refresh();
+            activateWindow();
+            raise();
+        });
+        connect(m_checkWindow, &CheckWindow::lineStiffnessFitRequested, this, [this] {
+            m_editor.fitLineStiffnessToRigidity();
+            checkData(); // the check runs again on the mended beam
+        });
     }
     m_checkWindow->show();
     m_checkWindow->raise();
@@ -20,7 +33,7 @@ void MainWindow::checkData() {
     m_checkWindow->start(checkStepCount(beam));
     const CheckResult outcome =
         checkBeam(beam, [this](int done, int /*total*/) { m_checkWindow->progress(done); });
-    m_checkWindow->finish(outcome.messages, outcome.passed);
+    m_checkWindow->finish(outcome);
     if (outcome.passed) {
         m_editor.markCheckPassed();
     }

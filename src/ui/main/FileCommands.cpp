@@ -27,14 +27,16 @@ void MainWindow::startNewProject() {
     refresh();
 }
 
+// True when the command may go on: nothing to lose, or saved, or the user chose not to save.
+// Cancel (and Escape) keep the work and stop the command.
 bool MainWindow::offerToSaveFirst() {
-    if (m_editor.isSaved()) {
+    if (!m_editor.hasUnsavedWork()) {
         return true;
     }
     const auto answer =
         m_prompter.ask(Prompter::Icon::Exclamation, QStringLiteral("当前文件尚未保存,要保存吗?"),
-                       Prompter::Yes | Prompter::No, Prompter::Yes);
-    return answer != Prompter::Yes || saveAs();
+                       Prompter::Yes | Prompter::No | Prompter::Cancel, Prompter::Yes);
+    return answer == Prompter::No || (answer == Prompter::Yes && saveAs());
 }
 
 void MainWindow::newCommand() {
@@ -100,7 +102,7 @@ bool MainWindow::saveAs() {
 }
 
 void MainWindow::exitCommand() {
-    if (m_editor.isSaved()) {
+    if (!m_editor.hasUnsavedWork()) {
         if (m_prompter.ask(Prompter::Icon::Exclamation, QStringLiteral("真要退出吗?"),
                            Prompter::Yes | Prompter::No, Prompter::No) == Prompter::Yes) {
             endProgram();
@@ -121,7 +123,7 @@ void MainWindow::endProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_ending && !m_editor.isSaved()) {
+    if (!m_ending && m_editor.hasUnsavedWork()) {
         // Cancel (and Escape) keep the program open with the work in it
         const auto answer = m_prompter.ask(
             Prompter::Icon::Question, QStringLiteral("在退出之前,您要保存现有资料吗？"),

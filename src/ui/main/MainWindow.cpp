@@ -34,7 +34,8 @@ MainWindow::~MainWindow() {
 }
 
 QString MainWindow::titleFor(const QString& projectName) {
-    return QStringLiteral("Spanwise ( ") + projectName + QStringLiteral(" )");
+    // "[*]" shows as "*" while the project has unsaved work
+    return QStringLiteral("Spanwise ( ") + projectName + QStringLiteral(" )[*]");
 }
 
 void MainWindow::ParameterRow::setShown(bool shown) const {
@@ -53,11 +54,19 @@ void MainWindow::createMenus() {
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&File)"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    action(file, "openAction", QStringLiteral("旧工程(&Open)"), [this] { openCommand(); });
-    action(file, "newAction", QStringLiteral("新工程(&New)"), [this] { newCommand(); });
+    action(file, "openAction", QStringLiteral("旧工程(&Open)"), [this] {
+        openCommand();
+    })->setShortcut(QKeySequence::Open);
+    action(file, "newAction", QStringLiteral("新工程(&New)"), [this] {
+        newCommand();
+    })->setShortcut(QKeySequence::New);
     file->addSeparator();
-    action(file, "saveAction", QStringLiteral("保存(&Save)"), [this] { save(); });
-    action(file, "saveAsAction", QStringLiteral("保存为(S&ave as)"), [this] { saveAs(); });
+    action(file, "saveAction", QStringLiteral("保存(&Save)"), [this] {
+        save();
+    })->setShortcut(QKeySequence::Save);
+    action(file, "saveAsAction", QStringLiteral("保存为(S&ave as)"), [this] {
+        saveAs();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     action(file, "exitAction", QStringLiteral("退出(&Exit)"), [this] { exitCommand(); });
 
@@ -75,7 +84,9 @@ void MainWindow::createMenus() {
            [this] { showIntroduction(); });
     action(info, "declarationAction", QStringLiteral("版权说明(&Declare)"),
            [this] { showIntroduction(); });
-    action(info, "helpAction", QStringLiteral("帮助(&Help)"), [this] { showHelp(); });
+    action(info, "helpAction", QStringLiteral("帮助(&Help)"), [this] {
+        showHelp();
+    })->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void MainWindow::createControls() {

@@ -26,6 +26,7 @@ void MainWindow::refresh() {
     const QSignalBlocker blockRight(m_rightSupportList);
 
     setWindowTitle(titleFor(m_projectName));
+    setWindowModified(m_editor.hasUnsavedWork());
     refreshBeamGroup();
     refreshSpanGroup();
     refreshLoads();

@@ -1,13 +1,21 @@
 // What the user does in the main window, handed to the editor; the questions an edit needs.
 #include "ui/main/MainWindow.h"
 
+#include "ui/common/Controls.h"
 #include "ui/common/Prompter.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStatusBar>
 
 namespace spanwise {
+
+namespace {
+
+constexpr int kTipMilliseconds = 4000; // how long a status-bar tip stays
+
+} // namespace
 
 Answer MainWindow::askUser(Question question) {
     auto confirm = [this](const QString& text) {
@@ -41,8 +49,14 @@ Answer MainWindow::askUser(Question question) {
 }
 
 void MainWindow::typeIntoValueField(ValueField field) {
-    m_editor.typeIntoField(field, valueField(field)->text().toStdString());
+    const bool accepted = m_editor.typeIntoField(field, valueField(field)->text().toStdString());
     refresh();
+    if (!accepted) {
+        controls::flashRefused(valueField(field));
+        statusBar()->showMessage(takesSign(field) ? QStringLiteral("只能输入数字")
+                                                  : QStringLiteral("只能输入非负数"),
+                                 kTipMilliseconds);
+    }
 }
 
 void MainWindow::leaveValueField(ValueField field) {

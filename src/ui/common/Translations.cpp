@@ -1,0 +1,19 @@
+#include "ui/common/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace spanwise {
+
+bool installChineseTranslations(QCoreApplication& application) {
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace spanwise
