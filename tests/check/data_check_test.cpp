@@ -145,6 +145,48 @@ TEST(DataCheck, JointWithoutRotationalStiffness) {
     }
 }
 
+// i must follow EI / L up to a common factor, unless every EI was left at 1.
+TEST(DataCheck, LineStiffnessNotProportionalToRigidityIsANotice) {
+    struct Case {
+        const char* name;
+        std::vector<float> L, EI, i;
+        Lines notices;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"span 1 shortened after X", {3, 6}, {78000, 78000}, {13000, 13000},
+         {"第1跨线刚度 i = 13000 与 EI/L = 26000 不成比例"}},
+        {"EI typed, X forgotten", {6, 6}, {78000, 39000}, {1, 1},
+         {"第1跨线刚度 i = 1 与 EI/L = 13000 不成比例", "第2跨线刚度 i = 1 与 EI/L = 6500 不成比例"}},
+        {"relative values with a common factor", {6, 4}, {60, 80}, {1, 2}, {}},
+        {"every EI left at 1: i alone", {6, 4}, {1, 1}, {1, 7}, {}},
+        {"0.1 % apart is still proportional", {6, 6}, {6000, 6000}, {1000, 1001}, {}},
+        {"0.2 % apart is not", {6, 6}, {6000, 6000}, {1000, 1002}, {"第2跨线刚度 i = 1002 与 EI/L = 1000 不成比例"}},
+        {"a span in error is left to its message", {6, 0}, {6000, 6000}, {1000, 5}, {}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        BeamBuilder m(static_cast<int>(c.L.size()), 1);
+        for (std::size_t s = 0; s < c.L.size(); ++s) {
+            m.length(static_cast<int>(s + 1), c.L[s])
+                .stiffness(static_cast<int>(s + 1), c.EI[s], c.i[s]);
+        }
+        const CheckResult r = checkBeam(m.beam());
+        EXPECT_EQ(r.notices, c.notices) << c.name;
+        EXPECT_EQ(r.noticePlaces.size(), c.notices.size()) << c.name;
+        if (c.L[1] != 0) {
+            EXPECT_TRUE(r.passed) << c.name << ": a notice never blocks the calculation";
+        }
+    }
+}
+
+TEST(DataCheck, EveryMessageNamesItsSpanAndLoad) {
+    const Beam m = BeamBuilder({6, 0}).uniform(1, 10).force(1, 0, 2).ends(Simple, Simple).beam();
+    const CheckResult r = checkBeam(m);
+    EXPECT_EQ(r.messages, (Lines{"第1跨集中力为零!", "第2跨跨度为零!"}));
+    EXPECT_EQ(r.places, (std::vector<CheckPlace>{{1, 2}, {2, 0}}));
+}
+
 TEST(DataCheck, ProgressOneStepPerSpanAndPerLoad) {
     BeamBuilder builder(20, 6);
     for (int s = 1; s <= 20; ++s) {

@@ -98,7 +98,20 @@ std::vector<EditCase> editCases() {
          [](Editor& e, A) { e.typeIntoField(V::EI, ""); },
          with(showing(two, 2), [](Project& p) { p.beam.span(2).ei = 1; }), "修改刚度 EI", false},
         {"a refused keystroke changes no value and leaves no step", two, {},
-         [](Editor& e, A) { e.typeIntoField(V::Length, "6a"); }, two, nullptr, false},
+         [](Editor& e, A) { EXPECT_FALSE(e.typeIntoField(V::Length, "6a")); }, two, nullptr, false},
+        {"a length takes no minus sign", two, {},
+         [](Editor& e, A) { EXPECT_FALSE(e.typeIntoField(V::Length, "-")); }, two, nullptr, false},
+        {"P takes a minus sign: an upward force", forceAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::P, {"-", "-2", "-2.5"}); },
+         with(forceAt2, [](Project& p) { p.beam.span(2).load(1).P = -2.5f; }), "修改集中力 P", false},
+        {"a = 0 puts b at the span's length", forceAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::a, {"0"}); },
+         with(forceAt2, [](Project& p) { p.beam.span(2).load(1).a = 0; p.beam.span(2).load(1).b = 4; }),
+         "修改 a", false},
+        {"b = L puts a at 0", forceAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::b, {"4"}); },
+         with(forceAt2, [](Project& p) { p.beam.span(2).load(1).a = 0; p.beam.span(2).load(1).b = 4; }),
+         "修改 b", false},
         {"a of a force moves b with it", forceAt2, {},
          [](Editor& e, A) { typeKeys(e, V::a, {"2", "2.", "2.5"}); },
          with(forceAt2, [](Project& p) { p.beam.span(2).load(1).a = 2.5f; p.beam.span(2).load(1).b = 1.5f; }),
@@ -108,6 +121,10 @@ std::vector<EditCase> editCases() {
         {"X computes i = EI / L", showing(two, 2), {},
          [](Editor& e, A) { e.computeLineStiffness(); },
          with(showing(two, 2), [](Project& p) { p.beam.span(2).lineStiffness = 0.5f; }), "计算线刚度", false},
+        {"i = EI / L on every span in one step", two, {},
+         [](Editor& e, A) { e.fitLineStiffnessToRigidity(); },
+         with(two, [](Project& p) { p.beam.span(1).lineStiffness = 0.1666667f; p.beam.span(2).lineStiffness = 0.5f; }),
+         "按 EI/L 重算线刚度", false},
         {"more spans", two, {}, [](Editor& e, A a) { EXPECT_TRUE(e.setSpanCount(3, a)); },
          with(two, [](Project& p) { p.beam.spans.push_back(Span{}); }), "修改总跨数", false},
         {"a count outside 1..20 is refused", two, {},
@@ -220,6 +237,21 @@ TEST(EditorHistory, OneStepPerVisitOfAField) {
     editor.undo();
     EXPECT_EQ(editor.project().beam.span(1).length, 6.0f);
     EXPECT_FALSE(editor.canUndo());
+}
+
+// Only work that would be lost earns the question before New, Open or Exit.
+TEST(EditorHistory, AnUntouchedNewProjectHasNothingToSave) {
+    Editor editor;
+    EXPECT_FALSE(editor.hasUnsavedWork());
+    editor.typeIntoField(ValueField::Length, "6");
+    EXPECT_TRUE(editor.hasUnsavedWork());
+    editor.undo();
+    EXPECT_FALSE(editor.hasUnsavedWork());
+    editor.openProject(Project{}); // a file holding the reset beam, then edited
+    editor.typeIntoField(ValueField::Length, "6");
+    editor.undo();
+    editor.showSpan(1);
+    EXPECT_TRUE(editor.hasUnsavedWork()) << "unsaved by navigation since the file was read";
 }
 
 TEST(EditorHistory, SavedFollowsTheStateOnDisk) {

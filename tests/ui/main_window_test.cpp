@@ -4,6 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "io/ProjectFile.h"
+#include "ui/common/Translations.h"
 #include "ui/dialogs/CheckWindow.h"
 #include "ui/dialogs/ResultWindow.h"
 #include "ui/dialogs/SplashWindow.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -189,6 +191,60 @@ private slots:
                  QStringLiteral("6"));
     }
 
+    // 2 x 6 m, q = 10, EI = 78000 and i = EI/L = 13000; then span 2 becomes 3 m long.
+    void aLineStiffnessLeftBehindIsNoticedAndMended() {
+        loadedSpans(2);
+        for (int s = 1; s <= 2; ++s) {
+            showSpan(s);
+            retype(w("rigidityField"), QStringLiteral("78000"));
+            retype(w("lineStiffnessField"), QStringLiteral("13000"));
+        }
+        retype(w("spanLengthField"), QStringLiteral("3"));
+        showSpan(1);
+        click(b("checkButton"));
+        QCOMPARE(checkMessages(), QStringList({QStringLiteral("没有错误!")}));
+        auto* notices = find<QListWidget>(window.get(), "noticeList");
+        QVERIFY(notices->isVisible());
+        QCOMPARE(notices->item(0)->text(),
+                 QStringLiteral("第2跨线刚度 i = 13000 与 EI/L = 26000 不成比例"));
+        QVERIFY(b("calculateButton")->isEnabled()); // a notice does not block
+
+        // a double-click goes to the span named
+        QVERIFY(QTest::qWaitForWindowExposed(notices->window()));
+        const QRect row = notices->visualItemRect(notices->item(0));
+        QTest::mouseClick(notices->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(notices->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(w("shownSpanField")->text(), QStringLiteral("2"));
+
+        // the button sets i = EI/L everywhere in one step and checks again
+        click(find<QAbstractButton>(window.get(), "fitLineStiffnessButton"));
+        QCOMPARE(w("lineStiffnessField")->text(), QStringLiteral("26000"));
+        QVERIFY(notices->isHidden());
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 按 EI/L 重算线刚度"));
+        click(b("calculateButton"));
+        QCOMPARE(resultRow(0).last(), QStringLiteral("-33.75"));
+
+        // Enter closes the check window
+        QPointer<QWidget> checkWindow = find<QWidget>(window.get(), "checkWindow");
+        QTest::keyClick(checkWindow, Qt::Key_Return);
+        QTRY_VERIFY(checkWindow.isNull() || checkWindow->isHidden());
+    }
+
+    void aRefusedKeystrokeSaysWhatTheFieldTakes() {
+        retype(w("spanLengthField"), QStringLiteral("6,5"));
+        QCOMPARE(w("spanLengthField")->text(), QStringLiteral("65"));
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("只能输入非负数"));
+        QVERIFY(w("spanLengthField")->property("refused").toBool());
+        QTRY_VERIFY(!w("spanLengthField")->property("refused").toBool()); // the flash ends
+        addLoad(0);
+        window->statusBar()->clearMessage();
+        retype(w("forceField"), QStringLiteral("-12"));
+        QCOMPARE(project().beam.span(1).load(1).P, -12.0f); // an upward force
+        QCOMPARE(window->statusBar()->currentMessage(), QString());
+        retype(w("forceField"), QStringLiteral("x"));
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("只能输入数字"));
+    }
+
     void saveAndOpenKeepTheProjectAndItsName() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("beam.BMD"));
@@ -235,7 +291,17 @@ private slots:
     }
 
     void everyPathOutOfTheProgramAsksBeforeWorkIsLost() {
+        QVERIFY(!window->isWindowModified());
         retype(w("spanLengthField"), QStringLiteral("6"));
+        QVERIFY(window->isWindowModified());
+        // New and Open: Cancel (and Escape) keep the work
+        for (const char* command : {"newAction", "openAction"}) {
+            prompter->expectQuestion(QStringLiteral("当前文件尚未保存,要保存吗?"),
+                                     Prompter::Cancel);
+            action(command)->trigger();
+            QCOMPARE(prompter->lastButtons, Prompter::Yes | Prompter::No | Prompter::Cancel);
+            QCOMPARE(project().beam.span(1).length, 6.0f);
+        }
         const QString question = QStringLiteral("在退出之前,您要保存现有资料吗？");
         // the close box: Cancel (or Escape) and a cancelled save dialog keep the program open
         prompter->expectQuestion(question, Prompter::Cancel);
@@ -278,6 +344,13 @@ private slots:
         QVERIFY(window->isEnabled());
         enterSpanCount(5);
         QCOMPARE(project().beam.spanCount(), 5);
+
+        // untouched, the splash goes by itself
+        QPointer<SplashWindow> waiting(new SplashWindow(window.get()));
+        waiting->show();
+        QVERIFY(!window->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(waiting.isNull(), kSplashMilliseconds * 3);
+        QVERIFY(window->isEnabled());
     }
 
     void theMenusCarryTheirNamesAndTexts() {
@@ -296,6 +369,19 @@ private slots:
             menus << menu->text();
         }
         QCOMPARE(menus, QStringList({"文件(&File)", "编辑(&Edit)", "信息(&News)"}));
+        const std::pair<const char*, const char*> shortcuts[] = {{"newAction", "Ctrl+N"},
+                                                                 {"openAction", "Ctrl+O"},
+                                                                 {"saveAction", "Ctrl+S"},
+                                                                 {"saveAsAction", "Ctrl+Shift+S"},
+                                                                 {"helpAction", "F1"}};
+        for (const auto& [name, keys] : shortcuts) {
+            QCOMPARE(action(name)->shortcut().toString(), QString::fromLatin1(keys));
+        }
+    }
+
+    void qtsOwnButtonsSpeakChinese() {
+        QVERIFY(installChineseTranslations(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
     }
 };
 
