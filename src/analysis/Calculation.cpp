@@ -46,7 +46,7 @@ Calculation calculateBeam(const Beam& beam) {
 
 bool sameCalculationInput(const Beam& a, const Beam& b) {
     if (a.spanCount() != b.spanCount() || a.leftSupport != b.leftSupport ||
-        a.rightSupport != b.rightSupport) {
+        a.rightSupport != b.rightSupport || a.factors != b.factors) {
         return false;
     }
     for (int s = 1; s <= a.spanCount(); ++s) {
@@ -59,7 +59,8 @@ bool sameCalculationInput(const Beam& a, const Beam& b) {
         for (int k = 1; k <= x.loadCount(); ++k) {
             const Load& p = x.load(k);
             const Load& q = y.load(k);
-            if (p.kind != q.kind || p.P != q.P || p.q != q.q || p.a != q.a || p.b != q.b) {
+            if (p.kind != q.kind || p.P != q.P || p.q != q.q || p.a != q.a || p.b != q.b ||
+                p.loadCase != q.loadCase) {
                 return false;
             }
         }
