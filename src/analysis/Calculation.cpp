@@ -2,6 +2,7 @@
 
 #include "analysis/CalculationError.h"
 #include "analysis/Solver.h"
+#include "analysis/SpanCurve.h"
 #include "analysis/SpanResults.h"
 
 #include <stdexcept>
@@ -27,11 +28,13 @@ long calculate(const Beam& beam, BeamResults& results) {
     // the forces there and the maximum search go span by span.
     for (int s = 1; s <= N; ++s) {
         KeySectionShears shears;
+        const SpanCurve loads(beam, s);
         atSpan(s, FloatingPointFault::Sections, [&] {
             keySections(beam, work, s);
-            keySectionForces(beam, work, s, &shears);
+            keySectionForces(beam, work, s, loads, &shears);
         });
-        atSpan(s, FloatingPointFault::MaxMoment, [&] { searchMaxMoment(beam, work, s, &shears); });
+        atSpan(s, FloatingPointFault::MaxMoment,
+               [&] { searchMaxMoment(beam, work, s, loads, &shears); });
     }
     results = work;
     return sweeps;
