@@ -2,6 +2,7 @@
 
 #include "analysis/CalculationError.h"
 #include "analysis/Solver.h"
+#include "analysis/SpanCurve.h"
 #include "analysis/SpanResults.h"
 
 #include <stdexcept>
@@ -27,11 +28,13 @@ long calculate(const Beam& beam, BeamResults& results) {
     // the forces there and the maximum search go span by span.
     for (int s = 1; s <= N; ++s) {
         KeySectionShears shears;
+        const SpanCurve loads(beam, s);
         atSpan(s, FloatingPointFault::Sections, [&] {
             keySections(beam, work, s);
-            keySectionForces(beam, work, s, &shears);
+            keySectionForces(beam, work, s, loads, &shears);
         });
-        atSpan(s, FloatingPointFault::MaxMoment, [&] { searchMaxMoment(beam, work, s, &shears); });
+        atSpan(s, FloatingPointFault::MaxMoment,
+               [&] { searchMaxMoment(beam, work, s, loads, &shears); });
     }
     results = work;
     return sweeps;
@@ -46,7 +49,7 @@ Calculation calculateBeam(const Beam& beam) {
 
 bool sameCalculationInput(const Beam& a, const Beam& b) {
     if (a.spanCount() != b.spanCount() || a.leftSupport != b.leftSupport ||
-        a.rightSupport != b.rightSupport) {
+        a.rightSupport != b.rightSupport || a.factors != b.factors) {
         return false;
     }
     for (int s = 1; s <= a.spanCount(); ++s) {
@@ -59,7 +62,8 @@ bool sameCalculationInput(const Beam& a, const Beam& b) {
         for (int k = 1; k <= x.loadCount(); ++k) {
             const Load& p = x.load(k);
             const Load& q = y.load(k);
-            if (p.kind != q.kind || p.P != q.P || p.q != q.q || p.a != q.a || p.b != q.b) {
+            if (p.kind != q.kind || p.P != q.P || p.q != q.q || p.a != q.a || p.b != q.b ||
+                p.loadCase != q.loadCase) {
                 return false;
             }
         }

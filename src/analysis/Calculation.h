@@ -26,9 +26,9 @@ struct Calculation {
 // calculate() into a fresh Calculation; throws what calculate() throws.
 Calculation calculateBeam(const Beam& beam);
 
-// True when the two beams give the same calculation: span count, end supports, and per span
-// length, line stiffness and every load's kind, P, q, a and b. (EI, c and texts do not enter
-// the calculation.)
+// True when the two beams give the same calculation and envelope: span count, end supports,
+// combination factors, and per span length, line stiffness and every load's kind, case, P, q,
+// a and b. (EI, c and texts do not enter the calculation.)
 bool sameCalculationInput(const Beam& a, const Beam& b);
 
 } // namespace spanwise

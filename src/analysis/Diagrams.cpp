@@ -2,6 +2,7 @@
 
 #include "analysis/SectionForces.h"
 #include "analysis/Single.h"
+#include "analysis/SpanCurve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,8 +88,9 @@ void sampleSpan(const Beam& beam, const BeamResults& results, int s, SpanDiagram
     auto end = begin + positions.count;
     std::sort(begin, end);
     end = std::unique(begin, end);
+    const SpanCurve loads(beam, s);
     for (auto it = begin; it != end; ++it) {
-        const SectionForce f = sectionForceAt(beam, results, s, *it);
+        const SectionForce f = sectionForceAt(beam, results, s, *it, loads);
         out.points[static_cast<std::size_t>(out.count++)] = {*it, f.M, f.VL};
         if (f.VL != f.VR) {
             out.points[static_cast<std::size_t>(out.count++)] = {*it, f.M, f.VR};

@@ -2,6 +2,7 @@
 
 #include "analysis/SectionForces.h"
 #include "analysis/Single.h"
+#include "analysis/SpanCurve.h"
 
 #include <stdexcept>
 
@@ -21,8 +22,10 @@ void supportReactions(const Beam& beam, const BeamResults& results, SupportReact
     // Shear and moment at the two ends of every span, each evaluated once.
     std::array<SectionForce, kMaxSpans + 1> left{}, right{};
     for (int s = 1; s <= N; ++s) {
-        left[static_cast<std::size_t>(s)] = sectionForceAt(beam, results, s, 0);
-        right[static_cast<std::size_t>(s)] = sectionForceAt(beam, results, s, beam.span(s).length);
+        const SpanCurve loads(beam, s);
+        left[static_cast<std::size_t>(s)] = sectionForceAt(beam, results, s, 0, loads);
+        right[static_cast<std::size_t>(s)] =
+            sectionForceAt(beam, results, s, beam.span(s).length, loads);
     }
     for (int j = 0; j <= N; ++j) {
         SupportReaction& r = out[static_cast<std::size_t>(j)];

@@ -2,6 +2,7 @@
 
 #include "analysis/LoadFormulas.h"
 #include "analysis/Single.h"
+#include "analysis/SpanCurve.h"
 
 #include <stdexcept>
 
@@ -18,10 +19,10 @@ BaseSystem baseSystem(const Beam& beam, int span) {
     return BaseSystem::SimplySupported;
 }
 
-SectionForce sectionForceAt(const Beam& beam, const BeamResults& results, int s, float x) {
-    if (s < 1 || s > beam.spanCount()) {
-        throw std::out_of_range("sectionForceAt: span number out of range");
-    }
+namespace {
+
+// Load by load, for a span whose loads leave it.
+SectionForce sumOfLoadsAt(const Beam& beam, const BeamResults& results, int s, float x) {
     float sumM = 0, sumVL = 0, sumVR = 0;
     const BaseSystem base = baseSystem(beam, s);
     const Span& span = beam.span(s);
@@ -88,6 +89,26 @@ SectionForce sectionForceAt(const Beam& beam, const BeamResults& results, int s,
         addSingle(sumVR, vr);
     }
     return {sumM, sumVL, sumVR};
+}
+
+} // namespace
+
+SectionForce sectionForceAt(const Beam& beam, const BeamResults& results, int s, float x) {
+    if (s < 1 || s > beam.spanCount()) {
+        throw std::out_of_range("sectionForceAt: span number out of range");
+    }
+    return sectionForceAt(beam, results, s, x, SpanCurve(beam, s));
+}
+
+SectionForce sectionForceAt(const Beam& beam, const BeamResults& results, int s, float x,
+                            const SpanCurve& loads) {
+    if (s < 1 || s > beam.spanCount()) {
+        throw std::out_of_range("sectionForceAt: span number out of range");
+    }
+    if (!loads.exact()) {
+        return sumOfLoadsAt(beam, results, s, x);
+    }
+    return curveForceAt(loads, results.EndMoment[s][1], results.EndMoment[s][2], x);
 }
 
 } // namespace spanwise

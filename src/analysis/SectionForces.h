@@ -19,9 +19,18 @@ struct SectionForce {
     float VR = 0; // shear just right of it (differs from VL at a concentrated force)
 };
 
-// M, VL and VR at x metres from the left end of span s of a calculated beam and its results.
-// Sums are built end moments first, then the loads in stored order, each addition rounded to
-// single. Throws std::out_of_range for s outside 1..spanCount and FloatingPointFault on a fault.
+class SpanCurve;
+
+// M, VL and VR at x metres from the left end of span s of a calculated beam and its results:
+// the end moments' share plus the span's loads, evaluated in double from their SpanCurve and
+// rounded to single once. A span without a curve (loads off the span) sums the load formulas
+// in stored order instead, each addition rounded to single. Throws std::out_of_range for s
+// outside 1..spanCount and FloatingPointFault on a fault.
 SectionForce sectionForceAt(const Beam& beam, const BeamResults& results, int span, float x);
+
+// The same with the curve of every load of the span already built, for code that evaluates
+// many sections of one span.
+SectionForce sectionForceAt(const Beam& beam, const BeamResults& results, int span, float x,
+                            const SpanCurve& loads);
 
 } // namespace spanwise

@@ -3,6 +3,7 @@
 #include "analysis/Single.h"
 
 #include <cmath>
+#include <optional>
 
 namespace spanwise {
 
@@ -52,9 +53,13 @@ double outerEndFactor(EndSupport end) {
 }
 
 // Adds the load terms of every load of span s for one row of the table.
-void addLoadTerms(const Beam& beam, int s, LoadTermRow row, float& F1, float& F2) {
+void addLoadTerms(const Beam& beam, int s, LoadTermRow row, std::optional<LoadCase> loadCase,
+                  float& F1, float& F2) {
     const double L = beam.span(s).length;
     for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
+        if (loadCase && beam.span(s).load(k).loadCase != *loadCase) {
+            continue;
+        }
         const double P = beam.span(s).load(k).P;
         const double q = beam.span(s).load(k).q;
         const double a = beam.span(s).load(k).a;
@@ -129,28 +134,31 @@ double rotationalStiffness(const Beam& beam, int s) {
     return stiffnessFactor(beam, s) * beam.span(s).lineStiffness;
 }
 
-void loadTerms(const Beam& beam, BeamResults& results) {
-    const int N = beam.spanCount();
-    for (int s = 1; s <= N; ++s) {
-        float& F1 = results.FixedEndMoment[s][1];
-        float& F2 = results.FixedEndMoment[s][2];
-        atSpan(s, FloatingPointFault::LoadTerms, [&] {
-            const SpanEnds ends = spanEnds(beam, s);
-            if (ends.left != EndSupport::Continuous) {
-                addLoadTerms(beam, s, leftEndRow(ends.left), F1, F2);
-            }
-            if (ends.right != EndSupport::Continuous) {
-                addLoadTerms(beam, s, rightEndRow(ends.right), F1, F2);
-            }
-            if (ends.left == EndSupport::Continuous && ends.right == EndSupport::Continuous) {
-                addLoadTerms(beam, s, LoadTermRow::BothHeld, F1, F2);
-            }
-        });
-        if (N == 1) {
-            // a one-span beam on two simple supports has no end moments
-            F1 = 0;
-            F2 = 0;
+void spanLoadTerms(const Beam& beam, int s, std::optional<LoadCase> loadCase, float& F1,
+                   float& F2) {
+    atSpan(s, FloatingPointFault::LoadTerms, [&] {
+        const SpanEnds ends = spanEnds(beam, s);
+        if (ends.left != EndSupport::Continuous) {
+            addLoadTerms(beam, s, leftEndRow(ends.left), loadCase, F1, F2);
         }
+        if (ends.right != EndSupport::Continuous) {
+            addLoadTerms(beam, s, rightEndRow(ends.right), loadCase, F1, F2);
+        }
+        if (ends.left == EndSupport::Continuous && ends.right == EndSupport::Continuous) {
+            addLoadTerms(beam, s, LoadTermRow::BothHeld, loadCase, F1, F2);
+        }
+    });
+    if (beam.spanCount() == 1) {
+        // a one-span beam on two simple supports has no end moments
+        F1 = 0;
+        F2 = 0;
+    }
+}
+
+void loadTerms(const Beam& beam, BeamResults& results) {
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        spanLoadTerms(beam, s, std::nullopt, results.FixedEndMoment[s][1],
+                      results.FixedEndMoment[s][2]);
     }
 }
 

@@ -7,6 +7,8 @@
 #include "model/Beam.h"
 #include "model/BeamResults.h"
 
+#include <optional>
+
 namespace spanwise {
 
 // Upper bound on the sweeps of distributeMoments. A beam of non-negative stiffness settles in
@@ -19,6 +21,10 @@ double stiffnessFactor(const Beam& beam, int s);
 
 // k(s) * i(s), the rotational stiffness of span s at its joints.
 double rotationalStiffness(const Beam& beam, int s);
+
+// Adds to F1, F2 the load terms of the loads of span s that belong to loadCase (every load
+// without one), in stored order, each addition rounded to single; both 0 on a one-span beam.
+void spanLoadTerms(const Beam& beam, int s, std::optional<LoadCase> loadCase, float& F1, float& F2);
 
 // FixedEndMoment of spans 1..N: every load of a span added in stored order, each addition
 // rounded to single. Expects FixedEndMoment cleared (a fresh BeamResults{}).

@@ -4,6 +4,7 @@
 
 #include "analysis/SectionForces.h"
 #include "analysis/Single.h"
+#include "analysis/SpanCurve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,9 +15,9 @@ namespace spanwise {
 namespace {
 
 // The section forces at x, into the caller's variables.
-void forcesAt(const Beam& beam, const BeamResults& results, int s, float x, float& M, float& VL,
-              float& VR) {
-    const SectionForce f = sectionForceAt(beam, results, s, x);
+void forcesAt(const Beam& beam, const BeamResults& results, int s, const SpanCurve& loads, float x,
+              float& M, float& VL, float& VR) {
+    const SectionForce f = sectionForceAt(beam, results, s, x, loads);
     M = f.M;
     VL = f.VL;
     VR = f.VR;
@@ -90,13 +91,14 @@ void keySections(const Beam& beam, BeamResults& results, int s) {
     sortRow(results.KeyPointX, s, k);
 }
 
-void keySectionForces(const Beam& beam, BeamResults& results, int s, KeySectionShears* shears) {
+void keySectionForces(const Beam& beam, BeamResults& results, int s, const SpanCurve& loads,
+                      KeySectionShears* shears) {
     const auto& X = results.KeyPointX[s];
     // The last slot comes from the count, not from a search for -1: a force at a = -1 (which a
     // file can hold) would otherwise be taken for the terminator.
     for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
         float M = 0, VL = 0, VR = 0;
-        forcesAt(beam, results, s, X[t], M, VL, VR);
+        forcesAt(beam, results, s, loads, X[t], M, VL, VR);
         results.KeyPointM[s][t] = M;
         results.KeyPointV[s][t] = t >= 1 && X[t] == X[t - 1] ? VR : VL;
         if (shears != nullptr) {
@@ -143,7 +145,7 @@ struct Section {
 };
 
 Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int s,
-                               const KeySectionShears& shears) {
+                               const SpanCurve& loads, const KeySectionShears& shears) {
     constexpr int kMaxCandidates = kKeySlots + kMaxLoads;
     std::array<Section, kMaxCandidates> sections{};
     int n = 0;
@@ -158,7 +160,7 @@ Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int
         if (kind == Concentrated && freeRight) {
             Section& at = sections[n++];
             at.x = toSingle(double{beam.span(s).length} - beam.span(s).load(k).a);
-            forcesAt(beam, results, s, at.x, at.M, at.VL, at.VR);
+            forcesAt(beam, results, s, loads, at.x, at.M, at.VL, at.VR);
         } else if (kind == Uniform || kind == Trapezoidal) {
             upward = upward || beam.span(s).load(k).q < 0;
             downward = downward || beam.span(s).load(k).q > 0;
@@ -188,7 +190,7 @@ Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int
         if ((upward && downward) || (va > 0 && vb < 0)) {
             const float xm = toSingle((double{x0} + x1) / 2);
             float Mm = 0, vm = 0, vmR = 0;
-            forcesAt(beam, results, s, xm, Mm, vm, vmR);
+            forcesAt(beam, results, s, loads, xm, Mm, vm, vmR);
             // V(t) = A t^2 + B t + C on t in [0, 1], through t = 0, tm, 1
             const double width = double{x1} - x0;
             const double tm = width > 0 ? (double{xm} - x0) / width : 0.5;
@@ -215,7 +217,7 @@ Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int
                 if (r > 0 && r < 1) {
                     const float xr = std::clamp(toSingle(x0 + r * width), x0, x1);
                     float Mr = 0, vl = 0, vr = 0;
-                    forcesAt(beam, results, s, xr, Mr, vl, vr);
+                    forcesAt(beam, results, s, loads, xr, Mr, vl, vr);
                     consider(xr, Mr);
                 }
             }
@@ -226,7 +228,7 @@ Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int
 
 } // namespace
 
-void searchMaxMoment(const Beam& beam, BeamResults& results, int s,
+void searchMaxMoment(const Beam& beam, BeamResults& results, int s, const SpanCurve& loads,
                      const KeySectionShears* shears) {
     std::array<float, 11> X{}, Mt{};
     float lo = 0, hi = beam.span(s).length;
@@ -242,9 +244,12 @@ void searchMaxMoment(const Beam& beam, BeamResults& results, int s,
                 Mt[t] = Mlo;
             } else if (searched && X[t] == hi) {
                 Mt[t] = Mhi;
+            } else if (loads.exact()) {
+                Mt[t] =
+                    curveMomentAt(loads, results.EndMoment[s][1], results.EndMoment[s][2], X[t]);
             } else {
                 float vl = 0, vr = 0;
-                forcesAt(beam, results, s, X[t], Mt[t], vl, vr);
+                forcesAt(beam, results, s, loads, X[t], Mt[t], vl, vr);
             }
         }
         bracketLargest(Mt, p, q);
@@ -264,11 +269,11 @@ void searchMaxMoment(const Beam& beam, BeamResults& results, int s,
     if (shears == nullptr) {
         for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
             float M = 0;
-            forcesAt(beam, results, s, results.KeyPointX[s][t], M, own.VL[t], own.VR[t]);
+            forcesAt(beam, results, s, loads, results.KeyPointX[s][t], M, own.VL[t], own.VR[t]);
         }
         shears = &own;
     }
-    const Peak peak = largestMomentAtCandidates(beam, results, s, *shears);
+    const Peak peak = largestMomentAtCandidates(beam, results, s, loads, *shears);
     if (!searched || double{peak.M} - best > 0.0005) {
         best = peak.M;
         bestX = peak.x;

@@ -32,10 +32,12 @@ struct KeySectionShears {
     std::array<float, kKeySlots> VR{};
 };
 
-// KeyPointM and KeyPointV at every key section of span s; the second of two equal positions
-// takes the shear just right of the section, every other slot the shear just left. Also fills
-// shears when given.
-void keySectionForces(const Beam& beam, BeamResults& results, int s,
+class SpanCurve;
+
+// KeyPointM and KeyPointV at every key section of span s, whose loads are gathered in loads;
+// the second of two equal positions takes the shear just right of the section, every other
+// slot the shear just left. Also fills shears when given.
+void keySectionForces(const Beam& beam, BeamResults& results, int s, const SpanCurve& loads,
                       KeySectionShears* shears = nullptr);
 
 // Bracket (lo, lo + 1) around the largest of values[1..10]: the first of equal largest values
@@ -47,9 +49,9 @@ void bracketLargest(const std::array<float, 11>& values, std::int16_t& lo, std::
 // single precision). Its answer is then checked against the moment at every key section and at
 // every point between them where the shear passes zero; when one of those is larger by more
 // than 0.0005 kN*m it is reported instead, so the column never shows less than the true
-// largest moment. Needs the key sections and the forces there, and the end moments; shears
-// from keySectionForces() save evaluating the key sections again.
-void searchMaxMoment(const Beam& beam, BeamResults& results, int s,
+// largest moment. Needs the key sections and the forces there, the end moments and the span's
+// curve of every load; shears from keySectionForces() save evaluating the key sections again.
+void searchMaxMoment(const Beam& beam, BeamResults& results, int s, const SpanCurve& loads,
                      const KeySectionShears* shears = nullptr);
 
 // One row of the result table, in column order.

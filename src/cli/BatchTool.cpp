@@ -2,6 +2,8 @@
 
 #include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
+#include "analysis/Envelope.h"
+#include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/SectionForces.h"
 #include "analysis/SpanResults.h"
@@ -24,7 +26,8 @@ namespace spanwise {
 namespace {
 
 constexpr const char* kUsage =
-    "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... | --json | --csv [--report 计算书.pdf]";
+    "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... | [--envelope] [--json | --csv] "
+    "[--report 计算书.pdf]";
 
 struct Query {
     std::string spanText;
@@ -35,6 +38,7 @@ struct Options {
     std::string file;
     std::vector<Query> queries;
     bool json = false;
+    bool envelope = false;
     bool csv = false;
     bool help = false;
     std::string report; // PDF calculation report to write, if any
@@ -50,6 +54,8 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
             options.help = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--envelope") {
+            options.envelope = true;
         } else if (arg == "--csv") {
             options.csv = true;
         } else if (arg == "--report") {
@@ -87,6 +93,10 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
         error = "--json、--csv 与 --at 只能选用一个";
         return std::nullopt;
     }
+    if (options.envelope && !options.queries.empty()) {
+        error = "--envelope 不能与 --at 同时使用";
+        return std::nullopt;
+    }
     return options;
 }
 
@@ -102,6 +112,28 @@ std::optional<int> spanValue(const std::string& text) {
         return std::nullopt;
     }
     return v;
+}
+
+void printRow(std::ostream& out, const std::vector<std::string>& cells) {
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        out << (c > 0 ? "\t" : "") << cells[c];
+    }
+    out << '\n';
+}
+
+// The envelope table: titles and one row per span, an empty line, titles and one row per
+// support that holds the beam.
+void printEnvelope(std::ostream& out, const Envelope& envelope) {
+    const EnvelopeTable table = envelopeTable(envelope);
+    printRow(out, table.spanHeaders);
+    for (const auto& row : table.spanRows) {
+        printRow(out, row);
+    }
+    out << '\n';
+    printRow(out, table.supportHeaders);
+    for (const auto& row : table.supportRows) {
+        printRow(out, row);
+    }
 }
 
 void printTable(std::ostream& out, const Beam& beam, const BeamResults& results) {
@@ -185,10 +217,18 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 return kExitCannotWrite;
             }
         }
+        // The envelope is asked for, or the CSV carries it because live loads exist.
+        std::optional<Envelope> envelope;
+        if (options->envelope || (options->csv && hasLiveLoads(beam))) {
+            envelope.emplace(beam);
+        }
         if (options->csv) {
-            out << resultCsv(beam, results);
+            out << resultCsv(beam, results) << (envelope ? envelopeCsv(*envelope) : "");
         } else if (options->json) {
-            writeJsonResult(out, projectName, beam, results, calculation.sweeps);
+            writeJsonResult(out, projectName, beam, results, calculation.sweeps,
+                            envelope ? &*envelope : nullptr);
+        } else if (envelope) {
+            printEnvelope(out, *envelope);
         } else if (!sections.empty()) {
             for (const Section& q : sections) {
                 const SectionForce f = sectionForceAt(beam, results, q.span, q.x);

@@ -52,7 +52,7 @@ std::string jsonNumber(float v) {
 }
 
 void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam& beam,
-                     const BeamResults& r, long sweeps) {
+                     const BeamResults& r, long sweeps, const Envelope* envelope) {
     out << "{\"file\":" << jsonString(fileName) << ",\"spanCount\":" << beam.spanCount()
         << ",\"leftSupport\":" << beam.leftSupport << ",\"rightSupport\":" << beam.rightSupport
         << ",\"sweeps\":" << sweeps << ",\"spans\":[";
@@ -83,7 +83,86 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam&
         }
         out << "]}}";
     }
-    out << "\n]}\n";
+    out << "\n]";
+    if (envelope != nullptr) {
+        out << ",\"envelope\":" << envelopeJson(*envelope);
+    }
+    out << "}\n";
+}
+
+namespace {
+
+std::string spanListJson(std::uint32_t mask) {
+    std::string text = "[";
+    for (int s : spansOf(mask)) {
+        text += (text.size() > 1 ? "," : "") + std::to_string(s);
+    }
+    return text + "]";
+}
+
+// "value", the arrangement and, when given, one concurrent force.
+std::string extremeJson(bool favourable, float value, const Arrangement& a,
+                        const char* concurrent = nullptr, float force = 0) {
+    std::string text =
+        "{\"value\":" + jsonNumber(value) + ",\"liveSpans\":" + spanListJson(a.liveSpans);
+    if (favourable) {
+        text += ",\"favourableDeadSpans\":" + spanListJson(a.favourableDead);
+    }
+    if (concurrent != nullptr) {
+        text += ",\"" + std::string(concurrent) + "\":" + jsonNumber(force);
+    }
+    return text + "}";
+}
+
+} // namespace
+
+std::string envelopeJson(const Envelope& envelope) {
+    const CombinationFactors& f = envelope.factors();
+    const bool favourable = f.deadFavourable.has_value();
+    std::string out =
+        "{\"factors\":{\"dead\":" + jsonNumber(f.dead) + ",\"live\":" + jsonNumber(f.live) +
+        ",\"designLife\":" + jsonNumber(f.designLife) +
+        ",\"deadFavourable\":" + (favourable ? jsonNumber(*f.deadFavourable) : "null") +
+        "},\n\"spans\":[";
+    auto moment = [&](const MomentExtreme& m) {
+        std::string text = extremeJson(favourable, m.value, m.arrangement, "shear", m.shearLeft);
+        return text.insert(text.find(",\"liveSpans\""), ",\"x\":" + jsonNumber(m.x));
+    };
+    auto shear = [&](const ShearExtreme& max, const ShearExtreme& min) {
+        return "{\"max\":" +
+               extremeJson(favourable, max.value, max.arrangement, "moment", max.moment) +
+               ",\"min\":" +
+               extremeJson(favourable, min.value, min.arrangement, "moment", min.moment) + "}";
+    };
+    for (int s = 1; s <= envelope.spanCount(); ++s) {
+        const SpanEnvelope& e = envelope.span(s);
+        out += (s > 1 ? ",\n" : "") + std::string("{\"span\":") + std::to_string(s) +
+               ",\"maxMoment\":" + moment(e.maxMoment) + ",\"minMoment\":" + moment(e.minMoment) +
+               ",\"leftShear\":" + shear(e.leftMaxShear, e.leftMinShear) +
+               ",\"rightShear\":" + shear(e.rightMaxShear, e.rightMinShear) + "}";
+    }
+    out += "],\n\"supports\":[";
+    bool first = true;
+    for (int j = 0; j <= envelope.spanCount(); ++j) {
+        const SupportEnvelope& e = envelope.support(j);
+        if (!e.present) {
+            continue;
+        }
+        out += (first ? "" : ",\n") + std::string("{\"node\":") + std::to_string(j) +
+               ",\"maxReaction\":" +
+               extremeJson(favourable, e.maxReaction.value, e.maxReaction.arrangement) +
+               ",\"minReaction\":" +
+               extremeJson(favourable, e.minReaction.value, e.minReaction.arrangement);
+        if (e.fixed) {
+            out += ",\"maxMoment\":" +
+                   extremeJson(favourable, e.maxMoment.value, e.maxMoment.arrangement) +
+                   ",\"minMoment\":" +
+                   extremeJson(favourable, e.minMoment.value, e.minMoment.arrangement);
+        }
+        out += "}";
+        first = false;
+    }
+    return out + "]}";
 }
 
 } // namespace spanwise

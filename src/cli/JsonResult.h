@@ -1,6 +1,7 @@
 // The whole result of a calculation as JSON, for scripts that read the batch tool's output.
 #pragma once
 
+#include "analysis/Envelope.h"
 #include "model/Beam.h"
 #include "model/BeamResults.h"
 
@@ -12,9 +13,20 @@ namespace spanwise {
 // Writes one JSON object: the file, the counts and supports, the number of distribution sweeps,
 // and per span its end moments, key sections (x, M, V), largest moment and its position, and
 // its row of the result table (numbers and display texts). Floats are written as the shortest
-// text that reads back to the same float.
+// text that reads back to the same float. With an envelope, the member "envelope" follows
+// (envelopeJson).
 void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam& beam,
-                     const BeamResults& results, long sweeps);
+                     const BeamResults& results, long sweeps, const Envelope* envelope = nullptr);
+
+// {"factors":{"dead":1.3,"live":1.5,"designLife":1,"deadFavourable":null},
+//  "spans":[{"span":1,"maxMoment":{"value":..,"x":..,"liveSpans":[1,3],"shear":..},
+//            "minMoment":{..},"leftShear":{"max":{"value":..,"liveSpans":[..],"moment":..},
+//            "min":{..}},"rightShear":{..}},..],
+//  "supports":[{"node":0,"maxReaction":{"value":..,"liveSpans":[..]},"minReaction":{..}},..]}
+// Supports are the nodes 0..N that hold the beam; a fixed end adds "maxMoment" and "minMoment"
+// of the same form. With the favourable-dead-load option every arrangement also names
+// "favourableDeadSpans". "shear" is the shear just left of the section.
+std::string envelopeJson(const Envelope& envelope);
 
 // A JSON string literal, quotes included.
 std::string jsonString(const std::string& text);

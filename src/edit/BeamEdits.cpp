@@ -159,7 +159,7 @@ void Editor::copyPreviousSpan(const Answerer& ask) {
     showProjectInFields();
 }
 
-void Editor::addLoad(LoadKind kind) {
+void Editor::addLoad(LoadKind kind, LoadCase loadCase) {
     m_inFieldVisit = false;
     if (shownSpan().loadCount() >= kMaxLoads) {
         return;
@@ -168,11 +168,31 @@ void Editor::addLoad(LoadKind kind) {
         Load load;
         load.kind = kind;
         load.text = loadKindName(kind);
+        load.loadCase = loadCase;
         auto& loads = m_project.beam.span(m_project.currentSpan).loads;
         loads.push_back(load);
         m_project.selectedLoad(m_project.currentSpan) = static_cast<int>(loads.size());
     });
     showProjectInFields();
+}
+
+void Editor::setLoadCase(LoadCase loadCase) {
+    m_inFieldVisit = false;
+    const int k = selectedLoad();
+    if (k == 0) {
+        return;
+    }
+    edit(loadCase == Live ? "设为活载" : "设为恒载", 0,
+         [&] { m_project.beam.span(m_project.currentSpan).load(k).loadCase = loadCase; });
+}
+
+std::string Editor::setCombinationFactors(const CombinationFactors& factors) {
+    m_inFieldVisit = false;
+    std::string problem = combinationFactorsProblem(factors);
+    if (problem.empty()) {
+        edit("荷载组合", 0, [&] { m_project.beam.factors = factors; });
+    }
+    return problem;
 }
 
 void Editor::deleteSelectedLoad() {

@@ -98,9 +98,15 @@ public:
     void insertSpan(const Answerer& ask);       // before the span shown, its geometry, no loads
     void deleteSpan(const Answerer& ask);       // the span shown
     void copyPreviousSpan(const Answerer& ask); // the span before it, loads and all
-    void addLoad(LoadKind kind);                // appended and selected, all values 0
+    // appended and selected, all values 0, of the given case
+    void addLoad(LoadKind kind, LoadCase loadCase = Dead);
     void deleteSelectedLoad();
     void deleteAllLoads(const Answerer& ask);
+    void setLoadCase(LoadCase loadCase); // of the selected load; nothing without one
+
+    // -- combination settings: refused (returns the reason, nothing changes) when
+    // combinationFactorsProblem finds one, else one undo step; empty on success
+    std::string setCombinationFactors(const CombinationFactors& factors);
 
     // -- navigation (no undo step)
     void showSpan(int span);   // ignored outside 1..spanCount

@@ -6,6 +6,15 @@
 // codes); for every span its span record (L, EI, i, load count, selected load), and for every
 // load of the span its values record (q, P, a, b, c) and its label record (text in quotes,
 // kind code).
+//
+// After the last counted record, and only when a load is live or a combination factor differs
+// from its default, an extension block of records in the same syntax (readers that stop at
+// the counts still read the beam):
+//   "Spanwise",1                   the marker and the version of the block
+//   "case",s,k,c                   load k of span s belongs to case c (0 dead, 1 live); loads
+//                                  not listed are dead (the writer lists the live ones)
+//   "factors",gammaG,gammaQ,gammaL the combination factors, always written with the block
+//   "deadfavourable",gamma         only when the favourable-dead-load option is on
 #pragma once
 
 #include "model/Beam.h"
@@ -36,6 +45,9 @@ struct ReadResult {
     bool ok() const { return project.has_value(); }
 };
 
+inline constexpr const char* kBlockMarker = "Spanwise";
+inline constexpr int kBlockVersion = 1;
+
 // The file name a project is saved under when it was never named: Save writes a project
 // called "新工程" to "新工程.BMD" in the working folder.
 inline constexpr const char* kNewProjectFileName = "新工程.BMD";
@@ -47,7 +59,9 @@ std::string saveFileNameFor(const std::string& projectName);
 // Accepts CR LF or LF, fields separated by commas or line ends (a record may run over several
 // lines but ends at a line end), blanks around fields, "0.5" and ".5". Refuses counts, codes
 // and current-span or selected-load numbers the program could not show, numbers that are not
-// finite single-precision values, broken quotes and anything after the last record.
+// finite single-precision values, broken quotes, anything after the last record but the
+// extension block, and a block it cannot take whole: a later version, a record it does not
+// know or that is given twice, a span or load that does not exist, unusable factors.
 ReadResult readProjectFile(const QString& path);
 
 // The same over the bytes of a file; fileName only names it in the error.
@@ -61,7 +75,8 @@ struct SaveResult {
 
 // The bytes of the project file. Fails (reason set, bytes empty) for a project no
 // file can hold: counts or codes out of range, a value that is not finite, a load text with a
-// quote or a line break, or one that neither GBK nor GB18030 can encode.
+// quote or a line break, or one that neither GBK nor GB18030 can encode, unusable combination
+// factors.
 SaveResult projectFileBytes(const Project& project, std::string& bytes);
 
 // Writes bytes to path atomically: a temporary file in the same folder, renamed over the target

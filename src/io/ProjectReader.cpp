@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <set>
 #include <system_error>
 #include <vector>
 
@@ -197,21 +198,90 @@ public:
             }
         }
         if (auto extra = m_fields.next(false)) {
-            fail(extra->line, "最后一条记录之后还有多余的内容");
+            if (!extra->quoted || extra->text != kBlockMarker) {
+                fail(extra->line, "最后一条记录之后还有多余的内容");
+            }
+            readBlock(*extra, beam);
         }
         return p;
     }
 
 private:
+    // The records after the counted ones: the load cases and the combination factors.
+    void readBlock(const Field& marker, Beam& beam) {
+        auto head = recordFrom(marker, 2, "字段");
+        const int version = integer(head[1], "扩展块版本", 1, 1 << 30);
+        if (version > kBlockVersion) {
+            fail(head[1].line, "扩展块版本 " + std::to_string(version) +
+                                   " 是更新的程序写的，本程序只能读版本 " +
+                                   std::to_string(kBlockVersion));
+        }
+        std::set<std::pair<int, int>> cases;
+        int factorsLine = 0, favourableLine = 0;
+        CombinationFactors factors;
+        while (auto first = m_fields.next(false)) {
+            const std::string name(first->text);
+            if (!first->quoted) {
+                fail(first->line, "扩展记录应以带引号的名称开头，而不是" + quote(first->text));
+            }
+            if (name == "case") {
+                auto f = recordFrom(*first, 4, "字段");
+                const int s = integer(f[1], "荷载类别记录的跨号", 1, beam.spanCount());
+                const int loads = beam.span(s).loadCount();
+                if (loads == 0) {
+                    fail(f[2].line, "第 " + std::to_string(s) + " 跨没有荷载");
+                }
+                const int k = integer(f[2], "第 " + std::to_string(s) + " 跨的荷载序号", 1, loads);
+                const auto code = integer(f[3], "荷载类别代码", 0, 1);
+                if (!cases.insert({s, k}).second) {
+                    fail(f[0].line, "第 " + std::to_string(s) + " 跨第 " + std::to_string(k) +
+                                        " 个荷载的类别重复给出");
+                }
+                beam.span(s).load(k).loadCase = static_cast<LoadCase>(code);
+            } else if (name == "factors") {
+                auto f = recordFrom(*first, 4, "字段");
+                if (factorsLine != 0) {
+                    fail(f[0].line, "荷载组合系数重复给出");
+                }
+                factorsLine = f[0].line;
+                factors.dead = real(f[1], "γG");
+                factors.live = real(f[2], "γQ");
+                factors.designLife = real(f[3], "γL");
+            } else if (name == "deadfavourable") {
+                auto f = recordFrom(*first, 2, "字段");
+                if (favourableLine != 0) {
+                    fail(f[0].line, "恒载有利时的分项系数重复给出");
+                }
+                favourableLine = f[0].line;
+                factors.deadFavourable = real(f[1], "恒载有利时的分项系数");
+            } else {
+                fail(first->line, "本程序不认识扩展记录" + quote(first->text));
+            }
+        }
+        CombinationFactors alone = factors;
+        alone.deadFavourable.reset();
+        if (std::string problem = combinationFactorsProblem(alone); !problem.empty()) {
+            fail(factorsLine, problem);
+        }
+        if (std::string problem = combinationFactorsProblem(factors); !problem.empty()) {
+            fail(favourableLine, problem);
+        }
+        beam.factors = factors;
+    }
+
     // The n fields of one record; it may run over several lines but ends at a line end.
     std::vector<Field> record(int n, const char* unit, const std::string& what) {
-        std::vector<Field> fields;
         auto first = m_fields.next(false);
         if (!first) {
             fail(m_fields.line(), "文件提前结束，缺少" + what);
         }
-        fields.push_back(*first);
-        const int start = first->line;
+        return recordFrom(*first, n, unit);
+    }
+
+    // The same when its first field is already read.
+    std::vector<Field> recordFrom(const Field& first, int n, const char* unit) {
+        std::vector<Field> fields{first};
+        const int start = first.line;
         const std::string expected = "应有 " + std::to_string(n) + " 个" + unit;
         while (static_cast<int>(fields.size()) < n) {
             auto field = m_fields.next(fields.back().commaFollows);

@@ -149,6 +149,29 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
             record(out, "\"" + *encoded + "\"", integer(load.kind));
         }
     }
+    if (hasLiveLoads(beam) || beam.factors != CombinationFactors{}) {
+        const CombinationFactors& f = beam.factors;
+        if (std::string problem = combinationFactorsProblem(f); !problem.empty()) {
+            return {false, problem};
+        }
+        auto quoted = [](const char* name) { return "\"" + std::string(name) + "\""; };
+        record(out, quoted(kBlockMarker), integer(kBlockVersion));
+        for (int s = 1; s <= beam.spanCount(); ++s) {
+            for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
+                const LoadCase c = beam.span(s).load(k).loadCase;
+                if (c != Dead && c != Live) {
+                    return {false, loadLabel(s, k) + "的荷载类别代码不是 0 或 1"};
+                }
+                if (c == Live) {
+                    record(out, quoted("case"), integer(s), integer(k), integer(c));
+                }
+            }
+        }
+        record(out, quoted("factors"), number(f.dead), number(f.live), number(f.designLife));
+        if (f.deadFavourable) {
+            record(out, quoted("deadfavourable"), number(*f.deadFavourable));
+        }
+    }
     bytes = std::move(out);
     return {true, {}};
 }

@@ -1,5 +1,6 @@
 #include "io/ResultCsv.h"
 
+#include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/Reactions.h"
 #include "analysis/SpanResults.h"
@@ -72,8 +73,27 @@ std::string resultCsv(const Beam& beam, const BeamResults& results) {
     return out;
 }
 
-SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path) {
-    return writeFileAtomically(path, resultCsv(beam, results));
+std::string envelopeCsv(const Envelope& envelope) {
+    const EnvelopeTable table = envelopeTable(envelope);
+    std::string out(kLineEnd);
+    appendRow(out, {"荷载组合与包络"});
+    appendRow(out, {factorsText(envelope.factors())});
+    appendRow(out, table.spanHeaders);
+    for (const auto& row : table.spanRows) {
+        appendRow(out, row);
+    }
+    out += kLineEnd;
+    appendRow(out, table.supportHeaders);
+    for (const auto& row : table.supportRows) {
+        appendRow(out, row);
+    }
+    return out;
+}
+
+SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,
+                          const Envelope* envelope) {
+    return writeFileAtomically(path, resultCsv(beam, results) +
+                                         (envelope ? envelopeCsv(*envelope) : std::string()));
 }
 
 } // namespace spanwise

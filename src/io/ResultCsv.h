@@ -1,6 +1,7 @@
 // The results of the last calculation as CSV text, for spreadsheet programs and the batch tool.
 #pragma once
 
+#include "analysis/Envelope.h"
 #include "io/ProjectFile.h"
 #include "model/Beam.h"
 #include "model/BeamResults.h"
@@ -21,8 +22,15 @@ namespace spanwise {
 // Reads a calculated beam and its results; changes neither.
 std::string resultCsv(const Beam& beam, const BeamResults& results);
 
-// Writes resultCsv() to path atomically (see writeFileAtomically).
-SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path);
+// The envelope section that follows resultCsv() when the beam has live loads, same layout (no
+// byte order mark): an empty line; "荷载组合与包络"; the factors (factorsText); the titles and
+// rows of envelopeTable() for the spans; an empty line; its titles and rows for the supports.
+std::string envelopeCsv(const Envelope& envelope);
+
+// Writes resultCsv() to path atomically (see writeFileAtomically), followed by envelopeCsv()
+// when an envelope is given.
+SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,
+                          const Envelope* envelope = nullptr);
 
 // One CSV field: the text itself, or in double quotes with inner quotes doubled when it holds a
 // comma, a double quote, CR or LF.

@@ -1,5 +1,7 @@
 #include "model/Beam.h"
 
+#include <cmath>
+
 namespace spanwise {
 
 namespace {
@@ -15,7 +17,41 @@ EndSupport outerEnd(SupportKind support) {
     }
 }
 
+bool usableFactor(float v) {
+    return std::isfinite(v) && v > 0;
+}
+
 } // namespace
+
+std::string combinationFactorsProblem(const CombinationFactors& f) {
+    if (!usableFactor(f.dead)) {
+        return "恒载分项系数 γG 应为大于零的数";
+    }
+    if (!usableFactor(f.live)) {
+        return "活载分项系数 γQ 应为大于零的数";
+    }
+    if (!usableFactor(f.designLife)) {
+        return "设计使用年限调整系数 γL 应为大于零的数";
+    }
+    if (f.deadFavourable && !usableFactor(*f.deadFavourable)) {
+        return "恒载有利时的分项系数应为大于零的数";
+    }
+    if (f.deadFavourable && *f.deadFavourable > f.dead) {
+        return "恒载有利时的分项系数不应大于 γG";
+    }
+    return {};
+}
+
+bool hasLiveLoads(const Beam& beam) {
+    for (const Span& span : beam.spans) {
+        for (const Load& load : span.loads) {
+            if (load.loadCase == Live) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 SpanEnds spanEnds(const Beam& beam, int s) {
     const int n = beam.spanCount();

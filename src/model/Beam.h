@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ enum SupportKind : std::int16_t { Simple = 0, Cantilever = 1, Fixed = 2 };
 
 // Load kinds, in the order of the load-kind list (the code the project file stores).
 enum LoadKind : std::int16_t { Concentrated = 0, Uniform = 1, Trapezoidal = 2 };
+
+// What a load is: permanent (恒载 G) or variable (活载 Q), the code the project file stores.
+// The live loads of a span are placed or removed together when the envelope is sought.
+enum LoadCase : std::int16_t { Dead = 0, Live = 1 };
 
 // The name of a project that was never saved or opened, as the title bar shows it.
 inline constexpr const char* kNewProjectName = "新工程";
@@ -55,6 +60,7 @@ struct Load {
     float b = 0;      // m; for a concentrated force the remaining distance, a + b = L
     float c = 0;      // m; kept and saved with every load, read by nothing
     std::string text; // the load list's text: the kind's name when the load was added
+    LoadCase loadCase = Dead;
 
     bool operator==(const Load&) const = default;
 };
@@ -72,10 +78,28 @@ struct Span {
     bool operator==(const Span&) const = default;
 };
 
+// The partial factors of the basic combination gammaG * G + gammaQ * gammaL * Q. With
+// deadFavourable set, the dead load of each span may instead take that factor wherever this
+// makes a force worse; without it every span's dead load takes gammaG.
+struct CombinationFactors {
+    float dead = 1.3f;                   // gammaG
+    float live = 1.5f;                   // gammaQ
+    float designLife = 1.0f;             // gammaL, 1.0 for a 50-year design life
+    std::optional<float> deadFavourable; // gammaG where the dead load is favourable, usually 1.0
+
+    bool operator==(const CombinationFactors&) const = default;
+};
+
+// Empty when the factors can be used; else why not, as the combination dialog shows it: every
+// factor positive and finite, the favourable dead-load factor not above gammaG.
+std::string combinationFactorsProblem(const CombinationFactors& factors);
+
 struct Beam {
     SupportKind leftSupport = Simple;               // left end of span 1
     SupportKind rightSupport = Simple;              // right end of the last span
     std::vector<Span> spans = std::vector<Span>(1); // 1..20
+    // Kept with the loads they factor: an envelope belongs to the beam it was computed from.
+    CombinationFactors factors;
 
     int spanCount() const { return static_cast<int>(spans.size()); }
     const Span& span(int s) const { return spans[static_cast<std::size_t>(s - 1)]; }
@@ -83,6 +107,9 @@ struct Beam {
 
     bool operator==(const Beam&) const = default;
 };
+
+// True when a load of the beam is live, so that the envelope differs from gammaG * G.
+bool hasLiveLoads(const Beam& beam);
 
 // How one end of a span is held. Interior ends are continuous over a simple support.
 enum class EndSupport { Continuous, Simple, Free, Fixed };

@@ -175,6 +175,23 @@ std::vector<EditCase> editCases() {
         {"delete all loads of the span", two, {yes(Question::DeleteAllLoads)},
          [](Editor& e, A a) { e.deleteAllLoads(a); },
          with(two, [](Project& p) { p.beam.span(1).loads.clear(); }), "全删荷载", false},
+        {"a live load added", two, {}, [](Editor& e, A) { e.addLoad(Uniform, Live); },
+         with(two, [](Project& p) {
+             p.beam.span(1).loads.push_back(Load{Uniform, 0, 0, 0, 0, 0, "均布荷载", Live});
+             p.selectedLoad(1) = 2;
+         }), "添加荷载", false},
+        {"the selected load made live", withSelection(two, 1, 1), {},
+         [](Editor& e, A) { e.setLoadCase(Live); },
+         with(withSelection(two, 1, 1), [](Project& p) { p.beam.span(1).load(1).loadCase = Live; }),
+         "设为活载", false},
+        {"combination factors set", two, {},
+         [](Editor& e, A) { EXPECT_EQ(e.setCombinationFactors({1.2f, 1.4f, 1, 1}), ""); },
+         with(two, [](Project& p) { p.beam.factors = {1.2f, 1.4f, 1, 1}; }), "荷载组合", false},
+        {"a favourable factor above gammaG is refused", two, {},
+         [](Editor& e, A) {
+             EXPECT_EQ(e.setCombinationFactors({1.2f, 1.4f, 1, 1.3f}), "恒载有利时的分项系数不应大于 γG");
+             EXPECT_EQ(e.setCombinationFactors({1.2f, 0, 1, {}}), "活载分项系数 γQ 应为大于零的数");
+         }, two, nullptr, true},
         {"showing another span is navigation that unsaves", two, {},
          [](Editor& e, A) { e.showSpan(2); }, showing(two, 2), nullptr, false},
         {"selecting a load whose values show is navigation that unsaves", two, {},

@@ -40,7 +40,7 @@ TEST(ShippedFiles, ReadAndWriteBackByteForByte) {
             }
         }
     }
-    EXPECT_EQ(files, 9);
+    EXPECT_EQ(files, 10);
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+// Time of the envelope over every live-load arrangement of a 20-span beam with 10 loads a span,
+// every span carrying dead and live loads.
+#include "MixedBeam.h"
+
+#include "analysis/Envelope.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace spanwise;
+
+Beam deadAndLive(bool favourable) {
+    Beam beam = bench::mixedBeam(20, 10);
+    for (Span& span : beam.spans) {
+        for (int k = 2; k <= span.loadCount(); k += 2) {
+            span.load(k).loadCase = Live;
+        }
+    }
+    if (favourable) {
+        beam.factors.deadFavourable = 1.0f;
+    }
+    return beam;
+}
+
+void BM_EnvelopeTwentySpansTenLoads(benchmark::State& state) {
+    const Beam beam = deadAndLive(state.range(0) != 0);
+    for (auto _ : state) {
+        Envelope envelope(beam);
+        benchmark::DoNotOptimize(envelope);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_EnvelopeTwentySpansTenLoads)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,90 @@
+// The load cases and combination factors in the project file: the block after the counted
+// records, written only when needed, read back whole or refused with its line.
+#include "io/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+namespace spanwise {
+namespace {
+
+// One span of 6 m with a uniform load (kind code 1, text "q"), then the block lines given.
+std::string withBlock(const std::string& block) {
+    return "1,1,0,0\r\n6,1,1,1,0\r\n10,0,0,0,0\r\n\"q\",1\r\n" + block;
+}
+
+std::string bytesOf(const Project& p) {
+    std::string bytes;
+    EXPECT_TRUE(projectFileBytes(p, bytes).ok);
+    return bytes;
+}
+
+Project oneSpan() {
+    Project p;
+    p.beam.spans = {Span{6, 1, 1, {Load{Uniform, 0, 10, 0, 0, 0, "q"}}}};
+    return p;
+}
+
+TEST(LoadCaseBlock, WrittenOnlyWhenNeededAndReadBackWhole) {
+    Project plain = oneSpan();
+    EXPECT_EQ(bytesOf(plain), withBlock(""));
+
+    Project live = oneSpan();
+    live.beam.span(1).load(1).loadCase = Live;
+    EXPECT_EQ(bytesOf(live), withBlock("\"Spanwise\",1\r\n\"case\",1,1,1\r\n"
+                                       "\"factors\",1.3,1.5,1\r\n"));
+
+    Project factors = oneSpan();
+    factors.beam.factors = {1.2f, 1.4f, 1.1f, 0.9f};
+    EXPECT_EQ(bytesOf(factors), withBlock("\"Spanwise\",1\r\n\"factors\",1.2,1.4,1.1\r\n"
+                                          "\"deadfavourable\",0.9\r\n"));
+
+    for (const Project& p : {plain, live, factors}) {
+        const ReadResult r = parseProject(bytesOf(p), "t.BMD");
+        ASSERT_TRUE(r.ok()) << r.error.message();
+        EXPECT_EQ(*r.project, p);
+    }
+}
+
+TEST(LoadCaseBlock, ABlockTheProgramCannotTakeIsRefusedWithItsLine) {
+    struct Case {
+        std::string block;
+        int line;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"\"Spanwise\",2\r\n", 5, "扩展块版本 2 是更新的程序写的，本程序只能读版本 1"},
+        {"\"Spanwise\",x\r\n", 5, "扩展块版本“x”不是整数"},
+        {"\"Spanwise\",1\r\n\"wind\",1\r\n", 6, "本程序不认识扩展记录“wind”"},
+        {"\"Spanwise\",1\r\ncase,1,1,1\r\n", 6, "扩展记录应以带引号的名称开头，而不是“case”"},
+        {"\"Other\",1\r\n", 5, "最后一条记录之后还有多余的内容"},
+        {"\"Spanwise\",1\r\n\"case\",2,1,1\r\n", 6, "荷载类别记录的跨号“2”应在 1 到 1 之间"},
+        {"\"Spanwise\",1\r\n\"case\",1,2,1\r\n", 6, "第 1 跨的荷载序号“2”应在 1 到 1 之间"},
+        {"\"Spanwise\",1\r\n\"case\",1,1,2\r\n", 6, "荷载类别代码“2”应在 0 到 1 之间"},
+        {"\"Spanwise\",1\r\n\"case\",1,1\r\n", 6, "应有 4 个字段，文件在第 3 个之后就结束了"},
+        {"\"Spanwise\",1\r\n\"case\",1,1,1\r\n\"case\",1,1,0\r\n", 7,
+         "第 1 跨第 1 个荷载的类别重复给出"},
+        {"\"Spanwise\",1\r\n\"factors\",1.3,abc,1\r\n", 6, "γQ“abc”不是数值"},
+        {"\"Spanwise\",1\r\n\"factors\",-1.3,1.5,1\r\n", 6, "恒载分项系数 γG 应为大于零的数"},
+        {"\"Spanwise\",1\r\n\"factors\",1.3,1.5,0\r\n", 6,
+         "设计使用年限调整系数 γL 应为大于零的数"},
+        {"\"Spanwise\",1\r\n\"factors\",1.3,1.5,1\r\n\"factors\",1.3,1.5,1\r\n", 7,
+         "荷载组合系数重复给出"},
+        {"\"Spanwise\",1\r\n\"factors\",1.3,1.5,1,1\r\n", 6, "应有 4 个字段，该行有 5 个"},
+        {"\"Spanwise\",1\r\n\"factors\",1.3,1.5,1\r\n\"deadfavourable\",1.4\r\n", 7,
+         "恒载有利时的分项系数不应大于 γG"},
+        {"\"Spanwise\",1\r\n\"deadfavourable\",0\r\n", 6, "恒载有利时的分项系数应为大于零的数"},
+    };
+    for (const Case& c : cases) {
+        const ReadResult r = parseProject(withBlock(c.block), "bad.BMD");
+        ASSERT_FALSE(r.ok()) << c.block;
+        EXPECT_EQ(r.error.line, c.line) << c.block;
+        EXPECT_EQ(r.error.reason, c.reason) << c.block;
+    }
+    // a span without loads has none to name
+    const ReadResult bare =
+        parseProject("1,1,0,0\r\n6,1,1,0,0\r\n\"Spanwise\",1\r\n\"case\",1,1,1\r\n", "bad.BMD");
+    EXPECT_EQ(bare.error.reason, "第 1 跨没有荷载");
+}
+
+} // namespace
+} // namespace spanwise
