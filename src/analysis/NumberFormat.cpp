@@ -1,5 +1,7 @@
 #include "analysis/NumberFormat.h"
 
+#include "model/Beam.h"
+
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -75,6 +77,20 @@ std::optional<float> parseFieldNumber(std::string_view text) {
 
 std::optional<double> parseCountNumber(std::string_view text) {
     return parsePlain<double>(text);
+}
+
+std::string loadListText(const Load& load) {
+    std::string text = load.loadCase == Live ? "活 " + load.text : load.text;
+    switch (load.kind) {
+    case Concentrated:
+        return text + " P=" + fieldText(load.P) + " a=" + fieldText(load.a) +
+               " b=" + fieldText(load.b);
+    case Uniform:
+        return text + " q=" + fieldText(load.q);
+    case Trapezoidal:
+        return text + " q=" + fieldText(load.q) + " a=" + fieldText(load.a);
+    }
+    return text;
 }
 
 } // namespace spanwise

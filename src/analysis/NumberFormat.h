@@ -7,6 +7,8 @@
 
 namespace spanwise {
 
+struct Load;
+
 // A result rounded half up to three decimals, floor(v * 1000 + 0.5) / 1000 taken in double from
 // the stored float; never -0.
 double roundForDisplay(float v);
@@ -30,5 +32,9 @@ std::optional<float> parseFieldNumber(std::string_view text);
 
 // The same in double precision, for the span count and span number fields.
 std::optional<double> parseCountNumber(std::string_view text);
+
+// A load as the span's load list shows it: its text (the kind's name) and its values, with
+// "活 " before a live load: "集中力 P=50 a=1.5 b=3", "活 均布荷载 q=10", "梯形荷载 q=10 a=1.5".
+std::string loadListText(const Load& load);
 
 } // namespace spanwise

@@ -78,13 +78,15 @@ private slots:
 
         QVERIFY(w("forceField")->isHidden());
         addLoad(1);
-        QCOMPARE(list("spanLoadList")->currentItem()->text(), QStringLiteral("均布荷载"));
+        QCOMPARE(list("spanLoadList")->currentItem()->text(), QStringLiteral("均布荷载 q=0"));
         QVERIFY(w("intensityField")->isVisible() && w("forceField")->isHidden());
         retype(w("intensityField"), QStringLiteral("10"));
         addLoad(0);
         QVERIFY(w("forceField")->isVisible() && w("intensityField")->isHidden());
         retype(w("distanceAField"), QStringLiteral("2"));
         QCOMPARE(w("distanceBField")->text(), QStringLiteral("4"));
+        QCOMPARE(list("spanLoadList")->item(1)->text(), QStringLiteral("集中力 P=0 a=2 b=4"));
+        QCOMPARE(list("spanLoadList")->item(0)->text(), QStringLiteral("均布荷载 q=10"));
         clickRow(list("spanLoadList"), 0);
         QCOMPARE(w("intensityField")->text(), QStringLiteral("10"));
         QCOMPARE(project().beam.span(1).load(2).b, 4.0f);

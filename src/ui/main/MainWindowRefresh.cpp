@@ -2,6 +2,7 @@
 // the main window follows from the editor, its check state and the last calculation.
 #include "ui/main/MainWindow.h"
 
+#include "analysis/NumberFormat.h"
 #include "ui/common/Controls.h"
 #include "ui/dialogs/ResultWindow.h"
 #include "ui/main/SketchPictures.h"
@@ -67,7 +68,7 @@ void MainWindow::refreshLoads() {
 
     QStringList texts;
     for (const Load& load : span.loads) {
-        texts << QString::fromStdString(load.text);
+        texts << QString::fromStdString(loadListText(load));
     }
     QStringList listed;
     for (int row = 0; row < m_spanLoadList->count(); ++row) {
