@@ -232,6 +232,25 @@ private slots:
         QTRY_VERIFY(checkWindow.isNull() || checkWindow->isHidden());
     }
 
+    void aLoadIsDeadOrLiveAndNewLoadsTakeTheCaseLastChosen() {
+        loadedSpans(1);
+        auto* cases = find<QComboBox>(window.get(), "loadCaseList");
+        QCOMPARE(cases->currentText(), QStringLiteral("恒载 G"));
+        cases->setFocus();
+        QTest::keyClick(cases, Qt::Key_Down); // the selected load becomes live
+        QCOMPARE(project().beam.span(1).load(1).loadCase, Live);
+        QCOMPARE(list("spanLoadList")->item(0)->text(), QStringLiteral("活 均布荷载 q=10"));
+        addLoad(1);
+        QCOMPARE(project().beam.span(1).load(2).loadCase, Live);
+        action("undoAction")->trigger();
+        action("undoAction")->trigger();
+        QCOMPARE(project().beam.span(1).load(1).loadCase, Dead);
+        action("redoAction")->trigger();
+        click(b("checkButton"));
+        click(b("calculateButton"));
+        QVERIFY(find<QLabel>(window->resultWindow(), "loadsCaption")->isVisible());
+    }
+
     void aRefusedKeystrokeSaysWhatTheFieldTakes() {
         retype(w("spanLengthField"), QStringLiteral("6,5"));
         QCOMPARE(w("spanLengthField")->text(), QStringLiteral("65"));

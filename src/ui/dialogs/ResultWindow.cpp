@@ -160,6 +160,10 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     auto* central = new QWidget;
     auto* page = new QVBoxLayout(central);
     page->addWidget(title);
+    m_loadsCaption = label("loadsCaption", QStringLiteral("荷载标准值，活载满布"));
+    m_loadsCaption->setAlignment(Qt::AlignCenter);
+    m_loadsCaption->hide();
+    page->addWidget(m_loadsCaption);
     page->addWidget(m_staleNotice);
     page->addWidget(tabs, 1);
     page->addWidget(query);
@@ -193,6 +197,8 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
     m_projectName = projectName;
     m_diagrams->setCalculation(&*m_calculation);
     fillTables();
+    // the table is the loads as entered; with live loads the user must know they are all on
+    m_loadsCaption->setVisible(hasLiveLoads(beam()));
     m_staleNotice->hide();
     m_querySpan = std::min(m_querySpan, beam().spanCount());
     m_queryDistance = std::fmin(m_queryDistance, std::fmax(beam().span(m_querySpan).length, 0.0f));

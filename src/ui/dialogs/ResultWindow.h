@@ -76,6 +76,7 @@ private:
     QLabel* m_queryShearRightUnit = nullptr;
     QLabel* m_queryShearCaption = nullptr;
     QLabel* m_queryShearRightCaption = nullptr;
+    QLabel* m_loadsCaption = nullptr;     // shown when the beam has live loads
     QLabel* m_queryRangeNotice = nullptr; // a typed distance outside the span
     bool m_queryOutOfRange = false;
 };

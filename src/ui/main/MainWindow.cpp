@@ -177,6 +177,10 @@ void MainWindow::createLoadControls() {
     for (LoadKind kind : {Concentrated, Uniform, Trapezoidal}) {
         m_loadKindList->addItem(QString::fromUtf8(loadKindName(kind)));
     }
+    m_loadCaseList = named<QComboBox>("loadCaseList");
+    m_loadCaseList->addItems({QStringLiteral("恒载 G"), QStringLiteral("活载 Q")}); // LoadCase
+    m_loadCaseList->setAccessibleName(QStringLiteral("荷载类别"));
+    m_loadCaseList->setFixedWidth(113);
     m_spanLoadsLabel = label("spanLoadsLabel", QStringLiteral("实际荷载形式"));
     m_selectedLoadSketch = label("selectedLoadSketch", QString());
     m_spanLoadList = named<QListWidget>("spanLoadList");
@@ -244,6 +248,7 @@ void MainWindow::layOutControls() {
     offered->addWidget(m_loadKindLabel, 0, Qt::AlignHCenter);
     offered->addWidget(m_loadKindSketch);
     offered->addWidget(m_loadKindList);
+    offered->addWidget(m_loadCaseList);
 
     auto* listButtons = new QVBoxLayout;
     listButtons->addStretch(1);
@@ -325,6 +330,7 @@ void MainWindow::layOutControls() {
                         valueField(ValueField::LineStiffness),
                         valueField(ValueField::EI),
                         m_loadKindList,
+                        m_loadCaseList,
                         m_spanLoadList,
                         m_addLoadButton,
                         m_deleteLoadButton,
@@ -391,6 +397,13 @@ void MainWindow::connectControls() {
         addOfferedLoad();
     });
     connect(m_addLoadButton, &QPushButton::clicked, this, [this] { addOfferedLoad(); });
+    connect(m_loadCaseList, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0) {
+            m_chosenCase = static_cast<LoadCase>(index);
+            m_editor.setLoadCase(m_chosenCase); // the selected load, if any
+        }
+        refresh();
+    });
     connect(m_spanLoadList, &QListWidget::currentRowChanged, this,
             [this](int row) { chooseLoad(row); });
     connect(m_spanLoadList, &QListWidget::itemClicked, this,

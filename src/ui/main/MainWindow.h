@@ -131,6 +131,7 @@ private:
     QString m_projectName;
     std::optional<Calculation> m_calculation;
     int m_offeredKindRow = 0;          // the row of the load-kind list the user last chose
+    LoadCase m_chosenCase = Dead;      // the case a new load takes: the one last chosen
     bool m_finishingSpanCount = false; // a question about the count is open
     bool m_ending = false;             // Exit answered: close without asking again
 
@@ -168,6 +169,7 @@ private:
     QLabel* m_loadKindLabel = nullptr;
     QLabel* m_loadKindSketch = nullptr;
     QListWidget* m_loadKindList = nullptr;
+    QComboBox* m_loadCaseList = nullptr; // 恒载 G / 活载 Q of the selected load and new loads
     QLabel* m_spanLoadsLabel = nullptr;
     QLabel* m_selectedLoadSketch = nullptr;
     QListWidget* m_spanLoadList = nullptr;

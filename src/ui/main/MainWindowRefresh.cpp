@@ -25,6 +25,7 @@ void MainWindow::refresh() {
     const QSignalBlocker blockLoads(m_spanLoadList);
     const QSignalBlocker blockLeft(m_leftSupportList);
     const QSignalBlocker blockRight(m_rightSupportList);
+    const QSignalBlocker blockCase(m_loadCaseList);
 
     setWindowTitle(titleFor(m_projectName));
     setWindowModified(m_editor.hasUnsavedWork());
@@ -80,6 +81,7 @@ void MainWindow::refreshLoads() {
     }
     m_spanLoadList->setCurrentRow(selected - 1);
     m_loadKindList->setCurrentRow(m_offeredKindRow);
+    m_loadCaseList->setCurrentIndex(selected != 0 ? span.load(selected).loadCase : m_chosenCase);
 
     const std::optional<LoadKind> kind =
         selected != 0 ? std::optional(span.load(selected).kind) : std::nullopt;

@@ -118,7 +118,7 @@ void MainWindow::offerLoadKind(int row) {
 }
 
 void MainWindow::addOfferedLoad() {
-    m_editor.addLoad(static_cast<LoadKind>(m_offeredKindRow));
+    m_editor.addLoad(static_cast<LoadKind>(m_offeredKindRow), m_chosenCase);
     refresh();
 }
 
