@@ -249,6 +249,15 @@ private slots:
         click(b("checkButton"));
         click(b("calculateButton"));
         QVERIFY(find<QLabel>(window->resultWindow(), "loadsCaption")->isVisible());
+        // the envelope: 1.5 x 10 x 6² / 8 at midspan with the span live
+        auto* envelope = find<QTableWidget>(window->resultWindow(), "envelopeSpanTable");
+        QCOMPARE(envelope->rowCount(), 1);
+        QStringList cells;
+        for (int c = 0; c < envelope->columnCount(); ++c) {
+            cells << envelope->item(0, c)->text();
+        }
+        QVERIFY2(cells.contains(QStringLiteral("67.5")) && cells.contains(QStringLiteral("3")),
+                 qPrintable(cells.join(QLatin1Char('|'))));
     }
 
     void aRefusedKeystrokeSaysWhatTheFieldTakes() {

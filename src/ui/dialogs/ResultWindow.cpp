@@ -1,6 +1,8 @@
 #include "ui/dialogs/ResultWindow.h"
 
 #include "analysis/Calculation.h"
+#include "analysis/Envelope.h"
+#include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/SectionForces.h"
 #include "analysis/SpanResults.h"
@@ -98,6 +100,22 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     tabs->addTab(m_resultTable, QStringLiteral("结果表"));
     tabs->addTab(m_diagrams, QStringLiteral("内力图"));
     tabs->addTab(m_reactionTable, QStringLiteral("支座反力"));
+    m_tabs = tabs;
+    m_envelopePage = named<QWidget>("envelopePage");
+    m_factorsLabel = label("factorsLabel", QString());
+    m_envelopeSpanTable = named<QTableWidget>("envelopeSpanTable");
+    m_envelopeSupportTable = named<QTableWidget>("envelopeSupportTable");
+    auto* envelopeColumn = new QVBoxLayout(m_envelopePage);
+    envelopeColumn->addWidget(m_factorsLabel);
+    envelopeColumn->addWidget(m_envelopeSpanTable, 2);
+    envelopeColumn->addWidget(m_envelopeSupportTable, 1);
+    for (QTableWidget* table : {m_envelopeSpanTable, m_envelopeSupportTable}) {
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->verticalHeader()->hide();
+    }
+    m_envelopeSpanTable->setAccessibleName(QStringLiteral("各跨内力包络值"));
+    m_envelopeSupportTable->setAccessibleName(QStringLiteral("支座反力包络值"));
+    tabs->addTab(m_envelopePage, QStringLiteral("包络值"));
 
     auto* query = named<QGroupBox>("queryFrame", QStringLiteral("内 力 查 询 "));
     QLabel* spanCaption = label("spanCaption", QStringLiteral("当前跨号"));
@@ -199,6 +217,7 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
     fillTables();
     // the table is the loads as entered; with live loads the user must know they are all on
     m_loadsCaption->setVisible(hasLiveLoads(beam()));
+    fillEnvelope();
     m_staleNotice->hide();
     m_querySpan = std::min(m_querySpan, beam().spanCount());
     m_queryDistance = std::fmin(m_queryDistance, std::fmax(beam().span(m_querySpan).length, 0.0f));
@@ -237,6 +256,40 @@ void ResultWindow::fillTables() {
         }
     }
     m_reactionTable->resizeColumnsToContents();
+}
+
+void ResultWindow::fillEnvelope() {
+    EnvelopeTable table;
+    try {
+        table = envelopeTable(Envelope(beam()));
+    } catch (const std::exception&) {
+        // the beam calculated, so this does not happen; without an envelope the tab goes
+        m_tabs->setTabVisible(m_tabs->indexOf(m_envelopePage), false);
+        return;
+    }
+    m_tabs->setTabVisible(m_tabs->indexOf(m_envelopePage), true);
+    m_factorsLabel->setText(QStringLiteral("基本组合 ") +
+                            QString::fromStdString(factorsText(beam().factors)));
+    auto fill = [](QTableWidget* widget, const std::vector<std::string>& headers,
+                   const std::vector<std::vector<std::string>>& rows) {
+        widget->clear();
+        widget->setColumnCount(static_cast<int>(headers.size()));
+        widget->setRowCount(static_cast<int>(rows.size()));
+        QStringList labels;
+        for (const std::string& header : headers) {
+            labels << QString::fromStdString(header);
+        }
+        widget->setHorizontalHeaderLabels(labels);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            for (std::size_t c = 0; c < rows[r].size(); ++c) {
+                widget->setItem(static_cast<int>(r), static_cast<int>(c),
+                                new QTableWidgetItem(QString::fromStdString(rows[r][c])));
+            }
+        }
+        widget->resizeColumnsToContents();
+    };
+    fill(m_envelopeSpanTable, table.spanHeaders, table.spanRows);
+    fill(m_envelopeSupportTable, table.supportHeaders, table.supportRows);
 }
 
 void ResultWindow::setStale(bool stale) {

@@ -13,6 +13,7 @@
 #include <string>
 
 class QLabel;
+class QTabWidget;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -41,6 +42,7 @@ signals:
 
 private:
     void fillTables();
+    void fillEnvelope(); // the basic combination over every live-load arrangement
     void typeQuerySpan();
     void showNeighbourSpan(int step);
     void typeQueryDistance();
@@ -78,6 +80,11 @@ private:
     QLabel* m_queryShearRightCaption = nullptr;
     QLabel* m_loadsCaption = nullptr;     // shown when the beam has live loads
     QLabel* m_queryRangeNotice = nullptr; // a typed distance outside the span
+    QWidget* m_envelopePage = nullptr;    // 包络值: the factors and the envelope tables
+    QLabel* m_factorsLabel = nullptr;
+    QTableWidget* m_envelopeSpanTable = nullptr;
+    QTableWidget* m_envelopeSupportTable = nullptr;
+    QTabWidget* m_tabs = nullptr;
     bool m_queryOutOfRange = false;
 };
 
