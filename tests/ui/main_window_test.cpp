@@ -10,7 +10,10 @@
 #include "ui/dialogs/SplashWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -260,6 +263,26 @@ private slots:
                  qPrintable(cells.join(QLatin1Char('|'))));
     }
 
+    void theCombinationDialogSetsTheFactorsOrSaysWhyNot() {
+        auto setFactors = [this](const char* dead, bool favourable) {
+            action("combinationAction")->trigger();
+            auto* dialog = find<QDialog>(window.get(), "combinationDialog");
+            retype(find<QLineEdit>(dialog, "deadFactorField"), QString::fromLatin1(dead));
+            find<QCheckBox>(dialog, "deadFavourableBox")->setChecked(favourable);
+            click(
+                find<QDialogButtonBox>(dialog, "combinationButtons")->button(QDialogButtonBox::Ok));
+            QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("combinationDialog")) ==
+                        nullptr);
+        };
+        setFactors("1.35", true);
+        QCOMPARE(project().beam.factors.dead, 1.35f);
+        QCOMPARE(project().beam.factors.deadFavourable, std::optional<float>(1.0f));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 荷载组合"));
+        prompter->expectMessage(QString()); // any reason will do: the value is refused
+        setFactors("0", false);
+        QCOMPARE(project().beam.factors.dead, 1.35f);
+    }
+
     void aRefusedKeystrokeSaysWhatTheFieldTakes() {
         retype(w("spanLengthField"), QStringLiteral("6,5"));
         QCOMPARE(w("spanLengthField")->text(), QStringLiteral("65"));
@@ -398,7 +421,8 @@ private slots:
         for (const QAction* menu : window->menuBar()->actions()) {
             menus << menu->text();
         }
-        QCOMPARE(menus, QStringList({"文件(&File)", "编辑(&Edit)", "信息(&News)"}));
+        QCOMPARE(menus,
+                 QStringList({"文件(&File)", "编辑(&Edit)", "计算(&Calculate)", "信息(&News)"}));
         const std::pair<const char*, const char*> shortcuts[] = {{"newAction", "Ctrl+N"},
                                                                  {"openAction", "Ctrl+O"},
                                                                  {"saveAction", "Ctrl+S"},

@@ -5,6 +5,7 @@
 #include "check/DataCheck.h"
 #include "ui/common/Prompter.h"
 #include "ui/dialogs/CheckWindow.h"
+#include "ui/dialogs/CombinationDialog.h"
 #include "ui/dialogs/ResultWindow.h"
 #include "ui/dialogs/TextWindows.h"
 
@@ -38,6 +39,21 @@ void MainWindow::checkData() {
         m_editor.markCheckPassed();
     }
     refresh();
+}
+
+void MainWindow::editCombination() {
+    auto* dialog = new CombinationDialog(m_editor.project().beam.factors, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        const std::optional<CombinationFactors> typed = dialog->factors();
+        const std::string problem =
+            typed ? m_editor.setCombinationFactors(*typed) : std::string("组合系数应为数字");
+        if (!problem.empty()) { // a bad value changes nothing
+            m_prompter.tell(Prompter::Icon::Exclamation, QString::fromStdString(problem));
+        }
+        refresh();
+    });
+    dialog->open();
 }
 
 void MainWindow::calculate() {

@@ -78,6 +78,11 @@ void MainWindow::createMenus() {
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
+    QMenu* calculation = menuBar()->addMenu(QStringLiteral("计算(&Calculate)"));
+    calculation->setObjectName(QStringLiteral("calculationMenu"));
+    action(calculation, "combinationAction", QStringLiteral("荷载组合…"),
+           [this] { editCombination(); });
+
     QMenu* info = menuBar()->addMenu(QStringLiteral("信息(&News)"));
     info->setObjectName(QStringLiteral("infoMenu"));
     action(info, "introductionAction", QStringLiteral("产品介绍(&Introduction)"),

@@ -121,6 +121,7 @@ private:
 
     // -- check and calculation, help (Commands.cpp)
     void checkData();
+    void editCombination(); // the combination settings dialog
     void calculate();
     void showResults();
     void showHelp();
