@@ -1,5 +1,7 @@
 #include "report/DiagramPainter.h"
 
+#include "report/DrawingParts.h"
+
 #include "analysis/Diagrams.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/Reactions.h"
@@ -15,143 +17,7 @@
 
 namespace spanwise {
 
-namespace {
-
-QString number(float v) {
-    return QString::fromStdString(formatResult(v));
-}
-
-const QColor kMomentFill(255, 196, 120);
-const QColor kShearFill(140, 190, 240);
-const QColor kMarker(200, 0, 0);
-
-// Horizontal scale: the whole beam to scale between two margins.
-struct Scale {
-    double left = 0;
-    double width = 0;
-    double total = 0;
-    std::array<double, kMaxSpans + 2> start{}; // distance of each span's left end from the beam's
-
-    Scale(const QRectF& area, const Beam& beam) {
-        left = area.left() + area.width() * 0.08;
-        width = area.width() * 0.86;
-        for (int s = 1; s <= beam.spanCount(); ++s) {
-            start[s] = total;
-            total += std::max(0.0f, beam.span(s).length);
-        }
-        start[beam.spanCount() + 1] = total;
-    }
-    bool valid() const { return total > 0; }
-    double px(int s, double x) const { return left + (start[s] + x) / total * width; }
-};
-
-// Vertical scale of a diagram band: values from lo to hi fill the band, positive values below
-// the axis (downwards) when `positiveDown`.
-struct Band {
-    double top, height, axis, perUnit;
-    bool positiveDown;
-
-    Band(double bandTop, double bandHeight, double most, double least, bool down)
-        : top(bandTop), height(bandHeight), positiveDown(down) {
-        const double pad = bandHeight * 0.16;
-        const double inner = bandHeight - 2 * pad;
-        const double above = down ? std::max(0.0, -least) : std::max(0.0, most);
-        const double below = down ? std::max(0.0, most) : std::max(0.0, -least);
-        const double range = above + below;
-        perUnit = range > 0 ? inner / range : 0;
-        axis = bandTop + pad + (range > 0 ? inner * above / range : inner / 2);
-    }
-    double y(double v) const { return positiveDown ? axis + v * perUnit : axis - v * perUnit; }
-};
-
-QFont sized(const QPainter& painter, double pixels) {
-    QFont font = painter.font();
-    font.setPixelSize(std::max(6, static_cast<int>(pixels)));
-    return font;
-}
-
-void drawSupports(QPainter& painter, const Scale& scale, const Beam& beam, double beamY,
-                  double size) {
-    const int N = beam.spanCount();
-    for (int j = 0; j <= N; ++j) {
-        const double x = scale.px(j == 0 ? 1 : j, j == 0 ? 0 : beam.span(j).length);
-        const bool leftEnd = j == 0;
-        const EndSupport end = leftEnd  ? spanEnds(beam, 1).left
-                               : j == N ? spanEnds(beam, N).right
-                                        : EndSupport::Continuous;
-        if (end == EndSupport::Free) {
-            continue; // a free end: nothing
-        }
-        if (end == EndSupport::Fixed) {
-            const double dir = leftEnd ? -1 : 1;
-            painter.drawLine(QPointF(x, beamY - size), QPointF(x, beamY + size));
-            for (int h = 0; h < 5; ++h) {
-                const double y = beamY - size + h * size * 0.5;
-                painter.drawLine(QPointF(x, y + size * 0.4), QPointF(x + dir * size * 0.4, y));
-            }
-            continue;
-        }
-        QPolygonF hinge;
-        hinge << QPointF(x, beamY) << QPointF(x - size * 0.6, beamY + size)
-              << QPointF(x + size * 0.6, beamY + size);
-        painter.drawPolygon(hinge);
-    }
-}
-
-void drawBeam(QPainter& painter, const Scale& scale, const Beam& beam, double beamY, double size,
-              bool spanLabels) {
-    painter.save();
-    painter.setPen(QPen(Qt::black, std::max(1.5, size * 0.18)));
-    painter.drawLine(QPointF(scale.px(1, 0), beamY),
-                     QPointF(scale.px(beam.spanCount() + 1, 0), beamY));
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::white);
-    drawSupports(painter, scale, beam, beamY, size);
-    if (spanLabels) {
-        painter.setFont(sized(painter, size * 1.1));
-        for (int s = 1; s <= beam.spanCount(); ++s) {
-            const QRectF label(scale.px(s, 0), beamY - size * 2.6,
-                               scale.px(s + 1, 0) - scale.px(s, 0), size * 1.6);
-            // the full label where it fits, the span number alone on a crowded beam
-            QString text = QStringLiteral("第%1跨 L=%2")
-                               .arg(s)
-                               .arg(QString::fromStdString(fieldText(beam.span(s).length)));
-            if (QFontMetricsF(painter.font()).horizontalAdvance(text) > label.width()) {
-                text = QString::number(s);
-            }
-            painter.drawText(label, Qt::AlignCenter, text);
-        }
-    }
-    painter.restore();
-}
-
-// Writes values beside the curves, leaving out any that would cover one already written.
-class Labels {
-public:
-    explicit Labels(QPainter& painter) : m_painter(painter) {}
-
-    // side: -1 ends at x, 0 centred on x, +1 starts at x; above or below y
-    void add(const QPointF& at, const QString& text, bool above, int side = 0) {
-        const QFontMetricsF metrics(m_painter.font());
-        const double w = metrics.horizontalAdvance(text) + 2;
-        const double h = metrics.height();
-        const double left = side < 0 ? at.x() - w : side > 0 ? at.x() : at.x() - w / 2;
-        const QRectF box(left, above ? at.y() - h - 1 : at.y() + 1, w, h);
-        for (const QRectF& placed : m_placed) {
-            if (placed.intersects(box)) {
-                return;
-            }
-        }
-        m_placed.push_back(box);
-        m_painter.drawText(box, Qt::AlignCenter, text);
-    }
-
-private:
-    QPainter& m_painter;
-    std::vector<QRectF> m_placed;
-};
-
-} // namespace
+using namespace drawing;
 
 void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
                    const BeamResults& results, const std::optional<BeamSection>& marker) {
@@ -207,14 +73,7 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
                 outline << QPointF(scale.px(s, p.x), band.y(moment ? p.M : p.V));
             }
             outline << QPointF(scale.px(s, d.points[d.count - 1].x), band.axis);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(fill);
-            painter.drawPolygon(outline);
-            painter.setBrush(QBrush(fill.darker(160), Qt::BDiagPattern));
-            painter.drawPolygon(outline);
-            painter.setPen(QPen(Qt::black, 1));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawPolyline(outline.mid(1, outline.size() - 2));
+            drawFilledDiagram(painter, outline, fill);
         }
         painter.setPen(QPen(Qt::black, 1));
         painter.drawLine(QPointF(scale.px(1, 0), band.axis),

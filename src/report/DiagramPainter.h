@@ -17,6 +17,8 @@ class QPainter;
 
 namespace spanwise {
 
+class Envelope;
+
 // A section of the beam: span 1..N and distance from the span's left end in m.
 struct BeamSection {
     int span = 0;
@@ -28,6 +30,15 @@ struct BeamSection {
 // evaluated in single precision gets a sentence instead of a drawing.
 void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
                    const BeamResults& results, const std::optional<BeamSection>& marker);
+
+// The envelope of the combination over every live-load arrangement, drawn like paintDiagrams
+// and to the same horizontal scale: the band between the largest and the smallest moment and
+// the band between the largest and the smallest shear, with the values at the supports, at each
+// span's extremes and at the span ends. results (of the loads as entered) supply the sections
+// where the curves break; marker draws Mmax, Mmin, Vmax and Vmin at that section. Never throws.
+void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
+                           const BeamResults& results, const Envelope& envelope,
+                           const std::optional<BeamSection>& marker);
 
 // The section under horizontal position px of a drawing made by paintDiagrams in area.
 std::optional<BeamSection> diagramSectionAt(const QRectF& area, const Beam& beam, double px);

@@ -1,5 +1,7 @@
 #include "report/Report.h"
 
+#include "analysis/Envelope.h"
+#include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/SpanResults.h"
 #include "report/DiagramPainter.h"
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <optional>
 #include <vector>
 
 namespace spanwise {
@@ -155,6 +158,91 @@ QFont reportFont(double points, bool bold = false) {
     return font;
 }
 
+QStringList texts(const std::vector<std::string>& cells) {
+    QStringList out;
+    for (const std::string& cell : cells) {
+        out << QString::fromStdString(cell);
+    }
+    return out;
+}
+
+// The columns first..last of a table's header and rows, after its first column (the span or
+// support), so that a wide table prints as several that fit the page.
+void tablePart(PageCursor& page, const std::vector<std::string>& headers,
+               const std::vector<std::vector<std::string>>& rows, std::size_t first,
+               std::size_t last, const QFont& font) {
+    auto pick = [&](const std::vector<std::string>& cells) {
+        QStringList out{QString::fromStdString(cells.at(0))};
+        for (std::size_t c = first; c <= last && c < cells.size(); ++c) {
+            out << QString::fromStdString(cells[c]);
+        }
+        return out;
+    };
+    std::vector<QStringList> picked;
+    for (const std::vector<std::string>& row : rows) {
+        picked.push_back(pick(row));
+    }
+    const QStringList head = pick(headers);
+    std::vector<double> weights(static_cast<std::size_t>(head.size()), 1.0);
+    for (int c = 1; c < head.size(); ++c) {
+        if (head[c].contains(QStringLiteral("布置"))) {
+            weights[static_cast<std::size_t>(c)] = 1.6; // "1,3,5,7,9" and the like
+        }
+    }
+    page.table(head, picked, weights, font);
+}
+
+// The basic combination over every live-load arrangement: factors, the extremes of every span
+// and support with the arrangements that give them, and the envelope diagrams.
+void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& calculation,
+                     const QFont& heading, const QFont& body, const QFont& small) {
+    page.keepTogether(120);
+    page.line(QStringLiteral("五、荷载组合与包络"), heading);
+    std::optional<Envelope> envelope;
+    try {
+        envelope.emplace(calculation.beam);
+    } catch (const std::exception& e) {
+        page.line(QStringLiteral("包络无法计算：") + QString::fromUtf8(e.what()), body);
+        return;
+    }
+    page.line(QStringLiteral("基本组合 ") +
+                  QString::fromStdString(factorsText(calculation.beam.factors)) +
+                  QStringLiteral("；活荷载按各跨满跨布置或不布置的全部组合取最不利值。"),
+              body);
+    const EnvelopeTable table = envelopeTable(*envelope);
+    page.line(QStringLiteral("跨中弯矩包络"), body);
+    tablePart(page, table.spanHeaders, table.spanRows, 1, 8, small);
+    page.gap(4);
+    page.line(QStringLiteral("左端剪力包络"), body);
+    tablePart(page, table.spanHeaders, table.spanRows, 9, 14, small);
+    page.gap(4);
+    page.line(QStringLiteral("右端剪力包络"), body);
+    tablePart(page, table.spanHeaders, table.spanRows, 15, 20, small);
+    page.gap(4);
+    page.keepTogether(60);
+    page.line(QStringLiteral("支座反力与固端弯矩包络"), body);
+    page.table(
+        texts(table.supportHeaders),
+        [&] {
+            std::vector<QStringList> rows;
+            for (const std::vector<std::string>& row : table.supportRows) {
+                rows.push_back(texts(row));
+            }
+            return rows;
+        }(),
+        {1.2, 1, 1.4, 1, 1.4, 1, 1.4, 1, 1.4}, small);
+    page.line(
+        QStringLiteral("注：活载布置列出布置活载的跨号；“恒载有利”列出恒载取有利分项系数的跨号。"),
+        small);
+    page.gap(8);
+    const double diagramHeight = 300;
+    page.keepTogether(diagramHeight + 30);
+    page.line(QStringLiteral("内力包络图"), body);
+    paintEnvelopeDiagrams(
+        painter, QRectF(page.left(), page.take(diagramHeight), page.width(), diagramHeight),
+        calculation.beam, calculation.results, *envelope, {});
+}
+
 } // namespace
 
 ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
@@ -240,6 +328,10 @@ ReportOutcome writeReport(const Calculation& calculation, const std::string& pro
 
     page.keepTogether(80);
     page.line(QStringLiteral("二、计算结果"), heading);
+    const bool live = hasLiveLoads(beam);
+    if (live) {
+        page.line(QStringLiteral("荷载标准值，活载满布"), body);
+    }
     QStringList headers;
     for (const char* h : kResultHeaders) {
         headers << QString::fromUtf8(h);
@@ -268,6 +360,10 @@ ReportOutcome writeReport(const Calculation& calculation, const std::string& pro
     paintDiagrams(painter,
                   QRectF(page.left(), page.take(diagramHeight), page.width(), diagramHeight), beam,
                   results, {});
+    if (live) {
+        page.gap(8);
+        envelopeSection(page, painter, calculation, heading, body, small);
+    }
 
     painter.end();
     outcome.ok = true;

@@ -1,7 +1,8 @@
 // The calculation report: an A4 PDF a checking engineer can file. Project, date, units and sign
 // convention, the input (spans, supports, loads), a sketch of the beam with its loads, the
 // result table, the support reactions and the moment and shear diagrams, over as many pages as
-// the beam needs. Needs QtGui (a QGuiApplication must exist; the offscreen platform will do).
+// the beam needs; with live loads, the combination factors, the envelope tables and the envelope
+// diagrams follow. Needs QtGui (a QGuiApplication must exist; the offscreen platform will do).
 #pragma once
 
 #include "analysis/Calculation.h"

@@ -19,6 +19,18 @@ done
 pages=$(pdfinfo "$work/report.pdf" | awk '/^Pages:/ {print $2}')
 [ "$pages" -ge 1 ] || { echo "no pages"; exit 1; }
 
+grep -qF '荷载组合与包络' <<<"$text" && { echo "an envelope section without live loads"; exit 1; }
+
+# with live loads: the table says what it holds, and the envelope follows with its worst values
+# (two 6 m spans, g = 20 and q = 10 kN/m: 1.3 x 20 + 1.5 x 10 = 41 on both spans gives
+# -41 x 36 / 8 = -184.5 over the middle support and R = 1.25 x 41 x 6 = 307.5 there)
+"$tool" "$data/dead_and_live.BMD" --report "$work/live.pdf" > /dev/null
+text=$(pdftotext -layout "$work/live.pdf" -)
+for expected in '荷载标准值，活载满布' '五、荷载组合与包络' 'γG = 1.3，γQ = 1.5' '-184.5' '307.5' \
+    '内力包络图'; do
+    grep -qF -- "$expected" <<<"$text" || { echo "live-load report lacks: $expected"; exit 1; }
+done
+
 # a report that cannot be written is an error of its own
 if "$tool" "$data/two_equal_spans.BMD" --report "$work/no/such/folder/r.pdf" > /dev/null 2>&1; then
     echo "writing into a missing folder did not fail"; exit 1

@@ -3,8 +3,10 @@
 #include "UiTestSupport.h"
 
 #include "analysis/Calculation.h"
+#include "analysis/Envelope.h"
 #include "io/ResultCsv.h"
 #include "report/DiagramPainter.h"
+#include "report/DrawingParts.h"
 #include "support/BeamBuilder.h"
 #include "ui/dialogs/DiagramPanel.h"
 #include "ui/dialogs/ResultWindow.h"
@@ -115,6 +117,60 @@ private slots:
         run("exportReportAction");
         prompter.expectFile(QString()); // cancelled: nothing written, nothing said
         run("exportCsvAction");
+    }
+
+    void theEnvelopeDiagramQueriesEveryArrangement() {
+        // two 6 m spans, q = 10 live on both: at the middle support the worst hogging moment
+        // is 1.5 x 10 x 6² / 8 with both spans loaded, the least hogging none at all
+        Beam beam = test::BeamBuilder({6, 6}).uniform(1, 10).uniform(2, 10).beam();
+        for (int s : {1, 2}) {
+            beam.span(s).load(1).loadCase = Live;
+        }
+        window->showCalculation(calculateBeam(beam), "");
+        auto* tabs = find<QTabWidget>(window.get(), "resultTabs");
+        auto* page = find<QWidget>(window.get(), "envelopeDiagramPage");
+        QVERIFY(tabs->isTabVisible(tabs->indexOf(page)));
+        tabs->setCurrentWidget(page);
+        window->resize(900, 700);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+        auto* text = find<QLabel>(window.get(), "envelopeQueryText");
+        retype(field("queryDistanceField"), QStringLiteral("6"));
+        QVERIFY2(text->text().contains(QStringLiteral("Mmin = -67.5 kN*m（活载布置：1,2跨）")),
+                 qPrintable(text->text()));
+        QVERIFY(text->text().startsWith(QStringLiteral("第1跨 x = 6 m")));
+        // left of the support: the shear of span 1 alone live is not the worst, 1,2 is
+        QVERIFY2(text->text().contains(QStringLiteral("Vmin = -56.25 kN（活载布置：1,2跨）")),
+                 qPrintable(text->text()));
+
+        // a click on the envelope diagram moves the query like one on the diagram of the loads
+        auto* panel = find<DiagramPanel>(window.get(), "envelopeDiagramPanel");
+        QTest::mouseClick(panel, Qt::LeftButton, {},
+                          QPoint(panel->width() * 9 / 10, panel->height() / 2));
+        QCOMPARE(field("querySpanField")->text(), QStringLiteral("2"));
+        QVERIFY(text->text().startsWith(QStringLiteral("第2跨")));
+        // both bands are drawn
+        const QImage image = panel->grab().toImage();
+        int momentPixels = 0;
+        int shearPixels = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                momentPixels += image.pixelColor(x, y) == drawing::kMomentFill;
+                shearPixels += image.pixelColor(x, y) == drawing::kShearFill;
+            }
+        }
+        QVERIFY(momentPixels > 1000);
+        QVERIFY(shearPixels > 1000);
+
+        // the exported table carries the envelope after the loads as entered
+        const QString csv = dir.filePath(QStringLiteral("e.csv"));
+        prompter.expectFile(csv);
+        run("exportCsvAction");
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const Calculation calc = calculateBeam(beam);
+        QCOMPARE(file.readAll().toStdString(),
+                 resultCsv(calc.beam, calc.results) + envelopeCsv(Envelope(beam)));
     }
 
     void theTablesAndTheNoticeFollowTheCalculation() {

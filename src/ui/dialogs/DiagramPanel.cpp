@@ -23,6 +23,11 @@ void DiagramPanel::setCalculation(const Calculation* calculation) {
     update();
 }
 
+void DiagramPanel::setEnvelope(const Envelope* envelope) {
+    m_envelope = envelope;
+    update();
+}
+
 void DiagramPanel::setMarker(const std::optional<BeamSection>& marker) {
     m_marker = marker;
     update();
@@ -32,7 +37,10 @@ void DiagramPanel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (m_calculation != nullptr) {
+    if (m_calculation != nullptr && m_envelope != nullptr) {
+        paintEnvelopeDiagrams(painter, drawingArea(), m_calculation->beam, m_calculation->results,
+                              *m_envelope, m_marker);
+    } else if (m_calculation != nullptr) {
         paintDiagrams(painter, drawingArea(), m_calculation->beam, m_calculation->results,
                       m_marker);
     }

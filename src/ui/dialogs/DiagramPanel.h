@@ -1,5 +1,6 @@
-// The moment and shear diagrams of the last calculation in the result window. A click on the
-// drawing picks the section under the mouse for the query.
+// The moment and shear diagrams of the last calculation in the result window, or their
+// envelope over every live-load arrangement. A click on the drawing picks the section under
+// the mouse for the query.
 #pragma once
 
 #include "analysis/Calculation.h"
@@ -11,6 +12,8 @@
 
 namespace spanwise {
 
+class Envelope;
+
 class DiagramPanel : public QWidget {
     Q_OBJECT
 
@@ -19,6 +22,10 @@ public:
 
     // The calculation drawn (alive as long as the panel shows it); null draws nothing.
     void setCalculation(const Calculation* calculation);
+
+    // Draws the envelope instead of the diagrams of the loads as entered (alive as long as the
+    // panel shows it); null for the diagrams.
+    void setEnvelope(const Envelope* envelope);
 
     // The section of the query, marked on both diagrams; nothing for none.
     void setMarker(const std::optional<BeamSection>& marker);
@@ -37,6 +44,7 @@ private:
     QRectF drawingArea() const;
 
     const Calculation* m_calculation = nullptr;
+    const Envelope* m_envelope = nullptr;
     std::optional<BeamSection> m_marker;
 };
 

@@ -116,6 +116,17 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     m_envelopeSpanTable->setAccessibleName(QStringLiteral("各跨内力包络值"));
     m_envelopeSupportTable->setAccessibleName(QStringLiteral("支座反力包络值"));
     tabs->addTab(m_envelopePage, QStringLiteral("包络值"));
+    m_envelopeDiagramPage = named<QWidget>("envelopeDiagramPage");
+    m_envelopeDiagrams = new DiagramPanel;
+    m_envelopeDiagrams->setObjectName(QStringLiteral("envelopeDiagramPanel"));
+    m_envelopeDiagrams->setAccessibleName(QStringLiteral("内力包络图"));
+    m_envelopeQueryText = label("envelopeQueryText", QString());
+    m_envelopeQueryText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* envelopeDiagramColumn = new QVBoxLayout(m_envelopeDiagramPage);
+    envelopeDiagramColumn->setContentsMargins(0, 0, 0, 0);
+    envelopeDiagramColumn->addWidget(m_envelopeDiagrams, 1);
+    envelopeDiagramColumn->addWidget(m_envelopeQueryText);
+    tabs->addTab(m_envelopeDiagramPage, QStringLiteral("包络图"));
 
     auto* query = named<QGroupBox>("queryFrame", QStringLiteral("内 力 查 询 "));
     QLabel* spanCaption = label("spanCaption", QStringLiteral("当前跨号"));
@@ -197,8 +208,10 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     connect(m_querySpanField, &QLineEdit::textEdited, this, [this] { typeQuerySpan(); });
     connect(m_queryDistanceField, &QLineEdit::textEdited, this, [this] { typeQueryDistance(); });
     onFocusLost(m_queryDistanceField, [this] { leaveQueryDistance(); });
-    connect(m_diagrams, &DiagramPanel::sectionClicked, this,
-            [this](int span, float x) { queryAt(span, x); });
+    for (DiagramPanel* panel : {m_diagrams, m_envelopeDiagrams}) {
+        connect(panel, &DiagramPanel::sectionClicked, this,
+                [this](int span, float x) { queryAt(span, x); });
+    }
     m_queryShearRightField->hide();
     m_queryShearRightUnit->hide();
     m_queryShearRightCaption->hide();
@@ -214,6 +227,15 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
     m_calculation = calculation;
     m_projectName = projectName;
     m_diagrams->setCalculation(&*m_calculation);
+    m_envelopeDiagrams->setEnvelope(nullptr);
+    m_envelope.reset();
+    try {
+        m_envelope.emplace(beam());
+    } catch (const std::exception&) {
+        // the beam calculated, so this does not happen; without an envelope its tabs go
+    }
+    m_envelopeDiagrams->setCalculation(&*m_calculation);
+    m_envelopeDiagrams->setEnvelope(m_envelope ? &*m_envelope : nullptr);
     fillTables();
     // the table is the loads as entered; with live loads the user must know they are all on
     m_loadsCaption->setVisible(hasLiveLoads(beam()));
@@ -259,15 +281,14 @@ void ResultWindow::fillTables() {
 }
 
 void ResultWindow::fillEnvelope() {
-    EnvelopeTable table;
-    try {
-        table = envelopeTable(Envelope(beam()));
-    } catch (const std::exception&) {
-        // the beam calculated, so this does not happen; without an envelope the tab goes
-        m_tabs->setTabVisible(m_tabs->indexOf(m_envelopePage), false);
+    for (QWidget* page : {m_envelopePage, m_envelopeDiagramPage}) {
+        m_tabs->setTabVisible(m_tabs->indexOf(page), m_envelope.has_value());
+    }
+    m_envelopeQueryText->clear();
+    if (!m_envelope) {
         return;
     }
-    m_tabs->setTabVisible(m_tabs->indexOf(m_envelopePage), true);
+    const EnvelopeTable table = envelopeTable(*m_envelope);
     m_factorsLabel->setText(QStringLiteral("基本组合 ") +
                             QString::fromStdString(factorsText(beam().factors)));
     auto fill = [](QTableWidget* widget, const std::vector<std::string>& headers,
@@ -397,7 +418,10 @@ void ResultWindow::exportCsv() {
     if (path.isEmpty()) {
         return;
     }
-    const SaveResult written = writeResultCsv(beam(), m_calculation->results, path);
+    // with live loads the table carries the envelope after the loads as entered
+    const SaveResult written =
+        writeResultCsv(beam(), m_calculation->results, path,
+                       m_envelope && hasLiveLoads(beam()) ? &*m_envelope : nullptr);
     if (!written.ok) {
         m_prompter.tell(Prompter::Icon::Critical,
                         QStringLiteral("导出表格“%1”失败：%2")
@@ -407,6 +431,8 @@ void ResultWindow::exportCsv() {
 
 void ResultWindow::showQuery() {
     m_diagrams->setMarker(BeamSection{m_querySpan, m_queryDistance});
+    m_envelopeDiagrams->setMarker(BeamSection{m_querySpan, m_queryDistance});
+    showEnvelopeQuery();
     const SectionForce force =
         sectionForceAt(beam(), m_calculation->results, m_querySpan, m_queryDistance);
     m_queryMomentField->setText(result(force.M));
@@ -420,6 +446,36 @@ void ResultWindow::showQuery() {
     if (onForce) {
         m_queryShearRightField->setText(result(force.VR));
     }
+}
+
+void ResultWindow::showEnvelopeQuery() {
+    if (!m_envelope) {
+        return;
+    }
+    EnvelopeSection e;
+    try {
+        e = m_envelope->at(m_querySpan, m_queryDistance);
+    } catch (const std::exception&) {
+        m_envelopeQueryText->clear();
+        return;
+    }
+    auto line = [](const char* name, const Extreme& extreme, const char* unit) {
+        return QStringLiteral("%1 = %2 %3（%4）")
+            .arg(QString::fromUtf8(name), result(extreme.value), QString::fromUtf8(unit),
+                 QString::fromStdString(arrangementText(extreme.arrangement)));
+    };
+    QStringList lines{
+        QStringLiteral("第%1跨 x = %2 m").arg(m_querySpan).arg(canonical(m_queryDistance)),
+        line("Mmax", e.maxMoment, "kN*m"), line("Mmin", e.minMoment, "kN*m")};
+    // at a concentrated force the shear jumps: both sides
+    const bool jumps = e.maxShearLeft.value != e.maxShearRight.value ||
+                       e.minShearLeft.value != e.minShearRight.value;
+    lines << line(jumps ? "V左max" : "Vmax", e.maxShearLeft, "kN")
+          << line(jumps ? "V左min" : "Vmin", e.minShearLeft, "kN");
+    if (jumps) {
+        lines << line("V右max", e.maxShearRight, "kN") << line("V右min", e.minShearRight, "kN");
+    }
+    m_envelopeQueryText->setText(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace spanwise

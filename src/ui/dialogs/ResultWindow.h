@@ -6,6 +6,7 @@
 #pragma once
 
 #include "analysis/Calculation.h"
+#include "analysis/Envelope.h"
 
 #include <QMainWindow>
 
@@ -53,12 +54,14 @@ private:
     void queryAt(int span, float x);
     void showQuerySpan();
     void showQuery();
+    void showEnvelopeQuery(); // the query's section under the worst arrangements
     void exportReport();
     void exportCsv();
     const Beam& beam() const { return m_calculation->beam; }
 
     Prompter& m_prompter;
     std::optional<Calculation> m_calculation;
+    std::optional<Envelope> m_envelope; // of m_calculation's beam
     std::string m_projectName;
     int m_querySpan = 1;
     float m_queryDistance = 0;
@@ -84,6 +87,9 @@ private:
     QLabel* m_factorsLabel = nullptr;
     QTableWidget* m_envelopeSpanTable = nullptr;
     QTableWidget* m_envelopeSupportTable = nullptr;
+    QWidget* m_envelopeDiagramPage = nullptr; // 包络图: the envelope curves and the query there
+    DiagramPanel* m_envelopeDiagrams = nullptr;
+    QLabel* m_envelopeQueryText = nullptr;
     QTabWidget* m_tabs = nullptr;
     bool m_queryOutOfRange = false;
 };

@@ -1,0 +1,73 @@
+// Pieces every drawing of the beam is made of: the horizontal scale of the whole beam, the
+// vertical scale of a diagram band, the beam with its supports, and value labels that never
+// cover one another. Internal to the drawings of this library.
+#pragma once
+
+#include "model/Beam.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class QPainter;
+
+namespace spanwise::drawing {
+
+QString number(float v);
+
+inline const QColor kMomentFill(255, 196, 120);
+inline const QColor kShearFill(140, 190, 240);
+inline const QColor kMarker(200, 0, 0);
+
+// Horizontal scale: the whole beam to scale between two margins.
+struct Scale {
+    double left = 0;
+    double width = 0;
+    double total = 0;
+    std::array<double, kMaxSpans + 2> start{}; // distance of each span's left end from the beam's
+
+    Scale(const QRectF& area, const Beam& beam);
+    bool valid() const { return total > 0; }
+    double px(int s, double x) const { return left + (start[s] + x) / total * width; }
+};
+
+// Vertical scale of a diagram band: values from least to most fill the band, positive values
+// below the axis (downwards) when `positiveDown`.
+struct Band {
+    double top, height, axis, perUnit;
+    bool positiveDown;
+
+    Band(double bandTop, double bandHeight, double most, double least, bool down);
+    double y(double v) const { return positiveDown ? axis + v * perUnit : axis - v * perUnit; }
+};
+
+QFont sized(const QPainter& painter, double pixels);
+
+// The beam line with its supports, and above each span its number and length when asked.
+void drawBeam(QPainter& painter, const Scale& scale, const Beam& beam, double beamY, double size,
+              bool spanLabels);
+
+// A closed diagram outline filled and hatched, with its curve (all points but the first and
+// the last, which lie on the axis) drawn over it.
+void drawFilledDiagram(QPainter& painter, const QPolygonF& outline, const QColor& fill);
+
+// Writes values beside the curves, leaving out any that would cover one already written.
+class Labels {
+public:
+    explicit Labels(QPainter& painter) : m_painter(painter) {}
+
+    // side: -1 ends at x, 0 centred on x, +1 starts at x; above or below y
+    void add(const QPointF& at, const QString& text, bool above, int side = 0);
+
+private:
+    QPainter& m_painter;
+    std::vector<QRectF> m_placed;
+};
+
+} // namespace spanwise::drawing
