@@ -1,6 +1,8 @@
 #include "analysis/Envelope.h"
 
 #include "analysis/CalculationError.h"
+#include "analysis/Cubic.h"
+#include "analysis/EnvelopeCombination.h"
 #include "analysis/Single.h"
 #include "analysis/Solver.h"
 #include "analysis/SpanCurve.h"
@@ -12,6 +14,8 @@
 
 namespace spanwise {
 
+using namespace envelope_combination;
+
 namespace {
 
 constexpr int kDead = 0, kLive = 1;
@@ -19,179 +23,6 @@ constexpr int kDead = 0, kLive = 1;
 struct Forces {
     double M = 0, VL = 0, VR = 0;
 };
-
-// The factors as the sums use them: the dead load of every span always carries fixedDead, and
-// where the favourable option applies it may add switchDead (up to gammaG); the live load of
-// a span carries live or nothing.
-struct Weights {
-    double fixedDead = 0;
-    double switchDead = 0;
-    double live = 0;
-};
-
-Weights weightsOf(const CombinationFactors& f) {
-    Weights w;
-    w.fixedDead = f.deadFavourable ? *f.deadFavourable : f.dead;
-    w.switchDead = f.deadFavourable ? double{f.dead} - *f.deadFavourable : 0.0;
-    w.live = double{f.live} * f.designLife;
-    return w;
-}
-
-struct Choice {
-    double value = 0;
-    Arrangement arrangement;
-};
-
-// The largest and smallest combination of one quantity whose unit-case values are dead[t] and
-// live[t] for the spans t = 0..n-1.
-template <typename Dead, typename Live>
-void combine(const Weights& w, int n, const Dead& dead, const Live& live, Choice& hi, Choice& lo) {
-    hi = {};
-    lo = {};
-    double fixed = 0;
-    for (int t = 0; t < n; ++t) {
-        const std::uint32_t bit = 1u << t;
-        fixed += w.fixedDead * dead(t);
-        const double d = w.switchDead * dead(t), q = w.live * live(t);
-        if (d > 0) {
-            hi.value += d;
-            lo.arrangement.favourableDead |= bit;
-        } else if (d < 0) {
-            lo.value += d;
-            hi.arrangement.favourableDead |= bit;
-        }
-        if (q > 0) {
-            hi.value += q;
-            hi.arrangement.liveSpans |= bit;
-        } else if (q < 0) {
-            lo.value += q;
-            lo.arrangement.liveSpans |= bit;
-        }
-    }
-    hi.value += fixed;
-    lo.value += fixed;
-}
-
-// One quantity under a given arrangement.
-template <typename Dead, typename Live>
-double under(const Weights& w, int n, const Arrangement& a, const Dead& dead, const Live& live) {
-    double sum = 0;
-    for (int t = 0; t < n; ++t) {
-        const std::uint32_t bit = 1u << t;
-        const bool full = w.switchDead > 0 && !(a.favourableDead & bit);
-        sum += (w.fixedDead + (full ? w.switchDead : 0.0)) * dead(t);
-        sum += (a.liveSpans & bit) ? w.live * live(t) : 0.0;
-    }
-    return sum;
-}
-
-// Cubics in a local coordinate: c[0] + c[1] t + c[2] t^2 + c[3] t^3.
-using Cubic = std::array<double, 4>;
-
-double valueOf(const Cubic& c, double t) {
-    return c[0] + t * (c[1] + t * (c[2] + t * c[3]));
-}
-
-double slopeOf(const Cubic& c, double t) {
-    return c[1] + t * (2 * c[2] + t * 3 * c[3]);
-}
-
-// c(t + d) as a cubic in t.
-Cubic shifted(const Cubic& c, double d) {
-    return {valueOf(c, d), slopeOf(c, d), c[2] + 3 * c[3] * d, c[3]};
-}
-
-Cubic operator+(Cubic a, const Cubic& b) {
-    for (std::size_t i = 0; i < 4; ++i) {
-        a[i] += b[i];
-    }
-    return a;
-}
-
-Cubic operator*(double k, Cubic a) {
-    for (double& v : a) {
-        v *= k;
-    }
-    return a;
-}
-
-// Where the slope of c is zero strictly inside (lo, hi); at most two, ascending.
-int turningPoints(const Cubic& c, double lo, double hi, std::array<double, 2>& out) {
-    const double A = 3 * c[3], B = 2 * c[2], C = c[1];
-    std::array<double, 2> r{lo, lo};
-    int found = 0;
-    if (A == 0) {
-        if (B != 0) {
-            r[found++] = -C / B;
-        }
-    } else {
-        const double disc = B * B - 4 * A * C;
-        if (disc >= 0) {
-            const double q = -0.5 * (B + std::copysign(std::sqrt(disc), B));
-            if (q != 0) {
-                r[found++] = q / A;
-                r[found++] = C / q;
-            } else {
-                r[found++] = 0;
-            }
-        }
-    }
-    int n = 0;
-    for (int i = 0; i < found; ++i) {
-        if (r[static_cast<std::size_t>(i)] > lo && r[static_cast<std::size_t>(i)] < hi) {
-            out[static_cast<std::size_t>(n++)] = r[static_cast<std::size_t>(i)];
-        }
-    }
-    if (n == 2 && out[0] > out[1]) {
-        std::swap(out[0], out[1]);
-    }
-    return n;
-}
-
-// The zero of c in (lo, hi), where c changes sign and is monotone: Newton steps kept inside
-// the bracket, halving it where a step would leave it.
-double zeroBetween(const Cubic& c, double lo, double hi) {
-    double flo = valueOf(c, lo);
-    double x = (lo + hi) / 2;
-    for (int step = 0; step < 100; ++step) {
-        const double f = valueOf(c, x);
-        if (f == 0) {
-            return x;
-        }
-        if ((f < 0) == (flo < 0)) {
-            lo = x;
-            flo = f;
-        } else {
-            hi = x;
-        }
-        const double d = slopeOf(c, x);
-        double next = d != 0 ? x - f / d : lo - 1;
-        if (!(next > lo && next < hi)) {
-            next = (lo + hi) / 2;
-        }
-        if (std::fabs(next - x) <= 1e-14 * (std::fabs(x) + (hi - lo)) || next == lo || next == hi) {
-            return next;
-        }
-        x = next;
-    }
-    return x;
-}
-
-// Adds the zeros of c strictly inside (lo, hi), shifted by origin, to out.
-void addZeros(const Cubic& c, double lo, double hi, double origin, std::vector<double>& out) {
-    std::array<double, 2> turns{};
-    const int n = turningPoints(c, lo, hi, turns);
-    double from = lo, fFrom = valueOf(c, lo);
-    for (int i = 0; i <= n; ++i) {
-        const double to = i < n ? turns[static_cast<std::size_t>(i)] : hi;
-        const double fTo = valueOf(c, to);
-        if ((fFrom < 0 && fTo > 0) || (fFrom > 0 && fTo < 0)) {
-            out.push_back(origin + zeroBetween(c, from, to));
-        }
-        from = to;
-        fFrom = fTo;
-    }
-}
 
 } // namespace
 
