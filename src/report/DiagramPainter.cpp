@@ -7,6 +7,7 @@
 #include "analysis/Reactions.h"
 #include "analysis/SectionForces.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -46,19 +47,19 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
             vLeast = std::min(vLeast, double{p.V});
         }
     }
-    const double h = area.height();
-    const double size = std::clamp(h * 0.03, 4.0, 10.0);
-    const double beamY = area.top() + h * 0.14;
+    const DiagramLayout layout(area);
+    const double size = layout.size;
     painter.save();
-    painter.setFont(sized(painter, size * 1.1));
-    drawBeam(painter, scale, beam, beamY, size, true);
+    paintLoadSketch(painter, layout.loadSketch, beam, 0, size * 1.1);
 
-    const Band moments(area.top() + h * 0.22, h * 0.42, mMost, mLeast, true);
-    const Band shears(area.top() + h * 0.64, h * 0.36, vMost, vLeast, false);
+    const Band moments(layout.momentTop, layout.momentHeight, mMost, mLeast, true);
+    const Band shears(layout.shearTop, layout.shearHeight, vMost, vLeast, false);
     painter.setFont(sized(painter, size * 1.05));
     painter.drawText(QPointF(area.left(), moments.top + size), QStringLiteral("弯矩图 M(kN*m)"));
     painter.drawText(QPointF(area.left(), shears.top + size), QStringLiteral("剪力图 V(kN)"));
 
+    painter.setFont(sized(painter, size * 0.95));
+    Labels labels(painter);
     auto drawCurve = [&](const Band& band, bool moment) {
         const QColor fill = moment ? kMomentFill : kShearFill;
         for (int s = 1; s <= N; ++s) {
@@ -74,6 +75,7 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
             }
             outline << QPointF(scale.px(s, d.points[d.count - 1].x), band.axis);
             drawFilledDiagram(painter, outline, fill);
+            labels.avoid(outline.mid(1, outline.size() - 2));
         }
         painter.setPen(QPen(Qt::black, 1));
         painter.drawLine(QPointF(scale.px(1, 0), band.axis),
@@ -82,64 +84,70 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
     drawCurve(moments, true);
     drawCurve(shears, false);
 
-    // values: moments at the supports, at each span's maximum and under concentrated forces;
-    // shears at the span ends and on both sides of every jump
-    painter.setFont(sized(painter, size * 0.95));
-    Labels labels(painter);
+    if (marker && marker->span >= 1 && marker->span <= N) {
+        try {
+            const SectionForce f = sectionForceAt(beam, results, marker->span, marker->x);
+            const QString v =
+                f.VL == f.VR ? number(f.VL) : number(f.VL) + QStringLiteral(" / ") + number(f.VR);
+            drawQueryMarker(painter, labels, scale.px(marker->span, marker->x), layout,
+                            area.bottom(), QStringLiteral("M=") + number(f.M),
+                            QStringLiteral("V=") + v);
+        } catch (const std::exception&) {
+            // a section beyond single precision: no query line
+        }
+    }
+
+    // values, the ones to keep first: the moments at the supports and each span's maximum, the
+    // shears at the span ends, then the moments under concentrated forces and both sides of
+    // every jump of the shear
+    auto momentLabel = [&](int s, float x, float M) {
+        labels.add(QPointF(scale.px(s, x), moments.y(M)), number(M), M <= 0);
+    };
     for (int s = 1; s <= N; ++s) {
         const SpanDiagram& d = diagrams[s];
         if (d.count == 0) {
             continue;
         }
         const float L = beam.span(s).length;
-        auto momentLabel = [&](float x, float M) {
-            labels.add(QPointF(scale.px(s, x), moments.y(M)), number(M), M <= 0);
-        };
         const DiagramPoint& first = d.points[0];
         const DiagramPoint& last = d.points[d.count - 1];
         if (s == 1 || std::fabs(first.M) > 0.0005f) {
-            momentLabel(first.x, first.M);
+            momentLabel(s, first.x, first.M);
         }
-        momentLabel(last.x, last.M);
+        momentLabel(s, last.x, last.M);
         const float xMax = results.SpanMaxMoment[s] == 0 && results.SpanMaxMomentX[s] == 0
                                ? -1
                                : results.SpanMaxMomentX[s];
         if (xMax > L * 0.02f && xMax < L * 0.98f) {
-            momentLabel(xMax, results.SpanMaxMoment[s]);
+            momentLabel(s, xMax, results.SpanMaxMoment[s]);
         }
+    }
+    for (int s = 1; s <= N; ++s) {
+        const SpanDiagram& d = diagrams[s];
+        if (d.count == 0) {
+            continue;
+        }
+        const DiagramPoint& first = d.points[0];
+        const DiagramPoint& last = d.points[d.count - 1];
         labels.add(QPointF(scale.px(s, first.x), shears.y(first.V)), number(first.V), first.V >= 0,
                    +1);
         labels.add(QPointF(scale.px(s, last.x), shears.y(last.V)), number(last.V), last.V >= 0, -1);
+    }
+    for (int s = 1; s <= N; ++s) {
+        const SpanDiagram& d = diagrams[s];
+        const float L = beam.span(s).length;
         for (int i = 1; i < d.count; ++i) {
             const DiagramPoint& a = d.points[i - 1];
             const DiagramPoint& b = d.points[i];
             if (a.x == b.x && a.V != b.V && b.x > 0 && b.x < L) {
-                momentLabel(b.x, b.M);
+                if (b.x != results.SpanMaxMomentX[s]) { // the maximum is written already
+                    momentLabel(s, b.x, b.M);
+                }
                 const double px = scale.px(s, b.x);
                 labels.add(QPointF(px - 1, shears.y(a.V)), number(a.V), a.V >= 0, -1);
                 labels.add(QPointF(px + 1, shears.y(b.V)), number(b.V), b.V >= 0, +1);
             }
         }
-    }
-
-    if (marker && marker->span >= 1 && marker->span <= N) {
-        float M = 0, VL = 0, VR = 0;
-        try {
-            const SectionForce f = sectionForceAt(beam, results, marker->span, marker->x);
-            M = f.M;
-            VL = f.VL;
-            VR = f.VR;
-        } catch (const std::exception&) {
-            painter.restore();
-            return;
-        }
-        const double px = scale.px(marker->span, marker->x);
-        painter.setPen(QPen(kMarker, 1, Qt::DashLine));
-        painter.drawLine(QPointF(px, beamY), QPointF(px, area.bottom()));
-        painter.setPen(kMarker);
-        painter.drawText(QPointF(px + 3, moments.top + size), QStringLiteral("M=") + number(M));
-        const QString v = VL == VR ? number(VL) : number(VL) + QStringLiteral(" / ") + number(VR);
-        painter.drawText(QPointF(px + 3, shears.top + size), QStringLiteral("V=") + v);
     }
     painter.restore();
 }
@@ -161,7 +169,8 @@ std::optional<BeamSection> diagramSectionAt(const QRectF& area, const Beam& beam
     return std::nullopt;
 }
 
-void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam) {
+void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, int shadedSpan,
+                     double textPixels) {
     const Scale scale(area, beam);
     if (!scale.valid()) {
         return;
@@ -170,9 +179,24 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam) {
     const double size = std::clamp(h * 0.075, 4.0, 10.0);
     const double beamY = area.top() + h * 0.66;
     painter.save();
+    if (shadedSpan >= 1 && shadedSpan <= beam.spanCount()) {
+        painter.fillRect(QRectF(QPointF(scale.px(shadedSpan, 0), area.top()),
+                                QPointF(scale.px(shadedSpan + 1, 0), area.bottom())),
+                         kShadedSpan);
+    }
     drawBeam(painter, scale, beam, beamY, size, false);
-    painter.setFont(sized(painter, size * 1.05));
+    painter.setFont(sized(painter, textPixels > 0 ? textPixels : size * 1.05));
     painter.setPen(QPen(Qt::black, 1));
+    // every arrow and block first, then their values, each off every arrow and block
+    Labels labels(painter);
+    struct LoadValue {
+        QPointF at;
+        QString text;
+        bool above;
+        int side;
+        double halfWidth = 0; // of a block
+    };
+    std::vector<LoadValue> values;
     const double levelHeight = h * 0.12;
     for (int s = 1; s <= beam.spanCount(); ++s) {
         const float L = beam.span(s).length;
@@ -191,8 +215,10 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam) {
                 painter.setBrush(Qt::black);
                 painter.drawPolygon(head);
                 painter.setBrush(Qt::NoBrush);
-                painter.drawText(QPointF(x + 3, top + size),
-                                 QStringLiteral("P=") + number(beam.span(s).load(k).P));
+                labels.avoid(QPolygonF{QPointF(x, top), QPointF(x, beamY - 2)});
+                values.push_back({QPointF(x + 2, top),
+                                  QStringLiteral("P=") + number(beam.span(s).load(k).P), false,
+                                  +1});
             } else if (kind == Uniform || kind == Trapezoidal) {
                 const double bottom = beamY - 3 - level * levelHeight;
                 const double top = bottom - levelHeight * 0.8;
@@ -205,15 +231,34 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam) {
                 outline << QPointF(x0, bottom) << QPointF(x0 + ramp, top) << QPointF(x1 - ramp, top)
                         << QPointF(x1, bottom);
                 painter.drawPolygon(outline);
-                painter.drawText(QRectF(x0, top - size * 1.6, x1 - x0, size * 1.5), Qt::AlignCenter,
-                                 QStringLiteral("q=") + number(beam.span(s).load(k).q));
+                labels.avoid(outline);
+                values.push_back({QPointF((x0 + x1) / 2, top),
+                                  QStringLiteral("q=") + number(beam.span(s).load(k).q), true, 0,
+                                  (x1 - x0) / 2});
                 ++level;
             }
         }
-        painter.drawText(QRectF(scale.px(s, 0), beamY + size * 1.4,
-                                scale.px(s + 1, 0) - scale.px(s, 0), size * 1.8),
-                         Qt::AlignCenter,
-                         QStringLiteral("L=") + QString::fromStdString(fieldText(L)));
+        // the span's number and length where they fit, the number alone on a crowded beam
+        const QRectF below(scale.px(s, 0), beamY + size * 1.2, scale.px(s + 1, 0) - scale.px(s, 0),
+                           QFontMetricsF(painter.font()).height() + 2);
+        QString text =
+            QStringLiteral("第%1跨 L=%2").arg(s).arg(QString::fromStdString(fieldText(L)));
+        if (QFontMetricsF(painter.font()).horizontalAdvance(text) > below.width()) {
+            text = QString::number(s);
+        }
+        painter.drawText(below, Qt::AlignCenter, text);
+    }
+    for (const LoadValue& value : values) {
+        if (labels.add(value.at, value.text, value.above, value.side) || value.side != 0) {
+            continue;
+        }
+        // a block's value where an arrow crosses its middle: a quarter of the span either way
+        const double quarter = value.halfWidth / 2;
+        for (double shift : {-quarter, quarter}) {
+            if (labels.add(value.at + QPointF(shift, 0), value.text, value.above, 0)) {
+                break;
+            }
+        }
     }
     painter.restore();
 }

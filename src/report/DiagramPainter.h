@@ -43,8 +43,12 @@ void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& be
 // The section under horizontal position px of a drawing made by paintDiagrams in area.
 std::optional<BeamSection> diagramSectionAt(const QRectF& area, const Beam& beam, double px);
 
-// The beam with its supports and every load, with the load values written beside them.
-void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam);
+// The beam with its supports and every load, with the load values written beside them (those
+// that would cover another left out) and each span's number and length below it; shadedSpan
+// (1..N) is shaded as the span being edited, 0 shades none. The texts are textPixels high, or
+// in proportion to the area when 0.
+void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, int shadedSpan = 0,
+                     double textPixels = 0);
 
 // Rows of the reactions table: support, reaction (kN), moment at a fixed end (kN*m); no rows
 // when a reaction cannot be had in single precision.

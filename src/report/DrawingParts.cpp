@@ -4,9 +4,11 @@
 #include "analysis/SectionForces.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace spanwise::drawing {
 
@@ -113,19 +115,99 @@ void drawFilledDiagram(QPainter& painter, const QPolygonF& outline, const QColor
     painter.restore();
 }
 
-void Labels::add(const QPointF& at, const QString& text, bool above, int side) {
+DiagramLayout::DiagramLayout(const QRectF& area) {
+    const double h = area.height();
+    size = std::clamp(h * 0.03, 4.0, 10.0);
+    loadSketch = QRectF(area.left(), area.top(), area.width(), h * 0.22);
+    beamY = loadSketch.top() + loadSketch.height() * 0.66; // as paintLoadSketch puts it
+    momentTop = area.top() + h * 0.25;
+    momentHeight = h * 0.4;
+    shearTop = area.top() + h * 0.66;
+    shearHeight = h * 0.34;
+}
+
+void Labels::avoid(const QPolygonF& line) {
+    if (line.size() >= 2) {
+        m_lines.push_back(line);
+        m_lineBounds.push_back(line.boundingRect().adjusted(-1, -1, 1, 1));
+    }
+}
+
+namespace {
+
+bool crosses(const QLineF& segment, const QRectF& box) {
+    if (box.contains(segment.p1()) || box.contains(segment.p2())) {
+        return true;
+    }
+    const QLineF edges[] = {{box.topLeft(), box.topRight()},
+                            {box.topRight(), box.bottomRight()},
+                            {box.bottomRight(), box.bottomLeft()},
+                            {box.bottomLeft(), box.topLeft()}};
+    for (const QLineF& edge : edges) {
+        if (segment.intersects(edge, nullptr) == QLineF::BoundedIntersection) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool Labels::isFree(const QRectF& box) const {
+    for (const QRectF& placed : m_placed) {
+        if (placed.intersects(box)) {
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (!m_lineBounds[i].intersects(box)) {
+            continue;
+        }
+        const QPolygonF& line = m_lines[i];
+        for (qsizetype k = 1; k < line.size(); ++k) {
+            if (crosses(QLineF(line[k - 1], line[k]), box)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+std::optional<QRectF> Labels::add(const QPointF& at, const QString& text, bool above, int side) {
     const QFontMetricsF metrics(m_painter.font());
     const double w = metrics.horizontalAdvance(text) + 2;
     const double h = metrics.height();
-    const double left = side < 0 ? at.x() - w : side > 0 ? at.x() : at.x() - w / 2;
-    const QRectF box(left, above ? at.y() - h - 1 : at.y() + 1, w, h);
-    for (const QRectF& placed : m_placed) {
-        if (placed.intersects(box)) {
-            return;
+    const double top = above ? at.y() - h - 1 : at.y() + 1;
+    // the place asked for, then the sides of the point
+    const int sides[3] = {side, side == 0 ? -1 : -side, side == 0 ? 1 : 0};
+    for (int tried : sides) {
+        const double left = tried < 0 ? at.x() - w - 1 : tried > 0 ? at.x() + 1 : at.x() - w / 2;
+        const QRectF box(left, top, w, h);
+        if (isFree(box)) {
+            m_placed.push_back(box);
+            m_painter.drawText(box, Qt::AlignCenter, text);
+            return box;
         }
     }
-    m_placed.push_back(box);
-    m_painter.drawText(box, Qt::AlignCenter, text);
+    return std::nullopt;
+}
+
+void drawQueryMarker(QPainter& painter, Labels& labels, double px, const DiagramLayout& layout,
+                     double bottom, const QString& momentText, const QString& shearText) {
+    painter.save();
+    painter.setPen(QPen(kMarker, 1, Qt::DashLine));
+    const QPolygonF line{QPointF(px, layout.momentTop), QPointF(px, bottom)};
+    painter.drawPolyline(line);
+    labels.avoid(line);
+    painter.setPen(kMarker);
+    const QFontMetricsF metrics(painter.font());
+    for (const auto& [y, text] :
+         {std::pair{layout.momentTop, momentText}, std::pair{layout.shearTop, shearText}}) {
+        const QRectF box(px + 3, y, metrics.horizontalAdvance(text) + 2, metrics.height());
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+        labels.reserve(box);
+    }
+    painter.restore();
 }
 
 } // namespace spanwise::drawing

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -24,6 +25,7 @@ QString number(float v);
 inline const QColor kMomentFill(255, 196, 120);
 inline const QColor kShearFill(140, 190, 240);
 inline const QColor kMarker(200, 0, 0);
+inline const QColor kShadedSpan(222, 235, 252);
 
 // Horizontal scale: the whole beam to scale between two margins.
 struct Scale {
@@ -57,17 +59,45 @@ void drawBeam(QPainter& painter, const Scale& scale, const Beam& beam, double be
 // the last, which lie on the axis) drawn over it.
 void drawFilledDiagram(QPainter& painter, const QPolygonF& outline, const QColor& fill);
 
-// Writes values beside the curves, leaving out any that would cover one already written.
+// Where a diagram drawing puts its parts in an area: the loads and the beam at the top, then
+// the moment band, then the shear band.
+struct DiagramLayout {
+    double size;       // of a support symbol; texts follow it
+    QRectF loadSketch; // the beam with its loads (paintLoadSketch)
+    double beamY;      // the beam line within it
+    double momentTop, momentHeight, shearTop, shearHeight;
+
+    explicit DiagramLayout(const QRectF& area);
+};
+
+// Writes values beside the curves: never on a curve, on the query line or on a value already
+// written. A value whose place is taken tries the other side of its point, then is left out, so
+// the values written first (the extremes and the supports) are the ones kept.
 class Labels {
 public:
     explicit Labels(QPainter& painter) : m_painter(painter) {}
 
-    // side: -1 ends at x, 0 centred on x, +1 starts at x; above or below y
-    void add(const QPointF& at, const QString& text, bool above, int side = 0);
+    // Keeps the values off this line (a curve, the query line).
+    void avoid(const QPolygonF& line);
+    // Keeps the values off this box (a text written by other means).
+    void reserve(const QRectF& box) { m_placed.push_back(box); }
+
+    // side: -1 ends at x, 0 centred on x, +1 starts at x; above or below y. The box written in,
+    // or nothing when no place was free and nothing was written.
+    std::optional<QRectF> add(const QPointF& at, const QString& text, bool above, int side = 0);
 
 private:
+    bool isFree(const QRectF& box) const;
+
     QPainter& m_painter;
     std::vector<QRectF> m_placed;
+    std::vector<QPolygonF> m_lines;
+    std::vector<QRectF> m_lineBounds;
 };
+
+// The query's section: a dashed line down through both bands, with a text at the
+// top of each band; the line and the texts are kept free of values.
+void drawQueryMarker(QPainter& painter, Labels& labels, double px, const DiagramLayout& layout,
+                     double bottom, const QString& momentText, const QString& shearText);
 
 } // namespace spanwise::drawing

@@ -86,15 +86,13 @@ void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& be
             vLeast = std::min(vLeast, double{p.minShear});
         }
     }
-    const double h = area.height();
-    const double size = std::clamp(h * 0.03, 4.0, 10.0);
-    const double beamY = area.top() + h * 0.14;
+    const DiagramLayout layout(area);
+    const double size = layout.size;
     painter.save();
-    painter.setFont(sized(painter, size * 1.1));
-    drawBeam(painter, scale, beam, beamY, size, true);
+    paintLoadSketch(painter, layout.loadSketch, beam, 0, size * 1.1);
 
-    const Band moments(area.top() + h * 0.22, h * 0.42, mMost, mLeast, true);
-    const Band shears(area.top() + h * 0.64, h * 0.36, vMost, vLeast, false);
+    const Band moments(layout.momentTop, layout.momentHeight, mMost, mLeast, true);
+    const Band shears(layout.shearTop, layout.shearHeight, vMost, vLeast, false);
     painter.setFont(sized(painter, size * 1.05));
     painter.drawText(QPointF(area.left(), moments.top + size),
                      QStringLiteral("弯矩包络图 M(kN*m)"));
@@ -102,6 +100,8 @@ void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& be
 
     // each band: the largest values forward, the smallest back, so the polygon is the area
     // between them; both curves are outlined
+    painter.setFont(sized(painter, size * 0.95));
+    Labels labels(painter);
     auto drawBand = [&](const Band& band, bool moment) {
         for (int s = 1; s <= N; ++s) {
             const std::vector<EnvelopePoint>& curve = curves[static_cast<std::size_t>(s)];
@@ -126,6 +126,8 @@ void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& be
             painter.setBrush(Qt::NoBrush);
             painter.drawPolyline(upper);
             painter.drawPolyline(lower);
+            labels.avoid(upper);
+            labels.avoid(lower);
         }
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawLine(QPointF(scale.px(1, 0), band.axis),
@@ -135,11 +137,23 @@ void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& be
     drawBand(moments, true);
     drawBand(shears, false);
 
-    // values: the smallest moment at each support, each span's largest (and, where it hogs
-    // inside the span, smallest) moment, the largest shear at each span's left end and the
-    // smallest at its right end
-    painter.setFont(sized(painter, size * 0.95));
-    Labels labels(painter);
+    if (marker && marker->span >= 1 && marker->span <= N) {
+        try {
+            const EnvelopeSection e = envelope.at(marker->span, marker->x);
+            drawQueryMarker(painter, labels, scale.px(marker->span, marker->x), layout,
+                            area.bottom(),
+                            QStringLiteral("Mmax=%1 Mmin=%2")
+                                .arg(number(e.maxMoment.value), number(e.minMoment.value)),
+                            QStringLiteral("Vmax=%1 Vmin=%2")
+                                .arg(number(e.maxShearLeft.value), number(e.minShearLeft.value)));
+        } catch (const std::exception&) {
+            // a section beyond single precision: no query line
+        }
+    }
+
+    // values, the ones to keep first: the smallest moment at each support and each span's
+    // largest (and, where it hogs inside the span, smallest) moment, then the largest shear at
+    // each span's left end and the smallest at its right end
     for (int s = 1; s <= N; ++s) {
         const std::vector<EnvelopePoint>& curve = curves[static_cast<std::size_t>(s)];
         if (curve.empty()) {
@@ -164,30 +178,18 @@ void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& be
             span.minMoment.value < 0) {
             momentLabel(span.minMoment.x, span.minMoment.value);
         }
+    }
+    for (int s = 1; s <= N; ++s) {
+        const std::vector<EnvelopePoint>& curve = curves[static_cast<std::size_t>(s)];
+        if (curve.empty()) {
+            continue;
+        }
+        const EnvelopePoint& first = curve.front();
+        const EnvelopePoint& last = curve.back();
         labels.add(QPointF(scale.px(s, first.x), shears.y(first.maxShear)), number(first.maxShear),
                    first.maxShear >= 0, +1);
         labels.add(QPointF(scale.px(s, last.x), shears.y(last.minShear)), number(last.minShear),
                    last.minShear >= 0, -1);
-    }
-
-    if (marker && marker->span >= 1 && marker->span <= N) {
-        EnvelopeSection e;
-        try {
-            e = envelope.at(marker->span, marker->x);
-        } catch (const std::exception&) {
-            painter.restore();
-            return;
-        }
-        const double px = scale.px(marker->span, marker->x);
-        painter.setPen(QPen(kMarker, 1, Qt::DashLine));
-        painter.drawLine(QPointF(px, beamY), QPointF(px, area.bottom()));
-        painter.setPen(kMarker);
-        painter.drawText(QPointF(px + 3, moments.top + size),
-                         QStringLiteral("Mmax=%1 Mmin=%2")
-                             .arg(number(e.maxMoment.value), number(e.minMoment.value)));
-        painter.drawText(QPointF(px + 3, shears.top + size),
-                         QStringLiteral("Vmax=%1 Vmin=%2")
-                             .arg(number(e.maxShearLeft.value), number(e.minShearLeft.value)));
     }
     painter.restore();
 }

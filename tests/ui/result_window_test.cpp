@@ -173,6 +173,40 @@ private slots:
                  resultCsv(calc.beam, calc.results) + envelopeCsv(Envelope(beam)));
     }
 
+    void diagramValuesKeepOffCurvesAndEachOther() {
+        QImage image(400, 200, QImage::Format_ARGB32);
+        QPainter painter(&image);
+        drawing::Labels labels(painter);
+        const QLineF query(QPointF(100, 0), QPointF(100, 200));
+        labels.avoid(QPolygonF{query.p1(), query.p2()});
+        // a slope rising to the right from (200, 150): a value above its foot may not cover it
+        labels.avoid(QPolygonF{QPointF(200, 150), QPointF(260, 90)});
+        struct Case {
+            QPointF at;
+            bool above;
+            int side;
+            int expectedSide; // where it goes: -1 left of at, +1 right, 0 over it, 2 nowhere
+        } cases[] = {
+            {{100, 100}, true, 0, -1},  // centred on the query line: beside it, on the left
+            {{100, 100}, true, 0, +1},  // the same place again: the right is still free
+            {{100, 100}, true, 0, 2},   // and then no place is left
+            {{200, 150}, true, +1, -1}, // the slope takes the right: the value goes left
+            {{40, 50}, false, 0, 0},    // a free place is taken as asked
+        };
+        for (const Case& c : cases) {
+            const std::optional<QRectF> box =
+                labels.add(c.at, QStringLiteral("-12.345"), c.above, c.side);
+            if (c.expectedSide == 2) {
+                QVERIFY(!box);
+                continue;
+            }
+            QVERIFY(box);
+            QCOMPARE(box->bottom() <= c.at.y(), c.above);
+            const int side = box->right() < c.at.x() ? -1 : box->left() > c.at.x() ? +1 : 0;
+            QCOMPARE(side, c.expectedSide);
+        }
+    }
+
     void theTablesAndTheNoticeFollowTheCalculation() {
         auto* table = find<QTableWidget>(window.get(), "resultTable");
         QCOMPARE(find<QTableWidget>(window.get(), "reactionTable")->rowCount(), 3);
