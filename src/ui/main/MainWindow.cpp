@@ -2,6 +2,7 @@
 
 #include "ui/common/Controls.h"
 #include "ui/common/FocusLoss.h"
+#include "ui/main/BeamSketch.h"
 #include "ui/main/SketchPictures.h"
 
 #include <QComboBox>
@@ -116,6 +117,8 @@ void MainWindow::createControls() {
         }
     }
 
+    m_beamSketch = new BeamSketch;
+
     m_spanGroup = named<QGroupBox>("spanGroup", QStringLiteral("单跨信息"));
     m_shownSpanLabel = label("shownSpanLabel", QStringLiteral("当前跨号"));
     m_shownSpanField = field("shownSpanField", QStringLiteral("1"));
@@ -142,6 +145,9 @@ void MainWindow::createControls() {
     m_lineStiffnessUnit = label("lineStiffnessUnit", QStringLiteral("kN*m"));
     m_computeLineStiffnessButton = button("computeLineStiffnessButton", QStringLiteral("X"));
     m_computeLineStiffnessButton->setFixedWidth(28);
+    for (QLineEdit* value : m_valueFields) {
+        value->setMinimumWidth(72); // "4444.444" whole, at the window's smallest
+    }
     for (QPushButton* small :
          {m_moreSpansButton, m_fewerSpansButton, m_previousSpanButton, m_nextSpanButton}) {
         small->setMaximumWidth(36);
@@ -185,7 +191,7 @@ void MainWindow::createLoadControls() {
     m_loadCaseList = named<QComboBox>("loadCaseList");
     m_loadCaseList->addItems({QStringLiteral("恒载 G"), QStringLiteral("活载 Q")}); // LoadCase
     m_loadCaseList->setAccessibleName(QStringLiteral("荷载类别"));
-    m_loadCaseList->setFixedWidth(113);
+    m_loadCaseList->setMinimumWidth(113);
     m_spanLoadsLabel = label("spanLoadsLabel", QStringLiteral("实际荷载形式"));
     m_selectedLoadSketch = label("selectedLoadSketch", QString());
     m_spanLoadList = named<QListWidget>("spanLoadList");
@@ -193,10 +199,12 @@ void MainWindow::createLoadControls() {
         image->setFixedSize(113, 89);
         image->setAlignment(Qt::AlignCenter);
     }
+    // the lists grow with the window; at its smallest they still show three loads
     for (QListWidget* list : {m_loadKindList, m_spanLoadList}) {
-        list->setFixedSize(113, 75);
+        list->setMinimumSize(113, 75);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
     }
+    m_spanLoadList->setMinimumWidth(170); // "集中力 P=50 a=1.5 b=3" whole
     m_addLoadButton = button("addLoadButton", QStringLiteral("添加"));
     m_deleteLoadButton = button("deleteLoadButton", QStringLiteral("删除"));
     m_deleteAllLoadsButton = button("deleteAllLoadsButton", QStringLiteral("全删"));
@@ -252,7 +260,7 @@ void MainWindow::layOutControls() {
     auto* offered = new QVBoxLayout;
     offered->addWidget(m_loadKindLabel, 0, Qt::AlignHCenter);
     offered->addWidget(m_loadKindSketch);
-    offered->addWidget(m_loadKindList);
+    offered->addWidget(m_loadKindList, 1);
     offered->addWidget(m_loadCaseList);
 
     auto* listButtons = new QVBoxLayout;
@@ -264,7 +272,7 @@ void MainWindow::layOutControls() {
     auto* actual = new QVBoxLayout;
     actual->addWidget(m_spanLoadsLabel, 0, Qt::AlignHCenter);
     actual->addWidget(m_selectedLoadSketch);
-    actual->addWidget(m_spanLoadList);
+    actual->addWidget(m_spanLoadList, 1);
 
     // P and q share one place: a load has one of them
     auto* parameters = new QGridLayout;
@@ -291,12 +299,13 @@ void MainWindow::layOutControls() {
     parameters->addLayout(unitAndButton, 5, 4, 1, 2);
     parameters->setRowStretch(6, 1);
 
+    // an enlarged window widens the two lists; the parameters stay beside their captions
     auto* loads = new QHBoxLayout;
-    loads->addLayout(offered);
+    loads->addLayout(offered, 1);
     loads->addLayout(listButtons);
-    loads->addLayout(actual);
+    loads->addLayout(actual, 1);
     loads->addSpacing(12);
-    loads->addLayout(parameters, 1);
+    loads->addLayout(parameters);
 
     auto* spanColumn = new QVBoxLayout(m_spanGroup);
     spanColumn->addLayout(spanRow);
@@ -314,40 +323,43 @@ void MainWindow::layOutControls() {
     auto* page = new QVBoxLayout(central);
     page->addWidget(m_banner);
     page->addWidget(m_beamGroup);
-    page->addWidget(m_spanGroup, 1);
+    page->addWidget(m_beamSketch, 2);
+    page->addWidget(m_spanGroup, 3);
     page->addLayout(commands);
     setCentralWidget(central);
 
-    // keyboard order as the engineer works through a span
+    // Tab goes through the window as it reads: the beam's row, the span's row, then the load
+    // columns left to right (offered kinds, their buttons, the span's loads, the parameters)
+    // and the commands at the bottom
     QWidget* order[] = {m_spanCountField,
                         m_moreSpansButton,
                         m_fewerSpansButton,
                         m_leftSupportList,
                         m_rightSupportList,
                         m_shownSpanField,
+                        m_previousSpanButton,
                         m_nextSpanButton,
                         valueField(ValueField::Length),
-                        m_intensityRow.field,
-                        m_forceRow.field,
-                        m_distanceARow.field,
-                        m_distanceBRow.field,
-                        m_distanceCRow.field,
-                        valueField(ValueField::LineStiffness),
-                        valueField(ValueField::EI),
+                        m_copyPreviousSpanButton,
+                        m_deleteSpanButton,
+                        m_insertSpanButton,
                         m_loadKindList,
                         m_loadCaseList,
-                        m_spanLoadList,
                         m_addLoadButton,
                         m_deleteLoadButton,
                         m_deleteAllLoadsButton,
-                        m_deleteSpanButton,
-                        m_insertSpanButton,
-                        m_diagramButton,
-                        m_calculateButton,
+                        m_spanLoadList,
+                        m_forceRow.field,
+                        m_intensityRow.field,
+                        m_distanceARow.field,
+                        m_distanceBRow.field,
+                        m_distanceCRow.field,
+                        valueField(ValueField::EI),
+                        valueField(ValueField::LineStiffness),
+                        m_computeLineStiffnessButton,
                         m_checkButton,
-                        m_previousSpanButton,
-                        m_copyPreviousSpanButton,
-                        m_computeLineStiffnessButton};
+                        m_diagramButton,
+                        m_calculateButton};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -380,6 +392,10 @@ void MainWindow::connectControls() {
     connect(m_shownSpanField, &QLineEdit::textEdited, this, [this] { typeShownSpan(); });
     connect(m_previousSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(-1); });
     connect(m_nextSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(1); });
+    connect(m_beamSketch, &BeamSketch::spanClicked, this, [this](int span) {
+        m_editor.showSpan(span);
+        refresh();
+    });
     auto withAnswers = [this](void (Editor::*edit)(const Answerer&)) {
         return [this, edit] {
             (m_editor.*edit)(answerer());

@@ -32,6 +32,7 @@ class QPushButton;
 
 namespace spanwise {
 
+class BeamSketch;
 class CheckWindow;
 class HelpWindow;
 class IntroductionWindow;
@@ -154,6 +155,8 @@ private:
     QComboBox* m_leftSupportList = nullptr;
     QLabel* m_rightSupportLabel = nullptr;
     QComboBox* m_rightSupportList = nullptr;
+
+    BeamSketch* m_beamSketch = nullptr;
 
     QGroupBox* m_spanGroup = nullptr;
     QLabel* m_shownSpanLabel = nullptr;

@@ -5,6 +5,7 @@
 #include "analysis/NumberFormat.h"
 #include "ui/common/Controls.h"
 #include "ui/dialogs/ResultWindow.h"
+#include "ui/main/BeamSketch.h"
 #include "ui/main/SketchPictures.h"
 
 #include <QAction>
@@ -30,6 +31,7 @@ void MainWindow::refresh() {
     setWindowTitle(titleFor(m_projectName));
     setWindowModified(m_editor.hasUnsavedWork());
     refreshBeamGroup();
+    m_beamSketch->setBeam(m_editor.project().beam, m_editor.project().currentSpan);
     refreshSpanGroup();
     refreshLoads();
     refreshCommands();
