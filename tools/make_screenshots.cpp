@@ -49,7 +49,15 @@ int main(int argc, char* argv[]) {
     retype(find<QLineEdit>(&window, "forceField"), QStringLiteral("50"));
     retype(find<QLineEdit>(&window, "distanceAField"), QStringLiteral("1.5"));
     QApplication::processEvents();
+    // the window opens at its smallest; then enlarged, as on a large screen
+    window.resize(window.minimumSizeHint());
+    QApplication::processEvents();
     bool ok = window.grab().save(out.filePath(QStringLiteral("main-window.png")));
+    const QSize usual = window.size();
+    window.resize(1500, 950);
+    QApplication::processEvents();
+    ok = window.grab().save(out.filePath(QStringLiteral("main-window-large.png"))) && ok;
+    window.resize(usual);
 
     // the result of that beam, with a query on the concentrated force
     click(find<QPushButton>(&window, "nextSpanButton"));
@@ -78,6 +86,17 @@ int main(int argc, char* argv[]) {
             writeReport(*window.calculation(), "新工程", out.filePath(QStringLiteral("report.pdf")))
                 .ok &&
             ok;
+    } else {
+        ok = false;
+    }
+
+    // a span shortened after its line stiffness was computed: the check's notice
+    retype(find<QLineEdit>(&window, "shownSpanField"), QStringLiteral("1"));
+    retype(find<QLineEdit>(&window, "spanLengthField"), QStringLiteral("3"));
+    click(find<QPushButton>(&window, "checkButton"));
+    if (auto* check = window.findChild<QWidget*>(QStringLiteral("checkWindow"))) {
+        QApplication::processEvents();
+        ok = check->grab().save(out.filePath(QStringLiteral("check-notice.png"))) && ok;
     } else {
         ok = false;
     }
