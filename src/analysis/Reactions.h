@@ -14,8 +14,7 @@ namespace spanwise {
 // end of span j (the support between spans j and j + 1 for 0 < j < N).
 //
 // present: the calculation holds the beam there. A free (cantilever) end has no support; which
-//   outer ends are held, and how, follows spanEnds(), so a one-span beam rests on two simple
-//   supports.
+//   outer ends are held, and how, follows spanEnds().
 // fixed: the support is a fixed end (and so carries a moment).
 // R: upward force of the support on the beam, kN (negative: the support holds the beam down).
 //   R = (shear just right of the support) - (shear just left of it), taken as VL at x = 0 of

@@ -40,6 +40,25 @@ LoadTermRow rightEndRow(EndSupport end) {
     }
 }
 
+// The row of a one-span beam: fixed at both ends, propped (fixed at one end, simple at the
+// other) or a cantilever from a fixed end; none on two simple supports (no end moments) and
+// for the mechanisms the data check refuses.
+std::optional<LoadTermRow> singleSpanRow(SpanEnds ends) {
+    using enum EndSupport;
+    if (ends.left == Fixed && ends.right == Fixed) {
+        return LoadTermRow::BothHeld;
+    }
+    if (ends.left == Fixed) {
+        return ends.right == Simple ? std::optional(LoadTermRow::PinnedRight)
+                                    : std::optional(LoadTermRow::FreeRight);
+    }
+    if (ends.right == Fixed) {
+        return ends.left == Simple ? std::optional(LoadTermRow::PinnedLeft)
+                                   : std::optional(LoadTermRow::FreeLeft);
+    }
+    return std::nullopt;
+}
+
 // The stiffness factor of a span at its outer end: 0 free, 3 simple, 4 fixed.
 double outerEndFactor(EndSupport end) {
     switch (end) {
@@ -138,6 +157,13 @@ void spanLoadTerms(const Beam& beam, int s, std::optional<LoadCase> loadCase, fl
                    float& F2) {
     atSpan(s, FloatingPointFault::LoadTerms, [&] {
         const SpanEnds ends = spanEnds(beam, s);
+        if (beam.spanCount() == 1) {
+            // a single span has no joint: its end moments are those of its two supports at once
+            if (const std::optional<LoadTermRow> row = singleSpanRow(ends)) {
+                addLoadTerms(beam, s, *row, loadCase, F1, F2);
+            }
+            return;
+        }
         if (ends.left != EndSupport::Continuous) {
             addLoadTerms(beam, s, leftEndRow(ends.left), loadCase, F1, F2);
         }
@@ -148,11 +174,6 @@ void spanLoadTerms(const Beam& beam, int s, std::optional<LoadCase> loadCase, fl
             addLoadTerms(beam, s, LoadTermRow::BothHeld, loadCase, F1, F2);
         }
     });
-    if (beam.spanCount() == 1) {
-        // a one-span beam on two simple supports has no end moments
-        F1 = 0;
-        F2 = 0;
-    }
 }
 
 void loadTerms(const Beam& beam, BeamResults& results) {

@@ -16,14 +16,15 @@ namespace spanwise {
 inline constexpr long kMaxSweeps = 100000;
 
 // k(s) from the span's ends (spanEnds): 3 at a simple outer end, 0 at a free end, 4 at a fixed
-// outer end, 4 for a span continuous at both ends. A one-span beam is simple at both ends: 3.
+// outer end, 4 for a span continuous at both ends (a one-span beam: that of its right end).
 double stiffnessFactor(const Beam& beam, int s);
 
 // k(s) * i(s), the rotational stiffness of span s at its joints.
 double rotationalStiffness(const Beam& beam, int s);
 
 // Adds to F1, F2 the load terms of the loads of span s that belong to loadCase (every load
-// without one), in stored order, each addition rounded to single; both 0 on a one-span beam.
+// without one), in stored order, each addition rounded to single. A one-span beam gets the
+// terms of its pair of supports (both 0 on two simple supports).
 void spanLoadTerms(const Beam& beam, int s, std::optional<LoadCase> loadCase, float& F1, float& F2);
 
 // FixedEndMoment of spans 1..N: every load of a span added in stored order, each addition

@@ -199,8 +199,11 @@ CheckResult checkBeam(const Beam& beam, const CheckProgress& progress) {
         }
     };
 
+    // two cantilever ends on two spans; on one span a free end held only by a simple support
     const bool mechanism =
-        N == 2 && beam.leftSupport == Cantilever && beam.rightSupport == Cantilever;
+        (N == 2 && beam.leftSupport == Cantilever && beam.rightSupport == Cantilever) ||
+        (N == 1 && (beam.leftSupport == Cantilever || beam.rightSupport == Cantilever) &&
+         beam.leftSupport != Fixed && beam.rightSupport != Fixed);
     if (mechanism) {
         list.emplace_back(kMechanism);
         result.places.emplace_back();

@@ -38,10 +38,10 @@ bool Editor::setSpanCount(int count, const Answerer& ask) {
     if (count == beam.spanCount()) {
         return true;
     }
-    // a single span rests on two simple supports: its loads may no longer suit it
+    // a single span keeps both supports; where its right end becomes a cantilever, its forces'
+    // a would count from the free end: its loads may no longer suit it
     Answer loads = Answer::No;
-    if (count == 1 && (beam.leftSupport != Simple || beam.rightSupport != Simple) &&
-        !beam.span(1).loads.empty()) {
+    if (count == 1 && beam.rightSupport == Cantilever && !beam.span(1).loads.empty()) {
         loads = ask(Question::DeleteEndSpanLoads);
         if (loads == Answer::Cancel) {
             return false;
@@ -49,12 +49,8 @@ bool Editor::setSpanCount(int count, const Answerer& ask) {
     }
     edit("修改总跨数", 0, [&] {
         resizeBeam(count);
-        if (count == 1) {
-            m_project.beam.leftSupport = Simple;
-            m_project.beam.rightSupport = Simple;
-            if (loads == Answer::Yes) {
-                clearLoadsOf(1);
-            }
+        if (count == 1 && loads == Answer::Yes) {
+            clearLoadsOf(1);
         }
     });
     showProjectInFields();
@@ -65,8 +61,8 @@ void Editor::setSupport(BeamEnd end, SupportKind kind, const Answerer& ask) {
     m_inFieldVisit = false;
     Beam& beam = m_project.beam;
     SupportKind& support = end == BeamEnd::Left ? beam.leftSupport : beam.rightSupport;
-    if (beam.spanCount() < 2 || kind == support) {
-        return; // a single span has simple ends; the same kind changes nothing
+    if (kind == support) {
+        return; // the same kind changes nothing
     }
     const int endSpan = end == BeamEnd::Left ? 1 : beam.spanCount();
     Answer loads = Answer::Yes; // an end span without loads only has its selection reset
@@ -119,15 +115,10 @@ void Editor::deleteSpan(const Answerer& ask) {
     if (n < 2 || ask(Question::DeleteSpan) != Answer::Yes) {
         return;
     }
-    // the deleted end span's support becomes simple; when one span is left, both ends are
-    // simple and the remaining span's loads may no longer suit it
+    // the deleted end span's support becomes simple; the ends of the other spans stay as
+    // they were, so their loads still suit them
     const SupportKind left = c == 1 ? Simple : beam.leftSupport;
     const SupportKind right = c == n ? Simple : beam.rightSupport;
-    const Span& remaining = beam.span(c == 1 ? 2 : 1);
-    Answer loads = Answer::No;
-    if (n == 2 && (left != Simple || right != Simple) && !remaining.loads.empty()) {
-        loads = ask(Question::DeleteEndSpanLoads);
-    }
     edit("删除本跨", 0, [&] {
         auto& spans = m_project.beam.spans;
         spans.erase(spans.begin() + (c - 1));
@@ -136,11 +127,8 @@ void Editor::deleteSpan(const Answerer& ask) {
             m_project.selectedLoad(j) = m_project.selectedLoad(j + 1);
         }
         m_project.selectedLoad(n) = 0;
-        m_project.beam.leftSupport = n == 2 ? Simple : left;
-        m_project.beam.rightSupport = n == 2 ? Simple : right;
-        if (loads == Answer::Yes) {
-            clearLoadsOf(1);
-        }
+        m_project.beam.leftSupport = left;
+        m_project.beam.rightSupport = right;
         m_project.currentSpan = std::min(c, n - 1);
     });
     showProjectInFields();

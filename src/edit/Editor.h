@@ -90,7 +90,8 @@ public:
     // -- whole beam
     // The span count as finished in its field or by the more/fewer buttons. Returns false for
     // a count outside 1..20 (nothing changes) and when the user cancelled. Going to one span
-    // makes both ends simple, after asking whether to delete the end span's loads.
+    // keeps both supports; where the span's right end becomes a cantilever it first asks
+    // whether to delete the span's loads.
     bool setSpanCount(int count, const Answerer& ask);
     void setSupport(BeamEnd end, SupportKind kind, const Answerer& ask);
 

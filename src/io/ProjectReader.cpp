@@ -171,9 +171,6 @@ public:
         p.currentSpan = integer(project[1], "当前跨号", 1, count);
         beam.leftSupport = static_cast<SupportKind>(integer(project[2], "左端支座代码", 0, 2));
         beam.rightSupport = static_cast<SupportKind>(integer(project[3], "右端支座代码", 0, 2));
-        if (count == 1 && (beam.leftSupport != Simple || beam.rightSupport != Simple)) {
-            fail(project[0].line, "单跨梁的两端支座都应为简支（代码 0），否则是可变体系");
-        }
         for (int s = 1; s <= count; ++s) {
             Span& sp = beam.span(s);
             const std::string span = "第 " + std::to_string(s) + " 跨";

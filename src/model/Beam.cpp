@@ -55,9 +55,6 @@ bool hasLiveLoads(const Beam& beam) {
 
 SpanEnds spanEnds(const Beam& beam, int s) {
     const int n = beam.spanCount();
-    if (n == 1) {
-        return {EndSupport::Simple, EndSupport::Simple};
-    }
     return {s == 1 ? outerEnd(beam.leftSupport) : EndSupport::Continuous,
             s == n ? outerEnd(beam.rightSupport) : EndSupport::Continuous};
 }

@@ -122,9 +122,8 @@ struct SpanEnds {
 // The one rule for how span s (1..spanCount) is supported at each end: the outer end of span 1
 // follows the left support, the outer end of the last span the right support (simple, free for
 // a cantilever, fixed), every other end is continuous over a simple support. A one-span beam
-// is simply supported at both ends whatever the supports say: the window forces both supports
-// of a single span to simple and the project reader refuses anything else, so the solver, the
-// section forces, the reactions and the pictures all see the same simple span.
+// takes both supports: simple or fixed at either end, or a cantilever from a fixed end (the
+// data check refuses the pairs that are mechanisms).
 SpanEnds spanEnds(const Beam& beam, int s);
 
 // The document the main window edits and the project file stores.

@@ -62,7 +62,7 @@ struct SpanLoads {
 SpanLoads loadsOf(const Beam& m, int s) {
     SpanLoads loads;
     loads.L = m.span(s).length;
-    const bool freeRight = s == m.spanCount() && s != 1 && m.rightSupport == Cantilever;
+    const bool freeRight = s == m.spanCount() && m.rightSupport == Cantilever;
     for (int k = 1; k <= m.span(s).loadCount(); ++k) {
         const double a = m.span(s).load(k).a;
         switch (m.span(s).load(k).kind) {
@@ -102,7 +102,7 @@ ExactBeam solveExactly(const Beam& m) {
         const double L = ld.L;
         if (s == 1 && m.leftSupport == Cantilever) {
             ex.base[s] = 1;
-        } else if (s == N && s != 1 && m.rightSupport == Cantilever) {
+        } else if (s == N && m.rightSupport == Cantilever) {
             ex.base[s] = 2;
         }
         if (ex.base[s] == 1) { // support moment from statics, about x = L
@@ -143,12 +143,8 @@ ExactBeam solveExactly(const Beam& m) {
     for (int node = 0; node <= N; ++node) {
         const bool outer = node == 0 || node == N;
         const int support = node == 0 ? m.leftSupport : m.rightSupport;
-        if (outer && N > 1 && support != Simple) {
+        if (outer && support != Simple) {
             A[node][node] = 1; // fixed: no rotation; free: the span is determinate
-            continue;
-        }
-        if (N == 1 && outer) {
-            A[node][node] = 1; // one span on two simple supports: no end moments
             continue;
         }
         for (int s : {node, node + 1}) {
@@ -186,11 +182,8 @@ ExactBeam solveExactly(const Beam& m) {
         theta[r] = A[r][n] / A[r][r];
     }
     for (int s = 1; s <= N; ++s) {
-        if (ex.base[s] != 0 || N == 1) {
+        if (ex.base[s] != 0) {
             ex.endMoment[s] = fem[s];
-            if (N == 1) {
-                ex.endMoment[s] = {0, 0, 0};
-            }
             continue;
         }
         const double i = m.span(s).lineStiffness;
@@ -383,13 +376,13 @@ TEST(SupportReactions, BeamIsInEquilibriumOnRandomBeams) {
         supportReactions(m, solve(m), out);
         oneSpan += N == 1;
 
-        // a single span rests on two simple supports; a free end has no reaction
-        const bool freeLeft = left == Cantilever && N > 1;
-        const bool freeRight = right == Cantilever && N > 1;
+        // a free end has no reaction (a single span with one is fixed at its other end)
+        const bool freeLeft = m.leftSupport == Cantilever;
+        const bool freeRight = m.rightSupport == Cantilever;
         EXPECT_EQ(out[0].present, !freeLeft);
         EXPECT_EQ(out[N].present, !freeRight);
-        EXPECT_EQ(out[0].fixed, left == Fixed && N > 1);
-        EXPECT_EQ(out[N].fixed, right == Fixed && N > 1);
+        EXPECT_EQ(out[0].fixed, m.leftSupport == Fixed);
+        EXPECT_EQ(out[N].fixed, m.rightSupport == Fixed);
         freeEnds += freeLeft + freeRight;
         fixedEnds += out[0].fixed + out[N].fixed;
 

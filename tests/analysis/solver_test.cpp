@@ -4,6 +4,7 @@
 
 #include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
+#include "analysis/NumberFormat.h"
 #include "analysis/Solver.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,30 @@ namespace spanwise {
 namespace {
 
 using namespace test;
+
+// One 6 m span under q = 10 kN/m on every stable pair of supports, against the handbook:
+// fixed-fixed -qL²/12 at the ends and qL²/24 at mid-span; propped -qL²/8 at the fixed end and
+// 9qL²/128 at 3L/8 from the pin; a cantilever -qL²/2 at its fixed end. End moments act on the
+// member, clockwise positive: hogging is negative at the left end and positive at the right.
+TEST(OneSpan, EveryStablePairOfSupportsGivesTheHandbookMoments) {
+    struct Row {
+        SupportKind left, right;
+        const char *M1, *M2, *maxMoment, *maxX;
+    } rows[] = {
+        {Simple, Simple, "0", "0", "45", "3"},         {Fixed, Fixed, "-30", "30", "15", "3"},
+        {Fixed, Simple, "-45", "0", "25.313", "3.75"}, {Simple, Fixed, "0", "45", "25.313", "2.25"},
+        {Fixed, Cantilever, "-180", "0", "0", "6"},    {Cantilever, Fixed, "0", "180", "0", "0"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.left << "/" << row.right);
+        const Calculation c =
+            calculateBeam(BeamBuilder({6}).ends(row.left, row.right).uniform(1, 10).beam());
+        EXPECT_EQ(formatResult(c.results.EndMoment[1][1]), row.M1);
+        EXPECT_EQ(formatResult(c.results.EndMoment[1][2]), row.M2);
+        EXPECT_EQ(formatResult(c.results.SpanMaxMoment[1]), row.maxMoment);
+        EXPECT_EQ(formatResult(c.results.SpanMaxMomentX[1]), row.maxX);
+    }
+}
 
 // A span that takes the whole moment at both of its joints can settle where the corrections
 // stay one unit in the last place while adding them changes nothing.

@@ -21,7 +21,7 @@ Load load(int kind, float q, float P, float a, float b) {
     return Load{static_cast<LoadKind>(kind), P, q, a, b, 0, ""};
 }
 
-TEST(DataCheck, MechanismOnlyForTwoSpansWithBothEndsCantilevered) {
+TEST(DataCheck, MechanismOnlyWhereAFreeEndHasNoFixedOne) {
     const Beam two = BeamBuilder({6, 0}).ends(Cantilever, Cantilever).beam();
     const CheckResult r = checkBeam(two);
     EXPECT_FALSE(r.passed);
@@ -30,6 +30,18 @@ TEST(DataCheck, MechanismOnlyForTwoSpansWithBothEndsCantilevered) {
 
     const Beam three = BeamBuilder(3, 6).ends(Cantilever, Cantilever).beam();
     EXPECT_EQ(checkBeam(three).messages, Lines{"没有错误!"});
+
+    // one span: a free end needs a fixed one at the other end
+    for (auto [left, right] :
+         {std::pair{Simple, Cantilever}, {Cantilever, Simple}, {Cantilever, Cantilever}}) {
+        EXPECT_EQ(checkBeam(BeamBuilder({6}).ends(left, right).beam()).messages,
+                  Lines{"结构为可变体系！"});
+    }
+    for (auto [left, right] :
+         {std::pair{Fixed, Cantilever}, {Cantilever, Fixed}, {Fixed, Fixed}, {Fixed, Simple}}) {
+        EXPECT_EQ(checkBeam(BeamBuilder({6}).ends(left, right).beam()).messages,
+                  Lines{"没有错误!"});
+    }
 }
 
 struct SpanCase {

@@ -82,6 +82,8 @@ std::vector<EditCase> editCases() {
     const Project fixedLeft =
         withSelection(BeamBuilder({6, 4}).ends(Fixed, Simple).uniform(1, 10).project(), 1, 1);
     const Project forceAt2 = withSelection(showing(two, 2), 2, 1);
+    const Project cantileverRight =
+        withSelection(BeamBuilder({6, 4}).ends(Fixed, Cantilever).uniform(1, 10).project(), 1, 1);
     auto with = [](Project p, const std::function<void(Project&)>& change) {
         change(p);
         return p;
@@ -129,17 +131,27 @@ std::vector<EditCase> editCases() {
          with(two, [](Project& p) { p.beam.spans.push_back(Span{}); }), "修改总跨数", false},
         {"a count outside 1..20 is refused", two, {},
          [](Editor& e, A a) { EXPECT_FALSE(e.setSpanCount(0, a) || e.setSpanCount(21, a)); }, two, nullptr, true},
-        {"one span: simple ends, the loads deleted when the user says so", fixedLeft,
-         {yes(Question::DeleteEndSpanLoads)},
+        {"one span keeps both supports and its loads", fixedLeft, {},
          [](Editor& e, A a) { EXPECT_TRUE(e.setSpanCount(1, a)); },
          with(fixedLeft, [](Project& p) {
              p.spareSpans = {p.beam.span(2)};
+             p.beam.spans = {p.beam.span(1)};
+         }), "修改总跨数", false},
+        {"one span ending in a cantilever: the loads deleted when the user says so", cantileverRight,
+         {yes(Question::DeleteEndSpanLoads)},
+         [](Editor& e, A a) { EXPECT_TRUE(e.setSpanCount(1, a)); },
+         with(cantileverRight, [](Project& p) {
+             p.spareSpans = {p.beam.span(2)};
              p.beam.spans = {Span{6, 1, 1, {}}};
-             p.beam.leftSupport = Simple;
              p.selectedLoad(1) = 0;
          }), "修改总跨数", false},
-        {"one span cancelled changes nothing", fixedLeft, {{Question::DeleteEndSpanLoads, Answer::Cancel}},
-         [](Editor& e, A a) { EXPECT_FALSE(e.setSpanCount(1, a)); }, fixedLeft, nullptr, true},
+        {"one span cancelled changes nothing", cantileverRight, {{Question::DeleteEndSpanLoads, Answer::Cancel}},
+         [](Editor& e, A a) { EXPECT_FALSE(e.setSpanCount(1, a)); }, cantileverRight, nullptr, true},
+        {"a single span takes a fixed end", with(fixedLeft, [](Project& p) { p.beam.spans.pop_back(); }),
+         {{Question::DeleteEndSpanLoads, Answer::No}},
+         [](Editor& e, A a) { e.setSupport(BeamEnd::Right, Fixed, a); },
+         with(fixedLeft, [](Project& p) { p.beam.spans.pop_back(); p.beam.rightSupport = Fixed; }),
+         "修改右支座", false},
         {"a fixed end keeping its span's loads", two, {{Question::DeleteEndSpanLoads, Answer::No}},
          [](Editor& e, A a) { e.setSupport(BeamEnd::Left, Fixed, a); },
          with(two, [](Project& p) { p.beam.leftSupport = Fixed; }), "修改左支座", false},
@@ -156,10 +168,15 @@ std::vector<EditCase> editCases() {
          "插入一跨", false},
         {"insert cancelled", two, {{Question::InsertSpan, Answer::Cancel}},
          [](Editor& e, A a) { e.insertSpan(a); }, two, nullptr, true},
-        {"delete the first span of a beam fixed at the right", with(two, [](Project& p) { p.beam.rightSupport = Fixed; }),
-         {yes(Question::DeleteSpan), {Question::DeleteEndSpanLoads, Answer::No}},
+        {"delete the first span of a beam fixed at both ends: the left end becomes simple",
+         with(two, [](Project& p) { p.beam.leftSupport = Fixed; p.beam.rightSupport = Fixed; }),
+         {yes(Question::DeleteSpan)},
          [](Editor& e, A a) { e.deleteSpan(a); },
-         with(two, [](Project& p) { p.beam.spans.erase(p.beam.spans.begin()); p.spareSpans = {Span{}}; }),
+         with(two, [](Project& p) {
+             p.beam.spans.erase(p.beam.spans.begin());
+             p.spareSpans = {Span{}};
+             p.beam.rightSupport = Fixed;
+         }),
          "删除本跨", false},
         {"copy the span before", showing(two, 2), {yes(Question::CopyPreviousSpan)},
          [](Editor& e, A a) { e.copyPreviousSpan(a); },

@@ -79,11 +79,6 @@ TEST(ProjectWriter, RefusesModelsNoFileCanHold) {
         {"21 spans", [](Project& p) { p.beam.spans.resize(21); }},
         {"current span above the count", [](Project& p) { p.currentSpan = 3; }},
         {"support code 3", [](Project& p) { p.beam.rightSupport = static_cast<SupportKind>(3); }},
-        {"one span on a cantilever",
-         [](Project& p) {
-             p.beam.spans.resize(1);
-             p.beam.leftSupport = Cantilever;
-         }},
         {"11 loads", [](Project& p) { p.beam.span(2).loads.resize(11); }},
         {"selected load above the count", [](Project& p) { p.selectedLoad(1) = 2; }},
         {"infinite length", [](Project& p) { p.beam.span(2).length = INFINITY; }},

@@ -7,7 +7,7 @@
 namespace spanwise {
 namespace {
 
-TEST(SpanEnds, FollowTheOuterSupportsAndAOneSpanBeamIsSimple) {
+TEST(SpanEnds, FollowTheOuterSupportsOnEveryBeam) {
     using E = EndSupport;
     struct Row {
         int spans;
@@ -22,8 +22,9 @@ TEST(SpanEnds, FollowTheOuterSupportsAndAOneSpanBeamIsSimple) {
         {2, Cantilever, Simple, 1, E::Free, E::Continuous},
         {2, Cantilever, Simple, 2, E::Continuous, E::Simple},
         {1, Simple, Simple, 1, E::Simple, E::Simple},
-        // a single span is simply supported whatever the codes say
-        {1, Fixed, Cantilever, 1, E::Simple, E::Simple},
+        // a single span takes both supports
+        {1, Fixed, Cantilever, 1, E::Fixed, E::Free},
+        {1, Simple, Fixed, 1, E::Simple, E::Fixed},
     };
     for (const Row& row : rows) {
         Beam beam;

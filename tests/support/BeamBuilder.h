@@ -107,8 +107,9 @@ inline float round2(std::mt19937& rng, double lo, double hi) {
     return static_cast<float>(std::round(d(rng) * 100) / 100);
 }
 
-// 1..20 spans of 0.5..12 m (two cantilever ends get three spans at least; one span has simple
-// ends), line stiffness 0.2..5, up to 10 mixed loads a span, some of them acting upwards.
+// 1..20 spans of 0.5..12 m (two cantilever ends get three spans at least; a single span with a
+// cantilever end is fixed at the other), line stiffness 0.2..5, up to 10 mixed loads a span,
+// some of them acting upwards.
 inline Beam randomBeam(std::mt19937& rng, SupportKind left, SupportKind right) {
     std::uniform_int_distribution<int> spans(1, 20), loadCount(0, 10), kind(0, 2), percent(0, 99);
     Beam beam;
@@ -117,9 +118,12 @@ inline Beam randomBeam(std::mt19937& rng, SupportKind left, SupportKind right) {
         n = 3;
     }
     beam.spans.resize(static_cast<std::size_t>(n));
-    if (n > 1) {
-        beam.leftSupport = left;
-        beam.rightSupport = right;
+    beam.leftSupport = left;
+    beam.rightSupport = right;
+    if (n == 1 && left == Cantilever) {
+        beam.rightSupport = Fixed;
+    } else if (n == 1 && right == Cantilever) {
+        beam.leftSupport = Fixed;
     }
     for (int s = 1; s <= n; ++s) {
         const float L = beam.span(s).length = round2(rng, 0.5, 12);

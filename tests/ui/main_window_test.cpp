@@ -117,21 +117,34 @@ private slots:
         QCOMPARE(w("spanCountField")->text(), QStringLiteral("13"));
     }
 
-    void oneQuestionWhenTheCountGoesToOneAndCancelKeepsAll() {
+    void oneSpanKeepsBothSupportsAfterOneQuestion() {
         enterSpanCount(2);
         auto* left = w<QComboBox>("leftSupportList");
+        auto* right = w<QComboBox>("rightSupportList");
         left->setFocus();
         QTest::keyClick(left, Qt::Key_Down); // 悬臂
         QTest::keyClick(left, Qt::Key_Down); // 固端
+        right->setFocus();
+        QTest::keyClick(right, Qt::Key_Down); // 悬臂
         QCOMPARE(project().beam.leftSupport, Fixed);
+        QCOMPARE(project().beam.rightSupport, Cantilever);
         addLoad(1);
+        // span 1 would end in the cantilever: its loads may no longer suit it
         const Project before = project();
         prompter->expectQuestion(QStringLiteral("支座情况将会改变,删除该支座的荷载吗?"),
                                  Prompter::Cancel);
         enterSpanCount(1);
         QCOMPARE(project(), before);
         QCOMPARE(w("spanCountField")->text(), QStringLiteral("2"));
+        prompter->expectQuestion(QStringLiteral("支座情况将会改变,删除该支座的荷载吗?"),
+                                 Prompter::No);
+        enterSpanCount(1);
+        QCOMPARE(project().beam.spanCount(), 1);
+        QCOMPARE(project().beam.span(1).loadCount(), 1);
+        // a cantilever from a fixed end, both lists still usable
         QCOMPARE(left->currentText(), QStringLiteral("固端"));
+        QCOMPARE(right->currentText(), QStringLiteral("悬臂"));
+        QVERIFY(left->isEnabled() && right->isEnabled());
     }
 
     void spanButtonsAskAndTheEditMenuUndoesThem() {

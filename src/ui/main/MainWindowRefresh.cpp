@@ -45,8 +45,6 @@ void MainWindow::refreshBeamGroup() {
     m_fewerSpansButton->setEnabled(count > 1);
     m_leftSupportList->setCurrentIndex(beam.leftSupport);
     m_rightSupportList->setCurrentIndex(beam.rightSupport);
-    m_leftSupportList->setEnabled(count > 1);
-    m_rightSupportList->setEnabled(count > 1);
 }
 
 void MainWindow::refreshSpanGroup() {
