@@ -2,6 +2,7 @@
 // every span carrying dead and live loads.
 #include "MixedBeam.h"
 
+#include "analysis/Deflection.h"
 #include "analysis/Envelope.h"
 
 #include <benchmark/benchmark.h>
@@ -31,6 +32,19 @@ void BM_EnvelopeTwentySpansTenLoads(benchmark::State& state) {
     }
 }
 
+// Both deflection envelopes (characteristic and quasi-permanent) on top of the force envelope.
+void BM_DeflectionEnvelopeTwentySpansTenLoads(benchmark::State& state) {
+    const Beam beam = deadAndLive(false);
+    const Envelope forces(beam);
+    for (auto _ : state) {
+        BeamDeflection characteristic(beam, forces, DeflectionCombination::Characteristic);
+        BeamDeflection quasiPermanent(beam, forces, DeflectionCombination::QuasiPermanent);
+        benchmark::DoNotOptimize(characteristic);
+        benchmark::DoNotOptimize(quasiPermanent);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_EnvelopeTwentySpansTenLoads)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DeflectionEnvelopeTwentySpansTenLoads)->Unit(benchmark::kMicrosecond);

@@ -468,6 +468,11 @@ Envelope::Envelope(const Beam& beam) : m_spanCount(beam.spanCount()), m_factors(
     }
 }
 
+std::array<double, 2> Envelope::unitEndMoments(int s, int t, LoadCase loadCase) const {
+    const SpanCases& c = *m_cases.at(static_cast<std::size_t>(s - 1));
+    return c.endMoment.at(static_cast<std::size_t>(t - 1))[loadCase == Live ? kLive : kDead];
+}
+
 EnvelopeSection Envelope::at(int s, float x) const {
     if (s < 1 || s > m_spanCount) {
         throw std::out_of_range("Envelope::at: span number out of range");

@@ -101,6 +101,11 @@ public:
     // std::out_of_range for s outside 1..spanCount.
     EnvelopeSection at(int s, float x) const;
 
+    // The end moments of span s (left and right end, clockwise on the span, so that the moment
+    // in the span is m[0] (1 - x/L) - m[1] x/L) under the unfactored dead or live load of span t
+    // alone; both 0 on a cantilever span, whose moment comes from its own loads alone.
+    std::array<double, 2> unitEndMoments(int s, int t, LoadCase loadCase) const;
+
     // Unit cases, dead (0) and live (1) load of each span, as they act on one span.
     struct SpanCases; // defined in Envelope.cpp
 

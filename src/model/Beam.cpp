@@ -42,6 +42,16 @@ std::string combinationFactorsProblem(const CombinationFactors& f) {
     return {};
 }
 
+std::string deflectionSettingsProblem(const DeflectionSettings& settings) {
+    if (!(settings.quasiPermanent >= 0 && settings.quasiPermanent <= 1)) {
+        return "准永久值系数 ψq 应在 0 到 1 之间";
+    }
+    if (!(settings.limitDenominator > 0 && std::isfinite(settings.limitDenominator))) {
+        return "挠度限值 l0/n 的 n 应为正数";
+    }
+    return {};
+}
+
 bool hasLiveLoads(const Beam& beam) {
     for (const Span& span : beam.spans) {
         for (const Load& load : span.loads) {

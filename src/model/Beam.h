@@ -94,12 +94,26 @@ struct CombinationFactors {
 // factor positive and finite, the favourable dead-load factor not above gammaG.
 std::string combinationFactorsProblem(const CombinationFactors& factors);
 
+// What the deflection check takes: the quasi-permanent share of the live load (psi_q) and the
+// limit l0 / denominator every span is held to.
+struct DeflectionSettings {
+    float quasiPermanent = 0.5f;  // psi_q
+    float limitDenominator = 250; // l0 / 250
+
+    bool operator==(const DeflectionSettings&) const = default;
+};
+
+// Empty when the settings can be used; else why not: psi_q in 0..1, the denominator positive
+// and finite.
+std::string deflectionSettingsProblem(const DeflectionSettings& settings);
+
 struct Beam {
     SupportKind leftSupport = Simple;               // left end of span 1
     SupportKind rightSupport = Simple;              // right end of the last span
     std::vector<Span> spans = std::vector<Span>(1); // 1..20
     // Kept with the loads they factor: an envelope belongs to the beam it was computed from.
     CombinationFactors factors;
+    DeflectionSettings deflection;
 
     int spanCount() const { return static_cast<int>(spans.size()); }
     const Span& span(int s) const { return spans[static_cast<std::size_t>(s - 1)]; }
