@@ -204,12 +204,16 @@ BeamDeflection::BeamDeflection(const Beam& beam, const BeamResults& results) {
 }
 
 BeamDeflection::BeamDeflection(const Beam& beam, const Envelope& envelope,
-                               DeflectionCombination combination) {
+                               DeflectionCombination combination)
+    : BeamDeflection(std::move(envelopesOf(beam, envelope)[static_cast<std::size_t>(
+          combination == DeflectionCombination::Characteristic ? 0 : 1)])) {}
+
+std::array<BeamDeflection, 2> BeamDeflection::envelopesOf(const Beam& beam,
+                                                          const Envelope& envelope) {
     const std::vector<SpanData> spans = spanData(beam);
     const int n = beam.spanCount();
-    const double liveWeight = combination == DeflectionCombination::Characteristic
-                                  ? 1.0
-                                  : double{beam.deflection.quasiPermanent};
+    const std::array<double, 2> liveWeights{1.0, double{beam.deflection.quasiPermanent}};
+    std::array<BeamDeflection, 2> out;
     std::vector<std::vector<double>> whole; // 0 and L: a span seen from another span's loads
     std::vector<Quintic> fixedOfOthers(spans.size());
     for (std::size_t s = 0; s < spans.size(); ++s) {
@@ -217,7 +221,9 @@ BeamDeflection::BeamDeflection(const Beam& beam, const Envelope& envelope,
         line.breaks = spans[s].breaks;
         line.fixed.resize(line.breaks.size() - 1);
         line.span = static_cast<int>(s) + 1;
-        m_spans.push_back(std::move(line));
+        for (BeamDeflection& d : out) {
+            d.m_spans.push_back(line);
+        }
         whole.push_back({0.0, spans[s].L});
     }
     for (int t = 1; t <= n; ++t) {
@@ -231,7 +237,8 @@ BeamDeflection::BeamDeflection(const Beam& beam, const Envelope& envelope,
             const std::vector<Line> lines = caseLines(
                 spans,
                 [&](int s) -> const std::vector<double>& {
-                    return s == t ? spans[s - 1].breaks : whole[s - 1];
+                    return s == t ? spans[static_cast<std::size_t>(s - 1)].breaks
+                                  : whole[static_cast<std::size_t>(s - 1)];
                 },
                 [&](int s, const std::vector<double>& breaks) {
                     const SpanData& d = spans[static_cast<std::size_t>(s - 1)];
@@ -240,33 +247,40 @@ BeamDeflection::BeamDeflection(const Beam& beam, const Envelope& envelope,
                     return momentPieces(breaks, d.L, s == t ? &own : nullptr, simple ? m[0] : 0.0,
                                         simple ? m[1] : 0.0);
                 });
-            const double weight = loadCase == Dead ? 1.0 : liveWeight;
             for (std::size_t s = 0; s < spans.size(); ++s) {
-                SpanLine& line = m_spans[s];
                 const std::vector<Quintic>& w = lines[s].w;
-                if (static_cast<int>(s) + 1 == t) {
-                    std::vector<Quintic>& into = loadCase == Dead ? line.fixed : line.ownLive;
-                    into.resize(w.size());
-                    for (std::size_t k = 0; k < w.size(); ++k) {
-                        addScaled(into[k], w[k], weight);
-                    }
-                } else if (loadCase == Dead) {
+                if (loadCase == Dead && static_cast<int>(s) + 1 != t) {
                     addScaled(fixedOfOthers[s], w[0], 1);
-                } else {
-                    Quintic part{};
-                    addScaled(part, w[0], weight);
-                    line.otherLive.push_back({t, part});
+                    continue;
+                }
+                for (std::size_t c = 0; c < out.size(); ++c) {
+                    SpanLine& line = out[c].m_spans[s];
+                    const double weight = loadCase == Dead ? 1.0 : liveWeights[c];
+                    if (static_cast<int>(s) + 1 == t) {
+                        std::vector<Quintic>& into = loadCase == Dead ? line.fixed : line.ownLive;
+                        into.resize(w.size());
+                        for (std::size_t k = 0; k < w.size(); ++k) {
+                            addScaled(into[k], w[k], weight);
+                        }
+                    } else {
+                        Quintic part{};
+                        addScaled(part, w[0], weight);
+                        line.otherLive.push_back({t, part});
+                    }
                 }
             }
         }
     }
-    for (std::size_t s = 0; s < spans.size(); ++s) {
-        SpanLine& line = m_spans[s];
-        for (std::size_t k = 0; k < line.fixed.size(); ++k) {
-            addScaled(line.fixed[k], shiftedBy(fixedOfOthers[s], line.breaks[k]), 1);
+    for (BeamDeflection& d : out) {
+        for (std::size_t s = 0; s < spans.size(); ++s) {
+            SpanLine& line = d.m_spans[s];
+            for (std::size_t k = 0; k < line.fixed.size(); ++k) {
+                addScaled(line.fixed[k], shiftedBy(fixedOfOthers[s], line.breaks[k]), 1);
+            }
         }
+        d.check(beam);
     }
-    check(beam);
+    return out;
 }
 
 namespace {
@@ -279,12 +293,12 @@ std::size_t pieceAt(const std::vector<double>& breaks, double x) {
     return k;
 }
 
-// The largest (most) or smallest deflection of a span line, and the arrangement: between the
+// The largest and the smallest deflection of a span line, and the arrangements: between the
 // breaks and the zeros of every live part, each part keeps its sign, so the worst line there
 // is one quintic.
-DeflectionPeak peakOf(const BeamDeflection::SpanLine& line, bool most) {
-    DeflectionPeak peak;
-    double best = 0;
+void peaksOf(const BeamDeflection::SpanLine& line, DeflectionPeak& most, DeflectionPeak& least) {
+    std::array<DeflectionPeak*, 2> peaks{&most, &least};
+    std::array<double, 2> best{0, 0};
     bool found = false;
     const double L = line.breaks.back();
     std::vector<double> otherZeros;
@@ -314,40 +328,44 @@ DeflectionPeak peakOf(const BeamDeflection::SpanLine& line, bool most) {
                 continue;
             }
             const double mid = (a + b) / 2;
-            Quintic sum = line.fixed[k];
-            std::uint32_t live = 0;
-            if (!line.ownLive.empty()) {
-                const double v = valueOf(line.ownLive[k], mid - x0);
-                if (most ? v > 0 : v < 0) {
-                    addScaled(sum, line.ownLive[k], 1);
-                    live |= 1u << (line.span - 1);
+            for (std::size_t side = 0; side < 2; ++side) {
+                const bool largest = side == 0;
+                Quintic sum = line.fixed[k];
+                std::uint32_t live = 0;
+                if (!line.ownLive.empty()) {
+                    const double v = valueOf(line.ownLive[k], mid - x0);
+                    if (largest ? v > 0 : v < 0) {
+                        addScaled(sum, line.ownLive[k], 1);
+                        live |= 1u << (line.span - 1);
+                    }
+                }
+                Quintic others{};
+                bool anyOther = false;
+                for (const auto& other : line.otherLive) {
+                    const double v = valueOf(other.w, mid);
+                    if (largest ? v > 0 : v < 0) {
+                        addScaled(others, other.w, 1);
+                        live |= 1u << (other.span - 1);
+                        anyOther = true;
+                    }
+                }
+                if (anyOther) {
+                    addScaled(sum, shiftedBy(others, x0), 1);
+                }
+                const double u = extremeOn(sum, a - x0, b - x0, largest);
+                const double value = valueOf(sum, u);
+                if (!found || (largest ? value > best[side] : value < best[side])) {
+                    best[side] = value;
+                    peaks[side]->x = toSingle(x0 + u);
+                    peaks[side]->arrangement.liveSpans = live;
                 }
             }
-            Quintic others{};
-            bool anyOther = false;
-            for (const auto& other : line.otherLive) {
-                const double v = valueOf(other.w, mid);
-                if (most ? v > 0 : v < 0) {
-                    addScaled(others, other.w, 1);
-                    live |= 1u << (other.span - 1);
-                    anyOther = true;
-                }
-            }
-            if (anyOther) {
-                addScaled(sum, shiftedBy(others, x0), 1);
-            }
-            const double u = extremeOn(sum, a - x0, b - x0, most);
-            const double value = valueOf(sum, u);
-            if (!found || (most ? value > best : value < best)) {
-                found = true;
-                best = value;
-                peak.x = toSingle(x0 + u);
-                peak.arrangement.liveSpans = live;
-            }
+            found = true;
         }
     }
-    peak.value = toSingle(best * kMillimetres);
-    return peak;
+    for (std::size_t side = 0; side < 2; ++side) {
+        peaks[side]->value = toSingle(best[side] * kMillimetres);
+    }
 }
 
 double worstAt(const BeamDeflection::SpanLine& line, double x) {
@@ -372,8 +390,7 @@ void BeamDeflection::check(const Beam& beam) {
         SpanDeflection d;
         const BaseSystem base = baseSystem(beam, s);
         const double L = line.breaks.back();
-        d.max = peakOf(line, true);
-        d.min = peakOf(line, false);
+        peaksOf(line, d.max, d.min);
         d.cantilever = base != BaseSystem::SimplySupported;
         if (d.cantilever) {
             d.tip = toSingle(worstAt(line, base == BaseSystem::FreeRight ? L : 0.0) * kMillimetres);

@@ -15,6 +15,7 @@
 #include "model/Beam.h"
 #include "model/BeamResults.h"
 
+#include <array>
 #include <vector>
 
 namespace spanwise {
@@ -48,6 +49,8 @@ public:
     // The worst of the combination over every live-load arrangement, from the unit cases of the
     // force envelope of the same beam.
     BeamDeflection(const Beam& beam, const Envelope& envelope, DeflectionCombination combination);
+    // Both at once (characteristic, then quasi-permanent), sharing the unit cases.
+    static std::array<BeamDeflection, 2> envelopesOf(const Beam& beam, const Envelope& envelope);
 
     int spanCount() const { return static_cast<int>(m_spans.size()); }
     const SpanDeflection& span(int s) const { return m_checks.at(static_cast<std::size_t>(s - 1)); }
@@ -71,6 +74,9 @@ public:
         };
         std::vector<Other> otherLive;
     };
+
+    // No spans; what envelopesOf() fills.
+    BeamDeflection() = default;
 
 private:
     void check(const Beam& beam);

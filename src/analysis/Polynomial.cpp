@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace spanwise {
 
@@ -70,6 +71,25 @@ int zerosOf(const Quintic& p, double lo, double hi, double* out, bool turns) {
             return 1;
         }
         return 0;
+    }
+    if (degree == 2) {
+        // both zeros in closed form, the one of larger size first so that nothing cancels
+        const double disc = p[1] * p[1] - 4 * p[2] * p[0];
+        if (disc < 0 || (disc == 0 && !turns)) {
+            return 0;
+        }
+        const double q = -0.5 * (p[1] + std::copysign(std::sqrt(disc), p[1]));
+        std::array<double, 2> roots{q / p[2], q != 0 ? p[0] / q : q / p[2]};
+        if (roots[0] > roots[1]) {
+            std::swap(roots[0], roots[1]);
+        }
+        int found = 0;
+        for (std::size_t i = 0; i < (disc == 0 ? 1u : 2u); ++i) {
+            if (roots[i] > lo && roots[i] < hi) {
+                out[found++] = roots[i];
+            }
+        }
+        return found;
     }
     std::array<double, kQuinticTerms + 1> points{};
     points[0] = lo;
