@@ -2,6 +2,7 @@
 
 #include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
+#include "analysis/Deflection.h"
 #include "analysis/Envelope.h"
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
@@ -26,8 +27,8 @@ namespace spanwise {
 namespace {
 
 constexpr const char* kUsage =
-    "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... | [--envelope] [--json | --csv] "
-    "[--report 计算书.pdf]";
+    "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... [--deflection] | [--envelope] "
+    "[--json | --csv] [--report 计算书.pdf]";
 
 struct Query {
     std::string spanText;
@@ -40,6 +41,7 @@ struct Options {
     bool json = false;
     bool envelope = false;
     bool csv = false;
+    bool deflection = false; // with --at: w (mm) as a sixth column
     bool help = false;
     std::string report; // PDF calculation report to write, if any
 };
@@ -58,6 +60,8 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
             options.envelope = true;
         } else if (arg == "--csv") {
             options.csv = true;
+        } else if (arg == "--deflection") {
+            options.deflection = true;
         } else if (arg == "--report") {
             if (n + 1 >= args.size()) {
                 error = "--report 需要计算书文件名";
@@ -95,6 +99,10 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
     }
     if (options.envelope && !options.queries.empty()) {
         error = "--envelope 不能与 --at 同时使用";
+        return std::nullopt;
+    }
+    if (options.deflection && options.queries.empty()) {
+        error = "--deflection 只能与 --at 同时使用";
         return std::nullopt;
     }
     return options;
@@ -223,23 +231,36 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             envelope.emplace(beam);
         }
         if (options->csv) {
-            out << resultCsv(beam, results) << (envelope ? envelopeCsv(*envelope) : "");
+            out << resultCsv(beam, results) << (envelope ? envelopeCsv(*envelope) : "")
+                << deflectionCsv(beam, results, envelope ? &*envelope : nullptr);
         } else if (options->json) {
             writeJsonResult(out, projectName, beam, results, calculation.sweeps,
                             envelope ? &*envelope : nullptr);
         } else if (envelope) {
             printEnvelope(out, *envelope);
         } else if (!sections.empty()) {
+            std::optional<BeamDeflection> deflection;
+            if (options->deflection) {
+                deflection.emplace(beam, results);
+            }
             for (const Section& q : sections) {
                 const SectionForce f = sectionForceAt(beam, results, q.span, q.x);
                 out << q.span << '\t' << fileNumber(q.x) << '\t' << formatResult(f.M) << '\t'
-                    << formatResult(f.VL) << '\t' << formatResult(f.VR) << '\n';
+                    << formatResult(f.VL) << '\t' << formatResult(f.VR);
+                if (deflection) {
+                    out << '\t' << formatResult(static_cast<float>(deflection->at(q.span, q.x)));
+                }
+                out << '\n';
             }
         } else {
             printTable(out, beam, results);
         }
     } catch (const CalculationError& error) {
         err << describe(error) << '\n';
+        return kExitCalculationFailed;
+    } catch (const std::invalid_argument& error) {
+        // deflections of a span whose EI the check let through but the line cannot use
+        err << "spanwise-calc: 无法计算挠度：" << error.what() << '\n';
         return kExitCalculationFailed;
     }
     return kExitOk;

@@ -1,5 +1,7 @@
 #include "cli/JsonResult.h"
 
+#include "cli/DeflectionJson.h"
+
 #include "analysis/NumberFormat.h"
 #include "analysis/SpanResults.h"
 
@@ -87,7 +89,7 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam&
     if (envelope != nullptr) {
         out << ",\"envelope\":" << envelopeJson(*envelope);
     }
-    out << "}\n";
+    out << deflectionJsonMembers(beam, r, envelope) << "}\n";
 }
 
 namespace {

@@ -214,8 +214,9 @@ private:
                                    std::to_string(kBlockVersion));
         }
         std::set<std::pair<int, int>> cases;
-        int factorsLine = 0, favourableLine = 0;
+        int factorsLine = 0, favourableLine = 0, deflectionLine = 0;
         CombinationFactors factors;
+        DeflectionSettings deflection;
         while (auto first = m_fields.next(false)) {
             const std::string name(first->text);
             if (!first->quoted) {
@@ -251,6 +252,17 @@ private:
                 }
                 favourableLine = f[0].line;
                 factors.deadFavourable = real(f[1], "恒载有利时的分项系数");
+            } else if (name == "deflection") {
+                auto f = recordFrom(*first, 3, "字段");
+                if (deflectionLine != 0) {
+                    fail(f[0].line, "挠度设置重复给出");
+                }
+                deflectionLine = f[0].line;
+                deflection.quasiPermanent = real(f[1], "准永久值系数 ψq");
+                deflection.limitDenominator = real(f[2], "挠度限值");
+                if (std::string problem = deflectionSettingsProblem(deflection); !problem.empty()) {
+                    fail(deflectionLine, problem);
+                }
             } else {
                 fail(first->line, "本程序不认识扩展记录" + quote(first->text));
             }
@@ -264,6 +276,7 @@ private:
             fail(favourableLine, problem);
         }
         beam.factors = factors;
+        beam.deflection = deflection;
     }
 
     // The n fields of one record; it may run over several lines but ends at a line end.

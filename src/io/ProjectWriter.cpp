@@ -146,9 +146,13 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
             record(out, "\"" + *encoded + "\"", integer(load.kind));
         }
     }
-    if (hasLiveLoads(beam) || beam.factors != CombinationFactors{}) {
+    if (hasLiveLoads(beam) || beam.factors != CombinationFactors{} ||
+        beam.deflection != DeflectionSettings{}) {
         const CombinationFactors& f = beam.factors;
         if (std::string problem = combinationFactorsProblem(f); !problem.empty()) {
+            return {false, problem};
+        }
+        if (std::string problem = deflectionSettingsProblem(beam.deflection); !problem.empty()) {
             return {false, problem};
         }
         auto quoted = [](const char* name) { return "\"" + std::string(name) + "\""; };
@@ -167,6 +171,10 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
         record(out, quoted("factors"), number(f.dead), number(f.live), number(f.designLife));
         if (f.deadFavourable) {
             record(out, quoted("deadfavourable"), number(*f.deadFavourable));
+        }
+        if (beam.deflection != DeflectionSettings{}) {
+            record(out, quoted("deflection"), number(beam.deflection.quasiPermanent),
+                   number(beam.deflection.limitDenominator));
         }
     }
     bytes = std::move(out);

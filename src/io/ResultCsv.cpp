@@ -1,5 +1,6 @@
 #include "io/ResultCsv.h"
 
+#include "analysis/DeflectionTable.h"
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/Reactions.h"
@@ -90,10 +91,39 @@ std::string envelopeCsv(const Envelope& envelope) {
     return out;
 }
 
+std::string deflectionCsv(const Beam& beam, const BeamResults& results, const Envelope* envelope) {
+    std::string out;
+    auto table = [&](const char* title, const BeamDeflection& deflection, bool arrangements) {
+        const DeflectionTable t =
+            deflectionTable(deflection, beam.deflection.limitDenominator, arrangements);
+        appendRow(out, {title});
+        appendRow(out, t.headers);
+        for (const auto& row : t.rows) {
+            appendRow(out, row);
+        }
+    };
+    try {
+        const BeamDeflection asEntered(beam, results);
+        out += kLineEnd;
+        appendRow(out, {"挠度验算", kElasticDeflectionNote});
+        table(hasLiveLoads(beam) ? "荷载标准值，活载满布" : "荷载标准值", asEntered, false);
+        if (envelope != nullptr && hasLiveLoads(beam)) {
+            const auto both = BeamDeflection::envelopesOf(beam, *envelope);
+            appendRow(out, {deflectionSettingsText(beam.deflection)});
+            table("标准组合 G+Q", both[0], true);
+            table("准永久组合 G+ψqQ", both[1], true);
+        }
+    } catch (const std::exception&) {
+        return {}; // a span without a usable EI: no deflections (the data check says why)
+    }
+    return out;
+}
+
 SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,
                           const Envelope* envelope) {
     return writeFileAtomically(path, resultCsv(beam, results) +
-                                         (envelope ? envelopeCsv(*envelope) : std::string()));
+                                         (envelope ? envelopeCsv(*envelope) : std::string()) +
+                                         deflectionCsv(beam, results, envelope));
 }
 
 } // namespace spanwise

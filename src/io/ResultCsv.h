@@ -27,8 +27,13 @@ std::string resultCsv(const Beam& beam, const BeamResults& results);
 // rows of envelopeTable() for the spans; an empty line; its titles and rows for the supports.
 std::string envelopeCsv(const Envelope& envelope);
 
+// The deflection section that ends the CSV: an empty line; "挠度验算" and the note that it is
+// the elastic deflection of the EI entered; the table of the loads as entered; with an envelope
+// of a beam with live loads, the settings and the tables of both combinations. Empty when a
+// span has no usable EI.
+std::string deflectionCsv(const Beam& beam, const BeamResults& results, const Envelope* envelope);
 // Writes resultCsv() to path atomically (see writeFileAtomically), followed by envelopeCsv()
-// when an envelope is given.
+// when an envelope is given, then deflectionCsv().
 SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,
                           const Envelope* envelope = nullptr);
 

@@ -38,7 +38,12 @@ TEST(LoadCaseBlock, WrittenOnlyWhenNeededAndReadBackWhole) {
     EXPECT_EQ(bytesOf(factors), withBlock("\"Spanwise\",1\r\n\"factors\",1.2,1.4,1.1\r\n"
                                           "\"deadfavourable\",0.9\r\n"));
 
-    for (const Project& p : {plain, live, factors}) {
+    Project deflection = oneSpan();
+    deflection.beam.deflection = {0.4f, 400};
+    EXPECT_EQ(bytesOf(deflection), withBlock("\"Spanwise\",1\r\n\"factors\",1.3,1.5,1\r\n"
+                                             "\"deflection\",0.4,400\r\n"));
+
+    for (const Project& p : {plain, live, factors, deflection}) {
         const ReadResult r = parseProject(bytesOf(p), "t.BMD");
         ASSERT_TRUE(r.ok()) << r.error.message();
         EXPECT_EQ(*r.project, p);
@@ -73,6 +78,11 @@ TEST(LoadCaseBlock, ABlockTheProgramCannotTakeIsRefusedWithItsLine) {
         {"\"Spanwise\",1\r\n\"factors\",1.3,1.5,1\r\n\"deadfavourable\",1.4\r\n", 7,
          "恒载有利时的分项系数不应大于 γG"},
         {"\"Spanwise\",1\r\n\"deadfavourable\",0\r\n", 6, "恒载有利时的分项系数应为大于零的数"},
+        {"\"Spanwise\",1\r\n\"deflection\",1.5,250\r\n", 6, "准永久值系数 ψq 应在 0 到 1 之间"},
+        {"\"Spanwise\",1\r\n\"deflection\",0.5,0\r\n", 6, "挠度限值 l0/n 的 n 应为正数"},
+        {"\"Spanwise\",1\r\n\"deflection\",0.5\r\n", 6, "应有 3 个字段，文件在第 2 个之后就结束了"},
+        {"\"Spanwise\",1\r\n\"deflection\",0.5,250\r\n\"deflection\",0.5,250\r\n", 7,
+         "挠度设置重复给出"},
     };
     for (const Case& c : cases) {
         const ReadResult r = parseProject(withBlock(c.block), "bad.BMD");
