@@ -82,6 +82,11 @@ int main(int argc, char* argv[]) {
         output->resize(900, 720);
         QApplication::processEvents();
         ok = tabs->currentWidget()->grab().save(out.filePath(QStringLiteral("diagrams.png"))) && ok;
+        // its deflections, checked against l0/250
+        tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("deflectionPage")));
+        QApplication::processEvents();
+        ok = tabs->currentWidget()->grab().save(out.filePath(QStringLiteral("deflection.png"))) &&
+             ok;
         ok =
             writeReport(*window.calculation(), "新工程", out.filePath(QStringLiteral("report.pdf")))
                 .ok &&

@@ -175,10 +175,21 @@ void Editor::setLoadCase(LoadCase loadCase) {
 }
 
 std::string Editor::setCombinationFactors(const CombinationFactors& factors) {
+    return setCombinationSettings(factors, m_project.beam.deflection);
+}
+
+std::string Editor::setCombinationSettings(const CombinationFactors& factors,
+                                           const DeflectionSettings& deflection) {
     m_inFieldVisit = false;
     std::string problem = combinationFactorsProblem(factors);
     if (problem.empty()) {
-        edit("荷载组合", 0, [&] { m_project.beam.factors = factors; });
+        problem = deflectionSettingsProblem(deflection);
+    }
+    if (problem.empty()) {
+        edit("荷载组合", 0, [&] {
+            m_project.beam.factors = factors;
+            m_project.beam.deflection = deflection;
+        });
     }
     return problem;
 }

@@ -108,6 +108,10 @@ public:
     // -- combination settings: refused (returns the reason, nothing changes) when
     // combinationFactorsProblem finds one, else one undo step; empty on success
     std::string setCombinationFactors(const CombinationFactors& factors);
+    // The factors and the deflection settings together, as the combination dialog gives them:
+    // one step, or nothing and the reason when either cannot be used.
+    std::string setCombinationSettings(const CombinationFactors& factors,
+                                       const DeflectionSettings& deflection);
 
     // -- navigation (no undo step)
     void showSpan(int span);   // ignored outside 1..spanCount

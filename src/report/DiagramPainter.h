@@ -17,6 +17,7 @@ class QPainter;
 
 namespace spanwise {
 
+class BeamDeflection;
 class Envelope;
 
 // A section of the beam: span 1..N and distance from the span's left end in m.
@@ -39,6 +40,13 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
 void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
                            const BeamResults& results, const Envelope& envelope,
                            const std::optional<BeamSection>& marker);
+
+// The deflected line of the loads as entered (positive downward, in mm) to the same horizontal
+// scale, with the loads above it, each span's largest deflection and rise, and a cantilever's
+// tip; marker draws w at that section.
+void paintDeflectionLine(QPainter& painter, const QRectF& area, const Beam& beam,
+                         const BeamDeflection& deflection,
+                         const std::optional<BeamSection>& marker);
 
 // The section under horizontal position px of a drawing made by paintDiagrams in area.
 std::optional<BeamSection> diagramSectionAt(const QRectF& area, const Beam& beam, double px);

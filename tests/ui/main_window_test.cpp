@@ -296,6 +296,21 @@ private slots:
         prompter->expectMessage(QString()); // any reason will do: the value is refused
         setFactors("0", false);
         QCOMPARE(project().beam.factors.dead, 1.35f);
+
+        // the deflection settings: psi_q and a limit from the list, in the same step
+        action("combinationAction")->trigger();
+        auto* dialog = find<QDialog>(window.get(), "combinationDialog");
+        retype(find<QLineEdit>(dialog, "quasiPermanentField"), QStringLiteral("0.4"));
+        auto* limits = find<QComboBox>(dialog, "deflectionLimitList");
+        QCOMPARE(limits->currentText(), QStringLiteral("l0/250"));
+        limits->setFocus();
+        QTest::keyClick(limits, Qt::Key_Down); // l0/300
+        QCOMPARE(find<QLineEdit>(dialog, "deflectionLimitField")->text(), QStringLiteral("300"));
+        click(find<QDialogButtonBox>(dialog, "combinationButtons")->button(QDialogButtonBox::Ok));
+        QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("combinationDialog")) == nullptr);
+        QCOMPARE(project().beam.deflection, (DeflectionSettings{0.4f, 300}));
+        action("undoAction")->trigger();
+        QCOMPARE(project().beam.deflection, DeflectionSettings{});
     }
 
     void aRefusedKeystrokeSaysWhatTheFieldTakes() {

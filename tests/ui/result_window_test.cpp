@@ -210,6 +210,42 @@ private slots:
         }
     }
 
+    void theDeflectionTabChecksEverySpanAndAnswersTheQuery() {
+        // 6 m, EI = 20000, q = 10: 5qL^4/384EI = 8.4375 mm at mid-span, l0/w = 711 >= 250
+        Beam beam = test::BeamBuilder({6}).stiffness(1, 20000, 20000.0f / 6).uniform(1, 10).beam();
+        window->showCalculation(calculateBeam(beam), "");
+        auto* tabs = find<QTabWidget>(window.get(), "resultTabs");
+        auto* page = find<QWidget>(window.get(), "deflectionPage");
+        QVERIFY(tabs->isTabVisible(tabs->indexOf(page)));
+        QCOMPARE(tabs->tabText(tabs->indexOf(page)), QStringLiteral("挠度"));
+        auto* table = find<QTableWidget>(window.get(), "deflectionTable");
+        QStringList row;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            row << table->item(0, c)->text();
+        }
+        QCOMPARE(row.join(QLatin1Char('|')), QStringLiteral("第1跨|6|8.438|3|0|0|711|l0/250|✔"));
+        QVERIFY(find<QLabel>(window.get(), "deflectionNote")
+                    ->text()
+                    .startsWith(QStringLiteral("按输入 EI 计算的弹性挠度")));
+        QVERIFY(find<QTableWidget>(window.get(), "characteristicDeflectionTable")->isHidden());
+        retype(field("queryDistanceField"), QStringLiteral("3"));
+        QCOMPARE(find<QLabel>(window.get(), "deflectionQueryText")->text(),
+                 QStringLiteral("第1跨 x = 3 m：w = 8.438 mm"));
+
+        // i left behind after a change of EI: moments and deflections from different stiffnesses
+        beam.spans.push_back(beam.span(1));
+        beam.span(1).lineStiffness = 1;
+        window->showCalculation(calculateBeam(beam), "");
+        QVERIFY(find<QLabel>(window.get(), "deflectionNote")
+                    ->text()
+                    .contains(QStringLiteral("来自不同的刚度")));
+        // live loads add both combinations
+        beam.span(2).load(1).loadCase = Live;
+        window->showCalculation(calculateBeam(beam), "");
+        QVERIFY(
+            find<QTableWidget>(window.get(), "quasiPermanentDeflectionTable")->isVisibleTo(page));
+    }
+
     void theTablesAndTheNoticeFollowTheCalculation() {
         auto* table = find<QTableWidget>(window.get(), "resultTable");
         QCOMPARE(find<QTableWidget>(window.get(), "reactionTable")->rowCount(), 3);

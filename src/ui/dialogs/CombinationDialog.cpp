@@ -4,14 +4,25 @@
 #include "ui/common/Controls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 
 namespace spanwise {
 
 using namespace controls;
 
-CombinationDialog::CombinationDialog(const CombinationFactors& factors, QWidget* parent)
+namespace {
+
+// The limits an engineer usually checks against (GB 50010, GB 50017).
+constexpr int kUsualLimits[] = {200, 250, 300, 400, 500};
+
+} // namespace
+
+CombinationDialog::CombinationDialog(const CombinationFactors& factors,
+                                     const DeflectionSettings& deflection, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("combinationDialog"));
     setWindowTitle(QStringLiteral("荷载组合"));
@@ -24,12 +35,42 @@ CombinationDialog::CombinationDialog(const CombinationFactors& factors, QWidget*
     m_favourableField = field("deadFavourableField", text(factors.deadFavourable.value_or(1.0f)));
     m_favourableField->setEnabled(m_favourableBox->isChecked());
     connect(m_favourableBox, &QCheckBox::toggled, m_favourableField, &QLineEdit::setEnabled);
+    m_quasiPermanentField = field("quasiPermanentField", text(deflection.quasiPermanent));
+    m_limitList = named<QComboBox>("deflectionLimitList");
+    for (int n : kUsualLimits) {
+        m_limitList->addItem(QStringLiteral("l0/%1").arg(n), n);
+    }
+    m_limitList->addItem(QStringLiteral("其他"), 0);
+    m_limitField = field("deflectionLimitField", text(deflection.limitDenominator));
+    const int usual = m_limitList->findData(static_cast<int>(deflection.limitDenominator));
+    m_limitList->setCurrentIndex(usual >= 0 &&
+                                         float(kUsualLimits[usual]) == deflection.limitDenominator
+                                     ? usual
+                                     : m_limitList->count() - 1);
+    // a usual limit fills the field; a typed one that is not usual shows as 其他
+    connect(m_limitList, &QComboBox::activated, this, [this](int index) {
+        if (const int n = m_limitList->itemData(index).toInt(); n > 0) {
+            m_limitField->setText(QString::number(n));
+        }
+    });
+    connect(m_limitField, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        const int listed = m_limitList->findData(typed.toInt());
+        m_limitList->setCurrentIndex(listed >= 0 && QString::number(typed.toInt()) == typed
+                                         ? listed
+                                         : m_limitList->count() - 1);
+    });
 
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("恒载分项系数 γG"), m_deadField);
     form->addRow(QStringLiteral("活载分项系数 γQ"), m_liveField);
     form->addRow(QStringLiteral("设计使用年限调整系数 γL"), m_designLifeField);
     form->addRow(m_favourableBox, m_favourableField);
+    form->addRow(QStringLiteral("挠度验算：准永久值系数 ψq"), m_quasiPermanentField);
+    auto* limitRow = new QHBoxLayout;
+    limitRow->addWidget(m_limitList);
+    limitRow->addWidget(new QLabel(QStringLiteral("l0 /")));
+    limitRow->addWidget(m_limitField);
+    form->addRow(QStringLiteral("挠度限值"), limitRow);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->setObjectName(QStringLiteral("combinationButtons"));
     form->addRow(buttons);
@@ -51,6 +92,19 @@ std::optional<CombinationFactors> CombinationDialog::factors() const {
         factors.deadFavourable = *favourable;
     }
     return factors;
+}
+
+} // namespace spanwise
+
+namespace spanwise {
+
+std::optional<DeflectionSettings> CombinationDialog::deflection() const {
+    const auto share = parseFieldNumber(m_quasiPermanentField->text().toStdString());
+    const auto limit = parseFieldNumber(m_limitField->text().toStdString());
+    if (!share || !limit) {
+        return std::nullopt;
+    }
+    return DeflectionSettings{*share, *limit};
 }
 
 } // namespace spanwise

@@ -28,6 +28,11 @@ void DiagramPanel::setEnvelope(const Envelope* envelope) {
     update();
 }
 
+void DiagramPanel::setDeflection(const BeamDeflection* deflection) {
+    m_deflection = deflection;
+    update();
+}
+
 void DiagramPanel::setMarker(const std::optional<BeamSection>& marker) {
     m_marker = marker;
     update();
@@ -37,7 +42,9 @@ void DiagramPanel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (m_calculation != nullptr && m_envelope != nullptr) {
+    if (m_calculation != nullptr && m_deflection != nullptr) {
+        paintDeflectionLine(painter, drawingArea(), m_calculation->beam, *m_deflection, m_marker);
+    } else if (m_calculation != nullptr && m_envelope != nullptr) {
         paintEnvelopeDiagrams(painter, drawingArea(), m_calculation->beam, m_calculation->results,
                               *m_envelope, m_marker);
     } else if (m_calculation != nullptr) {

@@ -12,6 +12,7 @@
 
 namespace spanwise {
 
+class BeamDeflection;
 class Envelope;
 
 class DiagramPanel : public QWidget {
@@ -26,6 +27,8 @@ public:
     // Draws the envelope instead of the diagrams of the loads as entered (alive as long as the
     // panel shows it); null for the diagrams.
     void setEnvelope(const Envelope* envelope);
+    // Draws the deflected line instead (alive as long as the panel shows it); null for none.
+    void setDeflection(const BeamDeflection* deflection);
 
     // The section of the query, marked on both diagrams; nothing for none.
     void setMarker(const std::optional<BeamSection>& marker);
@@ -45,6 +48,7 @@ private:
 
     const Calculation* m_calculation = nullptr;
     const Envelope* m_envelope = nullptr;
+    const BeamDeflection* m_deflection = nullptr;
     std::optional<BeamSection> m_marker;
 };
 

@@ -12,6 +12,8 @@
 #include "ui/common/Controls.h"
 #include "ui/common/FocusLoss.h"
 #include "ui/common/Prompter.h"
+#include "ui/common/TableFill.h"
+#include "ui/dialogs/DeflectionPage.h"
 #include "ui/dialogs/DiagramPanel.h"
 
 #include <QGridLayout>
@@ -127,6 +129,8 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     envelopeDiagramColumn->addWidget(m_envelopeDiagrams, 1);
     envelopeDiagramColumn->addWidget(m_envelopeQueryText);
     tabs->addTab(m_envelopeDiagramPage, QStringLiteral("包络图"));
+    m_deflectionPage = new DeflectionPage;
+    tabs->addTab(m_deflectionPage, QStringLiteral("挠度"));
 
     auto* query = named<QGroupBox>("queryFrame", QStringLiteral("内 力 查 询 "));
     QLabel* spanCaption = label("spanCaption", QStringLiteral("当前跨号"));
@@ -212,6 +216,8 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
         connect(panel, &DiagramPanel::sectionClicked, this,
                 [this](int span, float x) { queryAt(span, x); });
     }
+    connect(m_deflectionPage, &DeflectionPage::sectionClicked, this,
+            [this](int span, float x) { queryAt(span, x); });
     m_queryShearRightField->hide();
     m_queryShearRightUnit->hide();
     m_queryShearRightCaption->hide();
@@ -236,6 +242,8 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
     }
     m_envelopeDiagrams->setCalculation(&*m_calculation);
     m_envelopeDiagrams->setEnvelope(m_envelope ? &*m_envelope : nullptr);
+    m_tabs->setTabVisible(m_tabs->indexOf(m_deflectionPage),
+                          m_deflectionPage->showCalculation(*m_calculation));
     fillTables();
     // the table is the loads as entered; with live loads the user must know they are all on
     m_loadsCaption->setVisible(hasLiveLoads(beam()));
@@ -291,26 +299,8 @@ void ResultWindow::fillEnvelope() {
     const EnvelopeTable table = envelopeTable(*m_envelope);
     m_factorsLabel->setText(QStringLiteral("基本组合 ") +
                             QString::fromStdString(factorsText(beam().factors)));
-    auto fill = [](QTableWidget* widget, const std::vector<std::string>& headers,
-                   const std::vector<std::vector<std::string>>& rows) {
-        widget->clear();
-        widget->setColumnCount(static_cast<int>(headers.size()));
-        widget->setRowCount(static_cast<int>(rows.size()));
-        QStringList labels;
-        for (const std::string& header : headers) {
-            labels << QString::fromStdString(header);
-        }
-        widget->setHorizontalHeaderLabels(labels);
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            for (std::size_t c = 0; c < rows[r].size(); ++c) {
-                widget->setItem(static_cast<int>(r), static_cast<int>(c),
-                                new QTableWidgetItem(QString::fromStdString(rows[r][c])));
-            }
-        }
-        widget->resizeColumnsToContents();
-    };
-    fill(m_envelopeSpanTable, table.spanHeaders, table.spanRows);
-    fill(m_envelopeSupportTable, table.supportHeaders, table.supportRows);
+    controls::fillTable(m_envelopeSpanTable, table.spanHeaders, table.spanRows);
+    controls::fillTable(m_envelopeSupportTable, table.supportHeaders, table.supportRows);
 }
 
 void ResultWindow::setStale(bool stale) {
@@ -432,6 +422,7 @@ void ResultWindow::exportCsv() {
 void ResultWindow::showQuery() {
     m_diagrams->setMarker(BeamSection{m_querySpan, m_queryDistance});
     m_envelopeDiagrams->setMarker(BeamSection{m_querySpan, m_queryDistance});
+    m_deflectionPage->setQuery(m_querySpan, m_queryDistance);
     showEnvelopeQuery();
     const SectionForce force =
         sectionForceAt(beam(), m_calculation->results, m_querySpan, m_queryDistance);

@@ -21,6 +21,7 @@ class QTableWidget;
 
 namespace spanwise {
 
+class DeflectionPage;
 class DiagramPanel;
 class Prompter;
 
@@ -88,6 +89,7 @@ private:
     QTableWidget* m_envelopeSpanTable = nullptr;
     QTableWidget* m_envelopeSupportTable = nullptr;
     QWidget* m_envelopeDiagramPage = nullptr; // 包络图: the envelope curves and the query there
+    DeflectionPage* m_deflectionPage = nullptr;
     DiagramPanel* m_envelopeDiagrams = nullptr;
     QLabel* m_envelopeQueryText = nullptr;
     QTabWidget* m_tabs = nullptr;

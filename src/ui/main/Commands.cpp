@@ -42,12 +42,15 @@ void MainWindow::checkData() {
 }
 
 void MainWindow::editCombination() {
-    auto* dialog = new CombinationDialog(m_editor.project().beam.factors, this);
+    const Beam& beam = m_editor.project().beam;
+    auto* dialog = new CombinationDialog(beam.factors, beam.deflection, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         const std::optional<CombinationFactors> typed = dialog->factors();
-        const std::string problem =
-            typed ? m_editor.setCombinationFactors(*typed) : std::string("组合系数应为数字");
+        const std::optional<DeflectionSettings> deflection = dialog->deflection();
+        const std::string problem = typed && deflection
+                                        ? m_editor.setCombinationSettings(*typed, *deflection)
+                                        : std::string("组合系数与挠度设置应为数字");
         if (!problem.empty()) { // a bad value changes nothing
             m_prompter.tell(Prompter::Icon::Exclamation, QString::fromStdString(problem));
         }

@@ -1,0 +1,124 @@
+#include "ui/dialogs/DeflectionPage.h"
+
+#include "analysis/DeflectionTable.h"
+#include "analysis/NumberFormat.h"
+#include "check/DataCheck.h"
+#include "ui/common/Controls.h"
+#include "ui/common/TableFill.h"
+#include "ui/dialogs/DiagramPanel.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace spanwise {
+
+using namespace controls;
+
+namespace {
+
+QTableWidget* checkTable(const char* name) {
+    auto* table = named<QTableWidget>(name);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->setMaximumHeight(150);
+    return table;
+}
+
+} // namespace
+
+DeflectionPage::DeflectionPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("deflectionPage"));
+    m_note = label("deflectionNote", QString());
+    m_note->setWordWrap(true);
+    m_panel = new DiagramPanel;
+    m_panel->setObjectName(QStringLiteral("deflectionPanel"));
+    m_panel->setAccessibleName(QStringLiteral("挠度图"));
+    m_panel->setMinimumHeight(220);
+    m_queryText = label("deflectionQueryText", QString());
+    m_queryText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_settings = label("deflectionSettings", QString());
+    m_table = checkTable("deflectionTable");
+    m_combinationCaptions = {label("characteristicCaption", QStringLiteral("标准组合 G+Q")),
+                             label("quasiPermanentCaption", QStringLiteral("准永久组合 G+ψqQ"))};
+    m_combinationTables = {checkTable("characteristicDeflectionTable"),
+                           checkTable("quasiPermanentDeflectionTable")};
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(m_note);
+    column->addWidget(m_panel, 1);
+    column->addWidget(m_queryText);
+    column->addWidget(m_settings);
+    column->addWidget(m_table);
+    for (std::size_t c = 0; c < 2; ++c) {
+        column->addWidget(m_combinationCaptions[c]);
+        column->addWidget(m_combinationTables[c]);
+    }
+    connect(m_panel, &DiagramPanel::sectionClicked, this, &DeflectionPage::sectionClicked);
+}
+
+bool DeflectionPage::showCalculation(const Calculation& calculation) {
+    m_calculation = &calculation;
+    const Beam& beam = calculation.beam;
+    m_panel->setDeflection(nullptr);
+    m_asEntered.reset();
+    m_combinations.reset();
+    try {
+        m_asEntered.emplace(beam, calculation.results);
+        if (hasLiveLoads(beam)) {
+            m_combinations = BeamDeflection::envelopesOf(beam, Envelope(beam));
+        }
+    } catch (const std::exception&) {
+        m_asEntered.reset(); // a span without a usable EI (the data check says so)
+        m_combinations.reset();
+        return false;
+    }
+    m_panel->setCalculation(&calculation);
+    m_panel->setDeflection(&*m_asEntered);
+    // the deflection is only as good as the EI entered; and the moments came from i
+    QString note = QString::fromUtf8(kElasticDeflectionNote) +
+                   QStringLiteral("（钢筋混凝土梁请输入长期刚度 B）。");
+    if (!lineStiffnessNotices(beam, nullptr).empty()) {
+        note += QStringLiteral("各跨线刚度 i 与 EI/L 不成比例：弯矩按 i 分配，挠度按 EI 计算，两者"
+                               "来自不同的刚度。");
+    }
+    m_note->setText(note);
+    const float limit = beam.deflection.limitDenominator;
+    const DeflectionTable asEntered = deflectionTable(*m_asEntered, limit, false);
+    fillTable(m_table, asEntered.headers, asEntered.rows);
+    m_settings->setText((hasLiveLoads(beam) ? QStringLiteral("荷载标准值，活载满布；")
+                                            : QStringLiteral("荷载标准值；")) +
+                        QString::fromStdString(m_combinations
+                                                   ? deflectionSettingsText(beam.deflection)
+                                                   : "限值 " + limitText(limit)));
+    for (std::size_t c = 0; c < 2; ++c) {
+        m_combinationCaptions[c]->setVisible(m_combinations.has_value());
+        m_combinationTables[c]->setVisible(m_combinations.has_value());
+        if (m_combinations) {
+            const DeflectionTable table = deflectionTable((*m_combinations)[c], limit, true);
+            fillTable(m_combinationTables[c], table.headers, table.rows);
+        }
+    }
+    m_queryText->clear();
+    return true;
+}
+
+void DeflectionPage::setQuery(int span, float x) {
+    if (!m_asEntered || span < 1 || span > m_asEntered->spanCount()) {
+        return;
+    }
+    m_panel->setMarker(BeamSection{span, x});
+    auto mm = [](double w) { return QString::fromStdString(formatResult(static_cast<float>(w))); };
+    QString text = QStringLiteral("第%1跨 x = %2 m：w = %3 mm")
+                       .arg(span)
+                       .arg(QString::fromStdString(fieldText(x)), mm(m_asEntered->at(span, x)));
+    if (m_combinations) {
+        text +=
+            QStringLiteral("；标准组合最大 w = %1 mm，准永久组合最大 w = %2 mm")
+                .arg(mm((*m_combinations)[0].at(span, x)), mm((*m_combinations)[1].at(span, x)));
+    }
+    m_queryText->setText(text);
+}
+
+} // namespace spanwise

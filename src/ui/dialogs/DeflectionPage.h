@@ -1,0 +1,49 @@
+// The 挠度 tab of the result window: the deflected line of the loads as entered, the check of
+// every span against the project's limit and, with live loads, the worst of the characteristic
+// and the quasi-permanent combination; a click on the line queries w there.
+#pragma once
+
+#include "analysis/Calculation.h"
+#include "analysis/Deflection.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QLabel;
+class QTableWidget;
+
+namespace spanwise {
+
+class DiagramPanel;
+
+class DeflectionPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DeflectionPage(QWidget* parent = nullptr);
+
+    // The deflections of calculation, which the caller keeps as long as the page shows it.
+    // False when a span has no usable EI: then there is nothing to show.
+    bool showCalculation(const Calculation& calculation);
+    // The query's section: marked on the line, w there written below it.
+    void setQuery(int span, float x);
+
+signals:
+    void sectionClicked(int span, float x);
+
+private:
+    const Calculation* m_calculation = nullptr;
+    std::optional<BeamDeflection> m_asEntered;
+    std::optional<std::array<BeamDeflection, 2>> m_combinations; // characteristic, quasi-permanent
+    QLabel* m_note;
+    DiagramPanel* m_panel;
+    QLabel* m_queryText;
+    QLabel* m_settings;
+    QTableWidget* m_table;
+    std::array<QLabel*, 2> m_combinationCaptions;
+    std::array<QTableWidget*, 2> m_combinationTables;
+};
+
+} // namespace spanwise
