@@ -1,9 +1,12 @@
 #include "report/Report.h"
 
+#include "analysis/Deflection.h"
+#include "analysis/DeflectionTable.h"
 #include "analysis/Envelope.h"
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/SpanResults.h"
+#include "check/DataCheck.h"
 #include "report/DiagramPainter.h"
 
 #include <QFileInfo>
@@ -243,6 +246,59 @@ void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& cal
         calculation.beam, calculation.results, *envelope, {});
 }
 
+// The deflections from EI: what they are, the check of every span (the loads as entered; with
+// live loads both combinations over every arrangement) and the deflected line.
+void deflectionSection(PageCursor& page, QPainter& painter, const Calculation& calculation,
+                       const QString& title, const QFont& heading, const QFont& body,
+                       const QFont& small) {
+    const Beam& beam = calculation.beam;
+    page.keepTogether(120);
+    page.line(title, heading);
+    std::optional<BeamDeflection> asEntered;
+    std::optional<std::array<BeamDeflection, 2>> combinations;
+    try {
+        asEntered.emplace(beam, calculation.results);
+        if (hasLiveLoads(beam)) {
+            combinations = BeamDeflection::envelopesOf(beam, Envelope(beam));
+        }
+    } catch (const std::exception&) {
+        page.line(QStringLiteral("挠度无法计算：有跨的 EI 不是正数。"), body);
+        return;
+    }
+    page.line(QString::fromUtf8(kElasticDeflectionNote) +
+                  QStringLiteral("（钢筋混凝土梁应输入长期刚度 B）；") +
+                  QString::fromStdString(
+                      combinations ? deflectionSettingsText(beam.deflection)
+                                   : "限值 " + limitText(beam.deflection.limitDenominator)) +
+                  QStringLiteral("；悬臂跨的 l0 取其跨度的两倍。"),
+              body);
+    if (!lineStiffnessNotices(beam, nullptr).empty()) {
+        page.line(QStringLiteral("注意：各跨线刚度 i 与 EI/L 不成比例，弯矩按 i 分配而挠度按 EI "
+                                 "计算，两者来自不同的刚度。"),
+                  small);
+    }
+    auto table = [&](const QString& caption, const BeamDeflection& d, bool arrangements) {
+        const DeflectionTable t =
+            deflectionTable(d, beam.deflection.limitDenominator, arrangements);
+        page.line(caption, body);
+        tablePart(page, t.headers, t.rows, 1, t.headers.size() - 1, small);
+        page.gap(4);
+    };
+    table(hasLiveLoads(beam) ? QStringLiteral("荷载标准值，活载满布")
+                             : QStringLiteral("荷载标准值"),
+          *asEntered, false);
+    if (combinations) {
+        table(QStringLiteral("标准组合 G+Q（活载最不利布置）"), (*combinations)[0], true);
+        table(QStringLiteral("准永久组合 G+ψqQ（活载最不利布置）"), (*combinations)[1], true);
+    }
+    const double diagramHeight = 220;
+    page.keepTogether(diagramHeight + 20);
+    page.line(QStringLiteral("挠度图（荷载标准值）"), body);
+    paintDeflectionLine(painter,
+                        QRectF(page.left(), page.take(diagramHeight), page.width(), diagramHeight),
+                        beam, *asEntered, {});
+}
+
 } // namespace
 
 ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
@@ -364,6 +420,10 @@ ReportOutcome writeReport(const Calculation& calculation, const std::string& pro
         page.gap(8);
         envelopeSection(page, painter, calculation, heading, body, small);
     }
+    page.gap(8);
+    deflectionSection(page, painter, calculation,
+                      live ? QStringLiteral("六、挠度验算") : QStringLiteral("五、挠度验算"),
+                      heading, body, small);
 
     painter.end();
     outcome.ok = true;

@@ -13,7 +13,8 @@ grep -q '^第1跨' "$work/table.txt" || { echo "no table printed beside the repo
 # a good file prints nothing on stderr, even without a session's runtime folder
 [ ! -s "$work/errors.txt" ] || { echo "stderr for a good file:"; cat "$work/errors.txt"; exit 1; }
 text=$(pdftotext -layout "$work/report.pdf" -)
-for expected in 'two_equal_spans.BMD' '连续梁内力计算书' '跨度(m)' '左端V(kN)' '右端M(kN*m)' '25.313' '-45' '第2跨'; do
+for expected in 'two_equal_spans.BMD' '连续梁内力计算书' '跨度(m)' '左端V(kN)' '右端M(kN*m)' '25.313' '-45' '第2跨' \
+    '五、挠度验算' '按输入 EI 计算的弹性挠度'; do
     grep -qF -- "$expected" <<<"$text" || { echo "report lacks: $expected"; exit 1; }
 done
 pages=$(pdfinfo "$work/report.pdf" | awk '/^Pages:/ {print $2}')
@@ -27,7 +28,7 @@ grep -qF '荷载组合与包络' <<<"$text" && { echo "an envelope section witho
 "$tool" "$data/dead_and_live.BMD" --report "$work/live.pdf" > /dev/null
 text=$(pdftotext -layout "$work/live.pdf" -)
 for expected in '荷载标准值，活载满布' '五、荷载组合与包络' 'γG = 1.3，γQ = 1.5' '-184.5' '307.5' \
-    '内力包络图'; do
+    '内力包络图' '六、挠度验算' '准永久组合 G+ψqQ'; do
     grep -qF -- "$expected" <<<"$text" || { echo "live-load report lacks: $expected"; exit 1; }
 done
 
