@@ -2,6 +2,7 @@
 
 #include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
+#include "analysis/DistributionWorking.h"
 #include "analysis/Envelope.h"
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
@@ -28,6 +29,8 @@ namespace {
 constexpr const char* kUsage =
     "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... | [--envelope] [--json | --csv] "
     "[--report 计算书.pdf]";
+// The options that print something other than the results, one usage line of their own.
+constexpr const char* kMoreUsage = "      spanwise-calc 文件.BMD --working";
 
 struct Query {
     std::string spanText;
@@ -41,7 +44,8 @@ struct Options {
     bool envelope = false;
     bool csv = false;
     bool help = false;
-    std::string report; // PDF calculation report to write, if any
+    bool working = false; // the moment-distribution working instead of the result table
+    std::string report;   // PDF calculation report to write, if any
 };
 
 // Parses the arguments; an error text on a usage error.
@@ -58,6 +62,8 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
             options.envelope = true;
         } else if (arg == "--csv") {
             options.csv = true;
+        } else if (arg == "--working") {
+            options.working = true;
         } else if (arg == "--report") {
             if (n + 1 >= args.size()) {
                 error = "--report 需要计算书文件名";
@@ -91,6 +97,11 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
     }
     if (int{options.json} + int{options.csv} + int{!options.queries.empty()} > 1) {
         error = "--json、--csv 与 --at 只能选用一个";
+        return std::nullopt;
+    }
+    if (options.working &&
+        (options.json || options.csv || options.envelope || !options.queries.empty())) {
+        error = "--working 不能与 --json、--csv、--envelope 或 --at 同时使用";
         return std::nullopt;
     }
     if (options.envelope && !options.queries.empty()) {
@@ -160,7 +171,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kExitBadInput;
     }
     if (options->help) {
-        out << kUsage << '\n';
+        out << kUsage << '\n' << kMoreUsage << '\n';
         return kExitOk;
     }
 
@@ -222,7 +233,13 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (options->envelope || (options->csv && hasLiveLoads(beam))) {
             envelope.emplace(beam);
         }
-        if (options->csv) {
+        if (options->working) {
+            const WorkingTable table = workingTable(recordDistribution(beam));
+            printRow(out, table.headers);
+            for (const auto& row : table.rows) {
+                printRow(out, row);
+            }
+        } else if (options->csv) {
             out << resultCsv(beam, results) << (envelope ? envelopeCsv(*envelope) : "");
         } else if (options->json) {
             writeJsonResult(out, projectName, beam, results, calculation.sweeps,

@@ -1,5 +1,6 @@
 #include "report/Report.h"
 
+#include "analysis/DistributionWorking.h"
 #include "analysis/Envelope.h"
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -243,6 +245,48 @@ void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& cal
         calculation.beam, calculation.results, *envelope, {});
 }
 
+// The moment-distribution working: the factors, the fixed-end moments, the steps of the first
+// rounds and the final sums, the member ends in groups that fit the page width.
+void workingSection(PageCursor& page, const Calculation& calculation, const QString& title,
+                    const QFont& heading, const QFont& small) {
+    constexpr long kRoundsShown = 2;
+    constexpr int kEndsPerTable = 8;
+    page.keepTogether(120);
+    page.line(title, heading);
+    DistributionWorking working;
+    try {
+        working = recordDistribution(calculation.beam, kRoundsShown);
+    } catch (const std::exception& e) {
+        page.line(QStringLiteral("分配过程无法列出：") + QString::fromUtf8(e.what()), small);
+        return;
+    }
+    page.line(QStringLiteral("杆端弯矩以顺时针为正（kN*m）；共 %1 轮，列出前 %2 轮。")
+                  .arg(working.rounds)
+                  .arg(std::min(working.rounds, kRoundsShown)),
+              small);
+    const WorkingTable table = workingTable(working, kRoundsShown);
+    const int ends = 2 * working.spanCount;
+    for (int first = 0; first < ends; first += kEndsPerTable) {
+        const int last = std::min(ends, first + kEndsPerTable);
+        auto pick = [&](const std::vector<std::string>& cells) {
+            QStringList out{QString::fromStdString(cells[0]), QString::fromStdString(cells[1])};
+            for (int c = first; c < last; ++c) {
+                out << QString::fromStdString(cells[static_cast<std::size_t>(c + 2)]);
+            }
+            return out;
+        };
+        std::vector<QStringList> rows;
+        for (const std::vector<std::string>& row : table.rows) {
+            rows.push_back(pick(row));
+        }
+        std::vector<double> weights(static_cast<std::size_t>(last - first + 2), 1.0);
+        weights[0] = 1.6;
+        weights[1] = 0.6;
+        page.table(pick(table.headers), rows, weights, small);
+        page.gap(4);
+    }
+}
+
 } // namespace
 
 ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
@@ -364,6 +408,10 @@ ReportOutcome writeReport(const Calculation& calculation, const std::string& pro
         page.gap(8);
         envelopeSection(page, painter, calculation, heading, body, small);
     }
+    page.gap(8);
+    workingSection(page, calculation,
+                   live ? QStringLiteral("六、弯矩分配过程") : QStringLiteral("五、弯矩分配过程"),
+                   heading, small);
 
     painter.end();
     outcome.ok = true;

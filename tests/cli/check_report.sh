@@ -31,6 +31,14 @@ for expected in '荷载标准值，活载满布' '五、荷载组合与包络' '
     grep -qF -- "$expected" <<<"$text" || { echo "live-load report lacks: $expected"; exit 1; }
 done
 
+# the working of the moment distribution closes the report; eight rounds are cut to two
+grep -qF '六、弯矩分配过程' <<<"$text" || { echo "live-load report lacks its working"; exit 1; }
+"$tool" "$data/../../examples/three_equal_spans.BMD" --report "$work/working.pdf" > /dev/null
+text=$(pdftotext -layout "$work/working.pdf" -)
+for expected in '五、弯矩分配过程' '转动刚度S' '分配系数μ' '固端弯矩' '……共 8 轮' '合计' '37.5'; do
+    grep -qF -- "$expected" <<<"$text" || { echo "report's working lacks: $expected"; exit 1; }
+done
+
 # a report that cannot be written is an error of its own
 if "$tool" "$data/two_equal_spans.BMD" --report "$work/no/such/folder/r.pdf" > /dev/null 2>&1; then
     echo "writing into a missing folder did not fail"; exit 1

@@ -13,6 +13,7 @@
 #include "ui/common/FocusLoss.h"
 #include "ui/common/Prompter.h"
 #include "ui/dialogs/DiagramPanel.h"
+#include "ui/dialogs/WorkingPanel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -100,6 +101,8 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     tabs->addTab(m_resultTable, QStringLiteral("结果表"));
     tabs->addTab(m_diagrams, QStringLiteral("内力图"));
     tabs->addTab(m_reactionTable, QStringLiteral("支座反力"));
+    m_working = new WorkingPanel;
+    tabs->addTab(m_working, QStringLiteral("分配过程"));
     m_tabs = tabs;
     m_envelopePage = named<QWidget>("envelopePage");
     m_factorsLabel = label("factorsLabel", QString());
@@ -237,6 +240,7 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
     m_envelopeDiagrams->setCalculation(&*m_calculation);
     m_envelopeDiagrams->setEnvelope(m_envelope ? &*m_envelope : nullptr);
     fillTables();
+    m_working->showWorking(*m_calculation);
     // the table is the loads as entered; with live loads the user must know they are all on
     m_loadsCaption->setVisible(hasLiveLoads(beam()));
     fillEnvelope();

@@ -22,6 +22,7 @@ class QTableWidget;
 namespace spanwise {
 
 class DiagramPanel;
+class WorkingPanel;
 class Prompter;
 
 class ResultWindow : public QMainWindow {
@@ -90,6 +91,7 @@ private:
     QWidget* m_envelopeDiagramPage = nullptr; // 包络图: the envelope curves and the query there
     DiagramPanel* m_envelopeDiagrams = nullptr;
     QLabel* m_envelopeQueryText = nullptr;
+    WorkingPanel* m_working = nullptr; // 分配过程: the moment-distribution working
     QTabWidget* m_tabs = nullptr;
     bool m_queryOutOfRange = false;
 };
