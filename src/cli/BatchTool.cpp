@@ -10,6 +10,7 @@
 #include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
 #include "cli/JsonResult.h"
+#include "cli/VerifyCommand.h"
 #include "io/ProjectFile.h"
 #include "io/ResultCsv.h"
 #include "report/Report.h"
@@ -30,7 +31,9 @@ constexpr const char* kUsage =
     "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... | [--envelope] [--json | --csv] "
     "[--report 计算书.pdf]";
 // The options that print something other than the results, one usage line of their own.
-constexpr const char* kMoreUsage = "      spanwise-calc 文件.BMD --working";
+constexpr const char* kMoreUsage = "      spanwise-calc 文件.BMD --working\n"
+                                   "      spanwise-calc --verify [验证算例文件]\n"
+                                   "      spanwise-calc --version";
 
 struct Query {
     std::string spanText;
@@ -45,7 +48,9 @@ struct Options {
     bool csv = false;
     bool help = false;
     bool working = false; // the moment-distribution working instead of the result table
-    std::string report;   // PDF calculation report to write, if any
+    bool verify = false;  // the verification problems (file: other problems than the shipped)
+    bool version = false;
+    std::string report; // PDF calculation report to write, if any
 };
 
 // Parses the arguments; an error text on a usage error.
@@ -64,6 +69,10 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
             options.csv = true;
         } else if (arg == "--working") {
             options.working = true;
+        } else if (arg == "--verify") {
+            options.verify = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--report") {
             if (n + 1 >= args.size()) {
                 error = "--report 需要计算书文件名";
@@ -88,7 +97,7 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
             haveFile = true;
         }
     }
-    if (options.help) {
+    if (options.help || options.version || options.verify) {
         return options;
     }
     if (!haveFile) {
@@ -173,6 +182,13 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (options->help) {
         out << kUsage << '\n' << kMoreUsage << '\n';
         return kExitOk;
+    }
+    if (options->version) {
+        out << "spanwise-calc " << SPANWISE_VERSION << '\n';
+        return kExitOk;
+    }
+    if (options->verify) {
+        return runVerification(options->file, out, err);
     }
 
     const QString path = QFile::decodeName(options->file.c_str());
