@@ -13,6 +13,7 @@
 #include "cli/VerifyCommand.h"
 #include "io/ProjectFile.h"
 #include "io/ResultCsv.h"
+#include "model/Version.h"
 #include "report/Report.h"
 
 #include <QFile>
@@ -184,7 +185,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kExitOk;
     }
     if (options->version) {
-        out << "spanwise-calc " << SPANWISE_VERSION << '\n';
+        out << "spanwise-calc " << kProgramVersion << '\n';
         return kExitOk;
     }
     if (options->verify) {

@@ -1,8 +1,10 @@
-// 信息 → 验证算例: the window lists every shipped problem's values against the exact ones, and
-// a problem opened as a project replaces the user's work only after the usual question.
+// The 信息 menu: 验证算例 lists every shipped problem's values against the exact ones, and a
+// problem opened as a project replaces the user's work only after the usual question;
+// 版权说明 and 产品介绍 name the program's version.
 #include "UiTestSupport.h"
 
 #include "ui/dialogs/ResultWindow.h"
+#include "ui/dialogs/TextWindows.h"
 #include "ui/dialogs/VerificationWindow.h"
 #include "verify/Verification.h"
 
@@ -14,7 +16,7 @@
 using namespace spanwise;
 using namespace spanwise::testing_support;
 
-class VerificationWindowTest : public QObject, public MainWindowHarness {
+class HelpMenuTest : public QObject, public MainWindowHarness {
     Q_OBJECT
 
     VerificationWindow* openVerification() {
@@ -42,6 +44,17 @@ class VerificationWindowTest : public QObject, public MainWindowHarness {
 private slots:
     void init() { open(); }
     void cleanup() { QVERIFY(close()); }
+
+    void declarationAndIntroductionNameTheProjectVersion() {
+        for (const char* name : {"declarationAction", "introductionAction"}) {
+            window->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+            auto* introduction = window->findChild<IntroductionWindow*>();
+            QVERIFY(introduction != nullptr && introduction->isVisible());
+            QVERIFY(introduction->paragraphs().contains(
+                QStringLiteral("Spanwise %1 版").arg(QStringLiteral(SPANWISE_PROJECT_VERSION))));
+            introduction->close();
+        }
+    }
 
     void everyShippedValueIsListedAndAgrees() {
         VerificationWindow* verification = openVerification();
@@ -106,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(VerificationWindowTest)
-#include "verification_window_test.moc"
+QTEST_MAIN(HelpMenuTest)
+#include "help_menu_test.moc"
