@@ -276,8 +276,16 @@ void workingSection(PageCursor& page, const Calculation& calculation, const QStr
             return out;
         };
         std::vector<QStringList> rows;
-        for (const std::vector<std::string>& row : table.rows) {
-            rows.push_back(pick(row));
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            QStringList cells = pick(table.rows[r]);
+            // a step at a joint outside these member ends has nothing to show here
+            bool empty = true;
+            for (int c = 2; c < cells.size(); ++c) {
+                empty = empty && cells[c].isEmpty();
+            }
+            if (!(table.isStep[r] && empty)) {
+                rows.push_back(std::move(cells));
+            }
         }
         std::vector<double> weights(static_cast<std::size_t>(last - first + 2), 1.0);
         weights[0] = 1.6;

@@ -231,9 +231,10 @@ private slots:
             ++index;
         }
         QVERIFY(index < tabs->count());
+        auto* table = find<QTableWidget>(window.get(), "workingTable");
+        QCOMPARE(table->rowCount(), 0); // nothing recorded for a tab not yet opened
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
         QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("workingPanel"));
-        auto* table = find<QTableWidget>(window.get(), "workingTable");
         QCOMPARE(table->columnCount(), 7);
         QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("不平衡弯矩"));
         QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("第1跨右端"));

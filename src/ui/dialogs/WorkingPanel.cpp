@@ -33,10 +33,26 @@ WorkingPanel::WorkingPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void WorkingPanel::showWorking(const Calculation& calculation) {
+    m_pending = calculation.beam;
+    if (isVisible()) {
+        fill(*m_pending);
+        m_pending.reset();
+    }
+}
+
+void WorkingPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_pending) {
+        fill(*m_pending);
+        m_pending.reset();
+    }
+}
+
+void WorkingPanel::fill(const Beam& beam) {
     m_table->clear();
     DistributionWorking working;
     try {
-        working = recordDistribution(calculation.beam);
+        working = recordDistribution(beam);
     } catch (const CalculationError& error) {
         // the same beam calculated a moment ago, so this does not happen
         m_note->setText(QString::fromStdString(describe(error)));
@@ -56,6 +72,9 @@ void WorkingPanel::showWorking(const Calculation& calculation) {
         const auto& cells = table.rows[r];
         const bool sums = r + 1 == table.rows.size();
         for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (cells[c].empty()) {
+                continue; // most cells of a long beam's steps: no item at all
+            }
             const int column = static_cast<int>(c) + (c >= kUnbalancedColumn ? 1 : 0);
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
             item->setTextAlignment(c < 2 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
