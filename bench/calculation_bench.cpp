@@ -2,6 +2,7 @@
 #include "MixedBeam.h"
 
 #include "analysis/Calculation.h"
+#include "analysis/DistributionWorking.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,6 +46,14 @@ void BM_ShortSpans(benchmark::State& state) {
     run(state, mixedBeam(20, 10, 1, 1, 1e-3f));
 }
 
+// The working as the result window asks for it: the distribution again, every step recorded.
+void BM_RecordWorkingTwentySpans(benchmark::State& state) {
+    const Beam beam = mixedBeam(20, 10);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(recordDistribution(beam));
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_TwoSpans)->Unit(benchmark::kMicrosecond);
@@ -55,5 +64,6 @@ BENCHMARK(BM_HugeLoads)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TinyLoads)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LongSpans)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ShortSpans)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecordWorkingTwentySpans)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -1,5 +1,6 @@
 #include "analysis/Solver.h"
 
+#include "analysis/DistributionWorking.h"
 #include "analysis/Single.h"
 
 #include <cmath>
@@ -222,7 +223,24 @@ void distributionFactors(const Beam& beam, BeamResults& results) {
     }
 }
 
-long distributeMoments(const Beam& beam, BeamResults& results) {
+namespace {
+
+// What distributeWith() tells its recorder about each step; the plain calculation's recorder
+// does nothing and costs nothing.
+struct NoRecording {
+    void step(long, int, double, float, float, float, float) {}
+};
+
+struct WorkingRecording {
+    DistributionWorking& working;
+    void step(long round, int joint, double unbalanced, float left, float right, float carryLeft,
+              float carryRight) {
+        working.record(round, joint, unbalanced, left, right, carryLeft, carryRight);
+    }
+};
+
+template <typename Recorder>
+long distributeWith(const Beam& beam, BeamResults& results, Recorder&& recorder) {
     const int N = beam.spanCount();
     auto& EM = results.EndMoment;
     auto& DM = results.DistributedMoment;
@@ -249,6 +267,7 @@ long distributeMoments(const Beam& beam, BeamResults& results) {
                 addSingle(EM[j + 1][1], DM[j + 1][1]);
                 addSingle(EM[j][1], double{DM[j][2]} * c[j]);
                 addSingle(EM[j + 1][2], double{DM[j + 1][1]} * c[j + 1]);
+                recorder.step(sweep, j, U, DM[j][2], DM[j + 1][1], c[j], c[j + 1]);
             } catch (FloatingPointFault& fault) {
                 fault.span = j;
                 fault.joint = j;
@@ -268,6 +287,16 @@ long distributeMoments(const Beam& beam, BeamResults& results) {
             return sweep;
         }
     }
+}
+
+} // namespace
+
+long distributeMoments(const Beam& beam, BeamResults& results) {
+    return distributeWith(beam, results, NoRecording{});
+}
+
+long distributeMoments(const Beam& beam, BeamResults& results, DistributionWorking& working) {
+    return distributeWith(beam, results, WorkingRecording{working});
 }
 
 } // namespace spanwise

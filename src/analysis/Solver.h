@@ -11,6 +11,8 @@
 
 namespace spanwise {
 
+struct DistributionWorking;
+
 // Upper bound on the sweeps of distributeMoments. A beam of non-negative stiffness settles in
 // well under a hundred; only a negative line stiffness read from a file can drift this far.
 inline constexpr long kMaxSweeps = 100000;
@@ -40,5 +42,8 @@ void distributionFactors(const Beam& beam, BeamResults& results);
 // (the float values have come to rest). Returns the number of sweeps run.
 // Throws NoConvergence after kMaxSweeps sweeps.
 long distributeMoments(const Beam& beam, BeamResults& results);
+
+// The same, recording every step into working (see DistributionWorking.h).
+long distributeMoments(const Beam& beam, BeamResults& results, DistributionWorking& working);
 
 } // namespace spanwise

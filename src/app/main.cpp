@@ -1,4 +1,5 @@
 // Spanwise: internal forces of continuous beams.
+#include "model/Version.h"
 #include "ui/common/Prompter.h"
 #include "ui/common/Translations.h"
 #include "ui/dialogs/SplashWindow.h"
@@ -7,10 +8,18 @@
 #include <QApplication>
 #include <QFont>
 
+#include <cstring>
+#include <iostream>
+
 int main(int argc, char* argv[]) {
+    // answered before any window, so that it works without a screen
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "spanwise " << spanwise::kProgramVersion << '\n';
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spanwise"));
-    QApplication::setApplicationVersion(QStringLiteral(SPANWISE_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(spanwise::kProgramVersion));
     spanwise::installChineseTranslations(app);
     // The windows are laid out for a Song face; Noto CJK stands in on Linux.
     QFont font = QApplication::font();

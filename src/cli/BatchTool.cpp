@@ -3,6 +3,7 @@
 #include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
 #include "analysis/Deflection.h"
+#include "analysis/DistributionWorking.h"
 #include "analysis/Envelope.h"
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
@@ -10,8 +11,10 @@
 #include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
 #include "cli/JsonResult.h"
+#include "cli/VerifyCommand.h"
 #include "io/ProjectFile.h"
 #include "io/ResultCsv.h"
+#include "model/Version.h"
 #include "report/Report.h"
 
 #include <QFile>
@@ -29,6 +32,10 @@ namespace {
 constexpr const char* kUsage =
     "用法: spanwise-calc 文件.BMD [--at 跨号 距离]... [--deflection] | [--envelope] "
     "[--json | --csv] [--report 计算书.pdf]";
+// The options that print something other than the results, one usage line of their own.
+constexpr const char* kMoreUsage = "      spanwise-calc 文件.BMD --working\n"
+                                   "      spanwise-calc --verify [验证算例文件]\n"
+                                   "      spanwise-calc --version";
 
 struct Query {
     std::string spanText;
@@ -43,6 +50,9 @@ struct Options {
     bool csv = false;
     bool deflection = false; // with --at: w (mm) as a sixth column
     bool help = false;
+    bool working = false; // the moment-distribution working instead of the result table
+    bool verify = false;  // the verification problems (file: other problems than the shipped)
+    bool version = false;
     std::string report; // PDF calculation report to write, if any
 };
 
@@ -62,6 +72,12 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
             options.csv = true;
         } else if (arg == "--deflection") {
             options.deflection = true;
+        } else if (arg == "--working") {
+            options.working = true;
+        } else if (arg == "--verify") {
+            options.verify = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--report") {
             if (n + 1 >= args.size()) {
                 error = "--report 需要计算书文件名";
@@ -86,7 +102,7 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
             haveFile = true;
         }
     }
-    if (options.help) {
+    if (options.help || options.version || options.verify) {
         return options;
     }
     if (!haveFile) {
@@ -95,6 +111,11 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, std:
     }
     if (int{options.json} + int{options.csv} + int{!options.queries.empty()} > 1) {
         error = "--json、--csv 与 --at 只能选用一个";
+        return std::nullopt;
+    }
+    if (options.working &&
+        (options.json || options.csv || options.envelope || !options.queries.empty())) {
+        error = "--working 不能与 --json、--csv、--envelope 或 --at 同时使用";
         return std::nullopt;
     }
     if (options.envelope && !options.queries.empty()) {
@@ -168,8 +189,15 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kExitBadInput;
     }
     if (options->help) {
-        out << kUsage << '\n';
+        out << kUsage << '\n' << kMoreUsage << '\n';
         return kExitOk;
+    }
+    if (options->version) {
+        out << "spanwise-calc " << kProgramVersion << '\n';
+        return kExitOk;
+    }
+    if (options->verify) {
+        return runVerification(options->file, out, err);
     }
 
     const QString path = QFile::decodeName(options->file.c_str());
@@ -230,7 +258,13 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (options->envelope || (options->csv && hasLiveLoads(beam))) {
             envelope.emplace(beam);
         }
-        if (options->csv) {
+        if (options->working) {
+            const WorkingTable table = workingTable(recordDistribution(beam));
+            printRow(out, table.headers);
+            for (const auto& row : table.rows) {
+                printRow(out, row);
+            }
+        } else if (options->csv) {
             out << resultCsv(beam, results) << (envelope ? envelopeCsv(*envelope) : "")
                 << deflectionCsv(beam, results, envelope ? &*envelope : nullptr);
         } else if (options->json) {

@@ -15,7 +15,8 @@ enum BatchExit : int {
     kExitCheckFailed = 1, // the data check listed errors (on stderr, one per line)
     kExitBadInput = 2,    // unreadable or malformed file, or a usage error
     kExitCalculationFailed = 3,
-    kExitCannotWrite = 4, // the calculation report could not be written
+    kExitCannotWrite = 4,        // the calculation report could not be written
+    kExitVerificationFailed = 5, // --verify: a value differs from its exact one
 };
 
 // args are the command-line arguments without the program name. --report needs a

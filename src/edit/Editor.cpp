@@ -97,6 +97,11 @@ void Editor::newProject() {
     m_inFieldVisit = false;
 }
 
+void Editor::startProjectFrom(const Project& project) {
+    newProject();
+    restore(project);
+}
+
 void Editor::openProject(const Project& project) {
     restore(project);
     m_history.clear();

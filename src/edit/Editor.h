@@ -69,8 +69,11 @@ public:
     bool isCheckPassed() const { return m_checkPassed; }
 
     // -- whole project: each starts a fresh history
-    void newProject();                               // the reset project, not saved
-    void openProject(const Project& project);        // as read from a file, saved
+    void newProject();                        // the reset project, not saved
+    void openProject(const Project& project); // as read from a file, saved
+    // A project the program supplies (a verification problem): new and unsaved like
+    // newProject(), so the user is asked before it goes, but with this content.
+    void startProjectFrom(const Project& project);
     void markSaved();                                // the project was written
     void markCheckPassed() { m_checkPassed = true; } // the data check found no error
 

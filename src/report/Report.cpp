@@ -2,6 +2,7 @@
 
 #include "analysis/Deflection.h"
 #include "analysis/DeflectionTable.h"
+#include "analysis/DistributionWorking.h"
 #include "analysis/Envelope.h"
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -299,6 +301,56 @@ void deflectionSection(PageCursor& page, QPainter& painter, const Calculation& c
                         beam, *asEntered, {});
 }
 
+// The moment-distribution working: the factors, the fixed-end moments, the steps of the first
+// rounds and the final sums, the member ends in groups that fit the page width.
+void workingSection(PageCursor& page, const Calculation& calculation, const QString& title,
+                    const QFont& heading, const QFont& small) {
+    constexpr long kRoundsShown = 2;
+    constexpr int kEndsPerTable = 8;
+    page.keepTogether(120);
+    page.line(title, heading);
+    DistributionWorking working;
+    try {
+        working = recordDistribution(calculation.beam, kRoundsShown);
+    } catch (const std::exception& e) {
+        page.line(QStringLiteral("分配过程无法列出：") + QString::fromUtf8(e.what()), small);
+        return;
+    }
+    page.line(QStringLiteral("杆端弯矩以顺时针为正（kN*m）；共 %1 轮，列出前 %2 轮。")
+                  .arg(working.rounds)
+                  .arg(std::min(working.rounds, kRoundsShown)),
+              small);
+    const WorkingTable table = workingTable(working, kRoundsShown);
+    const int ends = 2 * working.spanCount;
+    for (int first = 0; first < ends; first += kEndsPerTable) {
+        const int last = std::min(ends, first + kEndsPerTable);
+        auto pick = [&](const std::vector<std::string>& cells) {
+            QStringList out{QString::fromStdString(cells[0]), QString::fromStdString(cells[1])};
+            for (int c = first; c < last; ++c) {
+                out << QString::fromStdString(cells[static_cast<std::size_t>(c + 2)]);
+            }
+            return out;
+        };
+        std::vector<QStringList> rows;
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            QStringList cells = pick(table.rows[r]);
+            // a step at a joint outside these member ends has nothing to show here
+            bool empty = true;
+            for (int c = 2; c < cells.size(); ++c) {
+                empty = empty && cells[c].isEmpty();
+            }
+            if (!(table.isStep[r] && empty)) {
+                rows.push_back(std::move(cells));
+            }
+        }
+        std::vector<double> weights(static_cast<std::size_t>(last - first + 2), 1.0);
+        weights[0] = 1.6;
+        weights[1] = 0.6;
+        page.table(pick(table.headers), rows, weights, small);
+        page.gap(4);
+    }
+}
+
 } // namespace
 
 ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
@@ -421,8 +473,12 @@ ReportOutcome writeReport(const Calculation& calculation, const std::string& pro
         envelopeSection(page, painter, calculation, heading, body, small);
     }
     page.gap(8);
+    workingSection(page, calculation,
+                   live ? QStringLiteral("六、弯矩分配过程") : QStringLiteral("五、弯矩分配过程"),
+                   heading, small);
+    page.gap(8);
     deflectionSection(page, painter, calculation,
-                      live ? QStringLiteral("六、挠度验算") : QStringLiteral("五、挠度验算"),
+                      live ? QStringLiteral("七、挠度验算") : QStringLiteral("六、挠度验算"),
                       heading, body, small);
 
     painter.end();

@@ -14,7 +14,7 @@ grep -q '^第1跨' "$work/table.txt" || { echo "no table printed beside the repo
 [ ! -s "$work/errors.txt" ] || { echo "stderr for a good file:"; cat "$work/errors.txt"; exit 1; }
 text=$(pdftotext -layout "$work/report.pdf" -)
 for expected in 'two_equal_spans.BMD' '连续梁内力计算书' '跨度(m)' '左端V(kN)' '右端M(kN*m)' '25.313' '-45' '第2跨' \
-    '五、挠度验算' '按输入 EI 计算的弹性挠度'; do
+    '六、挠度验算' '按输入 EI 计算的弹性挠度'; do
     grep -qF -- "$expected" <<<"$text" || { echo "report lacks: $expected"; exit 1; }
 done
 pages=$(pdfinfo "$work/report.pdf" | awk '/^Pages:/ {print $2}')
@@ -28,8 +28,16 @@ grep -qF '荷载组合与包络' <<<"$text" && { echo "an envelope section witho
 "$tool" "$data/dead_and_live.BMD" --report "$work/live.pdf" > /dev/null
 text=$(pdftotext -layout "$work/live.pdf" -)
 for expected in '荷载标准值，活载满布' '五、荷载组合与包络' 'γG = 1.3，γQ = 1.5' '-184.5' '307.5' \
-    '内力包络图' '六、挠度验算' '准永久组合 G+ψqQ'; do
+    '内力包络图' '七、挠度验算' '准永久组合 G+ψqQ'; do
     grep -qF -- "$expected" <<<"$text" || { echo "live-load report lacks: $expected"; exit 1; }
+done
+
+# the working of the moment distribution follows the results; eight rounds are cut to two
+grep -qF '六、弯矩分配过程' <<<"$text" || { echo "live-load report lacks its working"; exit 1; }
+"$tool" "$data/../../examples/three_equal_spans.BMD" --report "$work/working.pdf" > /dev/null
+text=$(pdftotext -layout "$work/working.pdf" -)
+for expected in '五、弯矩分配过程' '转动刚度S' '分配系数μ' '固端弯矩' '……共 8 轮' '合计' '37.5'; do
+    grep -qF -- "$expected" <<<"$text" || { echo "report's working lacks: $expected"; exit 1; }
 done
 
 # a report that cannot be written is an error of its own

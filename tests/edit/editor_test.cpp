@@ -324,6 +324,23 @@ TEST(EditorHistory, NewAndOpenStartAFreshHistory) {
     EXPECT_TRUE(editor.isSaved());
 }
 
+TEST(EditorHistory, AProjectTheProgramSuppliesIsNewAndUnsaved) {
+    Editor editor;
+    editor.openProject(Project{});
+    editor.markCheckPassed();
+    editor.addLoad(Uniform);
+    editor.startProjectFrom(twoSpans());
+    EXPECT_EQ(editor.project(), twoSpans());
+    EXPECT_FALSE(editor.canUndo());
+    EXPECT_FALSE(editor.isSaved());
+    EXPECT_FALSE(editor.isCheckPassed());
+    EXPECT_TRUE(editor.hasUnsavedWork()) << "closing it asks first";
+    editor.addLoad(Uniform);
+    editor.undo();
+    EXPECT_EQ(editor.project(), twoSpans());
+    EXPECT_FALSE(editor.isSaved()) << "undo never makes it saved: it is not on disk";
+}
+
 TEST(EditorLoads, TenAtMostAndDeletingOneClosesTheGap) {
     Editor editor;
     for (int k = 1; k <= 11; ++k) {

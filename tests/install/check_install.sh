@@ -17,6 +17,12 @@ done
 desktop-file-validate "$work/prefix/share/applications/io.github.spanwise.Spanwise.desktop"
 appstreamcli validate --no-net "$work/prefix/share/metainfo/io.github.spanwise.Spanwise.metainfo.xml"
 ls "$work/prefix/share/spanwise/examples/"*.BMD >/dev/null
+# one version everywhere: the release entry says what both programs say
+version=$(ASAN_OPTIONS=detect_leaks=0 "$work/prefix/bin/spanwise-calc" --version | awk '{print $2}')
+[ "$(ASAN_OPTIONS=detect_leaks=0 "$work/prefix/bin/spanwise" --version)" = "spanwise $version" ] ||
+    { echo "spanwise --version differs from spanwise-calc --version ($version)"; exit 1; }
+grep -q "<release version=\"$version\"" "$work/prefix/share/metainfo/io.github.spanwise.Spanwise.metainfo.xml" ||
+    { echo "the AppStream release entry is not version $version"; exit 1; }
 
 # the installed batch tool runs on an installed example
 example=$(ls "$work/prefix/share/spanwise/examples/"*.BMD | head -n 1)

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -257,6 +258,48 @@ private slots:
         QCOMPARE(table->rowCount(), 1);
         QCOMPARE(table->item(0, 2)->text(), QStringLiteral("20"));
         QCOMPARE(field("querySpanField")->text(), QStringLiteral("1"));
+    }
+
+    void theWorkingTabShowsEveryStepAndTheSums() {
+        // the two spans are pinned outside: S = 3i each, mu = 1/2, nothing carried to the pins;
+        // 8.889 (P a b (1 + a/L) / 2L) and -24 (qL^2/8) leave 15.111 to share at the joint
+        auto* tabs = find<QTabWidget>(window.get(), "resultTabs");
+        QTabBar* bar = tabs->tabBar();
+        int index = 0;
+        while (index < tabs->count() && tabs->tabText(index) != QStringLiteral("分配过程")) {
+            ++index;
+        }
+        QVERIFY(index < tabs->count());
+        auto* table = find<QTableWidget>(window.get(), "workingTable");
+        QCOMPARE(table->rowCount(), 0); // nothing recorded for a tab not yet opened
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("workingPanel"));
+        QCOMPARE(table->columnCount(), 7);
+        QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("不平衡弯矩"));
+        QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("第1跨右端"));
+        QCOMPARE(table->rowCount(), 7); // factors, fixed-end moments, two rounds, sums
+        auto text = [&](int row, int column) {
+            return table->item(row, column) ? table->item(row, column)->text() : QString();
+        };
+        QCOMPARE(text(1, 4), QStringLiteral("0.5"));
+        QCOMPARE(text(3, 4), QStringLiteral("8.889"));
+        QCOMPARE(text(3, 5), QStringLiteral("-24"));
+        QCOMPARE(text(4, 1), QStringLiteral("1"));
+        QCOMPARE(text(4, 2), QStringLiteral("-15.111"));
+        QCOMPARE(text(4, 4), QStringLiteral("7.556"));
+        QCOMPARE(text(4, 3), QString()); // nothing carried to the pin
+        QCOMPARE(text(6, 0), QStringLiteral("合计"));
+        QCOMPARE(text(6, 4), QStringLiteral("16.444"));
+        // the sums are the member-end moments: the result table's right-end M with its sign
+        QCOMPARE(find<QTableWidget>(window.get(), "resultTable")->item(0, 7)->text(),
+                 QStringLiteral("-16.444"));
+        QVERIFY(
+            find<QLabel>(window.get(), "workingNote")->text().contains(QStringLiteral("共 2 轮")));
+
+        // a new calculation replaces the working
+        window->showCalculation(calculateBeam(test::BeamBuilder({5}).uniform(1, 8).beam()), "");
+        QCOMPARE(table->rowCount(), 5);
+        QCOMPARE(table->columnCount(), 5);
     }
 
     void backClosesAndUnloadsTheWindow() {

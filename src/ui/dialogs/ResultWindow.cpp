@@ -15,6 +15,7 @@
 #include "ui/common/TableFill.h"
 #include "ui/dialogs/DeflectionPage.h"
 #include "ui/dialogs/DiagramPanel.h"
+#include "ui/dialogs/WorkingPanel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -102,6 +103,8 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     tabs->addTab(m_resultTable, QStringLiteral("结果表"));
     tabs->addTab(m_diagrams, QStringLiteral("内力图"));
     tabs->addTab(m_reactionTable, QStringLiteral("支座反力"));
+    m_working = new WorkingPanel;
+    tabs->addTab(m_working, QStringLiteral("分配过程"));
     m_tabs = tabs;
     m_envelopePage = named<QWidget>("envelopePage");
     m_factorsLabel = label("factorsLabel", QString());
@@ -245,6 +248,7 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
     m_tabs->setTabVisible(m_tabs->indexOf(m_deflectionPage),
                           m_deflectionPage->showCalculation(*m_calculation));
     fillTables();
+    m_working->showWorking(*m_calculation);
     // the table is the loads as entered; with live loads the user must know they are all on
     m_loadsCaption->setVisible(hasLiveLoads(beam()));
     fillEnvelope();

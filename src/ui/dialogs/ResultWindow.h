@@ -23,6 +23,7 @@ namespace spanwise {
 
 class DeflectionPage;
 class DiagramPanel;
+class WorkingPanel;
 class Prompter;
 
 class ResultWindow : public QMainWindow {
@@ -92,6 +93,7 @@ private:
     DeflectionPage* m_deflectionPage = nullptr;
     DiagramPanel* m_envelopeDiagrams = nullptr;
     QLabel* m_envelopeQueryText = nullptr;
+    WorkingPanel* m_working = nullptr; // 分配过程: the moment-distribution working
     QTabWidget* m_tabs = nullptr;
     bool m_queryOutOfRange = false;
 };

@@ -1,5 +1,7 @@
 #include "ui/dialogs/TextWindows.h"
 
+#include "model/Version.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,6 +46,7 @@ QStringList introductionParagraphs() {
         QStringLiteral("    本程序为开源软件，版权归 Spanwise 开发者所有，按项目许可证发布，"
                        "不提供任何担保；计算结果须由工程师复核后使用。"),
         QString(),
+        QStringLiteral("Spanwise %1 版").arg(QString::fromLatin1(kProgramVersion)),
         QStringLiteral("Spanwise 开发组"),
     };
 }

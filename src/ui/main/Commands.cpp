@@ -8,6 +8,7 @@
 #include "ui/dialogs/CombinationDialog.h"
 #include "ui/dialogs/ResultWindow.h"
 #include "ui/dialogs/TextWindows.h"
+#include "ui/dialogs/VerificationWindow.h"
 
 namespace spanwise {
 
@@ -105,6 +106,27 @@ void MainWindow::showHelp() {
 
 void MainWindow::showIntroduction() {
     showLoaded(m_introduction, this);
+}
+
+void MainWindow::showVerification() {
+    if (m_verification.isNull()) {
+        m_verification = new VerificationWindow(this);
+        connect(m_verification, &VerificationWindow::openProblemRequested, this,
+                [this](const Project& project) { openVerificationProblem(project); });
+    }
+    showLoaded(m_verification, this);
+}
+
+void MainWindow::openVerificationProblem(const Project& project) {
+    if (!offerToSaveFirst()) {
+        return;
+    }
+    m_editor.startProjectFrom(project);
+    m_projectName = QString::fromUtf8(kNewProjectName);
+    m_offeredKindRow = 0;
+    refresh();
+    raise();
+    activateWindow();
 }
 
 } // namespace spanwise

@@ -93,6 +93,7 @@ void MainWindow::createMenus() {
     action(info, "helpAction", QStringLiteral("帮助(&Help)"), [this] {
         showHelp();
     })->setShortcut(QKeySequence(Qt::Key_F1));
+    action(info, "verificationAction", QStringLiteral("验证算例"), [this] { showVerification(); });
 }
 
 void MainWindow::createControls() {

@@ -35,6 +35,7 @@ namespace spanwise {
 class BeamSketch;
 class CheckWindow;
 class HelpWindow;
+class VerificationWindow;
 class IntroductionWindow;
 class Prompter;
 class ResultWindow;
@@ -127,6 +128,9 @@ private:
     void showResults();
     void showHelp();
     void showIntroduction();
+    void showVerification();
+    // A verification problem as a new project, after the question about unsaved work.
+    void openVerificationProblem(const Project& project);
 
     Prompter& m_prompter;
     Editor m_editor;
@@ -141,6 +145,7 @@ private:
     QPointer<ResultWindow> m_resultWindow;
     QPointer<HelpWindow> m_help;
     QPointer<IntroductionWindow> m_introduction;
+    QPointer<VerificationWindow> m_verification;
 
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
