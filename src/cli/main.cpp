@@ -1,8 +1,10 @@
+#include "cli/BatchOptions.h"
 #include "cli/BatchTool.h"
 
 #include <QGuiApplication>
 
-#include <algorithm>
+#include <unistd.h>
+
 #include <iostream>
 #include <memory>
 #include <string>
@@ -28,14 +30,14 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     // the report is drawn with fonts; it needs a GUI application but no screen
     std::unique_ptr<QGuiApplication> gui;
-    if (std::find(args.begin(), args.end(), "--report") != args.end()) {
+    if (spanwise::argumentsAskForReport(args)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         qtDefaultHandler = qInstallMessageHandler(quietAboutRuntimeFolder);
         gui = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const int code = spanwise::runBatch(args, std::cout, std::cerr);
+    const int code = spanwise::runBatch(args, std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
     std::cout.flush();
     return code;
 }
