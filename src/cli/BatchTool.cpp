@@ -45,7 +45,7 @@ int workerCount(const BatchOptions& options) {
 } // namespace
 
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             bool stderrIsTerminal) {
+             bool stderrIsTerminal, const ReportWriter& writeReport) {
     std::string usageError;
     const auto options = parseBatchArguments(args, usageError);
     if (!options) {
@@ -78,7 +78,9 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     std::vector<ProjectOutcome> outcomes(list.files.size());
     runInOrder(
         list.files.size(), workerCount(*options),
-        [&](std::size_t n) { outcomes[n] = runProjectFile(list.files[n], *options, reports[n]); },
+        [&](std::size_t n) {
+            outcomes[n] = runProjectFile(list.files[n], *options, reports[n], writeReport);
+        },
         [&](std::size_t n) {
             worst = std::max(worst, outcomes[n].exitCode);
             printer.print(list.files[n], std::move(outcomes[n]));

@@ -14,9 +14,9 @@
 namespace spanwise {
 
 // args are the command-line arguments without the program name. --report and --report-dir
-// need a QGuiApplication (the offscreen platform will do). With stderrIsTerminal and more than
-// 20 files, a progress line is kept up to date on err.
+// write with writeReport (loadReportModule()); without it they fail. With stderrIsTerminal and
+// more than 20 files, a progress line is kept up to date on err.
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             bool stderrIsTerminal = false);
+             bool stderrIsTerminal = false, const ReportWriter& writeReport = {});
 
 } // namespace spanwise

@@ -11,7 +11,6 @@
 #include "cli/JsonResult.h"
 #include "io/ProjectFile.h"
 #include "io/ResultCsv.h"
-#include "report/Report.h"
 
 #include <QFile>
 #include <QString>
@@ -107,14 +106,16 @@ std::mutex reportPainting;
 
 int calculateAndPrint(const std::string& projectName, const Beam& beam,
                       const std::vector<Section>& sections, const BatchOptions& options,
-                      const std::string& reportPath, ProjectOutcome& outcome, std::ostream& out,
-                      std::ostream& err) {
+                      const std::string& reportPath, const ReportWriter& writeReport,
+                      ProjectOutcome& outcome, std::ostream& out, std::ostream& err) {
     const Calculation calculation = calculateBeam(beam);
     const BeamResults& results = calculation.results;
     if (!reportPath.empty()) {
-        const QString path = QFile::decodeName(reportPath.c_str());
-        const std::lock_guard lock(reportPainting);
-        const ReportOutcome written = writeReport(calculation, projectName, path);
+        ReportWritten written{false, "计算书模块没有载入"};
+        if (writeReport) {
+            const std::lock_guard lock(reportPainting);
+            written = writeReport(calculation, projectName, reportPath);
+        }
         if (!written.ok) {
             err << "spanwise-calc: 无法写入计算书“" << reportPath << "”：" << written.reason
                 << '\n';
@@ -152,7 +153,7 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
 } // namespace
 
 ProjectOutcome runProjectFile(const std::string& file, const BatchOptions& options,
-                              const std::string& reportPath) {
+                              const std::string& reportPath, const ReportWriter& writeReport) {
     ProjectOutcome outcome;
     outcome.summary.file = file;
     std::ostringstream out, err;
@@ -185,7 +186,7 @@ ProjectOutcome runProjectFile(const std::string& file, const BatchOptions& optio
     try {
         std::ostringstream result;
         const int code = calculateAndPrint(projectName, beam, *sections, options, reportPath,
-                                           outcome, result, err);
+                                           writeReport, outcome, result, err);
         out << result.str();
         return finish(code);
     } catch (const CalculationError& error) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cli/BatchOptions.h"
+#include "cli/ReportModule.h"
 #include "cli/RunSummary.h"
 
 #include <string>
@@ -28,9 +29,9 @@ struct ProjectOutcome {
 };
 
 // Runs one file as spanwise-calc FILE with the options does (their files are ignored).
-// reportPath: the PDF to write, or empty. Safe to call from several threads at once; reports
-// are drawn one at a time.
+// reportPath: the PDF to write with writeReport, or empty. Safe to call from several threads at
+// once; reports are drawn one at a time.
 ProjectOutcome runProjectFile(const std::string& file, const BatchOptions& options,
-                              const std::string& reportPath);
+                              const std::string& reportPath, const ReportWriter& writeReport);
 
 } // namespace spanwise
