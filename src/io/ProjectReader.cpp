@@ -467,7 +467,8 @@ ReadResult readProjectFile(const QString& path) {
     if (file.size() > kMaxFileBytes) {
         return failed("文件太大，不是工程文件");
     }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    // the bytes there are (read(kMaxFileBytes + 1) would reserve 16 MB for every file)
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return failed("读取失败（" + file.errorString().toStdString() + "）");
     }
