@@ -10,27 +10,31 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <map>
 #include <ostream>
+#include <set>
 #include <thread>
 
 namespace spanwise {
 
 namespace {
 
-// Report paths for --report-dir: DIR/<name>.pdf after the project file's name; when two files
-// of the run share a name, the later ones take <name>-2.pdf, <name>-3.pdf, ...
+// Report paths for --report-dir: DIR/<name>.pdf after the project file's name; when that name
+// is taken already by a file before it in the run, <name>-2.pdf, <name>-3.pdf, ... (the first
+// one free), so that no report overwrites another.
 std::vector<std::string> reportPaths(const std::vector<std::string>& files,
                                      const std::string& dir) {
     std::vector<std::string> paths;
-    std::map<std::string, int> taken;
+    std::set<std::string> taken;
     const std::string folder = dir.back() == '/' ? dir : dir + '/';
     for (const std::string& file : files) {
         const std::string name =
             QFile::encodeName(QFileInfo(QFile::decodeName(file.c_str())).completeBaseName())
                 .toStdString();
-        const int seen = ++taken[name];
-        paths.push_back(folder + name + (seen > 1 ? "-" + std::to_string(seen) : "") + ".pdf");
+        std::string candidate = name;
+        for (int n = 2; !taken.insert(candidate).second; ++n) {
+            candidate = name + "-" + std::to_string(n);
+        }
+        paths.push_back(folder + candidate + ".pdf");
     }
     return paths;
 }

@@ -102,5 +102,20 @@ pdftotext "$work/reports/dead_and_live.pdf" - 2>/dev/null | grep -qF '荷载组�
 pdftotext "$work/reports/two_equal_spans-2.pdf" - 2>/dev/null | grep -qF 'two_equal_spans.BMD' ||
     fail "the second two_equal_spans report does not name its project"
 
+# names that meet, in sorted order x/a.BMD, y/a-2.BMD, y/a.BMD: the second a.BMD cannot take
+# a-2.pdf, which y/a-2.BMD has, and takes a-3.pdf
+mkdir -p "$work/same/x" "$work/same/y"
+for f in x/a.BMD y/a.BMD y/a-2.BMD; do cp point_load.BMD "$work/same/$f"; done
+"$tool" "$work/same" --report-dir "$work/same-reports" > /dev/null 2>&1 || fail "same names: exit $?"
+written=$(cd "$work/same-reports" && ls | tr '\n' ' ')
+[ "$written" = "a-2.pdf a-3.pdf a.pdf " ] || fail "reports of files with the same name: $written"
+
+# on a terminal, a run of more than 20 files shows how far it is
+if command -v script > /dev/null; then
+    script -qec "'$tool' '$work/many' -j 2 > /dev/null" /dev/null > "$work/terminal.txt" 2>&1
+    grep -qF '已完成 60/60 个文件，用时' "$work/terminal.txt" ||
+        fail "no progress line on a terminal: $(cat "$work/terminal.txt")"
+fi
+
 [ $failures -eq 0 ] || exit 1
 echo "batch: ok"
