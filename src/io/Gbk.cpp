@@ -67,7 +67,7 @@ std::optional<std::string> decodeFileText(std::string_view bytes) {
 }
 
 // A project's load texts are mostly the few names the editor gives new loads, so the last
-// texts decoded are kept with their bytes.
+// texts decoded on the thread are kept with their bytes.
 struct FileTextDecoder::Converters {
     // A converter that met an invalid text stays in error (resetState() does not bring an ICU
     // converter back), so it is opened again for the next text.
@@ -79,17 +79,16 @@ struct FileTextDecoder::Converters {
     std::size_t nextSlot = 0;
 };
 
-FileTextDecoder::FileTextDecoder() = default;
-FileTextDecoder::~FileTextDecoder() = default;
+FileTextDecoder::Converters& FileTextDecoder::threadConverters() {
+    thread_local Converters converters;
+    return converters;
+}
 
 std::optional<std::string> FileTextDecoder::decode(std::string_view bytes) {
     if (isAscii(bytes)) {
         return std::string(bytes); // GBK and GB18030 keep ASCII as it is
     }
-    if (!m_converters) {
-        m_converters = std::make_unique<Converters>();
-    }
-    Converters& c = *m_converters;
+    Converters& c = threadConverters();
     for (std::size_t n = 0; n < c.recentCount; ++n) {
         if (c.recent[n].first == bytes) {
             return c.recent[n].second;

@@ -2,7 +2,6 @@
 // 936); GB18030, its superset, is accepted as well. Texts in the program are UTF-8.
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,22 +16,18 @@ std::optional<std::string> encodeFileText(std::string_view utf8);
 // truncated sequence.
 std::optional<std::string> decodeFileText(std::string_view bytes);
 
-// decodeFileText() for the many texts of one file: plain ASCII is taken as it is, a text seen
-// before is taken from the texts already decoded, and the converters are opened once, on the
-// first text that needs them. Not for use by two threads at once.
+// decodeFileText() for the many texts of the files a thread reads: plain ASCII is taken as it
+// is, a text seen lately is taken from the texts already decoded, and the converters are
+// opened once for each thread, on the first text that needs them (opening one costs more than
+// reading a whole project). Each thread has its own; nothing is shared between threads.
 class FileTextDecoder {
 public:
-    FileTextDecoder();
-    ~FileTextDecoder();
-    FileTextDecoder(const FileTextDecoder&) = delete;
-    FileTextDecoder& operator=(const FileTextDecoder&) = delete;
-
     // The same as decodeFileText(bytes).
     std::optional<std::string> decode(std::string_view bytes);
 
 private:
     struct Converters;
-    std::unique_ptr<Converters> m_converters;
+    static Converters& threadConverters();
 };
 
 } // namespace spanwise

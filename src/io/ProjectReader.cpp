@@ -423,7 +423,7 @@ private:
     }
 
     FieldReader m_fields;
-    FileTextDecoder m_texts; // one set of converters for every load text of the file
+    FileTextDecoder m_texts; // the thread's converters, for every load text of the file
 };
 
 } // namespace
