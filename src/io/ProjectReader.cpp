@@ -419,7 +419,7 @@ private:
         if (!decoded) {
             fail(f.line, "荷载名称不是有效的 GBK 文字");
         }
-        return *decoded;
+        return std::move(*decoded);
     }
 
     FieldReader m_fields;
