@@ -85,33 +85,49 @@ FileTextDecoder::Converters& FileTextDecoder::threadConverters() {
 }
 
 std::optional<std::string> FileTextDecoder::decode(std::string_view bytes) {
+    std::string text;
+    if (!decodeInto(bytes, text)) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool FileTextDecoder::decodeInto(std::string_view bytes, std::string& text) {
     if (isAscii(bytes)) {
-        return std::string(bytes); // GBK and GB18030 keep ASCII as it is
+        text.assign(bytes); // GBK and GB18030 keep ASCII as it is
+        return true;
     }
     Converters& c = threadConverters();
     for (std::size_t n = 0; n < c.recentCount; ++n) {
         if (c.recent[n].first == bytes) {
-            return c.recent[n].second;
+            if (c.recent[n].second) {
+                text = *c.recent[n].second;
+            }
+            return c.recent[n].second.has_value();
         }
     }
     auto tryCodec = [bytes](std::optional<QStringDecoder>& decoder, const char* codec) {
         if (!decoder) {
             decoder.emplace(codec, QStringConverter::Flag::Stateless);
         }
-        std::optional<std::string> text = decodeWith(*decoder, bytes);
-        if (!text) {
+        std::optional<std::string> decoded = decodeWith(*decoder, bytes);
+        if (!decoded) {
             decoder.reset();
         }
-        return text;
+        return decoded;
     };
-    std::optional<std::string> text = tryCodec(c.gbk, "GBK");
-    if (!text) {
-        text = tryCodec(c.gb18030, "GB18030");
+    std::optional<std::string> decoded = tryCodec(c.gbk, "GBK");
+    if (!decoded) {
+        decoded = tryCodec(c.gb18030, "GB18030");
     }
-    c.recent[c.nextSlot] = {std::string(bytes), text};
+    const bool valid = decoded.has_value();
+    if (valid) {
+        text = *decoded;
+    }
+    c.recent[c.nextSlot] = {std::string(bytes), std::move(decoded)};
     c.nextSlot = (c.nextSlot + 1) % Converters::kKept;
     c.recentCount = std::min(c.recentCount + 1, Converters::kKept);
-    return text;
+    return valid;
 }
 
 } // namespace spanwise

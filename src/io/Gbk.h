@@ -24,6 +24,8 @@ class FileTextDecoder {
 public:
     // The same as decodeFileText(bytes).
     std::optional<std::string> decode(std::string_view bytes);
+    // The same into text; false (text unspecified) where decodeFileText() gives nothing.
+    bool decodeInto(std::string_view bytes, std::string& text);
 
 private:
     struct Converters;

@@ -254,7 +254,7 @@ public:
                 load.b = real(v[3], "b");
                 load.c = real(v[4], "c");
                 auto label = record(2, "字段", [s, k] { return loadName(s, k) + "的名称记录"; });
-                load.text = text(label[0]);
+                readText(label[0], load.text);
                 load.kind = static_cast<LoadKind>(integer(label[1], "荷载类型代码", 0, 2));
             }
         }
@@ -411,15 +411,14 @@ private:
         return value;
     }
 
-    std::string text(const Field& f) {
+    // The load text of f into text.
+    void readText(const Field& f, std::string& text) {
         if (!f.quoted) {
             fail(f.line, "荷载名称" + quote(f.text) + "缺少双引号");
         }
-        auto decoded = m_texts.decode(f.text);
-        if (!decoded) {
+        if (!m_texts.decodeInto(f.text, text)) {
             fail(f.line, "荷载名称不是有效的 GBK 文字");
         }
-        return std::move(*decoded);
     }
 
     FieldReader m_fields;
