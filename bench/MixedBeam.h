@@ -8,7 +8,8 @@
 
 namespace spanwise::bench {
 
-// n spans of 4..8 m with `loads` mixed loads each: forces, uniform and trapezoidal loads.
+// n spans of 4..8 m with `loads` mixed loads each: forces, uniform and trapezoidal loads, each
+// named after its kind as the editor names a new load.
 inline Beam mixedBeam(int spans, int loads, float loadScale = 1, float stiffnessRatio = 1,
                       float lengthScale = 1) {
     Beam m;
@@ -27,6 +28,7 @@ inline Beam mixedBeam(int spans, int loads, float loadScale = 1, float stiffness
             m.span(s).load(k).q = loadScale * static_cast<float>(5 + k);
             m.span(s).load(k).a = k % 3 == 2 ? std::fmin(a, L / 2) : a;
             m.span(s).load(k).b = L - a;
+            m.span(s).load(k).text = loadKindName(m.span(s).load(k).kind);
         }
     }
     return m;

@@ -1,41 +1,28 @@
+#include "cli/BatchOptions.h"
 #include "cli/BatchTool.h"
+#include "cli/ReportModule.h"
 
-#include <QGuiApplication>
+#include <unistd.h>
 
-#include <algorithm>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
-namespace {
-
-QtMessageHandler qtDefaultHandler = nullptr;
-
-// Qt's notes about the session's runtime folder (XDG_RUNTIME_DIR unset on a build server or in
-// a cron job) say nothing about the beam; everything else Qt says goes to stderr as usual.
-void quietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext& context,
-                             const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) {
-        return;
-    }
-    qtDefaultHandler(type, context, message);
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    // the report is drawn with fonts; it needs a GUI application but no screen
-    std::unique_ptr<QGuiApplication> gui;
-    if (std::find(args.begin(), args.end(), "--report") != args.end()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+    // only a run that writes reports loads the report module and its GUI libraries
+    spanwise::ReportWriter writeReport;
+    if (spanwise::argumentsAskForReport(args)) {
+        std::string problem;
+        writeReport = spanwise::loadReportModule(problem);
+        if (!writeReport) {
+            std::cerr << "spanwise-calc: " << problem << '\n';
+            return spanwise::kExitCannotWrite;
         }
-        qtDefaultHandler = qInstallMessageHandler(quietAboutRuntimeFolder);
-        gui = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const int code = spanwise::runBatch(args, std::cout, std::cerr);
+    const int code =
+        spanwise::runBatch(args, std::cout, std::cerr, isatty(STDERR_FILENO) == 1, writeReport);
     std::cout.flush();
+    spanwise::stopReportModule();
     return code;
 }

@@ -16,4 +16,20 @@ std::optional<std::string> encodeFileText(std::string_view utf8);
 // truncated sequence.
 std::optional<std::string> decodeFileText(std::string_view bytes);
 
+// decodeFileText() for the many texts of the files a thread reads: plain ASCII is taken as it
+// is, a text seen lately is taken from the texts already decoded, and the converters are
+// opened once for each thread, on the first text that needs them (opening one costs more than
+// reading a whole project). Each thread has its own; nothing is shared between threads.
+class FileTextDecoder {
+public:
+    // The same as decodeFileText(bytes).
+    std::optional<std::string> decode(std::string_view bytes);
+    // The same into text; false (text unspecified) where decodeFileText() gives nothing.
+    bool decodeInto(std::string_view bytes, std::string& text);
+
+private:
+    struct Converters;
+    static Converters& threadConverters();
+};
+
 } // namespace spanwise

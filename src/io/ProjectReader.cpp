@@ -1,3 +1,4 @@
+#include "io/DecimalNumber.h"
 #include "io/Gbk.h"
 #include "io/ProjectFile.h"
 
@@ -5,11 +6,13 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <set>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 namespace spanwise {
@@ -30,71 +33,100 @@ struct Failure {
 
 struct Field {
     std::string_view text; // blanks around it and the quotes removed
-    bool quoted = false;
     int line = 0;
+    bool quoted = false;
     bool commaFollows = false;
 };
 
 // Splits the bytes into fields, separated by commas or line ends (CR LF, LF or a lone CR).
 class FieldReader {
 public:
-    explicit FieldReader(std::string_view bytes) : m_bytes(bytes) { m_lineStarts.push_back(0); }
+    explicit FieldReader(std::string_view bytes) : m_bytes(bytes) {}
 
     // The next field. At the start of a record (afterComma false) blank lines are skipped and
     // the end of the file gives nothing; right after a comma the field may be empty.
     std::optional<Field> next(bool afterComma) {
+        Field field;
+        if (!read(afterComma, field)) {
+            return std::nullopt;
+        }
+        return field;
+    }
+
+    // The same into field; false at the end of the file.
+    bool read(bool afterComma, Field& field) {
+        // the scan works on locals: a position kept in the object would be stored on every byte
+        const char* const data = m_bytes.data();
+        const std::size_t size = m_bytes.size();
+        std::size_t p = m_pos;
+        auto skipBlanks = [&] {
+            while (p < size && isBlank(data[p])) {
+                ++p;
+            }
+        };
+        auto atLineEnd = [&] { return p < size && (data[p] == '\r' || data[p] == '\n'); };
+        auto consumeLineEnd = [&] {
+            if (data[p] == '\r' && p + 1 < size && data[p + 1] == '\n') {
+                ++p;
+            }
+            ++p;
+            ++m_line;
+        };
         skipBlanks();
         if (!afterComma) {
             while (atLineEnd()) {
                 consumeLineEnd();
                 skipBlanks();
             }
-            if (atEnd()) {
-                return std::nullopt;
+            if (p >= size) {
+                m_pos = p;
+                return false;
             }
         }
-        Field field;
         field.line = m_line;
-        if (!atEnd() && m_bytes[m_pos] == '"') {
-            const std::size_t open = ++m_pos;
-            while (!atEnd() && m_bytes[m_pos] != '"' && !atLineEnd()) {
-                ++m_pos;
+        field.quoted = false;
+        field.commaFollows = false;
+        if (p < size && data[p] == '"') {
+            const std::size_t open = ++p;
+            while (p < size && data[p] != '"' && data[p] != '\r' && data[p] != '\n') {
+                ++p;
             }
-            if (atEnd() || m_bytes[m_pos] != '"') {
+            if (p >= size || data[p] != '"') {
                 fail(m_line, "引号没有闭合");
             }
-            field.text = m_bytes.substr(open, m_pos - open);
+            field.text = std::string_view(data + open, p - open);
             field.quoted = true;
-            ++m_pos;
+            ++p;
             skipBlanks();
-            if (!atEnd() && !atLineEnd() && m_bytes[m_pos] != ',') {
+            if (p < size && !atLineEnd() && data[p] != ',') {
                 fail(m_line, "引号后面有多余的字符");
             }
         } else {
-            const std::size_t start = m_pos;
-            while (!atEnd() && !atLineEnd() && m_bytes[m_pos] != ',') {
-                ++m_pos;
+            const std::size_t start = p;
+            while (p < size && data[p] != ',' && data[p] != '\r' && data[p] != '\n') {
+                ++p;
             }
-            std::size_t end = m_pos;
-            while (end > start && isBlank(m_bytes[end - 1])) {
+            std::size_t end = p;
+            while (end > start && isBlank(data[end - 1])) {
                 --end;
             }
-            field.text = m_bytes.substr(start, end - start);
+            field.text = std::string_view(data + start, end - start);
         }
-        if (!atEnd() && m_bytes[m_pos] == ',') {
-            ++m_pos;
+        if (p < size && data[p] == ',') {
+            ++p;
             field.commaFollows = true;
         } else if (atLineEnd()) {
             consumeLineEnd();
         }
-        return field;
+        m_pos = p;
+        return true;
     }
 
     int line() const { return m_line; }
 
     // Number of fields on a line as the user sees it: commas outside quotes plus one.
     int fieldsOnLine(int line) const {
-        std::size_t p = m_lineStarts.at(static_cast<std::size_t>(line - 1));
+        std::size_t p = lineStart(line);
         int commas = 0;
         bool inQuotes = false;
         bool blank = true;
@@ -111,29 +143,26 @@ public:
     }
 
 private:
+    // Where a line starts, found again only for a message: line ends as consumeLineEnd() takes
+    // them.
+    std::size_t lineStart(int line) const {
+        std::size_t p = 0;
+        for (int n = 1; n < line && p < m_bytes.size(); ++n) {
+            while (p < m_bytes.size() && m_bytes[p] != '\r' && m_bytes[p] != '\n') {
+                ++p;
+            }
+            if (p < m_bytes.size()) {
+                p += m_bytes[p] == '\r' && p + 1 < m_bytes.size() && m_bytes[p + 1] == '\n' ? 2 : 1;
+            }
+        }
+        return p;
+    }
+
     static bool isBlank(char c) { return c == ' ' || c == '\t'; }
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
-    bool atLineEnd() const {
-        return !atEnd() && (m_bytes[m_pos] == '\r' || m_bytes[m_pos] == '\n');
-    }
-    void skipBlanks() {
-        while (!atEnd() && isBlank(m_bytes[m_pos])) {
-            ++m_pos;
-        }
-    }
-    void consumeLineEnd() {
-        if (m_bytes[m_pos] == '\r' && m_pos + 1 < m_bytes.size() && m_bytes[m_pos + 1] == '\n') {
-            ++m_pos;
-        }
-        ++m_pos;
-        ++m_line;
-        m_lineStarts.push_back(m_pos);
-    }
 
     std::string_view m_bytes;
     std::size_t m_pos = 0;
     int m_line = 1;
-    std::vector<std::size_t> m_lineStarts;
 };
 
 // A field as the error shows it: decoded like a load text (plain ASCII stays as it is), at most
@@ -158,6 +187,37 @@ std::string quote(std::string_view text) {
     return "“" + shown + "”";
 }
 
+// A record's fields: at most five, kept in place.
+class Record {
+public:
+    Field& add() { return m_fields[m_size++]; }
+    std::size_t size() const { return m_size; }
+    const Field& back() const { return m_fields[m_size - 1]; }
+    const Field& operator[](std::size_t n) const { return m_fields[n]; }
+
+private:
+    std::array<Field, 5> m_fields;
+    std::size_t m_size = 0;
+};
+
+// What a message calls a value: a literal, or a function that composes the name only when a
+// message needs it, so that a good file builds no texts.
+template <class Name> std::string nameText(const Name& name) {
+    if constexpr (std::is_invocable_v<const Name&>) {
+        return name();
+    } else {
+        return std::string(name);
+    }
+}
+
+std::string spanName(int s) {
+    return "第 " + std::to_string(s) + " 跨";
+}
+
+std::string loadName(int s, int k) {
+    return spanName(s) + "第 " + std::to_string(k) + " 个荷载";
+}
+
 class ProjectParser {
 public:
     explicit ProjectParser(std::string_view bytes) : m_fields(bytes) {}
@@ -173,24 +233,25 @@ public:
         beam.rightSupport = static_cast<SupportKind>(integer(project[3], "右端支座代码", 0, 2));
         for (int s = 1; s <= count; ++s) {
             Span& sp = beam.span(s);
-            const std::string span = "第 " + std::to_string(s) + " 跨";
-            auto f = record(5, "数值", span + "的跨记录");
+            auto f = record(5, "数值", [s] { return spanName(s) + "的跨记录"; });
             sp.length = real(f[0], "跨度");
             sp.ei = real(f[1], "刚度 EI");
             sp.lineStiffness = real(f[2], "线刚度 i");
-            const int loads = integer(f[3], span + "的荷载数", 0, kMaxLoads);
-            p.selectedLoad(s) = integer(f[4], span + "的选中荷载序号", 0, loads);
+            const int loads = integer(
+                f[3], [s] { return spanName(s) + "的荷载数"; }, 0, kMaxLoads);
+            p.selectedLoad(s) = integer(
+                f[4], [s] { return spanName(s) + "的选中荷载序号"; }, 0, loads);
+            sp.loads.reserve(static_cast<std::size_t>(loads));
             for (int k = 1; k <= loads; ++k) {
-                const std::string name = span + "第 " + std::to_string(k) + " 个荷载";
                 Load& load = sp.loads.emplace_back();
-                auto v = record(5, "数值", name + "的数值记录");
+                auto v = record(5, "数值", [s, k] { return loadName(s, k) + "的数值记录"; });
                 load.q = real(v[0], "q");
                 load.P = real(v[1], "P");
                 load.a = real(v[2], "a");
                 load.b = real(v[3], "b");
                 load.c = real(v[4], "c");
-                auto label = record(2, "字段", name + "的名称记录");
-                load.text = text(label[0]);
+                auto label = record(2, "字段", [s, k] { return loadName(s, k) + "的名称记录"; });
+                readText(label[0], load.text);
                 load.kind = static_cast<LoadKind>(integer(label[1], "荷载类型代码", 0, 2));
             }
         }
@@ -280,37 +341,45 @@ private:
     }
 
     // The n fields of one record; it may run over several lines but ends at a line end.
-    std::vector<Field> record(int n, const char* unit, const std::string& what) {
-        auto first = m_fields.next(false);
-        if (!first) {
-            fail(m_fields.line(), "文件提前结束，缺少" + what);
+    template <class Name> Record record(int n, const char* unit, const Name& what) {
+        Record fields;
+        if (!m_fields.read(false, fields.add())) {
+            fail(m_fields.line(), "文件提前结束，缺少" + nameText(what));
         }
-        return recordFrom(*first, n, unit);
-    }
-
-    // The same when its first field is already read.
-    std::vector<Field> recordFrom(const Field& first, int n, const char* unit) {
-        std::vector<Field> fields{first};
-        const int start = first.line;
-        const std::string expected = "应有 " + std::to_string(n) + " 个" + unit;
-        while (static_cast<int>(fields.size()) < n) {
-            auto field = m_fields.next(fields.back().commaFollows);
-            if (!field) {
-                fail(start,
-                     expected + "，文件在第 " + std::to_string(fields.size()) + " 个之后就结束了");
-            }
-            fields.push_back(*field);
-        }
-        if (fields.back().commaFollows) {
-            fail(start,
-                 expected + "，该行有 " + std::to_string(m_fields.fieldsOnLine(start)) + " 个");
-        }
+        completeRecord(fields, n, unit);
         return fields;
     }
 
-    static std::int16_t integer(const Field& f, const std::string& name, int lo, int hi) {
+    // The same when its first field is already read.
+    Record recordFrom(const Field& first, int n, const char* unit) {
+        Record fields;
+        fields.add() = first;
+        completeRecord(fields, n, unit);
+        return fields;
+    }
+
+    // Reads the fields after the first up to n.
+    void completeRecord(Record& fields, int n, const char* unit) {
+        const int start = fields[0].line;
+        auto expected = [&] { return "应有 " + std::to_string(n) + " 个" + unit; };
+        while (static_cast<int>(fields.size()) < n) {
+            const bool afterComma = fields.back().commaFollows;
+            if (!m_fields.read(afterComma, fields.add())) {
+                fail(start, expected() + "，文件在第 " + std::to_string(fields.size() - 1) +
+                                " 个之后就结束了");
+            }
+        }
+        if (fields.back().commaFollows) {
+            fail(start,
+                 expected() + "，该行有 " + std::to_string(m_fields.fieldsOnLine(start)) + " 个");
+        }
+    }
+
+    template <class Name>
+    static std::int16_t integer(const Field& f, const Name& nameOf, int lo, int hi) {
+        auto name = [&] { return nameText(nameOf); };
         if (f.quoted || f.text.empty()) {
-            fail(f.line, name + (f.text.empty() ? "为空" : quote(f.text) + "不是整数"));
+            fail(f.line, name() + (f.text.empty() ? "为空" : quote(f.text) + "不是整数"));
         }
         std::string_view t = f.text;
         if (t.size() > 1 && t[0] == '+' && t[1] != '-') {
@@ -320,16 +389,16 @@ private:
         const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
         if (end != t.data() + t.size() ||
             (ec != std::errc{} && ec != std::errc::result_out_of_range)) {
-            fail(f.line, name + quote(f.text) + "不是整数");
+            fail(f.line, name() + quote(f.text) + "不是整数");
         }
         if (ec == std::errc::result_out_of_range || value < lo || value > hi) {
-            fail(f.line, name + quote(f.text) + "应在 " + std::to_string(lo) + " 到 " +
+            fail(f.line, name() + quote(f.text) + "应在 " + std::to_string(lo) + " 到 " +
                              std::to_string(hi) + " 之间");
         }
         return static_cast<std::int16_t>(value);
     }
 
-    static float real(const Field& f, const std::string& name) {
+    static float real(const Field& f, const char* name) {
         if (f.quoted || f.text.empty()) {
             fail(f.line, name + (f.text.empty() ? "为空" : quote(f.text) + "不是数值"));
         }
@@ -338,7 +407,7 @@ private:
             t.remove_prefix(1);
         }
         float value = 0;
-        const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+        const auto [end, ec] = readFloat(t.data(), t.data() + t.size(), value);
         if (end != t.data() + t.size() ||
             (ec != std::errc{} && ec != std::errc::result_out_of_range)) {
             fail(f.line, name + quote(f.text) + "不是数值");
@@ -352,18 +421,18 @@ private:
         return value;
     }
 
-    static std::string text(const Field& f) {
+    // The load text of f into text.
+    void readText(const Field& f, std::string& text) {
         if (!f.quoted) {
             fail(f.line, "荷载名称" + quote(f.text) + "缺少双引号");
         }
-        auto decoded = decodeFileText(f.text);
-        if (!decoded) {
+        if (!m_texts.decodeInto(f.text, text)) {
             fail(f.line, "荷载名称不是有效的 GBK 文字");
         }
-        return *decoded;
     }
 
     FieldReader m_fields;
+    FileTextDecoder m_texts; // the thread's converters, for every load text of the file
 };
 
 } // namespace
@@ -407,7 +476,8 @@ ReadResult readProjectFile(const QString& path) {
     if (file.size() > kMaxFileBytes) {
         return failed("文件太大，不是工程文件");
     }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    // the bytes there are (read(kMaxFileBytes + 1) would reserve 16 MB for every file)
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return failed("读取失败（" + file.errorString().toStdString() + "）");
     }

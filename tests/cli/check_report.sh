@@ -44,4 +44,16 @@ done
 if "$tool" "$data/two_equal_spans.BMD" --report "$work/no/such/folder/r.pdf" > /dev/null 2>&1; then
     echo "writing into a missing folder did not fail"; exit 1
 fi
+# the report is a module of its own: without it a report fails with the reason, and a run
+# without a report does not need it
+cp "$tool" "$work/alone-calc"
+"$work/alone-calc" "$data/two_equal_spans.BMD" > "$work/table2.txt" 2>&1 ||
+    { echo "a run without a report needed the module"; exit 1; }
+set +e
+"$work/alone-calc" "$data/two_equal_spans.BMD" --report "$work/r.pdf" > /dev/null 2> "$work/errors.txt"
+code=$?
+set -e
+[ $code -eq 4 ] || { echo "no report module: exit $code, expected 4"; exit 1; }
+grep -qF '找不到计算书模块 libspanwise-calc-report.so' "$work/errors.txt" ||
+    { echo "no report module, and stderr says: $(cat "$work/errors.txt")"; exit 1; }
 echo "report: ok ($pages pages)"

@@ -7,7 +7,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-for f in bin/spanwise bin/spanwise-calc \
+for f in bin/spanwise bin/spanwise-calc lib/spanwise/libspanwise-calc-report.so \
          share/applications/io.github.spanwise.Spanwise.desktop \
          share/icons/hicolor/scalable/apps/io.github.spanwise.Spanwise.svg \
          share/metainfo/io.github.spanwise.Spanwise.metainfo.xml \
@@ -28,6 +28,10 @@ grep -q "<release version=\"$version\"" "$work/prefix/share/metainfo/io.github.s
 example=$(ls "$work/prefix/share/spanwise/examples/"*.BMD | head -n 1)
 table=$(ASAN_OPTIONS=detect_leaks=0 "$work/prefix/bin/spanwise-calc" "$example")
 grep -q '跨度(m)' <<<"$table" || { echo "spanwise-calc printed no table"; exit 1; }
+# and finds its report module where it was installed
+ASAN_OPTIONS=detect_leaks=0 "$work/prefix/bin/spanwise-calc" "$example" --report "$work/r.pdf" \
+    > /dev/null || { echo "the installed spanwise-calc wrote no report"; exit 1; }
+[ -s "$work/r.pdf" ] || { echo "the installed spanwise-calc wrote an empty report"; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
 deb=$(ls "$work/package"/spanwise_*.deb)
@@ -35,7 +39,8 @@ info=$(dpkg-deb --info "$deb")
 grep -q 'Package: spanwise' <<<"$info"
 grep -q 'Depends:.*libqt6widgets6' <<<"$info" || { echo "no Qt dependency"; exit 1; }
 contents=$(dpkg-deb --contents "$deb")
-for f in ./usr/bin/spanwise ./usr/bin/spanwise-calc ./usr/share/applications/io.github.spanwise.Spanwise.desktop \
+for f in ./usr/bin/spanwise ./usr/bin/spanwise-calc ./usr/lib/spanwise/libspanwise-calc-report.so \
+         ./usr/share/applications/io.github.spanwise.Spanwise.desktop \
          ./usr/share/mime/packages/spanwise.xml; do
     grep -q " $f\$" <<<"$contents" || { echo "missing in package: $f"; exit 1; }
 done

@@ -1,0 +1,137 @@
+#include "cli/BatchOptions.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace spanwise {
+
+const char* const kBatchUsage =
+    "用法: spanwise-calc 文件.BMD|文件夹... [--at 跨号 距离]... [--deflection] | [--envelope] "
+    "[--json | --csv | --summary] [--report 计算书.pdf | --report-dir 文件夹] [-j 线程数]";
+const char* const kMoreUsage = "      spanwise-calc 文件.BMD|文件夹... --working\n"
+                               "      spanwise-calc --verify [验证算例文件]\n"
+                               "      spanwise-calc --version";
+
+namespace {
+
+// A worker count: a whole number from 1 to 1024.
+std::optional<int> jobCount(const std::string& text) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || v < 1 ||
+        v > 1024) {
+        return std::nullopt;
+    }
+    return v;
+}
+
+} // namespace
+
+std::optional<BatchOptions> parseBatchArguments(const std::vector<std::string>& args,
+                                                std::string& error) {
+    BatchOptions options;
+    auto needsValue = [&](std::size_t n, const char* what) {
+        if (n + 1 >= args.size()) {
+            error = what;
+            return false;
+        }
+        return true;
+    };
+    for (std::size_t n = 0; n < args.size(); ++n) {
+        const std::string& arg = args[n];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--envelope") {
+            options.envelope = true;
+        } else if (arg == "--csv") {
+            options.csv = true;
+        } else if (arg == "--summary") {
+            options.summary = true;
+        } else if (arg == "--deflection") {
+            options.deflection = true;
+        } else if (arg == "--working") {
+            options.working = true;
+        } else if (arg == "--verify") {
+            options.verify = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--report") {
+            if (!needsValue(n, "--report 需要计算书文件名")) {
+                return std::nullopt;
+            }
+            options.report = args[++n];
+        } else if (arg == "--report-dir") {
+            if (!needsValue(n, "--report-dir 需要计算书的文件夹")) {
+                return std::nullopt;
+            }
+            options.reportDir = args[++n];
+        } else if (arg == "-j" || arg == "--jobs" || (arg.size() > 2 && arg.rfind("-j", 0) == 0)) {
+            const bool attached = arg.size() > 2 && arg[1] == 'j';
+            if (!attached && !needsValue(n, "-j 需要线程数")) {
+                return std::nullopt;
+            }
+            const std::string text = attached ? arg.substr(2) : args[++n];
+            const auto jobs = jobCount(text);
+            if (!jobs) {
+                error = "线程数“" + text + "”应为 1 到 1024 的整数";
+                return std::nullopt;
+            }
+            options.jobs = *jobs;
+        } else if (arg == "--at") {
+            if (n + 2 >= args.size()) {
+                error = "--at 需要跨号和距离两个参数";
+                return std::nullopt;
+            }
+            options.queries.push_back({args[n + 1], args[n + 2]});
+            n += 2;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "未知选项 " + arg;
+            return std::nullopt;
+        } else {
+            options.inputs.push_back(arg);
+        }
+    }
+    if (options.help || options.version || options.verify) {
+        return options;
+    }
+    if (options.inputs.empty()) {
+        error = "缺少工程文件";
+        return std::nullopt;
+    }
+    if (int{options.json} + int{options.csv} + int{!options.queries.empty()} > 1) {
+        error = "--json、--csv 与 --at 只能选用一个";
+        return std::nullopt;
+    }
+    if (options.summary && (options.json || options.csv || !options.queries.empty())) {
+        error = "--summary 不能与 --json、--csv 或 --at 同时使用";
+        return std::nullopt;
+    }
+    if (options.envelope && !options.queries.empty()) {
+        error = "--envelope 不能与 --at 同时使用";
+        return std::nullopt;
+    }
+    if (options.working && (options.json || options.csv || options.envelope || options.summary ||
+                            !options.queries.empty())) {
+        error = "--working 不能与 --json、--csv、--envelope 或 --at 同时使用";
+        return std::nullopt;
+    }
+    if (options.deflection && options.queries.empty()) {
+        error = "--deflection 只能与 --at 同时使用";
+        return std::nullopt;
+    }
+    if (!options.report.empty() && !options.reportDir.empty()) {
+        error = "--report 与 --report-dir 只能选用一个";
+        return std::nullopt;
+    }
+    return options;
+}
+
+bool argumentsAskForReport(const std::vector<std::string>& args) {
+    return std::any_of(args.begin(), args.end(), [](const std::string& arg) {
+        return arg == "--report" || arg == "--report-dir";
+    });
+}
+
+} // namespace spanwise

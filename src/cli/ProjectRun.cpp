@@ -1,0 +1,222 @@
+#include "cli/ProjectRun.h"
+
+#include "analysis/Calculation.h"
+#include "analysis/CalculationError.h"
+#include "analysis/Deflection.h"
+#include "analysis/DistributionWorking.h"
+#include "analysis/Envelope.h"
+#include "analysis/EnvelopeTable.h"
+#include "analysis/NumberFormat.h"
+#include "analysis/SectionForces.h"
+#include "analysis/SpanResults.h"
+#include "check/DataCheck.h"
+#include "cli/JsonResult.h"
+#include "io/ProjectFile.h"
+#include "io/ResultCsv.h"
+
+#include <QFile>
+#include <QString>
+
+#include <charconv>
+#include <mutex>
+#include <optional>
+#include <sstream>
+
+namespace spanwise {
+
+namespace {
+
+std::optional<int> spanValue(const std::string& text) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return v;
+}
+
+void printRow(std::ostream& out, const std::vector<std::string>& cells) {
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        out << (c > 0 ? "\t" : "") << cells[c];
+    }
+    out << '\n';
+}
+
+// The envelope table: titles and one row per span, an empty line, titles and one row per
+// support that holds the beam.
+void printEnvelope(std::ostream& out, const Envelope& envelope) {
+    const EnvelopeTable table = envelopeTable(envelope);
+    printRow(out, table.spanHeaders);
+    for (const auto& row : table.spanRows) {
+        printRow(out, row);
+    }
+    out << '\n';
+    printRow(out, table.supportHeaders);
+    for (const auto& row : table.supportRows) {
+        printRow(out, row);
+    }
+}
+
+void printTable(std::ostream& out, const Beam& beam, const BeamResults& results) {
+    for (std::size_t c = 0; c < kResultHeaders.size(); ++c) {
+        out << (c > 0 ? "\t" : "") << kResultHeaders[c];
+    }
+    out << '\n';
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        const auto texts = resultRowTexts(spanResult(beam, results, s));
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            out << (c > 0 ? "\t" : "") << texts[c];
+        }
+        out << '\n';
+    }
+}
+
+struct Section {
+    int span;
+    float x;
+};
+
+// The queries as sections of this beam; an error text (with the usage line) when one does
+// not fit it.
+std::optional<std::vector<Section>>
+sectionsOf(const Beam& beam, const std::vector<SectionQuery>& queries, std::ostream& err) {
+    std::vector<Section> sections;
+    for (const SectionQuery& q : queries) {
+        const auto s = spanValue(q.spanText);
+        if (!s || *s < 1 || *s > beam.spanCount()) {
+            err << "spanwise-calc: 跨号“" << q.spanText << "”应在 1 到 " << beam.spanCount()
+                << " 之间\n"
+                << kBatchUsage << '\n';
+            return std::nullopt;
+        }
+        // a distance as the query field accepts it: digits with at most one point, not just "."
+        const auto x = parseFieldNumber(q.distanceText);
+        const float L = beam.span(*s).length;
+        if (!x || *x > L) {
+            err << "spanwise-calc: 距离“" << q.distanceText << "”应为 0 到第" << *s << "跨跨度 "
+                << fileNumber(L) << " 之间的数\n"
+                << kBatchUsage << '\n';
+            return std::nullopt;
+        }
+        sections.push_back({*s, *x});
+    }
+    return sections;
+}
+
+// The report is painted with Qt's fonts and paint engine, one at a time.
+std::mutex reportPainting;
+
+int calculateAndPrint(const std::string& projectName, const Beam& beam,
+                      const std::vector<Section>& sections, const BatchOptions& options,
+                      const std::string& reportPath, const ReportWriter& writeReport,
+                      ProjectOutcome& outcome, std::ostream& out, std::ostream& err) {
+    const Calculation calculation = calculateBeam(beam);
+    const BeamResults& results = calculation.results;
+    if (!reportPath.empty()) {
+        ReportWritten written{false, "计算书模块没有载入"};
+        if (writeReport) {
+            const std::lock_guard lock(reportPainting);
+            written = writeReport(calculation, projectName, reportPath);
+        }
+        if (!written.ok) {
+            err << "spanwise-calc: 无法写入计算书“" << reportPath << "”：" << written.reason
+                << '\n';
+            return kExitCannotWrite;
+        }
+    }
+    // The envelope is asked for, or the CSV or the summary carries it because live loads exist.
+    std::optional<Envelope> envelope;
+    if (options.envelope || ((options.csv || options.summary) && hasLiveLoads(beam))) {
+        envelope.emplace(beam);
+    }
+    if (options.working) {
+        const WorkingTable table = workingTable(recordDistribution(beam));
+        printRow(out, table.headers);
+        for (const auto& row : table.rows) {
+            printRow(out, row);
+        }
+    } else if (options.summary) {
+        outcome.summary.liveLoads = hasLiveLoads(beam);
+        outcome.summary.rows =
+            summaryRows(beam, results, outcome.summary.liveLoads ? &*envelope : nullptr);
+    } else if (options.csv) {
+        out << resultCsv(beam, results) << (envelope ? envelopeCsv(*envelope) : "")
+            << deflectionCsv(beam, results, envelope ? &*envelope : nullptr);
+    } else if (options.json) {
+        writeJsonResult(out, projectName, beam, results, calculation.sweeps,
+                        envelope ? &*envelope : nullptr);
+    } else if (envelope) {
+        printEnvelope(out, *envelope);
+    } else if (!sections.empty()) {
+        std::optional<BeamDeflection> deflection;
+        if (options.deflection) {
+            deflection.emplace(beam, results);
+        }
+        for (const Section& q : sections) {
+            const SectionForce f = sectionForceAt(beam, results, q.span, q.x);
+            out << q.span << '\t' << fileNumber(q.x) << '\t' << formatResult(f.M) << '\t'
+                << formatResult(f.VL) << '\t' << formatResult(f.VR);
+            if (deflection) {
+                out << '\t' << formatResult(static_cast<float>(deflection->at(q.span, q.x)));
+            }
+            out << '\n';
+        }
+    } else {
+        printTable(out, beam, results);
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+ProjectOutcome runProjectFile(const std::string& file, const BatchOptions& options,
+                              const std::string& reportPath, const ReportWriter& writeReport) {
+    ProjectOutcome outcome;
+    outcome.summary.file = file;
+    std::ostringstream out, err;
+    auto finish = [&](int code) {
+        outcome.exitCode = code;
+        outcome.out = out.str();
+        outcome.err = err.str();
+        return outcome;
+    };
+
+    const QString path = QFile::decodeName(file.c_str());
+    const std::string projectName = path.toStdString(); // as the messages and reports name it
+    const ReadResult read = readProjectFile(path);
+    if (!read.ok()) {
+        err << read.error.message() << '\n';
+        return finish(kExitBadInput);
+    }
+    const Beam& beam = read.project->beam;
+    const auto sections = sectionsOf(beam, options.queries, err);
+    if (!sections) {
+        return finish(kExitBadInput);
+    }
+    const CheckResult check = checkBeam(beam);
+    if (!check.passed) {
+        for (const std::string& line : check.messages) {
+            err << line << '\n';
+        }
+        return finish(kExitCheckFailed);
+    }
+    try {
+        std::ostringstream result;
+        const int code = calculateAndPrint(projectName, beam, *sections, options, reportPath,
+                                           writeReport, outcome, result, err);
+        out << result.str();
+        return finish(code);
+    } catch (const CalculationError& error) {
+        outcome.summary.rows.clear();
+        err << describe(error) << '\n';
+        return finish(kExitCalculationFailed);
+    } catch (const std::exception& error) {
+        // a beam the data check let through but the calculation cannot take: this file fails,
+        // the other files of the run go on
+        outcome.summary.rows.clear();
+        err << "计算失败：" << error.what() << '\n';
+        return finish(kExitCalculationFailed);
+    }
+}
+
+} // namespace spanwise
