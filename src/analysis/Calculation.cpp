@@ -49,13 +49,14 @@ Calculation calculateBeam(const Beam& beam) {
 
 bool sameCalculationInput(const Beam& a, const Beam& b) {
     if (a.spanCount() != b.spanCount() || a.leftSupport != b.leftSupport ||
-        a.rightSupport != b.rightSupport || a.factors != b.factors) {
+        a.rightSupport != b.rightSupport || a.factors != b.factors ||
+        a.deflection != b.deflection) {
         return false;
     }
     for (int s = 1; s <= a.spanCount(); ++s) {
         const Span& x = a.span(s);
         const Span& y = b.span(s);
-        if (x.length != y.length || x.lineStiffness != y.lineStiffness ||
+        if (x.length != y.length || x.lineStiffness != y.lineStiffness || x.ei != y.ei ||
             x.loadCount() != y.loadCount()) {
             return false;
         }

@@ -6,6 +6,8 @@
 #include "model/Beam.h"
 #include "model/BeamResults.h"
 
+#include <string>
+
 namespace spanwise {
 
 // Calculates the beam (which must have passed the data check) into results. No heap
@@ -17,18 +19,27 @@ long calculate(const Beam& beam, BeamResults& results);
 
 // A calculation as the result window, the exports and the report use it: the beam exactly as
 // it was calculated, with its results, so that nothing edited afterwards can mix in.
+// Where a calculated beam came from, as the report's stamp names it: set by whoever calculates.
+struct CalculationSource {
+    std::string file;         // the project file as named; empty for a project never saved
+    std::string sha256;       // hex digest of the file's bytes, when the beam is what they hold;
+                              // empty when it had edits not saved
+    std::string calculatedAt; // local time, "yyyy-MM-dd HH:mm:ss"
+};
+
 struct Calculation {
     Beam beam;
     BeamResults results;
     long sweeps = 0; // distribution sweeps
+    CalculationSource source;
 };
 
 // calculate() into a fresh Calculation; throws what calculate() throws.
 Calculation calculateBeam(const Beam& beam);
 
-// True when the two beams give the same calculation and envelope: span count, end supports,
-// combination factors, and per span length, line stiffness and every load's kind, case, P, q,
-// a and b. (EI, c and texts do not enter the calculation.)
+// True when the two beams give the same calculation, envelope and deflections: span count, end
+// supports, combination factors, deflection settings, and per span length, line stiffness, EI
+// and every load's kind, case, P, q, a and b. (c and texts do not enter the calculation.)
 bool sameCalculationInput(const Beam& a, const Beam& b);
 
 } // namespace spanwise

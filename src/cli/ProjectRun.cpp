@@ -11,6 +11,7 @@
 #include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
 #include "cli/JsonResult.h"
+#include "io/CalculationSourceOf.h"
 #include "io/ProjectFile.h"
 #include "io/ResultCsv.h"
 
@@ -110,9 +111,11 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
                       const std::vector<Section>& sections, const BatchOptions& options,
                       const std::string& reportPath, const ReportWriter& writeReport,
                       ProjectOutcome& outcome, std::ostream& out, std::ostream& err) {
-    const Calculation calculation = calculateBeam(beam);
+    Calculation calculation = calculateBeam(beam);
     const BeamResults& results = calculation.results;
     if (!reportPath.empty()) {
+        // the report's stamp: the file as read, with the digest of its bytes
+        calculation.source = calculationSourceOf(QString::fromStdString(projectName), false);
         ReportWritten written{false, "计算书模块没有载入"};
         if (writeReport) {
             const std::lock_guard lock(reportPainting);

@@ -8,8 +8,12 @@
 #include "analysis/NumberFormat.h"
 #include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
+#include "model/Version.h"
 #include "report/DiagramPainter.h"
+#include "verify/Verification.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -19,6 +23,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,10 +50,14 @@ QString supportName(std::int16_t kind) {
 // not fit.
 class PageCursor {
 public:
-    PageCursor(QPdfWriter& writer, QPainter& painter)
+    // footer draws the stamp of page n in the strip below the written area.
+    using Footer = std::function<void(QPainter&, int page, const QRectF& strip)>;
+
+    PageCursor(QPdfWriter& writer, QPainter& painter, Footer footer)
         : m_writer(writer), m_painter(painter),
-          m_area(writer.pageLayout().paintRect(QPageLayout::Point)) {
+          m_area(writer.pageLayout().paintRect(QPageLayout::Point)), m_footer(std::move(footer)) {
         m_area.moveTo(0, 0);
+        m_area.setHeight(m_area.height() - kFooterHeight);
         m_y = 0;
     }
 
@@ -57,9 +66,18 @@ public:
     int pages() const { return m_pages; }
 
     void newPage() {
+        finishPage();
         m_writer.newPage();
         ++m_pages;
         m_y = 0;
+    }
+
+    // The stamp of the page being written; once more after the last page.
+    void finishPage() {
+        m_painter.save();
+        m_footer(m_painter, m_pages,
+                 QRectF(m_area.left(), m_area.bottom() + 4, m_area.width(), kFooterHeight - 4));
+        m_painter.restore();
     }
 
     // Makes room for a block of the given height, on a new page when needed.
@@ -146,9 +164,12 @@ private:
         return parts;
     }
 
+    static constexpr double kFooterHeight = 26;
+
     QPdfWriter& m_writer;
     QPainter& m_painter;
     QRectF m_area;
+    Footer m_footer;
     double m_y = 0;
     int m_pages = 1;
 };
@@ -353,12 +374,61 @@ void workingSection(PageCursor& page, const Calculation& calculation, const QStr
 
 } // namespace
 
+namespace {
+
+// The stamp of every page: what produced the report, from which input, and where the page is.
+QStringList stampLines(const Calculation& calculation, const std::string& projectName,
+                       const QString& calculatedAt, int page, int pages) {
+    const CalculationSource& source = calculation.source;
+    const QString file =
+        QFileInfo(QString::fromStdString(source.file.empty() ? projectName : source.file))
+            .fileName();
+    QString input = QStringLiteral("输入文件：") + file + QStringLiteral("　");
+    if (source.file.empty() || source.sha256.empty()) {
+        input += QStringLiteral("未保存的修改");
+    } else {
+        input += QStringLiteral("SHA-256 ") + QString::fromStdString(source.sha256);
+    }
+    static const QString verified = QString::fromStdString([] {
+        const ProblemsRead shipped = readProblems(shippedProblemsText());
+        return verificationSummary(runVerification(shipped.problems));
+    }());
+    return {QStringLiteral("Spanwise %1　计算时间 %2　%3　第 %4 页 共 %5 页")
+                .arg(QString::fromUtf8(kProgramVersion), calculatedAt, verified)
+                .arg(page)
+                .arg(pages),
+            input};
+}
+
+} // namespace
+
 ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
                           const QString& path, const QDateTime& when) {
+    // the pages are counted first, so that every page can say "共 m 页"
+    QBuffer counting;
+    counting.open(QIODevice::WriteOnly);
+    const ReportOutcome counted = layOutReport(calculation, projectName, counting, when, 0);
+    if (!counted.ok) {
+        return counted;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {false, "无法写入文件", 0};
+    }
+    ReportOutcome outcome = layOutReport(calculation, projectName, file, when, counted.pages);
+    file.close();
+    if (outcome.ok && file.error() != QFileDevice::NoError) {
+        return {false, "无法写入文件", 0};
+    }
+    return outcome;
+}
+
+ReportOutcome layOutReport(const Calculation& calculation, const std::string& projectName,
+                           QIODevice& device, const QDateTime& when, int pageCount) {
     const Beam& beam = calculation.beam;
     const BeamResults& results = calculation.results;
     ReportOutcome outcome;
-    QPdfWriter writer(path);
+    QPdfWriter writer(&device);
     writer.setResolution(72); // one unit is one point
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(42, 42, 42, 42), QPageLayout::Point));
@@ -370,7 +440,18 @@ ReportOutcome writeReport(const Calculation& calculation, const std::string& pro
         return outcome;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    PageCursor page(writer, painter);
+    const QString calculatedAt = calculation.source.calculatedAt.empty()
+                                     ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                                     : QString::fromStdString(calculation.source.calculatedAt);
+    const QFont stamp = reportFont(6.5);
+    PageCursor page(writer, painter, [&](QPainter& p, int n, const QRectF& strip) {
+        p.setFont(stamp);
+        p.setPen(QColor(90, 90, 90));
+        p.drawLine(strip.topLeft(), strip.topRight());
+        p.drawText(strip.adjusted(0, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                   stampLines(calculation, projectName, calculatedAt, n, pageCount)
+                       .join(QLatin1Char('\n')));
+    });
     const QFont title = reportFont(16, true);
     const QFont heading = reportFont(11, true);
     const QFont body = reportFont(9);
@@ -381,8 +462,7 @@ ReportOutcome writeReport(const Calculation& calculation, const std::string& pro
     page.gap(6);
     const QString name = QString::fromStdString(projectName);
     page.line(QStringLiteral("工程：") + QFileInfo(name).fileName(), body);
-    page.line(QStringLiteral("计算日期：") + when.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-              body);
+    page.line(QStringLiteral("计算日期：") + calculatedAt, body);
     page.line(QStringLiteral("计算程序：Spanwise（弯矩分配法）"), body);
     page.line(
         QStringLiteral("单位：长度 m，力 kN，线荷载 kN/m，弯矩 kN*m，线刚度 kN*m，EI kN*m*m。"),
@@ -481,6 +561,7 @@ ReportOutcome writeReport(const Calculation& calculation, const std::string& pro
                       live ? QStringLiteral("七、挠度验算") : QStringLiteral("六、挠度验算"),
                       heading, body, small);
 
+    page.finishPage();
     painter.end();
     outcome.ok = true;
     outcome.pages = page.pages();

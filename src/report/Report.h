@@ -8,6 +8,7 @@
 #include "analysis/Calculation.h"
 
 #include <QDateTime>
+#include <QIODevice>
 #include <QString>
 
 #include <string>
@@ -21,9 +22,16 @@ struct ReportOutcome {
 };
 
 // Writes the report of a calculation to path; projectName is the project's file (its name
-// without the folder is printed) or "新工程".
+// without the folder is printed) or "新工程". Every page carries a stamp: the program and its
+// version, the calculation's time (calculation.source, else when), the verification problems'
+// result, "第 n 页 共 m 页", and the input file with the SHA-256 of its bytes (or "未保存的修改"
+// when the beam calculated was not what the file holds).
 ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
                           const QString& path,
                           const QDateTime& when = QDateTime::currentDateTime());
+
+// The same written to device; pageCount is what the stamps give as the number of pages.
+ReportOutcome layOutReport(const Calculation& calculation, const std::string& projectName,
+                           QIODevice& device, const QDateTime& when, int pageCount);
 
 } // namespace spanwise

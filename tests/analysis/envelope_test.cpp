@@ -87,12 +87,17 @@ TEST(Envelope, WithoutLiveLoadsItIsTheFactoredDeadLoad) {
         EXPECT_NEAR(envelope.support(0).minMoment.value, r.EndMoment[1][1], 1e-3);
         EXPECT_EQ(envelope.support(0).maxMoment.value, envelope.support(0).minMoment.value);
     }
-    // a result is stale once a load changes case or a factor changes
-    Beam live = beam, factors = beam;
+    // a result is stale once a load changes case, a factor changes, or what the deflections
+    // take (EI, psi_q, the limit)
+    Beam live = beam, factors = beam, rigidity = beam, limit = beam;
     live.span(1).load(1).loadCase = Live;
     factors.factors.live = 1.4f;
+    rigidity.span(1).ei = 2;
+    limit.deflection.limitDenominator = 400;
     EXPECT_TRUE(sameCalculationInput(beam, beam));
-    EXPECT_FALSE(sameCalculationInput(beam, live) || sameCalculationInput(beam, factors));
+    for (const Beam* changed : {&live, &factors, &rigidity, &limit}) {
+        EXPECT_FALSE(sameCalculationInput(beam, *changed));
+    }
     EXPECT_EQ(arrangementText({0b101, 0b10}), "活载布置：1,3跨；恒载取有利值：2跨");
     EXPECT_EQ(arrangementText({}), "活载布置：无");
 }

@@ -19,6 +19,15 @@ for expected in 'two_equal_spans.BMD' '连续梁内力计算书' '跨度(m)' '�
 done
 pages=$(pdfinfo "$work/report.pdf" | awk '/^Pages:/ {print $2}')
 [ "$pages" -ge 1 ] || { echo "no pages"; exit 1; }
+# every page is stamped: the program, the verification, the page of how many, and the file with
+# the digest of its bytes
+digest=$(sha256sum "$data/two_equal_spans.BMD" | cut -d' ' -f1)
+for n in $(seq 1 "$pages"); do
+    page=$(pdftotext -f "$n" -l "$n" -layout "$work/report.pdf" -)
+    for expected in "第 $n 页 共 $pages 页" "SHA-256 $digest" '验证算例 24/24 通过' 'Spanwise 0.'; do
+        grep -qF -- "$expected" <<<"$page" || { echo "page $n lacks: $expected"; exit 1; }
+    done
+done
 
 grep -qF '荷载组合与包络' <<<"$text" && { echo "an envelope section without live loads"; exit 1; }
 

@@ -119,6 +119,13 @@ private slots:
         run("exportReportAction");
         prompter.expectFile(QString()); // cancelled: nothing written, nothing said
         run("exportCsvAction");
+
+        // results the beam has left behind are not exported: no file is asked for
+        window->setStale(true);
+        for (const char* export_ : {"exportReportAction", "exportCsvAction"}) {
+            prompter.expectMessage(QStringLiteral("模型在计算之后已修改"));
+            run(export_);
+        }
     }
 
     void theEnvelopeDiagramQueriesEveryArrangement() {

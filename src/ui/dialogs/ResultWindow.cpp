@@ -392,7 +392,22 @@ void ResultWindow::queryAt(int span, float x) {
     showQuery();
 }
 
+bool ResultWindow::refusedAsStale(const QString& what) {
+    if (m_staleNotice->isHidden()) {
+        return false;
+    }
+    // results that no longer belong to the beam must not be filed as if they did
+    m_prompter.tell(
+        Prompter::Icon::Exclamation,
+        QStringLiteral("模型在计算之后已修改，这些结果已过时，不能%1。请重新计算后再导出。")
+            .arg(what));
+    return true;
+}
+
 void ResultWindow::exportReport() {
+    if (refusedAsStale(QStringLiteral("导出计算书"))) {
+        return;
+    }
     const QString path = m_prompter.saveFileName(
         QStringLiteral("导出计算书"), QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
@@ -407,6 +422,9 @@ void ResultWindow::exportReport() {
 }
 
 void ResultWindow::exportCsv() {
+    if (refusedAsStale(QStringLiteral("导出表格"))) {
+        return;
+    }
     const QString path = m_prompter.saveFileName(
         QStringLiteral("导出表格"), QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty()) {

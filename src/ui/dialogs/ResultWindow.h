@@ -57,6 +57,9 @@ private:
     void showQuerySpan();
     void showQuery();
     void showEnvelopeQuery(); // the query's section under the worst arrangements
+    // Says why and returns true when the results are stale and may not be exported (what: the
+    // export asked for).
+    bool refusedAsStale(const QString& what);
     void exportReport();
     void exportCsv();
     const Beam& beam() const { return m_calculation->beam; }

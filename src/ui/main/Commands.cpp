@@ -3,6 +3,7 @@
 
 #include "analysis/CalculationError.h"
 #include "check/DataCheck.h"
+#include "io/CalculationSourceOf.h"
 #include "ui/common/Prompter.h"
 #include "ui/dialogs/CheckWindow.h"
 #include "ui/dialogs/CombinationDialog.h"
@@ -63,6 +64,10 @@ void MainWindow::editCombination() {
 void MainWindow::calculate() {
     try {
         m_calculation = calculateBeam(m_editor.project().beam);
+        // a project never saved has no file; one with edits since its save has no digest
+        const bool named = m_projectName != QString::fromUtf8(kNewProjectName);
+        m_calculation->source =
+            calculationSourceOf(named ? m_projectName : QString(), m_editor.hasUnsavedWork());
     } catch (const CalculationError& error) {
         // the last calculation stays as it was, and so does the result window
         m_prompter.tell(Prompter::Icon::Critical, QString::fromStdString(describe(error)));
