@@ -178,6 +178,17 @@ std::string Editor::setCombinationFactors(const CombinationFactors& factors) {
     return setCombinationSettings(factors, m_project.beam.deflection);
 }
 
+std::string Editor::setProjectInfo(const ProjectInfo& info) {
+    m_inFieldVisit = false;
+    std::string problem = projectInfoProblem(info);
+    if (problem.empty()) {
+        const bool checked = m_checkPassed;
+        edit("工程信息", 0, [&] { m_project.beam.info = info; });
+        m_checkPassed = checked;
+    }
+    return problem;
+}
+
 std::string Editor::setCombinationSettings(const CombinationFactors& factors,
                                            const DeflectionSettings& deflection) {
     m_inFieldVisit = false;

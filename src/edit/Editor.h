@@ -115,6 +115,9 @@ public:
     // one step, or nothing and the reason when either cannot be used.
     std::string setCombinationSettings(const CombinationFactors& factors,
                                        const DeflectionSettings& deflection);
+    // The report's title block, one step; the calculation stays unlocked (it does not enter
+    // it). Nothing and the reason when a text cannot be kept.
+    std::string setProjectInfo(const ProjectInfo& info);
 
     // -- navigation (no undo step)
     void showSpan(int span);   // ignored outside 1..spanCount

@@ -276,6 +276,7 @@ private:
         }
         std::set<std::pair<int, int>> cases;
         int factorsLine = 0, favourableLine = 0, deflectionLine = 0;
+        std::set<std::string> infoGiven;
         CombinationFactors factors;
         DeflectionSettings deflection;
         while (auto first = m_fields.next(false)) {
@@ -323,6 +324,18 @@ private:
                 deflection.limitDenominator = real(f[2], "挠度限值");
                 if (std::string problem = deflectionSettingsProblem(deflection); !problem.empty()) {
                     fail(deflectionLine, problem);
+                }
+            } else if (const ProjectInfoField* field = infoField(name)) {
+                auto f = recordFrom(*first, 2, "字段");
+                const std::string caption = field->caption;
+                if (!infoGiven.insert(name).second) {
+                    fail(f[0].line, "“" + caption + "”重复给出");
+                }
+                if (!f[1].quoted) {
+                    fail(f[1].line, "“" + caption + "”" + quote(f[1].text) + "缺少双引号");
+                }
+                if (!m_texts.decodeInto(f[1].text, beam.info.*field->text)) {
+                    fail(f[1].line, "“" + caption + "”不是有效的 GBK 文字");
                 }
             } else {
                 fail(first->line, "本程序不认识扩展记录" + quote(first->text));
@@ -419,6 +432,15 @@ private:
             fail(f.line, name + quote(f.text) + "不是有限的数");
         }
         return value;
+    }
+
+    static const ProjectInfoField* infoField(const std::string& record) {
+        for (const ProjectInfoField& field : kProjectInfoFields) {
+            if (record == field.record) {
+                return &field;
+            }
+        }
+        return nullptr;
     }
 
     // The load text of f into text.

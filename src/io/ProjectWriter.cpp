@@ -147,7 +147,7 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
         }
     }
     if (hasLiveLoads(beam) || beam.factors != CombinationFactors{} ||
-        beam.deflection != DeflectionSettings{}) {
+        beam.deflection != DeflectionSettings{} || beam.info != ProjectInfo{}) {
         const CombinationFactors& f = beam.factors;
         if (std::string problem = combinationFactorsProblem(f); !problem.empty()) {
             return {false, problem};
@@ -175,6 +175,20 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
         if (beam.deflection != DeflectionSettings{}) {
             record(out, quoted("deflection"), number(beam.deflection.quasiPermanent),
                    number(beam.deflection.limitDenominator));
+        }
+        if (std::string problem = projectInfoProblem(beam.info); !problem.empty()) {
+            return {false, problem};
+        }
+        for (const ProjectInfoField& field : kProjectInfoFields) {
+            const std::string& text = beam.info.*field.text;
+            if (text.empty()) {
+                continue;
+            }
+            const auto encoded = encodeFileText(text);
+            if (!encoded) {
+                return {false, "“" + std::string(field.caption) + "”无法用 GBK 编码"};
+            }
+            record(out, quoted(field.record), "\"" + *encoded + "\"");
         }
     }
     bytes = std::move(out);

@@ -52,6 +52,16 @@ std::string deflectionSettingsProblem(const DeflectionSettings& settings) {
     return {};
 }
 
+std::string projectInfoProblem(const ProjectInfo& info) {
+    for (const ProjectInfoField& field : kProjectInfoFields) {
+        const std::string& text = info.*field.text;
+        if (text.find_first_of("\"\r\n") != std::string::npos) {
+            return "“" + std::string(field.caption) + "”不能含有双引号或换行";
+        }
+    }
+    return {};
+}
+
 bool hasLiveLoads(const Beam& beam) {
     for (const Span& span : beam.spans) {
         for (const Load& load : span.loads) {

@@ -107,6 +107,39 @@ struct DeflectionSettings {
 // and finite.
 std::string deflectionSettingsProblem(const DeflectionSettings& settings);
 
+// The title block of the report: which member of which project, and who designed, checked and
+// approved it. Texts in UTF-8; they do not enter the calculation.
+struct ProjectInfo {
+    std::string project;  // 工程名称
+    std::string member;   // 构件编号
+    std::string designer; // 设计
+    std::string checker;  // 校对
+    std::string approver; // 审核
+    std::string date;     // 日期
+
+    bool operator==(const ProjectInfo&) const = default;
+};
+
+// Each field with the name of its record in the project file and its caption, in the order the
+// report and the dialog show them.
+struct ProjectInfoField {
+    const char* record;
+    const char* caption;
+    std::string ProjectInfo::*text;
+};
+inline constexpr std::array<ProjectInfoField, 6> kProjectInfoFields{{
+    {"project", "工程名称", &ProjectInfo::project},
+    {"member", "构件编号", &ProjectInfo::member},
+    {"designer", "设计", &ProjectInfo::designer},
+    {"checker", "校对", &ProjectInfo::checker},
+    {"approver", "审核", &ProjectInfo::approver},
+    {"date", "日期", &ProjectInfo::date},
+}};
+
+// Empty when the texts can be kept; else why not: a double quote (the file's texts are quoted)
+// or a line break.
+std::string projectInfoProblem(const ProjectInfo& info);
+
 struct Beam {
     SupportKind leftSupport = Simple;               // left end of span 1
     SupportKind rightSupport = Simple;              // right end of the last span
@@ -114,6 +147,7 @@ struct Beam {
     // Kept with the loads they factor: an envelope belongs to the beam it was computed from.
     CombinationFactors factors;
     DeflectionSettings deflection;
+    ProjectInfo info;
 
     int spanCount() const { return static_cast<int>(spans.size()); }
     const Span& span(int s) const { return spans[static_cast<std::size_t>(s - 1)]; }

@@ -460,8 +460,25 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
 
     page.line(QStringLiteral("连续梁内力计算书"), title, Qt::AlignHCenter);
     page.gap(6);
-    const QString name = QString::fromStdString(projectName);
-    page.line(QStringLiteral("工程：") + QFileInfo(name).fileName(), body);
+    // the title block: what the report is of and who signs it
+    std::vector<QStringList> block;
+    for (std::size_t i = 0; i < kProjectInfoFields.size(); i += 2) {
+        QStringList row;
+        for (std::size_t j = i; j < i + 2; ++j) {
+            row << QString::fromUtf8(kProjectInfoFields[j].caption)
+                << QString::fromStdString(beam.info.*kProjectInfoFields[j].text);
+        }
+        block.push_back(row);
+    }
+    page.table(block.front(), {block.begin() + 1, block.end()}, {1, 2.2, 1, 2.2}, body);
+    page.gap(6);
+    const QString name = QString::fromStdString(
+        calculation.source.file.empty() ? projectName : calculation.source.file);
+    page.line(QStringLiteral("工程文件：") + QFileInfo(name).fileName() +
+                  (calculation.source.file.empty() && projectName == kNewProjectName
+                       ? QStringLiteral("（未保存）")
+                       : QString()),
+              body);
     page.line(QStringLiteral("计算日期：") + calculatedAt, body);
     page.line(QStringLiteral("计算程序：Spanwise（弯矩分配法）"), body);
     page.line(

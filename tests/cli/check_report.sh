@@ -49,6 +49,15 @@ for expected in '五、弯矩分配过程' '转动刚度S' '分配系数μ' '固
     grep -qF -- "$expected" <<<"$text" || { echo "report's working lacks: $expected"; exit 1; }
 done
 
+# the title block the project file keeps (办公楼 in GBK) heads the first page
+printf '1,1,0,0\r\n6,1,1,1,0\r\n10,0,0,0,0\r\n"q",1\r\n"Spanwise",1\r\n"factors",1.3,1.5,1\r\n"project","\xB0\xEC\xB9\xAB\xC2\xA5"\r\n"checker","Li"\r\n' \
+    > "$work/titled.BMD"
+"$tool" "$work/titled.BMD" --report "$work/titled.pdf" > /dev/null
+text=$(pdftotext -f 1 -l 1 -layout "$work/titled.pdf" -)
+for expected in '工程名称' '办公楼' '校对' 'Li' '审核'; do
+    grep -qF -- "$expected" <<<"$text" || { echo "title block lacks: $expected"; exit 1; }
+done
+
 # a report that cannot be written is an error of its own
 if "$tool" "$data/two_equal_spans.BMD" --report "$work/no/such/folder/r.pdf" > /dev/null 2>&1; then
     echo "writing into a missing folder did not fail"; exit 1

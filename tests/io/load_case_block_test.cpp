@@ -43,7 +43,22 @@ TEST(LoadCaseBlock, WrittenOnlyWhenNeededAndReadBackWhole) {
     EXPECT_EQ(bytesOf(deflection), withBlock("\"Spanwise\",1\r\n\"factors\",1.3,1.5,1\r\n"
                                              "\"deflection\",0.4,400\r\n"));
 
-    for (const Project& p : {plain, live, factors, deflection}) {
+    // the title block: one record a text, only those not empty, in GBK
+    Project titled = oneSpan();
+    titled.beam.info.project = "办公楼";
+    titled.beam.info.checker = "李四";
+    EXPECT_EQ(bytesOf(titled),
+              withBlock("\"Spanwise\",1\r\n\"factors\",1.3,1.5,1\r\n\"project\",\""
+                        "\xB0\xEC\xB9\xAB\xC2\xA5\"\r\n\"checker\",\"\xC0\xEE\xCB\xC4\"\r\n"));
+    Project quoted = oneSpan();
+    quoted.beam.info.designer = "张\"三";
+    std::string bytes;
+    EXPECT_EQ(projectFileBytes(quoted, bytes).reason, "“设计”不能含有双引号或换行");
+    Project notText = oneSpan();
+    notText.beam.info.member = "KL-1 \xFF"; // no text at all: not UTF-8
+    EXPECT_EQ(projectFileBytes(notText, bytes).reason, "“构件编号”无法用 GBK 编码");
+
+    for (const Project& p : {plain, live, factors, deflection, titled}) {
         const ReadResult r = parseProject(bytesOf(p), "t.BMD");
         ASSERT_TRUE(r.ok()) << r.error.message();
         EXPECT_EQ(*r.project, p);
@@ -83,6 +98,8 @@ TEST(LoadCaseBlock, ABlockTheProgramCannotTakeIsRefusedWithItsLine) {
         {"\"Spanwise\",1\r\n\"deflection\",0.5\r\n", 6, "应有 3 个字段，文件在第 2 个之后就结束了"},
         {"\"Spanwise\",1\r\n\"deflection\",0.5,250\r\n\"deflection\",0.5,250\r\n", 7,
          "挠度设置重复给出"},
+        {"\"Spanwise\",1\r\n\"designer\",x\r\n", 6, "“设计”“x”缺少双引号"},
+        {"\"Spanwise\",1\r\n\"date\",\"1\"\r\n\"date\",\"2\"\r\n", 7, "“日期”重复给出"},
     };
     for (const Case& c : cases) {
         const ReadResult r = parseProject(withBlock(c.block), "bad.BMD");

@@ -425,6 +425,35 @@ private slots:
         QCOMPARE(visited.join(QLatin1Char(' ')), expected.join(QLatin1Char(' ')));
     }
 
+    void theReportsTitleBlockIsEditedInTheResultWindowAndKeptInTheProject() {
+        loadedSpans(1);
+        click(b("checkButton"));
+        click(b("calculateButton"));
+        ResultWindow* results = window->resultWindow();
+        auto enter = [&](const QString& designer) {
+            results->findChild<QAction*>(QStringLiteral("projectInfoAction"))->trigger();
+            auto* dialog = find<QDialog>(results, "projectInfoDialog");
+            // Chinese comes through an input method, not key by key: the fields take it whole
+            find<QLineEdit>(dialog, "designerField")->setText(designer);
+            find<QLineEdit>(dialog, "checkerField")->setText(QStringLiteral("李四"));
+            click(
+                find<QDialogButtonBox>(dialog, "projectInfoButtons")->button(QDialogButtonBox::Ok));
+            QTRY_VERIFY(results->findChild<QDialog*>(QStringLiteral("projectInfoDialog")) ==
+                        nullptr);
+        };
+        enter(QStringLiteral("张三"));
+        QCOMPARE(project().beam.info.designer, std::string("张三"));
+        QCOMPARE(project().beam.info.checker, std::string("李四"));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 工程信息"));
+        // the title block is no input of the calculation: nothing to check or calculate again
+        QVERIFY(b("calculateButton")->isEnabled());
+        QVERIFY(find<QLabel>(results, "staleNotice")->isHidden());
+        // a quote cannot be kept in the file: refused, nothing changes
+        prompter->expectMessage(QStringLiteral("“设计”不能含有双引号或换行"));
+        enter(QStringLiteral("张\"三"));
+        QCOMPARE(project().beam.info.designer, std::string("张三"));
+    }
+
     void saveAndOpenKeepTheProjectAndItsName() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("beam.BMD"));

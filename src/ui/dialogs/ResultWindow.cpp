@@ -6,6 +6,7 @@
 #include "analysis/NumberFormat.h"
 #include "analysis/SectionForces.h"
 #include "analysis/SpanResults.h"
+#include "io/Gbk.h"
 #include "io/ResultCsv.h"
 #include "report/DiagramPainter.h"
 #include "report/Report.h"
@@ -15,6 +16,7 @@
 #include "ui/common/TableFill.h"
 #include "ui/dialogs/DeflectionPage.h"
 #include "ui/dialogs/DiagramPanel.h"
+#include "ui/dialogs/ProjectInfoDialog.h"
 #include "ui/dialogs/WorkingPanel.h"
 
 #include <QGridLayout>
@@ -63,6 +65,9 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     QAction* outHelp = menuBar()->addAction(QStringLiteral("帮助"));
     outHelp->setObjectName(QStringLiteral("helpAction"));
     connect(outHelp, &QAction::triggered, this, &ResultWindow::helpRequested);
+    QAction* info = menuBar()->addAction(QStringLiteral("工程信息(&Info)…"));
+    info->setObjectName(QStringLiteral("projectInfoAction"));
+    connect(info, &QAction::triggered, this, [this] { editProjectInfo(); });
     QAction* report = menuBar()->addAction(QStringLiteral("导出计算书(&Report)"));
     report->setObjectName(QStringLiteral("exportReportAction"));
     connect(report, &QAction::triggered, this, [this] { exportReport(); });
@@ -390,6 +395,31 @@ void ResultWindow::queryAt(int span, float x) {
     showQuerySpan();
     setFieldText(m_queryDistanceField, canonical(m_queryDistance));
     showQuery();
+}
+
+void ResultWindow::editProjectInfo() {
+    if (!m_calculation) {
+        return;
+    }
+    auto* dialog = new ProjectInfoDialog(beam().info, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        // the project keeps it (through whoever edits it); the report of this calculation too
+        const ProjectInfo typed = dialog->info();
+        std::string problem = projectInfoProblem(typed);
+        for (const ProjectInfoField& field : kProjectInfoFields) {
+            if (problem.empty() && !encodeFileText(typed.*field.text)) {
+                problem = "“" + std::string(field.caption) + "”含有项目文件（GBK）无法保存的字符";
+            }
+        }
+        if (!problem.empty()) { // nothing changes
+            m_prompter.tell(Prompter::Icon::Exclamation, QString::fromStdString(problem));
+            return;
+        }
+        m_calculation->beam.info = typed;
+        emit projectInfoEdited(typed);
+    });
+    dialog->open();
 }
 
 bool ResultWindow::refusedAsStale(const QString& what) {

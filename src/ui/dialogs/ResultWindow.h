@@ -42,6 +42,8 @@ public:
 
 signals:
     void helpRequested();
+    // The report's title block was edited (and is what this calculation's report prints).
+    void projectInfoEdited(const ProjectInfo& info);
 
 private:
     void fillTables();
@@ -60,6 +62,7 @@ private:
     // Says why and returns true when the results are stale and may not be exported (what: the
     // export asked for).
     bool refusedAsStale(const QString& what);
+    void editProjectInfo();
     void exportReport();
     void exportCsv();
     const Beam& beam() const { return m_calculation->beam; }

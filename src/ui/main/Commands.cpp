@@ -84,6 +84,14 @@ void MainWindow::showResults() {
     if (m_resultWindow.isNull()) {
         m_resultWindow = new ResultWindow(m_prompter, this);
         connect(m_resultWindow, &ResultWindow::helpRequested, this, [this] { showHelp(); });
+        connect(m_resultWindow, &ResultWindow::projectInfoEdited, this,
+                [this](const ProjectInfo& info) {
+                    m_editor.setProjectInfo(info); // checked by the window already
+                    if (m_calculation) {
+                        m_calculation->beam.info = info;
+                    }
+                    refresh();
+                });
     }
     m_resultWindow->show();
     m_resultWindow->showCalculation(*m_calculation, m_projectName.toStdString());
