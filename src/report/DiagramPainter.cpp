@@ -170,7 +170,7 @@ std::optional<BeamSection> diagramSectionAt(const QRectF& area, const Beam& beam
 }
 
 void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, int shadedSpan,
-                     double textPixels) {
+                     double textPixels, int firstSpanNumber) {
     const Scale scale(area, beam);
     if (!scale.valid()) {
         return;
@@ -197,9 +197,15 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, in
         double halfWidth = 0; // of a block
     };
     std::vector<LoadValue> values;
-    const double levelHeight = h * 0.12;
+    // the blocks of a span stack up to the room above the beam, a value's height kept free
+    const double room = beamY - 3 - (area.top() + QFontMetricsF(painter.font()).height() + 2);
     for (int s = 1; s <= beam.spanCount(); ++s) {
         const float L = beam.span(s).length;
+        const auto blocks = std::count_if(
+            beam.span(s).loads.begin(), beam.span(s).loads.end(),
+            [](const Load& load) { return load.kind == Uniform || load.kind == Trapezoidal; });
+        const double levelHeight = std::min(
+            h * 0.12, std::max(2.0, room) / static_cast<double>(std::max<long>(1, blocks)));
         const bool freeRight = baseSystem(beam, s) == BaseSystem::FreeRight;
         int level = 0;
         for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
@@ -241,10 +247,11 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, in
         // the span's number and length where they fit, the number alone on a crowded beam
         const QRectF below(scale.px(s, 0), beamY + size * 1.2, scale.px(s + 1, 0) - scale.px(s, 0),
                            QFontMetricsF(painter.font()).height() + 2);
+        const int number = s + firstSpanNumber - 1;
         QString text =
-            QStringLiteral("第%1跨 L=%2").arg(s).arg(QString::fromStdString(fieldText(L)));
+            QStringLiteral("第%1跨 L=%2").arg(number).arg(QString::fromStdString(fieldText(L)));
         if (QFontMetricsF(painter.font()).horizontalAdvance(text) > below.width()) {
-            text = QString::number(s);
+            text = QString::number(number);
         }
         painter.drawText(below, Qt::AlignCenter, text);
     }
@@ -261,6 +268,14 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, in
         }
     }
     painter.restore();
+}
+
+Beam spansOfBeam(const Beam& beam, int first, int last) {
+    Beam part = beam;
+    part.spans.assign(beam.spans.begin() + (first - 1), beam.spans.begin() + last);
+    part.leftSupport = first == 1 ? beam.leftSupport : Simple;
+    part.rightSupport = last == beam.spanCount() ? beam.rightSupport : Simple;
+    return part;
 }
 
 std::vector<QStringList> reactionRows(const Beam& beam, const BeamResults& results) {

@@ -54,9 +54,14 @@ std::optional<BeamSection> diagramSectionAt(const QRectF& area, const Beam& beam
 // The beam with its supports and every load, with the load values written beside them (those
 // that would cover another left out) and each span's number and length below it; shadedSpan
 // (1..N) is shaded as the span being edited, 0 shades none. The texts are textPixels high, or
-// in proportion to the area when 0.
+// in proportion to the area when 0. Spans are numbered from firstSpanNumber (a part of a longer
+// beam drawn on a row of its own).
 void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, int shadedSpan = 0,
-                     double textPixels = 0);
+                     double textPixels = 0, int firstSpanNumber = 1);
+
+// Spans first..last of beam as a beam of their own: the outer supports where they are the
+// beam's, simple supports where the beam goes on.
+Beam spansOfBeam(const Beam& beam, int first, int last);
 
 // Rows of the reactions table: support, reaction (kN), moment at a fixed end (kN*m); no rows
 // when a reaction cannot be had in single precision.

@@ -525,10 +525,18 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
             QStringLiteral("注：悬臂端跨上集中力的 a 自自由端量起；梯形荷载两端斜坡长度均为 a。"),
             small);
     }
-    page.gap(6);
-    const double sketchHeight = 110;
-    paintLoadSketch(painter,
-                    QRectF(page.left(), page.take(sketchHeight), page.width(), sketchHeight), beam);
+    page.gap(10);
+    // the sketch of a long beam in rows of a few spans each, so that its loads stay legible
+    constexpr int kSpansPerRow = 5;
+    const int sketchRows = N > kSpansPerRow + 1 ? (N + kSpansPerRow - 1) / kSpansPerRow : 1;
+    const double sketchHeight = sketchRows == 1 ? 110 : 95;
+    for (int row = 0; row < sketchRows; ++row) {
+        const int first = sketchRows == 1 ? 1 : row * kSpansPerRow + 1;
+        const int last = sketchRows == 1 ? N : std::min(N, first + kSpansPerRow - 1);
+        paintLoadSketch(painter,
+                        QRectF(page.left(), page.take(sketchHeight), page.width(), sketchHeight),
+                        spansOfBeam(beam, first, last), 0, 0, first);
+    }
     page.gap(8);
 
     page.keepTogether(80);

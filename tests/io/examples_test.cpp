@@ -40,7 +40,7 @@ TEST(ShippedFiles, ReadAndWriteBackByteForByte) {
             }
         }
     }
-    EXPECT_EQ(files, 10);
+    EXPECT_EQ(files, 11);
 }
 
 } // namespace
