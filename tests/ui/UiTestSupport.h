@@ -6,6 +6,7 @@
 #include "ui/main/MainWindow.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,6 +136,25 @@ public:
         QTest::keyClick(w("spanCountField"), Qt::Key_Return);
     }
     void showSpan(int span) { retype(w("shownSpanField"), QString::number(span)); }
+    QAction* action(const char* name) {
+        auto* a = window->findChild<QAction*>(QString::fromLatin1(name));
+        if (a == nullptr) {
+            QTest::qFail(name, __FILE__, __LINE__);
+        }
+        return a;
+    }
+
+    // n spans of 6 m, each with a uniform load of 10 kN/m
+    void loadedSpans(int n) {
+        enterSpanCount(n);
+        for (int s = 1; s <= n; ++s) {
+            showSpan(s);
+            retype(w("spanLengthField"), QStringLiteral("6"));
+            addLoad(1);
+            retype(w("intensityField"), QStringLiteral("10"));
+        }
+    }
+
     // A load of the kind at that row of the load-kind list, added to the span shown.
     void addLoad(int kindRow) {
         clickRow(list("loadKindList"), kindRow);
