@@ -48,7 +48,7 @@ void paintDeflectionLine(QPainter& painter, const QRectF& area, const Beam& beam
     const DiagramLayout layout(area);
     const double size = layout.size;
     painter.save();
-    paintLoadSketch(painter, layout.loadSketch, beam, 0, size * 1.1);
+    drawSketchAboveDiagrams(painter, layout, beam);
     const Band band(layout.momentTop, layout.momentHeight + layout.shearHeight * 0.6, most, least,
                     true);
     painter.setFont(sized(painter, size * 1.05));

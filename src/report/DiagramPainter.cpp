@@ -50,7 +50,7 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
     const DiagramLayout layout(area);
     const double size = layout.size;
     painter.save();
-    paintLoadSketch(painter, layout.loadSketch, beam, 0, size * 1.1);
+    drawSketchAboveDiagrams(painter, layout, beam);
 
     const Band moments(layout.momentTop, layout.momentHeight, mMost, mLeast, true);
     const Band shears(layout.shearTop, layout.shearHeight, vMost, vLeast, false);
@@ -269,6 +269,23 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, in
     }
     painter.restore();
 }
+
+namespace drawing {
+
+void drawSketchAboveDiagrams(QPainter& painter, const DiagramLayout& layout, const Beam& beam) {
+    constexpr int kMostSpansWithLoads = 8;
+    if (beam.spanCount() <= kMostSpansWithLoads) {
+        paintLoadSketch(painter, layout.loadSketch, beam, 0, layout.size * 1.1);
+        return;
+    }
+    Beam bare = beam;
+    for (Span& span : bare.spans) {
+        span.loads.clear();
+    }
+    paintLoadSketch(painter, layout.loadSketch, bare, 0, layout.size * 1.1);
+}
+
+} // namespace drawing
 
 Beam spansOfBeam(const Beam& beam, int first, int last) {
     Beam part = beam;

@@ -95,6 +95,10 @@ private:
     std::vector<QRectF> m_lineBounds;
 };
 
+// The beam over a drawing laid out by layout, with its loads when they can be read (a long beam:
+// supports and span numbers only; its loads are in the sketch of the input).
+void drawSketchAboveDiagrams(QPainter& painter, const DiagramLayout& layout, const Beam& beam);
+
 // The query's section: a dashed line down through both bands, with a text at the
 // top of each band; the line and the texts are kept free of values.
 void drawQueryMarker(QPainter& painter, Labels& labels, double px, const DiagramLayout& layout,

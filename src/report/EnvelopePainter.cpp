@@ -89,7 +89,7 @@ void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& be
     const DiagramLayout layout(area);
     const double size = layout.size;
     painter.save();
-    paintLoadSketch(painter, layout.loadSketch, beam, 0, size * 1.1);
+    drawSketchAboveDiagrams(painter, layout, beam);
 
     const Band moments(layout.momentTop, layout.momentHeight, mMost, mLeast, true);
     const Band shears(layout.shearTop, layout.shearHeight, vMost, vLeast, false);
