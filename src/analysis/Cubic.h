@@ -1,6 +1,9 @@
 // Cubic polynomials of a span's local coordinate, as the envelope sums and searches them: value,
-// slope, shift of origin, and the turning points and zeros inside an interval.
+// slope, shift of origin, and the turning points and zeros inside an interval (found as those
+// of any polynomial of the deflections are).
 #pragma once
+
+#include "analysis/Polynomial.h"
 
 #include <array>
 #include <cstddef>
@@ -38,14 +41,26 @@ inline Cubic operator*(double k, Cubic a) {
     return a;
 }
 
-// Where the slope of c is zero strictly inside (lo, hi); at most two, ascending.
-int turningPoints(const Cubic& c, double lo, double hi, std::array<double, 2>& out);
+inline Quintic asQuintic(const Cubic& c) {
+    return {c[0], c[1], c[2], c[3], 0, 0};
+}
 
-// The zero of c in (lo, hi), where c changes sign and is monotone: Newton steps kept inside
-// the bracket, halving it where a step would leave it.
-double zeroBetween(const Cubic& c, double lo, double hi);
+// Where the slope of c is zero strictly inside (lo, hi); at most two, ascending.
+inline int turningPoints(const Cubic& c, double lo, double hi, std::array<double, 2>& out) {
+    QuinticZeros turns{};
+    const int n = turningPointsOf(asQuintic(c), lo, hi, turns);
+    out = {turns[0], turns[1]};
+    return n;
+}
 
 // Adds the zeros of c strictly inside (lo, hi), shifted by origin, to out.
-void addZeros(const Cubic& c, double lo, double hi, double origin, std::vector<double>& out);
+inline void addZeros(const Cubic& c, double lo, double hi, double origin,
+                     std::vector<double>& out) {
+    QuinticZeros zeros{};
+    const int n = signChangesInside(asQuintic(c), lo, hi, zeros);
+    for (int i = 0; i < n; ++i) {
+        out.push_back(origin + zeros[static_cast<std::size_t>(i)]);
+    }
+}
 
 } // namespace spanwise

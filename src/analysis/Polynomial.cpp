@@ -114,18 +114,25 @@ int zerosOf(const Quintic& p, double lo, double hi, double* out, bool turns) {
 } // namespace
 
 void signChangesInside(const Quintic& p, double lo, double hi, std::vector<double>& out) {
-    std::array<double, kQuinticTerms> zeros{};
-    const int n = zerosOf(p, lo, hi, zeros.data(), false);
+    QuinticZeros zeros{};
+    const int n = signChangesInside(p, lo, hi, zeros);
     out.insert(out.end(), zeros.begin(), zeros.begin() + n);
 }
 
+int signChangesInside(const Quintic& p, double lo, double hi, QuinticZeros& out) {
+    return zerosOf(p, lo, hi, out.data(), false);
+}
+
+int turningPointsOf(const Quintic& p, double lo, double hi, QuinticZeros& out) {
+    return zerosOf(derivativeOf(p), lo, hi, out.data(), true);
+}
+
 double extremeOn(const Quintic& p, double lo, double hi, bool most) {
-    std::array<double, kQuinticTerms + 1> candidates{};
-    candidates[0] = hi;
-    const int n = zerosOf(derivativeOf(p), lo, hi, candidates.data() + 1, true) + 1;
+    QuinticZeros turns{};
+    const int n = turningPointsOf(p, lo, hi, turns);
     double best = lo, bestValue = valueOf(p, lo);
-    for (int i = 0; i < n; ++i) {
-        const double u = candidates[static_cast<std::size_t>(i)];
+    for (int i = 0; i <= n; ++i) {
+        const double u = i < n ? turns[static_cast<std::size_t>(i)] : hi;
         const double v = valueOf(p, u);
         if (most ? v > bestValue : v < bestValue) {
             best = u;

@@ -49,6 +49,12 @@ inline void addScaled(Quintic& into, const Quintic& p, double k) {
 // The zeros of p strictly inside (lo, hi) where p changes sign, ascending, each found to the
 // last bits between the turning points of p (the zeros of its derivative, found the same way).
 void signChangesInside(const Quintic& p, double lo, double hi, std::vector<double>& out);
+// The same into a fixed array, for loops that must not allocate; returns the count.
+using QuinticZeros = std::array<double, kQuinticTerms>;
+int signChangesInside(const Quintic& p, double lo, double hi, QuinticZeros& out);
+
+// Where the slope of p is zero strictly inside (lo, hi), ascending; returns the count.
+int turningPointsOf(const Quintic& p, double lo, double hi, QuinticZeros& out);
 
 // Where p is largest (most = true) or smallest on [lo, hi]: an end or a turning point inside.
 double extremeOn(const Quintic& p, double lo, double hi, bool most);

@@ -50,13 +50,9 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const Beam& beam,
     const DiagramLayout layout(area);
     const double size = layout.size;
     painter.save();
-    drawSketchAboveDiagrams(painter, layout, beam);
-
-    const Band moments(layout.momentTop, layout.momentHeight, mMost, mLeast, true);
-    const Band shears(layout.shearTop, layout.shearHeight, vMost, vLeast, false);
-    painter.setFont(sized(painter, size * 1.05));
-    painter.drawText(QPointF(area.left(), moments.top + size), QStringLiteral("弯矩图 M(kN*m)"));
-    painter.drawText(QPointF(area.left(), shears.top + size), QStringLiteral("剪力图 V(kN)"));
+    const auto [moments, shears] =
+        drawDiagramFrame(painter, layout, area.left(), beam, {mMost, mLeast, vMost, vLeast},
+                         QStringLiteral("弯矩图 M(kN*m)"), QStringLiteral("剪力图 V(kN)"));
 
     painter.setFont(sized(painter, size * 0.95));
     Labels labels(painter);
@@ -283,6 +279,18 @@ void drawSketchAboveDiagrams(QPainter& painter, const DiagramLayout& layout, con
         span.loads.clear();
     }
     paintLoadSketch(painter, layout.loadSketch, bare, 0, layout.size * 1.1);
+}
+
+DiagramBands drawDiagramFrame(QPainter& painter, const DiagramLayout& layout, double left,
+                              const Beam& beam, const std::array<double, 4>& range,
+                              const QString& momentTitle, const QString& shearTitle) {
+    drawSketchAboveDiagrams(painter, layout, beam);
+    const DiagramBands bands{Band(layout.momentTop, layout.momentHeight, range[0], range[1], true),
+                             Band(layout.shearTop, layout.shearHeight, range[2], range[3], false)};
+    painter.setFont(sized(painter, layout.size * 1.05));
+    painter.drawText(QPointF(left, bands.moments.top + layout.size), momentTitle);
+    painter.drawText(QPointF(left, bands.shears.top + layout.size), shearTitle);
+    return bands;
 }
 
 } // namespace drawing

@@ -99,6 +99,17 @@ private:
 // supports and span numbers only; its loads are in the sketch of the input).
 void drawSketchAboveDiagrams(QPainter& painter, const DiagramLayout& layout, const Beam& beam);
 
+// The beam above (drawSketchAboveDiagrams), then the moment band (positive down, the tension
+// side) and the shear band (positive up) for values in range {most M, least M, most V, least V},
+// each with its title at left.
+struct DiagramBands {
+    Band moments;
+    Band shears;
+};
+DiagramBands drawDiagramFrame(QPainter& painter, const DiagramLayout& layout, double left,
+                              const Beam& beam, const std::array<double, 4>& range,
+                              const QString& momentTitle, const QString& shearTitle);
+
 // The query's section: a dashed line down through both bands, with a text at the
 // top of each band; the line and the texts are kept free of values.
 void drawQueryMarker(QPainter& painter, Labels& labels, double px, const DiagramLayout& layout,

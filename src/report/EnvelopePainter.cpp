@@ -89,14 +89,9 @@ void paintEnvelopeDiagrams(QPainter& painter, const QRectF& area, const Beam& be
     const DiagramLayout layout(area);
     const double size = layout.size;
     painter.save();
-    drawSketchAboveDiagrams(painter, layout, beam);
-
-    const Band moments(layout.momentTop, layout.momentHeight, mMost, mLeast, true);
-    const Band shears(layout.shearTop, layout.shearHeight, vMost, vLeast, false);
-    painter.setFont(sized(painter, size * 1.05));
-    painter.drawText(QPointF(area.left(), moments.top + size),
-                     QStringLiteral("弯矩包络图 M(kN*m)"));
-    painter.drawText(QPointF(area.left(), shears.top + size), QStringLiteral("剪力包络图 V(kN)"));
+    const auto [moments, shears] =
+        drawDiagramFrame(painter, layout, area.left(), beam, {mMost, mLeast, vMost, vLeast},
+                         QStringLiteral("弯矩包络图 M(kN*m)"), QStringLiteral("剪力包络图 V(kN)"));
 
     // each band: the largest values forward, the smallest back, so the polygon is the area
     // between them; both curves are outlined
