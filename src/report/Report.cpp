@@ -251,16 +251,25 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
     paintDiagrams(painter,
                   QRectF(page.left(), page.take(diagramHeight), page.width(), diagramHeight), beam,
                   results, {});
+    // the envelope of the live loads, for its own section and the deflections
+    std::optional<Envelope> envelope;
+    std::string whyNoEnvelope;
     if (live) {
+        try {
+            envelope.emplace(beam);
+        } catch (const std::exception& e) {
+            whyNoEnvelope = e.what();
+        }
         page.gap(8);
-        envelopeSection(page, painter, calculation, heading, body, small);
+        envelopeSection(page, painter, calculation, envelope ? &*envelope : nullptr, whyNoEnvelope,
+                        heading, body, small);
     }
     page.gap(8);
     workingSection(page, calculation,
                    live ? QStringLiteral("六、弯矩分配过程") : QStringLiteral("五、弯矩分配过程"),
                    heading, small);
     page.gap(8);
-    deflectionSection(page, painter, calculation,
+    deflectionSection(page, painter, calculation, envelope ? &*envelope : nullptr,
                       live ? QStringLiteral("七、挠度验算") : QStringLiteral("六、挠度验算"),
                       heading, body, small);
 

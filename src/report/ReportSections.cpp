@@ -17,14 +17,12 @@ namespace spanwise::report_pages {
 // The basic combination over every live-load arrangement: factors, the extremes of every span
 // and support with the arrangements that give them, and the envelope diagrams.
 void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& calculation,
-                     const QFont& heading, const QFont& body, const QFont& small) {
+                     const Envelope* envelope, const std::string& whyNone, const QFont& heading,
+                     const QFont& body, const QFont& small) {
     page.keepTogether(120);
     page.line(QStringLiteral("五、荷载组合与包络"), heading);
-    std::optional<Envelope> envelope;
-    try {
-        envelope.emplace(calculation.beam);
-    } catch (const std::exception& e) {
-        page.line(QStringLiteral("包络无法计算：") + QString::fromUtf8(e.what()), body);
+    if (envelope == nullptr) {
+        page.line(QStringLiteral("包络无法计算：") + QString::fromStdString(whyNone), body);
         return;
     }
     page.line(QStringLiteral("基本组合 ") +
@@ -68,8 +66,8 @@ void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& cal
 // The deflections from EI: what they are, the check of every span (the loads as entered; with
 // live loads both combinations over every arrangement) and the deflected line.
 void deflectionSection(PageCursor& page, QPainter& painter, const Calculation& calculation,
-                       const QString& title, const QFont& heading, const QFont& body,
-                       const QFont& small) {
+                       const Envelope* envelope, const QString& title, const QFont& heading,
+                       const QFont& body, const QFont& small) {
     const Beam& beam = calculation.beam;
     page.keepTogether(120);
     page.line(title, heading);
@@ -77,8 +75,8 @@ void deflectionSection(PageCursor& page, QPainter& painter, const Calculation& c
     std::optional<std::array<BeamDeflection, 2>> combinations;
     try {
         asEntered.emplace(beam, calculation.results);
-        if (hasLiveLoads(beam)) {
-            combinations = BeamDeflection::envelopesOf(beam, Envelope(beam));
+        if (hasLiveLoads(beam) && envelope != nullptr) {
+            combinations = BeamDeflection::envelopesOf(beam, *envelope);
         }
     } catch (const std::exception&) {
         page.line(QStringLiteral("挠度无法计算：有跨的 EI 不是正数。"), body);

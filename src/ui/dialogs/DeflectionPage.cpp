@@ -58,7 +58,7 @@ DeflectionPage::DeflectionPage(QWidget* parent) : QWidget(parent) {
     connect(m_panel, &DiagramPanel::sectionClicked, this, &DeflectionPage::sectionClicked);
 }
 
-bool DeflectionPage::showCalculation(const Calculation& calculation) {
+bool DeflectionPage::showCalculation(const Calculation& calculation, const Envelope* envelope) {
     m_calculation = &calculation;
     const Beam& beam = calculation.beam;
     m_panel->setDeflection(nullptr);
@@ -66,8 +66,8 @@ bool DeflectionPage::showCalculation(const Calculation& calculation) {
     m_combinations.reset();
     try {
         m_asEntered.emplace(beam, calculation.results);
-        if (hasLiveLoads(beam)) {
-            m_combinations = BeamDeflection::envelopesOf(beam, Envelope(beam));
+        if (hasLiveLoads(beam) && envelope != nullptr) {
+            m_combinations = BeamDeflection::envelopesOf(beam, *envelope);
         }
     } catch (const std::exception&) {
         m_asEntered.reset(); // a span without a usable EI (the data check says so)

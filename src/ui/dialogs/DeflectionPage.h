@@ -24,9 +24,10 @@ class DeflectionPage : public QWidget {
 public:
     explicit DeflectionPage(QWidget* parent = nullptr);
 
-    // The deflections of calculation, which the caller keeps as long as the page shows it.
+    // The deflections of calculation, which the caller keeps as long as the page shows it; the
+    // combinations from envelope, the force envelope of the same beam (null: none to show).
     // False when a span has no usable EI: then there is nothing to show.
-    bool showCalculation(const Calculation& calculation);
+    bool showCalculation(const Calculation& calculation, const Envelope* envelope);
     // The query's section: marked on the line, w there written below it.
     void setQuery(int span, float x);
 

@@ -248,8 +248,9 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
     }
     m_envelopeDiagrams->setCalculation(&*m_calculation);
     m_envelopeDiagrams->setEnvelope(m_envelope ? &*m_envelope : nullptr);
-    m_tabs->setTabVisible(m_tabs->indexOf(m_deflectionPage),
-                          m_deflectionPage->showCalculation(*m_calculation));
+    m_tabs->setTabVisible(
+        m_tabs->indexOf(m_deflectionPage),
+        m_deflectionPage->showCalculation(*m_calculation, m_envelope ? &*m_envelope : nullptr));
     fillTables();
     m_working->showWorking(*m_calculation);
     // the table is the loads as entered; with live loads the user must know they are all on
