@@ -1,0 +1,74 @@
+// What the reinforced-concrete design of the beam takes besides the beam itself: the project's
+// materials and settings, each span's section (with the bars the engineer provided, if any) and
+// each support's width and redistribution factor. Values, compared with ==, kept with the beam
+// they describe (model/Beam.h) so that undo and the stale-result test cover them.
+//
+// Units: b, h, bf', hf', as and bar diameters in mm; support widths in m; spacings in mm.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace spanwise {
+
+// The environment class of GB 50010 Table 3.5.2, as the design dialog lists them.
+enum class Exposure : std::int16_t { One = 0, TwoA, TwoB, ThreeA, ThreeB };
+
+// The project's design settings, with the defaults a new project takes.
+struct DesignSettings {
+    int concrete = 30;           // the grade's number: C30 is 30 (20..80 in steps of 5)
+    int longitudinalSteel = 400; // characteristic strength: 300 HPB300, 400 HRB400, 500 HRB500
+    int stirrupSteel = 400;      // 300 HPB300 or 400 HRB400
+    Exposure environment = Exposure::One;
+    float tensionCover = 0; // as, mm from the tension face to one layer's centroid; 0: cover + 20
+    float importance = 1.0f; // gamma0: 0.9, 1.0 or 1.1
+
+    bool operator==(const DesignSettings&) const = default;
+};
+
+// n bars of diameter d.
+struct BarSet {
+    int count = 0;
+    int diameter = 0;
+
+    bool operator==(const BarSet&) const = default;
+};
+
+// Stirrups of d with the given number of legs at a spacing s.
+struct StirrupSet {
+    int legs = 0;
+    int diameter = 0;
+    int spacing = 0;
+
+    bool operator==(const StirrupSet&) const = default;
+};
+
+// The section of a span: web b x h, and a compression flange bf' x hf' where the slab acts with
+// the beam (both 0 for a rectangle). The bar sets are those the engineer provided; where one is
+// absent the design proposes it.
+struct SpanSection {
+    float width = 0;       // b
+    float depth = 0;       // h
+    float flangeWidth = 0; // bf'
+    float flangeDepth = 0; // hf'
+    bool independent = false; // 独立梁: not cast with a slab
+    std::optional<BarSet> bottomBars;
+    std::optional<BarSet> topBars; // top bars inside the span (跨中负弯矩)
+    std::optional<StirrupSet> stirrups;
+
+    bool hasFlange() const { return flangeWidth > 0 && flangeDepth > 0; }
+    bool operator==(const SpanSection&) const = default;
+};
+
+// A support's design data: its width (a column, wall or girder), the redistribution factor
+// beta of its moment and the top bars provided over it.
+struct SupportDesign {
+    float width = 0;          // m
+    float redistribution = 0; // beta, 0..0.25
+    std::optional<BarSet> topBars;
+
+    bool operator==(const SupportDesign&) const = default;
+};
+
+} // namespace spanwise
