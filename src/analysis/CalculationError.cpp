@@ -31,4 +31,11 @@ std::string describe(const CalculationError& error) {
     return "计算失败：" + where + "请检查输入数据。";
 }
 
+std::string describeFailure(const std::exception& error) {
+    if (const auto* calculation = dynamic_cast<const CalculationError*>(&error)) {
+        return describe(*calculation);
+    }
+    return "计算失败：数据无法计算，请检查输入数据。";
+}
+
 } // namespace spanwise

@@ -67,4 +67,8 @@ template <typename Step> void atSpan(int s, FloatingPointFault::Stage stage, Ste
 // One sentence in the user's language (UTF-8) saying what went wrong and where.
 std::string describe(const CalculationError& error);
 
+// The same for any failure of a calculation that follows the plain one (the envelope, the
+// deflections): describe() for a CalculationError, a sentence of its own for anything else.
+std::string describeFailure(const std::exception& error);
+
 } // namespace spanwise

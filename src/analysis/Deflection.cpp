@@ -397,11 +397,13 @@ void BeamDeflection::check(const Beam& beam) {
         }
         const double l0 = d.cantilever ? 2 * L : L;
         d.checkLength = toSingle(l0);
+        d.limitDenominator = deflectionLimitFor(beam.deflection, l0);
+        d.judged = beam.span(s).ei != kDefaultRigidity;
         const double largest =
             std::max(std::fabs(double{d.max.value}), std::fabs(double{d.min.value}));
         if (largest > 0) {
             d.ratio = toSingle(l0 * kMillimetres / largest);
-            d.ok = double{d.ratio} >= beam.deflection.limitDenominator;
+            d.ok = !d.judged || double{d.ratio} >= d.limitDenominator;
         }
         m_checks.push_back(d);
     }

@@ -31,9 +31,13 @@ struct SpanDeflection {
     DeflectionPeak min; // the largest upward one (the most negative w)
     float tip = 0;      // at a cantilever's free end, mm (0 on other spans)
     bool cantilever = false;
-    float checkLength = 0; // l0, m: the span's length, twice that of a cantilever
-    float ratio = 0;       // l0 over the largest |w|; 0 when the span does not move
-    bool ok = true;        // l0 / |w| at least the limit's denominator, or no deflection
+    float checkLength = 0;      // l0, m: the span's length, twice that of a cantilever
+    float ratio = 0;            // l0 over the largest |w|; 0 when the span does not move
+    float limitDenominator = 0; // n of the span's limit l0 / n (deflectionLimitFor)
+    // False while the span's EI is still the default: its deflection is no measure of anything
+    // and is not judged (ok stays true).
+    bool judged = true;
+    bool ok = true; // l0 / |w| at least the limit's denominator, or no deflection
 };
 
 // The combinations a deflection check takes, each over every live-load arrangement:

@@ -9,13 +9,32 @@ std::string limitText(float limitDenominator) {
     return "l0/" + formatResult(limitDenominator);
 }
 
-std::string deflectionSettingsText(const DeflectionSettings& settings) {
-    return "准永久组合 ψq = " + formatResult(settings.quasiPermanent) + "；限值 " +
-           limitText(settings.limitDenominator);
+std::string limitRuleText(const DeflectionSettings& settings) {
+    if (!settings.byTable()) {
+        return limitText(settings.limitDenominator);
+    }
+    return "l0/200（l0<7m）、l0/250（7m≤l0≤9m）、l0/300（l0>9m）";
 }
 
-DeflectionTable deflectionTable(const BeamDeflection& deflection, float limitDenominator,
-                                bool arrangements) {
+std::string deflectionSettingsText(const DeflectionSettings& settings) {
+    return "准永久组合 ψq = " + formatResult(settings.quasiPermanent) + "；限值 " +
+           limitRuleText(settings);
+}
+
+std::string defaultRigidityNote(const Beam& beam) {
+    std::string spans;
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        if (beam.span(s).ei == kDefaultRigidity) {
+            spans += (spans.empty() ? "第" : "、") + std::to_string(s);
+        }
+    }
+    if (spans.empty()) {
+        return {};
+    }
+    return spans + "跨 EI 为默认值 1，挠度需输入实际 EI 后方可验算";
+}
+
+DeflectionTable deflectionTable(const BeamDeflection& deflection, bool arrangements) {
     DeflectionTable table;
     table.headers = {"跨   号", "l0(m)", "最大挠度(mm)", "位置(m)"};
     if (arrangements) {
@@ -38,8 +57,12 @@ DeflectionTable deflectionTable(const BeamDeflection& deflection, float limitDen
             row.push_back(arrangementCell(d.min.arrangement));
         }
         // l0/w rounded down, as a limit is checked
-        row.insert(row.end(), {d.ratio > 0 ? std::to_string(static_cast<long long>(d.ratio)) : "—",
-                               limitText(limitDenominator), d.ok ? "✔" : "✘"});
+        const bool measured = d.judged && d.ratio > 0;
+        row.insert(row.end(), {measured ? std::to_string(static_cast<long long>(d.ratio)) : "—",
+                               limitText(d.limitDenominator),
+                               !d.judged ? kNeedsRealRigidity
+                               : d.ok    ? "✔"
+                                         : "✘"});
         table.rows.push_back(std::move(row));
     }
     return table;

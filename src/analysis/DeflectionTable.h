@@ -17,15 +17,26 @@ struct DeflectionTable {
     std::vector<std::vector<std::string>> rows;
 };
 
+// What the verdict cell says of a span whose EI was never entered.
+inline constexpr const char* kNeedsRealRigidity = "需输入实际 EI";
+
 // 跨号; l0; the largest downward deflection and where; the largest upward one and where; l0/w;
-// the limit; ✔ or ✘. With arrangements (an envelope), the live spans of each extreme follow it.
-DeflectionTable deflectionTable(const BeamDeflection& deflection, float limitDenominator,
-                                bool arrangements);
+// the span's limit; ✔ or ✘ (kNeedsRealRigidity where the span is not judged). With
+// arrangements (an envelope), the live spans of each extreme follow it.
+DeflectionTable deflectionTable(const BeamDeflection& deflection, bool arrangements);
 
 // The limit as the engineer writes it: "l0/250".
 std::string limitText(float limitDenominator);
 
+// The limit of the settings: "l0/250", or by the table "l0/200（l0<7m）、l0/250（7m≤l0≤9m）、
+// l0/300（l0>9m）".
+std::string limitRuleText(const DeflectionSettings& settings);
+
 // The quasi-permanent share and the limit as one line: "准永久组合 ψq = 0.5；限值 l0/250".
 std::string deflectionSettingsText(const DeflectionSettings& settings);
+
+// Said wherever a deflection is shown when a span's EI is still the default: "第1、3跨 EI 为
+// 默认值 1，挠度需输入实际 EI 后方可验算"; empty when every span has its own.
+std::string defaultRigidityNote(const Beam& beam);
 
 } // namespace spanwise

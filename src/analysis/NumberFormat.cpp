@@ -56,23 +56,88 @@ bool isPlainDecimal(std::string_view text) {
 
 namespace {
 
-template <typename Real> std::optional<Real> parsePlain(std::string_view text) {
-    if (!isPlainDecimal(text) || text == ".") {
-        return std::nullopt;
-    }
+template <typename Real>
+std::optional<Real> parseNumber(std::string_view text, std::chars_format format) {
     Real value = 0;
-    const auto [end, ec] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, format);
     if (ec != std::errc{} || end != text.data() + text.size()) {
         return std::nullopt; // beyond the range of the type
     }
     return value;
 }
 
+template <typename Real> std::optional<Real> parsePlain(std::string_view text) {
+    if (!isPlainDecimal(text) || text == ".") {
+        return std::nullopt;
+    }
+    return parseNumber<Real>(text, std::chars_format::fixed);
+}
+
+bool allDigits(std::string_view text) {
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The stage of an unsigned number: mantissa, then an optional exponent.
+NumberEntry unsignedEntryOf(std::string_view text) {
+    const std::size_t e = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, e);
+    if (!isPlainDecimal(mantissa) && !mantissa.empty()) {
+        return NumberEntry::Refused;
+    }
+    if (e == std::string_view::npos) {
+        if (mantissa.empty() || mantissa == ".") {
+            return NumberEntry::Partial;
+        }
+        return parseFieldNumber(text) ? NumberEntry::Complete : NumberEntry::Refused;
+    }
+    // an exponent needs a mantissa with a digit before it
+    if (mantissa.empty() || mantissa == ".") {
+        return NumberEntry::Refused;
+    }
+    std::string_view exponent = text.substr(e + 1);
+    if (!exponent.empty() && (exponent.front() == '+' || exponent.front() == '-')) {
+        exponent.remove_prefix(1);
+    }
+    if (!allDigits(exponent)) {
+        return NumberEntry::Refused;
+    }
+    if (exponent.empty()) {
+        return NumberEntry::Partial;
+    }
+    return parseFieldNumber(text) ? NumberEntry::Complete : NumberEntry::Refused;
+}
+
 } // namespace
 
+NumberEntry numberEntryOf(std::string_view text, bool signed_) {
+    if (signed_ && !text.empty() && text.front() == '-') {
+        text.remove_prefix(1);
+    }
+    return unsignedEntryOf(text);
+}
+
 std::optional<float> parseFieldNumber(std::string_view text) {
-    return parsePlain<float>(text);
+    const std::size_t e = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, e);
+    if (!isPlainDecimal(mantissa) || mantissa == ".") {
+        return std::nullopt;
+    }
+    if (e == std::string_view::npos) {
+        return parseNumber<float>(text, std::chars_format::fixed);
+    }
+    std::string_view exponent = text.substr(e + 1);
+    if (!exponent.empty() && (exponent.front() == '+' || exponent.front() == '-')) {
+        exponent.remove_prefix(1);
+    }
+    if (exponent.empty() || !allDigits(exponent)) {
+        return std::nullopt;
+    }
+    return parseNumber<float>(text, std::chars_format::scientific);
 }
 
 std::optional<double> parseCountNumber(std::string_view text) {

@@ -26,11 +26,24 @@ std::string fieldText(float v);
 // a byte outside ASCII fail).
 bool isPlainDecimal(std::string_view text);
 
-// The single-precision value of a text that passes isPlainDecimal and is not "." alone;
-// nothing when the number lies beyond the float range.
+// How far a text typed into a number field has come, keystroke by keystroke.
+enum class NumberEntry {
+    Complete, // a number: a plain decimal, optionally with an exponent ("2e5", "2.0E+07")
+    Partial,  // on its way to one: "", ".", "2e", "2.0E+", and with a sign "-", "-."
+    Refused,  // anything else, and a number beyond the float range
+};
+
+// The stage of text in a field that takes a leading minus (signed) or not. Digits with at most
+// one point form the mantissa; "e" or "E", an optional sign and digits the exponent.
+NumberEntry numberEntryOf(std::string_view text, bool signed_ = false);
+
+// The single-precision value of a complete unsigned number (a plain decimal with an optional
+// exponent, as every value field takes it: "12.", ".5", "2e5", "1E+07"); nothing for anything
+// else and when the number lies beyond the float range.
 std::optional<float> parseFieldNumber(std::string_view text);
 
-// The same in double precision, for the span count and span number fields.
+// A plain decimal (isPlainDecimal, not "." alone) in double precision, for the span count and
+// span number fields.
 std::optional<double> parseCountNumber(std::string_view text);
 
 // A load as the span's load list shows it: its text (the kind's name) and its values, with

@@ -1,5 +1,6 @@
 #include "check/DataCheck.h"
 
+#include "analysis/DeflectionTable.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/Single.h"
 #include "analysis/Solver.h"
@@ -167,6 +168,14 @@ std::vector<std::string> lineStiffnessNotices(const Beam& beam, std::vector<Chec
     return notices;
 }
 
+std::string checkPlaceText(const CheckPlace& place) {
+    if (place.span == 0) {
+        return "整体";
+    }
+    const std::string span = "第" + std::to_string(place.span) + "跨";
+    return place.load == 0 ? span : span + "第" + std::to_string(place.load) + "个荷载";
+}
+
 int checkStepCount(const Beam& beam) {
     int steps = 0;
     for (int s = 1; s <= beam.spanCount() && s <= kMaxSpans; ++s) {
@@ -258,6 +267,15 @@ CheckResult checkBeam(const Beam& beam, const CheckProgress& progress) {
     }
     result.passed = passed;
     result.notices = lineStiffnessNotices(beam, &result.noticePlaces);
+    result.lineStiffnessMismatch = !result.notices.empty();
+    // a deflection needs the real EI of every span; the moments may come from i alone
+    for (int s = 1; s <= N; ++s) {
+        if (beam.span(s).ei == kDefaultRigidity) {
+            result.notices.push_back(defaultRigidityNote(beam));
+            result.noticePlaces.push_back(CheckPlace{s, 0});
+            break;
+        }
+    }
     return result;
 }
 

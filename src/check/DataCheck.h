@@ -94,11 +94,17 @@ struct CheckResult {
     std::vector<std::string> messages;
     std::vector<CheckPlace> places; // one per message
     bool passed = false;
-    // Notices that do not block the calculation (line stiffness not proportional to EI/L),
-    // each with its span.
+    // Notices that do not block the calculation (line stiffness not proportional to EI/L, EI
+    // still the default), each with its span.
     std::vector<std::string> notices;
     std::vector<CheckPlace> noticePlaces;
+    // Some notice is about i and EI/L: setting i = EI/L on every span mends it.
+    bool lineStiffnessMismatch = false;
 };
+
+// Where a message belongs, as the check window shows it beside the message: "第2跨第1个荷载",
+// "第2跨", or "整体" for the whole structure and the joints.
+std::string checkPlaceText(const CheckPlace& place);
 
 // Moment distribution uses only the ratios of the line stiffnesses i. When the user entered
 // real rigidities, i should be EI/L on every span (any common factor will do); a beam whose

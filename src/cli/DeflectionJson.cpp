@@ -23,16 +23,20 @@ std::string peakJson(const DeflectionPeak& peak, bool arrangement) {
     return text + "}";
 }
 
-std::string spansJson(const BeamDeflection& deflection, float limit, bool arrangement) {
+// ok is null for a span whose EI was never entered: its deflection is not judged.
+std::string spansJson(const BeamDeflection& deflection, bool arrangement) {
     std::string text = "[";
     for (int s = 1; s <= deflection.spanCount(); ++s) {
         const SpanDeflection& d = deflection.span(s);
         text += (s > 1 ? "," : "") + std::string("{\"span\":") + std::to_string(s) +
                 ",\"max\":" + peakJson(d.max, arrangement) +
                 ",\"min\":" + peakJson(d.min, arrangement) +
-                ",\"limitRatio\":" + jsonNumber(limit) +
-                ",\"ratio\":" + (d.ratio > 0 ? jsonNumber(d.ratio) : "null") +
-                ",\"ok\":" + (d.ok ? "true" : "false") + "}";
+                ",\"limitRatio\":" + jsonNumber(d.limitDenominator) +
+                ",\"ratio\":" + (d.ratio > 0 ? jsonNumber(d.ratio) : "null") + ",\"ok\":" +
+                (!d.judged ? "null"
+                 : d.ok    ? "true"
+                           : "false") +
+                "}";
     }
     return text + "]";
 }
@@ -41,19 +45,16 @@ std::string spansJson(const BeamDeflection& deflection, float limit, bool arrang
 
 std::string deflectionJsonMembers(const Beam& beam, const BeamResults& results,
                                   const Envelope* envelope) {
-    const float limit = beam.deflection.limitDenominator;
     try {
-        std::string text =
-            ",\"deflection\":" + spansJson(BeamDeflection(beam, results), limit, false);
+        std::string text = ",\"deflection\":" + spansJson(BeamDeflection(beam, results), false);
         if (hasLiveLoads(beam)) {
             std::optional<Envelope> own;
             if (envelope == nullptr) {
                 envelope = &own.emplace(beam);
             }
             const auto both = BeamDeflection::envelopesOf(beam, *envelope);
-            text +=
-                ",\"deflectionEnvelope\":{\"characteristic\":" + spansJson(both[0], limit, true) +
-                ",\"quasiPermanent\":" + spansJson(both[1], limit, true) + "}";
+            text += ",\"deflectionEnvelope\":{\"characteristic\":" + spansJson(both[0], true) +
+                    ",\"quasiPermanent\":" + spansJson(both[1], true) + "}";
         }
         return text;
     } catch (const std::exception&) {

@@ -48,7 +48,6 @@ float lineStiffnessFromRigidity(float L, float EI) {
         return 1;
     }
     const auto stored = static_cast<float>(quotient);
-    // exponent and negative texts are not field input: the field keeps the quotient itself
     return parseFieldNumber(spanwise::fieldText(stored)).value_or(stored);
 }
 

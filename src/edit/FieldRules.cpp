@@ -11,13 +11,20 @@ FieldEntry filterFieldText(FieldEntry entry, const char* emptyText, bool takesSi
     if (entry.text.empty()) {
         entry.text = emptyText;
         entry.value = *parseFieldNumber(entry.text);
-    } else if (magnitude == "." || (negative && magnitude.empty())) {
-        // a number being typed: nothing to store yet
-    } else if (const auto parsed = parseFieldNumber(magnitude)) {
-        entry.value = negative ? -*parsed : *parsed;
-    } else {
+        return entry;
+    }
+    switch (numberEntryOf(entry.text, takesSign)) {
+    case NumberEntry::Partial: // a number being typed: nothing to store yet
+        break;
+    case NumberEntry::Complete: {
+        const float parsed = *parseFieldNumber(magnitude);
+        entry.value = negative ? -parsed : parsed;
+        break;
+    }
+    case NumberEntry::Refused:
         entry.text = fieldText(entry.value);
         entry.refused = true;
+        break;
     }
     return entry;
 }

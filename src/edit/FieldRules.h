@@ -33,9 +33,10 @@ struct FieldEntry {
 };
 
 // A field's text changed: empty shows the field's empty text ("0", or "1" for EI and i) and
-// stores its value; ".", and with a sign "-" and "-.", change nothing; a plain decimal (with
-// signed, a minus before it) is stored; anything else (or a number beyond the float range) is
-// refused and the field shows the value in force again.
+// stores its value; a number on its way (".", "2e", "2.5E-", with a sign "-" and "-.") changes
+// nothing; a number (a plain decimal with an optional exponent, with takesSign a minus before
+// it) is stored; anything else (or a number beyond the float range) is refused and the field
+// shows the value in force again.
 FieldEntry filterFieldText(FieldEntry entry, const char* emptyText, bool takesSign = false);
 
 // The text a field shows when it is emptied.

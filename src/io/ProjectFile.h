@@ -48,13 +48,6 @@ struct ReadResult {
 inline constexpr const char* kBlockMarker = "Spanwise";
 inline constexpr int kBlockVersion = 1;
 
-// The file name a project is saved under when it was never named: Save writes a project
-// called "新工程" to "新工程.BMD" in the working folder.
-inline constexpr const char* kNewProjectFileName = "新工程.BMD";
-
-// The file Save writes for a project of that name (its path, or kNewProjectFileName).
-std::string saveFileNameFor(const std::string& projectName);
-
 // Reads a project file as Open does: the records, whose counts decide how many records follow.
 // Accepts CR LF or LF, fields separated by commas or line ends (a record may run over several
 // lines but ends at a line end), blanks around fields, "0.5" and ".5". Refuses counts, codes

@@ -233,8 +233,4 @@ SaveResult writeProjectFile(const Project& project, const QString& path) {
     return writeFileAtomically(path, bytes);
 }
 
-std::string saveFileNameFor(const std::string& projectName) {
-    return projectName == kNewProjectName ? kNewProjectFileName : projectName;
-}
-
 } // namespace spanwise

@@ -94,8 +94,7 @@ std::string envelopeCsv(const Envelope& envelope) {
 std::string deflectionCsv(const Beam& beam, const BeamResults& results, const Envelope* envelope) {
     std::string out;
     auto table = [&](const char* title, const BeamDeflection& deflection, bool arrangements) {
-        const DeflectionTable t =
-            deflectionTable(deflection, beam.deflection.limitDenominator, arrangements);
+        const DeflectionTable t = deflectionTable(deflection, arrangements);
         appendRow(out, {title});
         appendRow(out, t.headers);
         for (const auto& row : t.rows) {
@@ -105,7 +104,11 @@ std::string deflectionCsv(const Beam& beam, const BeamResults& results, const En
     try {
         const BeamDeflection asEntered(beam, results);
         out += kLineEnd;
-        appendRow(out, {"挠度验算", kElasticDeflectionNote});
+        appendRow(out,
+                  {"挠度验算", kElasticDeflectionNote, "限值 " + limitRuleText(beam.deflection)});
+        if (const std::string note = defaultRigidityNote(beam); !note.empty()) {
+            appendRow(out, {note});
+        }
         table(hasLiveLoads(beam) ? "荷载标准值，活载满布" : "荷载标准值", asEntered, false);
         if (envelope != nullptr && hasLiveLoads(beam)) {
             const auto both = BeamDeflection::envelopesOf(beam, *envelope);

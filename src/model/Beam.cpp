@@ -46,10 +46,20 @@ std::string deflectionSettingsProblem(const DeflectionSettings& settings) {
     if (!(settings.quasiPermanent >= 0 && settings.quasiPermanent <= 1)) {
         return "准永久值系数 ψq 应在 0 到 1 之间";
     }
-    if (!(settings.limitDenominator > 0 && std::isfinite(settings.limitDenominator))) {
+    if (!(settings.limitDenominator >= 0 && std::isfinite(settings.limitDenominator))) {
         return "挠度限值 l0/n 的 n 应为正数";
     }
     return {};
+}
+
+float deflectionLimitFor(const DeflectionSettings& settings, double checkLength) {
+    if (!settings.byTable()) {
+        return settings.limitDenominator;
+    }
+    if (checkLength < 7) {
+        return 200;
+    }
+    return checkLength <= 9 ? 250 : 300;
 }
 
 std::string projectInfoProblem(const ProjectInfo& info) {

@@ -40,6 +40,10 @@ enum LoadCase : std::int16_t { Dead = 0, Live = 1 };
 // The name of a project that was never saved or opened, as the title bar shows it.
 inline constexpr const char* kNewProjectName = "新工程";
 
+// The rigidity a span has before the user enters one (EI = 1 kN*m*m, as a new span takes it):
+// its moments may come from the line stiffness alone, but its deflection means nothing.
+inline constexpr float kDefaultRigidity = 1;
+
 // The name of a load kind as the load-kind list shows it; a new load takes it as its text.
 inline const char* loadKindName(LoadKind kind) {
     switch (kind) {
@@ -66,10 +70,10 @@ struct Load {
 };
 
 struct Span {
-    float length = 0;        // L, m
-    float ei = 1;            // flexural rigidity EI, kN*m*m
-    float lineStiffness = 1; // i, kN*m: the stiffness the moment distribution uses
-    std::vector<Load> loads; // 0..10, in the order of the span's load list
+    float length = 0;            // L, m
+    float ei = kDefaultRigidity; // flexural rigidity EI, kN*m*m
+    float lineStiffness = 1;     // i, kN*m: the stiffness the moment distribution uses
+    std::vector<Load> loads;     // 0..10, in the order of the span's load list
 
     int loadCount() const { return static_cast<int>(loads.size()); }
     const Load& load(int k) const { return loads[static_cast<std::size_t>(k - 1)]; }
@@ -95,17 +99,24 @@ struct CombinationFactors {
 std::string combinationFactorsProblem(const CombinationFactors& factors);
 
 // What the deflection check takes: the quasi-permanent share of the live load (psi_q) and the
-// limit l0 / denominator every span is held to.
+// limit l0 / n every span is held to: one n for every span, or by default (n = 0) the n GB 50010
+// Table 3.4.3 gives for the span's l0 (deflectionLimitFor).
 struct DeflectionSettings {
-    float quasiPermanent = 0.5f;  // psi_q
-    float limitDenominator = 250; // l0 / 250
+    float quasiPermanent = 0.5f; // psi_q
+    float limitDenominator = 0;  // n of l0 / n; 0: by l0 as Table 3.4.3 gives it
 
+    bool byTable() const { return limitDenominator == 0; }
     bool operator==(const DeflectionSettings&) const = default;
 };
 
-// Empty when the settings can be used; else why not: psi_q in 0..1, the denominator positive
-// and finite.
+// Empty when the settings can be used; else why not: psi_q in 0..1, the denominator 0 (by the
+// table) or positive and finite.
 std::string deflectionSettingsProblem(const DeflectionSettings& settings);
+
+// The n of the limit l0 / n of a span whose check length is l0 (m; twice the length of a
+// cantilever): the fixed n, or by GB 50010 Table 3.4.3 l0 / 200 below 7 m, l0 / 250 from 7 to
+// 9 m and l0 / 300 above 9 m.
+float deflectionLimitFor(const DeflectionSettings& settings, double checkLength);
 
 // The title block of the report: which member of which project, and who designed, checked and
 // approved it. Texts in UTF-8; they do not enter the calculation.

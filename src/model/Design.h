@@ -21,7 +21,7 @@ struct DesignSettings {
     int longitudinalSteel = 400; // characteristic strength: 300 HPB300, 400 HRB400, 500 HRB500
     int stirrupSteel = 400;      // 300 HPB300 or 400 HRB400
     Exposure environment = Exposure::One;
-    float tensionCover = 0; // as, mm from the tension face to one layer's centroid; 0: cover + 20
+    float tensionCover = 0;  // as, mm from the tension face to one layer's centroid; 0: cover + 20
     float importance = 1.0f; // gamma0: 0.9, 1.0 or 1.1
 
     bool operator==(const DesignSettings&) const = default;
@@ -48,10 +48,10 @@ struct StirrupSet {
 // the beam (both 0 for a rectangle). The bar sets are those the engineer provided; where one is
 // absent the design proposes it.
 struct SpanSection {
-    float width = 0;       // b
-    float depth = 0;       // h
-    float flangeWidth = 0; // bf'
-    float flangeDepth = 0; // hf'
+    float width = 0;          // b
+    float depth = 0;          // h
+    float flangeWidth = 0;    // bf'
+    float flangeDepth = 0;    // hf'
     bool independent = false; // 独立梁: not cast with a slab
     std::optional<BarSet> bottomBars;
     std::optional<BarSet> topBars; // top bars inside the span (跨中负弯矩)

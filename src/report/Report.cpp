@@ -1,5 +1,6 @@
 #include "report/Report.h"
 
+#include "analysis/CalculationError.h"
 #include "analysis/Deflection.h"
 #include "analysis/DeflectionTable.h"
 #include "analysis/DistributionWorking.h"
@@ -258,7 +259,7 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
         try {
             envelope.emplace(beam);
         } catch (const std::exception& e) {
-            whyNoEnvelope = e.what();
+            whyNoEnvelope = describeFailure(e);
         }
         page.gap(8);
         envelopeSection(page, painter, calculation, envelope ? &*envelope : nullptr, whyNoEnvelope,

@@ -1,5 +1,7 @@
 #include "report/ReportSections.h"
 
+#include "analysis/CalculationError.h"
+
 #include "analysis/Deflection.h"
 #include "analysis/DeflectionTable.h"
 #include "analysis/DistributionWorking.h"
@@ -22,7 +24,7 @@ void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& cal
     page.keepTogether(120);
     page.line(QStringLiteral("五、荷载组合与包络"), heading);
     if (envelope == nullptr) {
-        page.line(QStringLiteral("包络无法计算：") + QString::fromStdString(whyNone), body);
+        page.line(QString::fromStdString(whyNone), body);
         return;
     }
     page.line(QStringLiteral("基本组合 ") +
@@ -78,25 +80,30 @@ void deflectionSection(PageCursor& page, QPainter& painter, const Calculation& c
         if (hasLiveLoads(beam) && envelope != nullptr) {
             combinations = BeamDeflection::envelopesOf(beam, *envelope);
         }
+    } catch (const CalculationError& error) {
+        page.line(QString::fromStdString(describe(error)), body);
+        return;
     } catch (const std::exception&) {
         page.line(QStringLiteral("挠度无法计算：有跨的 EI 不是正数。"), body);
         return;
     }
     page.line(QString::fromUtf8(kElasticDeflectionNote) +
                   QStringLiteral("（钢筋混凝土梁应输入长期刚度 B）；") +
-                  QString::fromStdString(
-                      combinations ? deflectionSettingsText(beam.deflection)
-                                   : "限值 " + limitText(beam.deflection.limitDenominator)) +
+                  QString::fromStdString(combinations ? deflectionSettingsText(beam.deflection)
+                                                      : "限值 " + limitRuleText(beam.deflection)) +
                   QStringLiteral("；悬臂跨的 l0 取其跨度的两倍。"),
               body);
+    if (const std::string note = defaultRigidityNote(beam); !note.empty()) {
+        page.line(QStringLiteral("注意：") + QString::fromStdString(note) + QStringLiteral("。"),
+                  body);
+    }
     if (!lineStiffnessNotices(beam, nullptr).empty()) {
         page.line(QStringLiteral("注意：各跨线刚度 i 与 EI/L 不成比例，弯矩按 i 分配而挠度按 EI "
                                  "计算，两者来自不同的刚度。"),
                   small);
     }
     auto table = [&](const QString& caption, const BeamDeflection& d, bool arrangements) {
-        const DeflectionTable t =
-            deflectionTable(d, beam.deflection.limitDenominator, arrangements);
+        const DeflectionTable t = deflectionTable(d, arrangements);
         page.line(caption, body);
         tablePart(page, t.headers, t.rows, 1, t.headers.size() - 1, small);
         page.gap(4);

@@ -50,9 +50,17 @@ TEST(ParseFieldNumber, RefusesWhatIsNoFloat) {
     EXPECT_EQ(parseFieldNumber(".5"), 0.5f);
     EXPECT_EQ(parseFieldNumber("007"), 7.0f);
     EXPECT_EQ(parseFieldNumber("2.1"), 2.1f);
-    // digits with at most one point, nothing else: no sign, blank, exponent or wide digit
+    // an exponent as engineers write EI: the canonical texts read back
+    EXPECT_EQ(parseFieldNumber("2e5"), 200000.0f);
+    EXPECT_EQ(parseFieldNumber("2.0E+07"), 2e7f);
+    EXPECT_EQ(parseFieldNumber("1E-05"), 1e-5f);
+    EXPECT_EQ(parseFieldNumber("1.234568E+08"), 123456800.0f);
+    EXPECT_FALSE(parseCountNumber("1e5")); // counts are whole numbers typed plainly
+    // digits with at most one point and an optional exponent, nothing else: no sign, blank or
+    // wide digit, no exponent without digits
     for (const char* bad :
-         {"", ".", "1e5", "1E+08", "-3", "+1", " 1", "4 ", "1-", "12.5.", "1,5", "１２", "五"}) {
+         {"",   ".",  "-3",  "+1", " 1",  "4 ",    "1-",   "12.5.", "1,5",  "１２",
+          "五", "e5", ".e5", "1e", "1e+", "1e5.5", "1ee5", "1e5e",  "4e38", "1e-50"}) {
         EXPECT_FALSE(parseFieldNumber(bad)) << bad;
         EXPECT_FALSE(parseCountNumber(bad)) << bad;
     }
@@ -60,6 +68,32 @@ TEST(ParseFieldNumber, RefusesWhatIsNoFloat) {
     EXPECT_EQ(parseFieldNumber(std::string(38, '9')), 1e38f);
     EXPECT_EQ(parseCountNumber(std::string(39, '9')), 1e39);
     EXPECT_FALSE(parseCountNumber(std::string(400, '9'))); // beyond the double range
+}
+
+// Keystroke by keystroke, a text is a number, on its way to one, or refused; the field keeps
+// what is on its way and takes back a refused keystroke.
+TEST(NumberEntry, EveryStageOfTyping) {
+    struct Case {
+        const char* text;
+        bool signed_;
+        NumberEntry stage;
+    };
+    using enum NumberEntry;
+    // clang-format off
+    const Case cases[] = {
+        {"", false, Partial}, {".", false, Partial}, {"2", false, Complete},
+        {"2.", false, Complete}, {"2.0e", false, Partial}, {"2.0e5", false, Complete},
+        {"2.0E+", false, Partial}, {"2.0E+07", false, Complete}, {"1E-", false, Partial},
+        {"1E-05", false, Complete}, {"-", false, Refused}, {"-6", false, Refused},
+        {"-", true, Partial}, {"-.", true, Partial}, {"-6", true, Complete},
+        {"-2e", true, Partial}, {"--6", true, Refused}, {"e", false, Refused},
+        {".e", false, Refused}, {"2e5.", false, Refused}, {"2e+-5", false, Refused},
+        {"2,5", false, Refused}, {"4e38", false, Refused}, {"1E+075", false, Refused},
+        {"x", true, Refused}, {"6 ", false, Refused}};
+    // clang-format on
+    for (const Case& c : cases) {
+        EXPECT_EQ(numberEntryOf(c.text, c.signed_), c.stage) << c.text;
+    }
 }
 
 // Any value's canonical text, read back and written again, must settle at once: the a/b

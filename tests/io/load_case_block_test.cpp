@@ -94,7 +94,7 @@ TEST(LoadCaseBlock, ABlockTheProgramCannotTakeIsRefusedWithItsLine) {
          "恒载有利时的分项系数不应大于 γG"},
         {"\"Spanwise\",1\r\n\"deadfavourable\",0\r\n", 6, "恒载有利时的分项系数应为大于零的数"},
         {"\"Spanwise\",1\r\n\"deflection\",1.5,250\r\n", 6, "准永久值系数 ψq 应在 0 到 1 之间"},
-        {"\"Spanwise\",1\r\n\"deflection\",0.5,0\r\n", 6, "挠度限值 l0/n 的 n 应为正数"},
+        {"\"Spanwise\",1\r\n\"deflection\",0.5,-1\r\n", 6, "挠度限值 l0/n 的 n 应为正数"},
         {"\"Spanwise\",1\r\n\"deflection\",0.5\r\n", 6, "应有 3 个字段，文件在第 2 个之后就结束了"},
         {"\"Spanwise\",1\r\n\"deflection\",0.5,250\r\n\"deflection\",0.5,250\r\n", 7,
          "挠度设置重复给出"},

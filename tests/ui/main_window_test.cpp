@@ -31,10 +31,10 @@ class MainWindowTest : public QObject, public MainWindowHarness {
     Q_OBJECT
 
     QStringList checkMessages() {
-        auto* list = find<QListWidget>(window.get(), "messageList");
+        auto* table = find<QTableWidget>(window.get(), "messageTable");
         QStringList texts;
-        for (int i = 0; list != nullptr && i < list->count(); ++i) {
-            texts << list->item(i)->text();
+        for (int r = 0; table != nullptr && r < table->rowCount(); ++r) {
+            texts << table->item(r, 1)->text();
         }
         return texts;
     }
@@ -204,15 +204,16 @@ private slots:
         showSpan(1);
         click(b("checkButton"));
         QCOMPARE(checkMessages(), QStringList({QStringLiteral("没有错误!")}));
-        auto* notices = find<QListWidget>(window.get(), "noticeList");
+        auto* notices = find<QTableWidget>(window.get(), "noticeTable");
         QVERIFY(notices->isVisible());
-        QCOMPARE(notices->item(0)->text(),
+        QCOMPARE(notices->item(0, 0)->text(), QStringLiteral("第2跨"));
+        QCOMPARE(notices->item(0, 1)->text(),
                  QStringLiteral("第2跨线刚度 i = 13000 与 EI/L = 26000 不成比例"));
         QVERIFY(b("calculateButton")->isEnabled()); // a notice does not block
 
         // a double-click goes to the span named
         QVERIFY(QTest::qWaitForWindowExposed(notices->window()));
-        const QRect row = notices->visualItemRect(notices->item(0));
+        const QRect row = notices->visualItemRect(notices->item(0, 1));
         QTest::mouseClick(notices->viewport(), Qt::LeftButton, {}, row.center());
         QTest::mouseDClick(notices->viewport(), Qt::LeftButton, {}, row.center());
         QCOMPARE(w("shownSpanField")->text(), QStringLiteral("2"));
@@ -231,20 +232,37 @@ private slots:
         QTRY_VERIFY(checkWindow.isNull() || checkWindow->isHidden());
     }
 
-    void aLoadIsDeadOrLiveAndNewLoadsTakeTheCaseLastChosen() {
-        loadedSpans(1);
-        auto* cases = find<QComboBox>(window.get(), "loadCaseList");
-        QCOMPARE(cases->currentText(), QStringLiteral("恒载 G"));
-        cases->setFocus();
-        QTest::keyClick(cases, Qt::Key_Down); // the selected load becomes live
-        QCOMPARE(project().beam.span(1).load(1).loadCase, Live);
-        QCOMPARE(list("spanLoadList")->item(0)->text(), QStringLiteral("活 均布荷载 q=10"));
+    // Each load shows and edits its own case; the case of the next load is a choice of its own
+    // that changes no load already there, and a new project starts with dead loads.
+    void aLoadIsDeadOrLiveAndTheNextLoadsCaseIsAChoiceOfItsOwn() {
+        loadedSpans(1); // a dead uniform load, selected
+        auto* next = find<QComboBox>(window.get(), "newLoadCaseList");
+        auto* own = find<QComboBox>(window.get(), "selectedLoadCaseList");
+        QCOMPARE(next->currentText(), QStringLiteral("恒载 G"));
+        QCOMPARE(own->currentText(), QStringLiteral("恒载 G"));
+        const Project before = project();
+        const QString lastStep = action("undoAction")->text();
+        next->setFocus();
+        QTest::keyClick(next, Qt::Key_Down); // 活载 Q for the next load, before 添加
+        QCOMPARE(project(), before);         // no load changed, no step taken
+        QCOMPARE(action("undoAction")->text(), lastStep);
         addLoad(1);
         QCOMPARE(project().beam.span(1).load(2).loadCase, Live);
-        action("undoAction")->trigger();
+        QCOMPARE(own->currentText(), QStringLiteral("活载 Q"));
+        QCOMPARE(list("spanLoadList")->item(1)->text(), QStringLiteral("活 均布荷载 q=0"));
+        clickRow(list("spanLoadList"), 0);
+        QCOMPARE(own->currentText(), QStringLiteral("恒载 G"));
+        QCOMPARE(next->currentText(), QStringLiteral("活载 Q"));
+        own->setFocus();
+        QTest::keyClick(own, Qt::Key_Down); // the selected load itself becomes live
+        QCOMPARE(project().beam.span(1).load(1).loadCase, Live);
+        QCOMPARE(list("spanLoadList")->item(0)->text(), QStringLiteral("活 均布荷载 q=10"));
         action("undoAction")->trigger();
         QCOMPARE(project().beam.span(1).load(1).loadCase, Dead);
         action("redoAction")->trigger();
+        QCOMPARE(project().beam.span(1).load(1).loadCase, Live);
+        clickRow(list("spanLoadList"), 1);
+        click(b("deleteLoadButton")); // the empty live load goes; the first stays live
         click(b("checkButton"));
         click(b("calculateButton"));
         QVERIFY(find<QLabel>(window->resultWindow(), "loadsCaption")->isVisible());
@@ -257,6 +275,10 @@ private slots:
         }
         QVERIFY2(cells.contains(QStringLiteral("67.5")) && cells.contains(QStringLiteral("3")),
                  qPrintable(cells.join(QLatin1Char('|'))));
+
+        prompter->expectQuestion(QStringLiteral("当前文件尚未保存,要保存吗?"), Prompter::No);
+        action("newAction")->trigger();
+        QCOMPARE(next->currentText(), QStringLiteral("恒载 G"));
     }
 
     void theCombinationDialogSetsTheFactorsOrSaysWhyNot() {
@@ -283,13 +305,14 @@ private slots:
         auto* dialog = find<QDialog>(window.get(), "combinationDialog");
         retype(find<QLineEdit>(dialog, "quasiPermanentField"), QStringLiteral("0.4"));
         auto* limits = find<QComboBox>(dialog, "deflectionLimitList");
-        QCOMPARE(limits->currentText(), QStringLiteral("l0/250"));
+        QCOMPARE(limits->currentText(), QStringLiteral("按 GB 50010 表 3.4.3"));
+        QVERIFY(!find<QLineEdit>(dialog, "deflectionLimitField")->isEnabled());
         limits->setFocus();
-        QTest::keyClick(limits, Qt::Key_Down); // l0/300
-        QCOMPARE(find<QLineEdit>(dialog, "deflectionLimitField")->text(), QStringLiteral("300"));
+        QTest::keyClick(limits, Qt::Key_Down); // a fixed l0/200
+        QCOMPARE(find<QLineEdit>(dialog, "deflectionLimitField")->text(), QStringLiteral("200"));
         click(find<QDialogButtonBox>(dialog, "combinationButtons")->button(QDialogButtonBox::Ok));
         QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("combinationDialog")) == nullptr);
-        QCOMPARE(project().beam.deflection, (DeflectionSettings{0.4f, 300}));
+        QCOMPARE(project().beam.deflection, (DeflectionSettings{0.4f, 200}));
         action("undoAction")->trigger();
         QCOMPARE(project().beam.deflection, DeflectionSettings{});
     }

@@ -231,7 +231,7 @@ private slots:
         for (int c = 0; c < table->columnCount(); ++c) {
             row << table->item(0, c)->text();
         }
-        QCOMPARE(row.join(QLatin1Char('|')), QStringLiteral("第1跨|6|8.438|3|0|0|711|l0/250|✔"));
+        QCOMPARE(row.join(QLatin1Char('|')), QStringLiteral("第1跨|6|8.438|3|0|0|711|l0/200|✔"));
         QVERIFY(find<QLabel>(window.get(), "deflectionNote")
                     ->text()
                     .startsWith(QStringLiteral("按输入 EI 计算的弹性挠度")));

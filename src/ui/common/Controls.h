@@ -2,6 +2,7 @@
 // objectName, so that tests and screen readers find it.
 #pragma once
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,9 +29,32 @@ inline QLineEdit* field(const char* name, const QString& text) {
     return f;
 }
 
+// Enter (or Return) presses the button that has the focus, as Space does.
+class EnterPressesButton : public QObject {
+public:
+    explicit EnterPressesButton(QPushButton* button) : QObject(button), m_button(button) {}
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                key->modifiers() == Qt::NoModifier && m_button->isEnabled()) {
+                m_button->animateClick();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QPushButton* m_button;
+};
+
 inline QPushButton* button(const char* name, const QString& text) {
     auto* b = named<QPushButton>(name, text);
     b->setAutoDefault(false);
+    b->installEventFilter(new EnterPressesButton(b));
     return b;
 }
 

@@ -1,8 +1,9 @@
 // The data-check window: progress and verdict of the data check. Modeless; the
 // check brings it up each time it runs and reruns in the same window; "确认", Enter and Escape
-// close it. A double-click on a message goes to its span (and load) in the main window.
-// Notices that do not block the calculation (line stiffness not proportional to EI/L) show
-// below the verdict with a button that sets i = EI/L on every span.
+// close it. Every message shows beside it the span (and load) it belongs to; a double-click
+// goes there in the main window. Notices that do not block the calculation (line stiffness
+// not proportional to EI/L, EI still the default) show below the verdict, with a button that
+// sets i = EI/L on every span where that mends them.
 #pragma once
 
 #include "check/DataCheck.h"
@@ -13,7 +14,7 @@
 #include <vector>
 
 class QLabel;
-class QListWidget;
+class QTableWidget;
 class QProgressBar;
 class QPushButton;
 
@@ -38,13 +39,15 @@ signals:
 private:
     void confirm();
     void choosePlace(const std::vector<CheckPlace>& places, int row);
+    static void fill(QTableWidget* table, const std::vector<std::string>& messages,
+                     const std::vector<CheckPlace>& places);
 
     std::vector<CheckPlace> m_places;
     std::vector<CheckPlace> m_noticePlaces;
     QLabel* m_noticeLabel;
-    QListWidget* m_noticeList;
+    QTableWidget* m_noticeList;
     QPushButton* m_fitLineStiffnessButton;
-    QListWidget* m_messageList;
+    QTableWidget* m_messageList;
     QLabel* m_errorListLabel;
     QLabel* m_correctErrorsLabel;
     QLabel* m_checkPassedLabel;

@@ -18,6 +18,9 @@ namespace {
 
 // The limits an engineer usually checks against (GB 50010, GB 50017).
 constexpr int kUsualLimits[] = {200, 250, 300, 400, 500};
+// The data of the list's items that are not one n: by the table, and typed.
+constexpr int kByTable = 0;
+constexpr int kTyped = -1;
 
 } // namespace
 
@@ -36,26 +39,34 @@ CombinationDialog::CombinationDialog(const CombinationFactors& factors,
     m_favourableField->setEnabled(m_favourableBox->isChecked());
     connect(m_favourableBox, &QCheckBox::toggled, m_favourableField, &QLineEdit::setEnabled);
     m_quasiPermanentField = field("quasiPermanentField", text(deflection.quasiPermanent));
+    // the first item takes the limit from the table by each span's l0; the others fix one n
     m_limitList = named<QComboBox>("deflectionLimitList");
+    m_limitList->addItem(QStringLiteral("按 GB 50010 表 3.4.3"), kByTable);
     for (int n : kUsualLimits) {
         m_limitList->addItem(QStringLiteral("l0/%1").arg(n), n);
     }
-    m_limitList->addItem(QStringLiteral("其他"), 0);
-    m_limitField = field("deflectionLimitField", text(deflection.limitDenominator));
+    m_limitList->addItem(QStringLiteral("其他"), kTyped);
+    m_limitField = field("deflectionLimitField",
+                         deflection.byTable() ? QString() : text(deflection.limitDenominator));
     const int usual = m_limitList->findData(static_cast<int>(deflection.limitDenominator));
-    m_limitList->setCurrentIndex(usual >= 0 &&
-                                         float(kUsualLimits[usual]) == deflection.limitDenominator
+    m_limitList->setCurrentIndex(usual >= 0 && float(m_limitList->itemData(usual).toInt()) ==
+                                                   deflection.limitDenominator
                                      ? usual
                                      : m_limitList->count() - 1);
+    m_limitField->setEnabled(!deflection.byTable());
     // a usual limit fills the field; a typed one that is not usual shows as 其他
     connect(m_limitList, &QComboBox::activated, this, [this](int index) {
-        if (const int n = m_limitList->itemData(index).toInt(); n > 0) {
+        const int n = m_limitList->itemData(index).toInt();
+        if (n > 0) {
             m_limitField->setText(QString::number(n));
+        } else if (n == kByTable) {
+            m_limitField->clear();
         }
+        m_limitField->setEnabled(n != kByTable);
     });
     connect(m_limitField, &QLineEdit::textEdited, this, [this](const QString& typed) {
         const int listed = m_limitList->findData(typed.toInt());
-        m_limitList->setCurrentIndex(listed >= 0 && QString::number(typed.toInt()) == typed
+        m_limitList->setCurrentIndex(listed > 0 && QString::number(typed.toInt()) == typed
                                          ? listed
                                          : m_limitList->count() - 1);
     });
@@ -100,8 +111,11 @@ namespace spanwise {
 
 std::optional<DeflectionSettings> CombinationDialog::deflection() const {
     const auto share = parseFieldNumber(m_quasiPermanentField->text().toStdString());
+    if (m_limitList->currentData().toInt() == kByTable) {
+        return share ? std::optional(DeflectionSettings{*share, 0}) : std::nullopt;
+    }
     const auto limit = parseFieldNumber(m_limitField->text().toStdString());
-    if (!share || !limit) {
+    if (!share || !limit || *limit == 0) {
         return std::nullopt;
     }
     return DeflectionSettings{*share, *limit};

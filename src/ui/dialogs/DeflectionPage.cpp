@@ -1,5 +1,6 @@
 #include "ui/dialogs/DeflectionPage.h"
 
+#include "analysis/CalculationError.h"
 #include "analysis/DeflectionTable.h"
 #include "analysis/NumberFormat.h"
 #include "check/DataCheck.h"
@@ -32,6 +33,10 @@ DeflectionPage::DeflectionPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("deflectionPage"));
     m_note = label("deflectionNote", QString());
     m_note->setWordWrap(true);
+    m_failure = label("deflectionFailure", QString());
+    m_failure->setWordWrap(true);
+    m_failure->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    m_failure->hide();
     m_panel = new DiagramPanel;
     m_panel->setObjectName(QStringLiteral("deflectionPanel"));
     m_panel->setAccessibleName(QStringLiteral("挠度图"));
@@ -46,6 +51,7 @@ DeflectionPage::DeflectionPage(QWidget* parent) : QWidget(parent) {
                            checkTable("quasiPermanentDeflectionTable")};
 
     auto* column = new QVBoxLayout(this);
+    column->addWidget(m_failure);
     column->addWidget(m_note);
     column->addWidget(m_panel, 1);
     column->addWidget(m_queryText);
@@ -64,39 +70,60 @@ bool DeflectionPage::showCalculation(const Calculation& calculation, const Envel
     m_panel->setDeflection(nullptr);
     m_asEntered.reset();
     m_combinations.reset();
+    QString failure; // a calculation that failed says so here instead of showing nothing
     try {
         m_asEntered.emplace(beam, calculation.results);
-        if (hasLiveLoads(beam) && envelope != nullptr) {
-            m_combinations = BeamDeflection::envelopesOf(beam, *envelope);
+        if (hasLiveLoads(beam)) {
+            if (envelope == nullptr) {
+                failure = QStringLiteral("包络无法计算，组合挠度从略。");
+            } else {
+                m_combinations = BeamDeflection::envelopesOf(beam, *envelope);
+            }
         }
+    } catch (const CalculationError& error) {
+        failure = QString::fromStdString(describe(error));
+        m_combinations.reset();
     } catch (const std::exception&) {
         m_asEntered.reset(); // a span without a usable EI (the data check says so)
         m_combinations.reset();
         return false;
+    }
+    for (std::size_t c = 0; c < 2; ++c) {
+        m_combinationCaptions[c]->setVisible(m_combinations.has_value());
+        m_combinationTables[c]->setVisible(m_combinations.has_value());
+    }
+    m_failure->setText(failure);
+    m_failure->setVisible(!failure.isEmpty());
+    if (!m_asEntered) {
+        m_note->clear();
+        m_settings->clear();
+        m_table->setRowCount(0);
+        m_queryText->clear();
+        return true;
     }
     m_panel->setCalculation(&calculation);
     m_panel->setDeflection(&*m_asEntered);
     // the deflection is only as good as the EI entered; and the moments came from i
     QString note = QString::fromUtf8(kElasticDeflectionNote) +
                    QStringLiteral("（钢筋混凝土梁请输入长期刚度 B）。");
+    if (const std::string rigidity = defaultRigidityNote(beam); !rigidity.empty()) {
+        note += QString::fromStdString(rigidity) + QStringLiteral("。");
+    }
     if (!lineStiffnessNotices(beam, nullptr).empty()) {
         note += QStringLiteral("各跨线刚度 i 与 EI/L 不成比例：弯矩按 i 分配，挠度按 EI 计算，两者"
                                "来自不同的刚度。");
     }
     m_note->setText(note);
-    const float limit = beam.deflection.limitDenominator;
-    const DeflectionTable asEntered = deflectionTable(*m_asEntered, limit, false);
+    const DeflectionTable asEntered = deflectionTable(*m_asEntered, false);
     fillTable(m_table, asEntered.headers, asEntered.rows);
     m_settings->setText((hasLiveLoads(beam) ? QStringLiteral("荷载标准值，活载满布；")
                                             : QStringLiteral("荷载标准值；")) +
                         QString::fromStdString(m_combinations
                                                    ? deflectionSettingsText(beam.deflection)
-                                                   : "限值 " + limitText(limit)));
+                                                   : "限值 " + limitRuleText(beam.deflection)));
     for (std::size_t c = 0; c < 2; ++c) {
-        m_combinationCaptions[c]->setVisible(m_combinations.has_value());
-        m_combinationTables[c]->setVisible(m_combinations.has_value());
         if (m_combinations) {
-            const DeflectionTable table = deflectionTable((*m_combinations)[c], limit, true);
+            const DeflectionTable table = deflectionTable((*m_combinations)[c], true);
             fillTable(m_combinationTables[c], table.headers, table.rows);
         }
     }

@@ -26,7 +26,8 @@ public:
 
     // The deflections of calculation, which the caller keeps as long as the page shows it; the
     // combinations from envelope, the force envelope of the same beam (null: none to show).
-    // False when a span has no usable EI: then there is nothing to show.
+    // False when a span has no usable EI: then there is nothing to show. A calculation that
+    // fails (an overflow) is said on the page.
     bool showCalculation(const Calculation& calculation, const Envelope* envelope);
     // The query's section: marked on the line, w there written below it.
     void setQuery(int span, float x);
@@ -38,6 +39,7 @@ private:
     const Calculation* m_calculation = nullptr;
     std::optional<BeamDeflection> m_asEntered;
     std::optional<std::array<BeamDeflection, 2>> m_combinations; // characteristic, quasi-permanent
+    QLabel* m_failure; // what could not be calculated, in words
     QLabel* m_note;
     DiagramPanel* m_panel;
     QLabel* m_queryText;

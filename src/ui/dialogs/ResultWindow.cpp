@@ -1,6 +1,7 @@
 #include "ui/dialogs/ResultWindow.h"
 
 #include "analysis/Calculation.h"
+#include "analysis/CalculationError.h"
 #include "analysis/Envelope.h"
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
@@ -11,6 +12,7 @@
 #include "report/Report.h"
 #include "ui/common/Controls.h"
 #include "ui/common/FocusLoss.h"
+#include "ui/common/NumberValidator.h"
 #include "ui/common/Prompter.h"
 #include "ui/common/TableFill.h"
 #include "ui/dialogs/DeflectionPage.h"
@@ -216,6 +218,8 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     connect(m_previousSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(-1); });
     connect(m_nextSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(1); });
     connect(m_querySpanField, &QLineEdit::textEdited, this, [this] { typeQuerySpan(); });
+    m_queryDistanceField->setValidator(new NumberValidator(
+        false, [this] { flashRefused(m_queryDistanceField); }, m_queryDistanceField));
     connect(m_queryDistanceField, &QLineEdit::textEdited, this, [this] { typeQueryDistance(); });
     onFocusLost(m_queryDistanceField, [this] { leaveQueryDistance(); });
     for (DiagramPanel* panel : {m_diagrams, m_envelopeDiagrams}) {
@@ -241,10 +245,12 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
     m_diagrams->setCalculation(&*m_calculation);
     m_envelopeDiagrams->setEnvelope(nullptr);
     m_envelope.reset();
+    m_envelopeFailure.clear();
     try {
         m_envelope.emplace(beam());
-    } catch (const std::exception&) {
-        // the beam calculated, so this does not happen; without an envelope its tabs go
+    } catch (const std::exception& error) {
+        // the factored loads can overflow where the loads as entered did not: say so
+        m_envelopeFailure = QString::fromStdString(describeFailure(error));
     }
     m_envelopeDiagrams->setCalculation(&*m_calculation);
     m_envelopeDiagrams->setEnvelope(m_envelope ? &*m_envelope : nullptr);
@@ -297,11 +303,13 @@ void ResultWindow::fillTables() {
 }
 
 void ResultWindow::fillEnvelope() {
-    for (QWidget* page : {m_envelopePage, m_envelopeDiagramPage}) {
-        m_tabs->setTabVisible(m_tabs->indexOf(page), m_envelope.has_value());
-    }
     m_envelopeQueryText->clear();
     if (!m_envelope) {
+        m_factorsLabel->setText(m_envelopeFailure);
+        m_envelopeQueryText->setText(m_envelopeFailure);
+        for (QTableWidget* table : {m_envelopeSpanTable, m_envelopeSupportTable}) {
+            table->setRowCount(0);
+        }
         return;
     }
     const EnvelopeTable table = envelopeTable(*m_envelope);
@@ -343,7 +351,7 @@ void ResultWindow::typeQueryDistance() {
     const QString text = m_queryDistanceField->text();
     if (text.isEmpty()) {
         setFieldText(m_queryDistanceField, QStringLiteral("0"));
-    } else if (text == QStringLiteral(".")) {
+    } else if (numberEntryOf(text.toStdString()) == NumberEntry::Partial) {
         return; // a number is on its way
     } else if (!parseFieldNumber(text.toStdString())) {
         // not a distance: the field shows the one last queried again

@@ -70,6 +70,7 @@ private:
     Prompter& m_prompter;
     std::optional<Calculation> m_calculation;
     std::optional<Envelope> m_envelope; // of m_calculation's beam
+    QString m_envelopeFailure;          // why there is none, in words
     std::string m_projectName;
     int m_querySpan = 1;
     float m_queryDistance = 0;

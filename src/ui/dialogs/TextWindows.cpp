@@ -2,9 +2,12 @@
 
 #include "model/Version.h"
 
-#include <QFontMetrics>
+#include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace spanwise {
 
@@ -30,7 +33,30 @@ QStringList helpParagraphs() {
         QStringLiteral("3）在结果输出窗口的内力查询中，当输入的截面恰好位于集中力处时，"
                        "程序给出集中力左侧和右侧两个截面的剪力；"),
         QStringLiteral("4）快捷键：Ctrl+N 新工程，Ctrl+O 打开，Ctrl+S 保存，Ctrl+Shift+S 另存，"
-                       "Ctrl+Z 撤销，Ctrl+Y 重做，F1 帮助。"),
+                       "Ctrl+Z 撤销，Ctrl+Y 重做，F1 帮助；按钮有焦点时，回车与空格键一样按下它。"),
+        QStringLiteral("5）数值可输入小数或带指数的数，如 2.0E+07 或 2e5；输入无效的字符时，"
+                       "该字符不被接受，输入框闪烁，状态栏说明该框接受的内容。"),
+        QStringLiteral("荷载类别："),
+        QStringLiteral("每个荷载是恒载 G 或活载 Q。选中荷载后，可在荷载参数旁的“类别”中改变"
+                       "它的类别；“新增荷载”一栏决定下一个添加的荷载属于哪一类，不改变已有的"
+                       "荷载。新工程总是从恒载开始。"),
+        QStringLiteral("荷载组合与包络："),
+        QStringLiteral("“计算”菜单的“荷载组合…”设定基本组合 γG·G + γQ·γL·Q 的分项系数，并可选"
+                       "“恒载有利时取 γG = 1.0”。计算时，活载按各跨满跨布置或不布置的全部"
+                       "组合（每跨的活载同时布置）求出每个截面弯矩和剪力的最大、最小值，即内力"
+                       "包络，并给出产生它的活载布置。结果表中的数值仍为荷载标准值、活载满布"
+                       "的内力；包络值、包络图两页给出基本组合的结果。"),
+        QStringLiteral("挠度："),
+        QStringLiteral("挠度按输入的 EI 计算弹性挠度，向下为正，单位 mm；悬臂跨的 l0 取其长度的"
+                       "两倍。有活载时还给出标准组合 G+Q 和准永久组合 G+ψq·Q 在最不利活载布置"
+                       "下的挠度。限值默认按 GB 50010 表 3.4.3 取：l0<7 m 时 l0/200，"
+                       "7 m≤l0≤9 m 时 l0/250，l0>9 m 时 l0/300；也可在“荷载组合…”中取固定的"
+                       "限值。某跨的 EI 仍为默认值 1 时，数据检查给出提示，挠度不作判断，需输入"
+                       "实际 EI（钢筋混凝土梁应输入长期刚度 B）。"),
+        QStringLiteral("验证算例："),
+        QStringLiteral("“信息”菜单的“验证算例”用本程序计算《建筑结构静力计算手册》及教科书中"
+                       "已知精确解的算例，列出理论值、本程序的值和差值；每个算例可作为新工程"
+                       "打开，便于核对。计算书每页注明验证算例的通过情况。"),
     };
 }
 
@@ -53,19 +79,8 @@ QStringList introductionParagraphs() {
 
 namespace {
 
-constexpr int kTextWidth = 560; // the width a window opens with, in pixels
-
-int paragraphsHeight(const QStringList& paragraphs, const QFontMetrics& metrics, int width) {
-    int height = metrics.lineSpacing(); // one empty line first
-    for (const QString& paragraph : paragraphs) {
-        height +=
-            paragraph.isEmpty()
-                ? metrics.lineSpacing()
-                : metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, paragraph)
-                      .height();
-    }
-    return height;
-}
+constexpr int kTextWidth = 560;  // the width a window opens with, in pixels
+constexpr int kMostHeight = 620; // taller texts scroll
 
 } // namespace
 
@@ -75,26 +90,26 @@ TextWindow::TextWindow(const char* name, const QString& title, QStringList parag
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
-    // the text is painted, so screen readers get it as the window's description
     setAccessibleName(title);
     setAccessibleDescription(m_paragraphs.join(QLatin1Char('\n')));
-    const QFontMetrics metrics(font());
-    resize(kTextWidth + 2 * kMargin, paragraphsHeight(m_paragraphs, metrics, kTextWidth) +
-                                         metrics.lineSpacing() + 2 * kMargin);
+    auto* text = new QLabel;
+    text->setObjectName(QStringLiteral("textLabel"));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setTextFormat(Qt::PlainText);
+    // one empty line first, then the paragraphs, an empty one standing for itself
+    text->setText(QStringLiteral("\n") + m_paragraphs.join(QLatin1Char('\n')));
+    text->setContentsMargins(kMargin, 0, kMargin, kMargin);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(text);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    const int height = text->heightForWidth(kTextWidth + 2 * kMargin);
+    resize(kTextWidth + 2 * kMargin + 20, std::min(height + 2 * kMargin, kMostHeight));
     setMinimumWidth(kTextWidth / 2);
-}
-
-void TextWindow::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    const QFontMetrics metrics(font());
-    const int width = this->width() - 2 * kMargin;
-    int y = kMargin + metrics.lineSpacing();
-    for (const QString& paragraph : m_paragraphs) {
-        const QRect box(kMargin, y, width, height());
-        QRect used;
-        painter.drawText(box, Qt::TextWordWrap, paragraph, &used);
-        y += paragraph.isEmpty() ? metrics.lineSpacing() : used.height();
-    }
 }
 
 HelpWindow::HelpWindow(QWidget* parent)

@@ -137,6 +137,7 @@ void MainWindow::openVerificationProblem(const Project& project) {
     m_editor.startProjectFrom(project);
     m_projectName = QString::fromUtf8(kNewProjectName);
     m_offeredKindRow = 0;
+    m_chosenCase = Dead;
     refresh();
     raise();
     activateWindow();

@@ -24,6 +24,7 @@ void MainWindow::startNewProject() {
     m_editor.newProject();
     m_projectName = QString::fromUtf8(kNewProjectName);
     m_offeredKindRow = 0;
+    m_chosenCase = Dead;
     refresh();
 }
 
@@ -65,14 +66,18 @@ bool MainWindow::openProjectFile(const QString& path) {
     }
     m_editor.openProject(*read.project);
     m_projectName = path;
+    m_chosenCase = Dead;
     refresh();
     return true;
 }
 
-// Save writes to the project's file; a project never saved goes to "新工程.BMD" in the current
-// folder, which becomes its name.
+// Save writes to the project's file; a project that has none yet is saved as a file the user
+// names, so that no other project's file is ever replaced without the user's choice.
 bool MainWindow::save() {
-    const QString path = QString::fromStdString(saveFileNameFor(m_projectName.toStdString()));
+    if (m_projectName == QString::fromUtf8(kNewProjectName)) {
+        return saveAs();
+    }
+    const QString path = m_projectName;
     const SaveResult saved = writeProjectFile(m_editor.project(), path);
     if (!saved.ok) {
         m_prompter.tell(Prompter::Icon::Critical, saveFailure(path, saved.reason));
@@ -128,7 +133,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         const auto answer = m_prompter.ask(
             Prompter::Icon::Question, QStringLiteral("在退出之前,您要保存现有资料吗？"),
             Prompter::Yes | Prompter::No | Prompter::Cancel, Prompter::Yes);
-        if (answer == Prompter::Cancel || (answer == Prompter::Yes && !saveAs())) {
+        if (answer == Prompter::Cancel || (answer == Prompter::Yes && !save())) {
             event->ignore();
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "ui/common/Controls.h"
 #include "ui/common/FocusLoss.h"
+#include "ui/common/NumberValidator.h"
 #include "ui/main/BeamSketch.h"
 #include "ui/main/SketchPictures.h"
 
@@ -146,6 +147,7 @@ void MainWindow::createControls() {
     m_lineStiffnessUnit = label("lineStiffnessUnit", QStringLiteral("kN*m"));
     m_computeLineStiffnessButton = button("computeLineStiffnessButton", QStringLiteral("X"));
     m_computeLineStiffnessButton->setFixedWidth(28);
+    m_computeLineStiffnessButton->setToolTip(QStringLiteral("i = EI / L"));
     for (QLineEdit* value : m_valueFields) {
         value->setMinimumWidth(72); // "4444.444" whole, at the window's smallest
     }
@@ -180,6 +182,8 @@ void MainWindow::createControls() {
     labelFor(m_lineStiffnessLabel, valueField(ValueField::LineStiffness));
     labelFor(m_loadKindLabel, m_loadKindList);
     labelFor(m_spanLoadsLabel, m_spanLoadList);
+    labelFor(m_newLoadCaseLabel, m_newLoadCaseList);
+    labelFor(m_selectedLoadCaseLabel, m_selectedLoadCaseList);
 }
 
 void MainWindow::createLoadControls() {
@@ -189,10 +193,16 @@ void MainWindow::createLoadControls() {
     for (LoadKind kind : {Concentrated, Uniform, Trapezoidal}) {
         m_loadKindList->addItem(QString::fromUtf8(loadKindName(kind)));
     }
-    m_loadCaseList = named<QComboBox>("loadCaseList");
-    m_loadCaseList->addItems({QStringLiteral("恒载 G"), QStringLiteral("活载 Q")}); // LoadCase
-    m_loadCaseList->setAccessibleName(QStringLiteral("荷载类别"));
-    m_loadCaseList->setMinimumWidth(113);
+    // the case of the next load added, and apart from it the case of the load selected
+    m_newLoadCaseLabel = label("newLoadCaseLabel", QStringLiteral("新增荷载"));
+    m_newLoadCaseList = named<QComboBox>("newLoadCaseList");
+    m_selectedLoadCaseLabel = label("selectedLoadCaseLabel", QStringLiteral("类别"));
+    m_selectedLoadCaseList = named<QComboBox>("selectedLoadCaseList");
+    for (QComboBox* cases : {m_newLoadCaseList, m_selectedLoadCaseList}) {
+        cases->addItems({QStringLiteral("恒载 G"), QStringLiteral("活载 Q")}); // LoadCase
+    }
+    m_newLoadCaseList->setToolTip(QStringLiteral("下一个添加的荷载属于恒载还是活载"));
+    m_selectedLoadCaseList->setToolTip(QStringLiteral("所选荷载属于恒载还是活载"));
     m_spanLoadsLabel = label("spanLoadsLabel", QStringLiteral("实际荷载形式"));
     m_selectedLoadSketch = label("selectedLoadSketch", QString());
     m_spanLoadList = named<QListWidget>("spanLoadList");
@@ -262,7 +272,10 @@ void MainWindow::layOutControls() {
     offered->addWidget(m_loadKindLabel, 0, Qt::AlignHCenter);
     offered->addWidget(m_loadKindSketch);
     offered->addWidget(m_loadKindList, 1);
-    offered->addWidget(m_loadCaseList);
+    auto* newCase = new QHBoxLayout;
+    newCase->addWidget(m_newLoadCaseLabel);
+    newCase->addWidget(m_newLoadCaseList, 1);
+    offered->addLayout(newCase);
 
     auto* listButtons = new QVBoxLayout;
     listButtons->addStretch(1);
@@ -288,6 +301,8 @@ void MainWindow::layOutControls() {
     addRow(m_distanceARow, 1, 3);
     addRow(m_distanceBRow, 2, 3);
     addRow(m_distanceCRow, 3, 3);
+    parameters->addWidget(m_selectedLoadCaseLabel, 2, 0, Qt::AlignRight);
+    parameters->addWidget(m_selectedLoadCaseList, 2, 1, 1, 2);
     parameters->addWidget(m_rigidityLabel, 4, 0, 1, 2, Qt::AlignRight);
     parameters->addWidget(valueField(ValueField::EI), 4, 2, 1, 2);
     parameters->addWidget(m_rigidityUnit, 4, 4, 1, 2);
@@ -345,7 +360,7 @@ void MainWindow::layOutControls() {
                         m_deleteSpanButton,
                         m_insertSpanButton,
                         m_loadKindList,
-                        m_loadCaseList,
+                        m_newLoadCaseList,
                         m_addLoadButton,
                         m_deleteLoadButton,
                         m_deleteAllLoadsButton,
@@ -353,6 +368,7 @@ void MainWindow::layOutControls() {
                         m_forceRow.field,
                         m_intensityRow.field,
                         m_distanceARow.field,
+                        m_selectedLoadCaseList,
                         m_distanceBRow.field,
                         m_distanceCRow.field,
                         valueField(ValueField::EI),
@@ -370,6 +386,8 @@ void MainWindow::connectControls() {
     for (int f = 0; f < kValueFieldCount; ++f) {
         const auto which = static_cast<ValueField>(f);
         QLineEdit* edit = valueField(which);
+        edit->setValidator(new NumberValidator(
+            takesSign(which), [this, which] { sayWhatTheFieldTakes(which); }, edit));
         connect(edit, &QLineEdit::textEdited, this, [this, which] { typeIntoValueField(which); });
         onFocusLost(edit, [this, which] { leaveValueField(which); });
     }
@@ -419,10 +437,15 @@ void MainWindow::connectControls() {
         addOfferedLoad();
     });
     connect(m_addLoadButton, &QPushButton::clicked, this, [this] { addOfferedLoad(); });
-    connect(m_loadCaseList, &QComboBox::activated, this, [this](int index) {
+    connect(m_newLoadCaseList, &QComboBox::activated, this, [this](int index) {
         if (index >= 0) {
-            m_chosenCase = static_cast<LoadCase>(index);
-            m_editor.setLoadCase(m_chosenCase); // the selected load, if any
+            m_chosenCase = static_cast<LoadCase>(index); // for the next load only
+        }
+        refresh();
+    });
+    connect(m_selectedLoadCaseList, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0) {
+            m_editor.setLoadCase(static_cast<LoadCase>(index));
         }
         refresh();
     });

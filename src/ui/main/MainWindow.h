@@ -98,6 +98,8 @@ private:
         return [this](Question q) { return askUser(q); };
     }
     void typeIntoValueField(ValueField field);
+    // A keystroke was refused: the field flashes and the status bar says what it takes.
+    void sayWhatTheFieldTakes(ValueField field);
     void leaveValueField(ValueField field);
     void finishSpanCountEntry();
     void changeSpanCountBy(int step);
@@ -137,7 +139,7 @@ private:
     QString m_projectName;
     std::optional<Calculation> m_calculation;
     int m_offeredKindRow = 0;          // the row of the load-kind list the user last chose
-    LoadCase m_chosenCase = Dead;      // the case a new load takes: the one last chosen
+    LoadCase m_chosenCase = Dead;      // the case the next new load takes
     bool m_finishingSpanCount = false; // a question about the count is open
     bool m_ending = false;             // Exit answered: close without asking again
 
@@ -178,7 +180,10 @@ private:
     QLabel* m_loadKindLabel = nullptr;
     QLabel* m_loadKindSketch = nullptr;
     QListWidget* m_loadKindList = nullptr;
-    QComboBox* m_loadCaseList = nullptr; // 恒载 G / 活载 Q of the selected load and new loads
+    QLabel* m_newLoadCaseLabel = nullptr;
+    QComboBox* m_newLoadCaseList = nullptr; // 恒载 G / 活载 Q of the next load added
+    QLabel* m_selectedLoadCaseLabel = nullptr;
+    QComboBox* m_selectedLoadCaseList = nullptr; // the case of the selected load
     QLabel* m_spanLoadsLabel = nullptr;
     QLabel* m_selectedLoadSketch = nullptr;
     QListWidget* m_spanLoadList = nullptr;

@@ -26,7 +26,8 @@ void MainWindow::refresh() {
     const QSignalBlocker blockLoads(m_spanLoadList);
     const QSignalBlocker blockLeft(m_leftSupportList);
     const QSignalBlocker blockRight(m_rightSupportList);
-    const QSignalBlocker blockCase(m_loadCaseList);
+    const QSignalBlocker blockNewCase(m_newLoadCaseList);
+    const QSignalBlocker blockSelectedCase(m_selectedLoadCaseList);
 
     setWindowTitle(titleFor(m_projectName));
     setWindowModified(m_editor.hasUnsavedWork());
@@ -81,7 +82,12 @@ void MainWindow::refreshLoads() {
     }
     m_spanLoadList->setCurrentRow(selected - 1);
     m_loadKindList->setCurrentRow(m_offeredKindRow);
-    m_loadCaseList->setCurrentIndex(selected != 0 ? span.load(selected).loadCase : m_chosenCase);
+    m_newLoadCaseList->setCurrentIndex(m_chosenCase);
+    m_selectedLoadCaseLabel->setVisible(selected != 0);
+    m_selectedLoadCaseList->setVisible(selected != 0);
+    if (selected != 0) {
+        m_selectedLoadCaseList->setCurrentIndex(span.load(selected).loadCase);
+    }
 
     const std::optional<LoadKind> kind =
         selected != 0 ? std::optional(span.load(selected).kind) : std::nullopt;

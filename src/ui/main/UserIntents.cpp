@@ -52,11 +52,15 @@ void MainWindow::typeIntoValueField(ValueField field) {
     const bool accepted = m_editor.typeIntoField(field, valueField(field)->text().toStdString());
     refresh();
     if (!accepted) {
-        controls::flashRefused(valueField(field));
-        statusBar()->showMessage(takesSign(field) ? QStringLiteral("只能输入数字")
-                                                  : QStringLiteral("只能输入非负数"),
-                                 kTipMilliseconds);
+        sayWhatTheFieldTakes(field);
     }
+}
+
+void MainWindow::sayWhatTheFieldTakes(ValueField field) {
+    controls::flashRefused(valueField(field));
+    statusBar()->showMessage(takesSign(field) ? QStringLiteral("只能输入数字")
+                                              : QStringLiteral("只能输入非负数"),
+                             kTipMilliseconds);
 }
 
 void MainWindow::leaveValueField(ValueField field) {
