@@ -235,7 +235,8 @@ private slots:
         QVERIFY(find<QLabel>(window.get(), "deflectionNote")
                     ->text()
                     .startsWith(QStringLiteral("按输入 EI 计算的弹性挠度")));
-        QVERIFY(find<QTableWidget>(window.get(), "characteristicDeflectionTable")->isHidden());
+        auto* deflectionTables = find<QTabWidget>(window.get(), "deflectionTables");
+        QVERIFY(!deflectionTables->isTabVisible(1) && !deflectionTables->isTabVisible(2));
         retype(field("queryDistanceField"), QStringLiteral("3"));
         QCOMPARE(find<QLabel>(window.get(), "deflectionQueryText")->text(),
                  QStringLiteral("第1跨 x = 3 m：w = 8.438 mm"));
@@ -250,8 +251,8 @@ private slots:
         // live loads add both combinations
         beam.span(2).load(1).loadCase = Live;
         window->showCalculation(calculateBeam(beam), "");
-        QVERIFY(
-            find<QTableWidget>(window.get(), "quasiPermanentDeflectionTable")->isVisibleTo(page));
+        QVERIFY(deflectionTables->isTabVisible(1) && deflectionTables->isTabVisible(2));
+        QCOMPARE(deflectionTables->tabText(2), QStringLiteral("准永久组合 G+ψqQ"));
     }
 
     void theTablesAndTheNoticeFollowTheCalculation() {

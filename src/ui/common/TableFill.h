@@ -1,13 +1,26 @@
 // A table widget filled with rows of texts under their column titles.
 #pragma once
 
+#include <QHeaderView>
 #include <QStringList>
 #include <QTableWidget>
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
 
 namespace spanwise::controls {
+
+// However small its window, the table shows its header and the given number of rows (fewer
+// when it has fewer); the rest scroll within it.
+inline void keepRowsInSight(QTableWidget* table, int rows) {
+    const int shown = std::min(rows, std::max(table->rowCount(), 1));
+    const int rowHeight =
+        table->rowCount() > 0 ? table->rowHeight(0) : table->verticalHeader()->defaultSectionSize();
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() + shown * rowHeight +
+                            2 * table->frameWidth() + 2);
+}
 
 inline void fillTable(QTableWidget* widget, const std::vector<std::string>& headers,
                       const std::vector<std::vector<std::string>>& rows) {
@@ -26,6 +39,7 @@ inline void fillTable(QTableWidget* widget, const std::vector<std::string>& head
         }
     }
     widget->resizeColumnsToContents();
+    keepRowsInSight(widget, 3);
 }
 
 } // namespace spanwise::controls

@@ -10,8 +10,14 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace spanwise {
 
@@ -23,8 +29,16 @@ QTableWidget* checkTable(const char* name) {
     auto* table = named<QTableWidget>(name);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
-    table->setMaximumHeight(150);
     return table;
+}
+
+// The height that shows every row of a filled table without scrolling.
+int wholeHeight(const QTableWidget* table) {
+    return table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length() +
+           2 * table->frameWidth() +
+           (table->horizontalScrollBar()->isVisible()
+                ? table->horizontalScrollBar()->sizeHint().height()
+                : 0);
 }
 
 } // namespace
@@ -40,31 +54,41 @@ DeflectionPage::DeflectionPage(QWidget* parent) : QWidget(parent) {
     m_panel = new DiagramPanel;
     m_panel->setObjectName(QStringLiteral("deflectionPanel"));
     m_panel->setAccessibleName(QStringLiteral("挠度图"));
-    m_panel->setMinimumHeight(220);
+    m_panel->setMinimumHeight(100);
     m_queryText = label("deflectionQueryText", QString());
     m_queryText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_settings = label("deflectionSettings", QString());
+    m_settings->setWordWrap(true);
     m_table = checkTable("deflectionTable");
-    m_combinationCaptions = {label("characteristicCaption", QStringLiteral("标准组合 G+Q")),
-                             label("quasiPermanentCaption", QStringLiteral("准永久组合 G+ψqQ"))};
     m_combinationTables = {checkTable("characteristicDeflectionTable"),
                            checkTable("quasiPermanentDeflectionTable")};
+    // one table at a time below the line, so that each shows its rows whole
+    m_tables = named<QTabWidget>("deflectionTables");
+    m_tables->addTab(m_table, QStringLiteral("荷载标准值"));
+    m_tables->addTab(m_combinationTables[0], QStringLiteral("标准组合 G+Q"));
+    m_tables->addTab(m_combinationTables[1], QStringLiteral("准永久组合 G+ψqQ"));
+
+    auto* below = new QWidget;
+    auto* belowColumn = new QVBoxLayout(below);
+    belowColumn->setContentsMargins(0, 0, 0, 0);
+    belowColumn->addWidget(m_queryText);
+    belowColumn->addWidget(m_settings);
+    belowColumn->addWidget(m_tables, 1);
+    m_split = named<QSplitter>("deflectionSplitter", Qt::Vertical);
+    m_split->addWidget(m_panel);
+    m_split->addWidget(below);
+    m_split->setStretchFactor(0, 1);
+    m_split->setChildrenCollapsible(false);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_failure);
     column->addWidget(m_note);
-    column->addWidget(m_panel, 1);
-    column->addWidget(m_queryText);
-    column->addWidget(m_settings);
-    column->addWidget(m_table);
-    for (std::size_t c = 0; c < 2; ++c) {
-        column->addWidget(m_combinationCaptions[c]);
-        column->addWidget(m_combinationTables[c]);
-    }
+    column->addWidget(m_split, 1);
     connect(m_panel, &DiagramPanel::sectionClicked, this, &DeflectionPage::sectionClicked);
 }
 
-bool DeflectionPage::showCalculation(const Calculation& calculation, const Envelope* envelope) {
+bool DeflectionPage::showCalculation(const Calculation& calculation, const Envelope* envelope,
+                                     const QString& whyNoEnvelope) {
     m_calculation = &calculation;
     const Beam& beam = calculation.beam;
     m_panel->setDeflection(nullptr);
@@ -75,7 +99,7 @@ bool DeflectionPage::showCalculation(const Calculation& calculation, const Envel
         m_asEntered.emplace(beam, calculation.results);
         if (hasLiveLoads(beam)) {
             if (envelope == nullptr) {
-                failure = QStringLiteral("包络无法计算，组合挠度从略。");
+                failure = whyNoEnvelope;
             } else {
                 m_combinations = BeamDeflection::envelopesOf(beam, *envelope);
             }
@@ -88,9 +112,8 @@ bool DeflectionPage::showCalculation(const Calculation& calculation, const Envel
         m_combinations.reset();
         return false;
     }
-    for (std::size_t c = 0; c < 2; ++c) {
-        m_combinationCaptions[c]->setVisible(m_combinations.has_value());
-        m_combinationTables[c]->setVisible(m_combinations.has_value());
+    for (int c = 1; c <= 2; ++c) {
+        m_tables->setTabVisible(c, m_combinations.has_value());
     }
     m_failure->setText(failure);
     m_failure->setVisible(!failure.isEmpty());
@@ -127,6 +150,7 @@ bool DeflectionPage::showCalculation(const Calculation& calculation, const Envel
             fillTable(m_combinationTables[c], table.headers, table.rows);
         }
     }
+    fitTables();
     m_queryText->clear();
     return true;
 }
@@ -146,6 +170,25 @@ void DeflectionPage::setQuery(int span, float x) {
                 .arg(mm((*m_combinations)[0].at(span, x)), mm((*m_combinations)[1].at(span, x)));
     }
     m_queryText->setText(text);
+}
+
+void DeflectionPage::fitTables() {
+    // the tables take what their rows need, up to what leaves the line 100 pixels; the line
+    // takes the rest
+    int needed = 0;
+    for (QTableWidget* table : {m_table, m_combinationTables[0], m_combinationTables[1]}) {
+        needed = std::max(needed, wholeHeight(table));
+    }
+    const int tabBar = m_tables->tabBar()->sizeHint().height();
+    const int labels = m_queryText->sizeHint().height() + m_settings->sizeHint().height();
+    const int below = needed + tabBar + labels + 12;
+    const int total = std::max(m_split->height(), height() - m_note->sizeHint().height());
+    m_split->setSizes({std::max(total - below, 100), below});
+}
+
+void DeflectionPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitTables();
 }
 
 } // namespace spanwise

@@ -12,6 +12,8 @@
 #include <optional>
 
 class QLabel;
+class QSplitter;
+class QTabWidget;
 class QTableWidget;
 
 namespace spanwise {
@@ -25,17 +27,25 @@ public:
     explicit DeflectionPage(QWidget* parent = nullptr);
 
     // The deflections of calculation, which the caller keeps as long as the page shows it; the
-    // combinations from envelope, the force envelope of the same beam (null: none to show).
+    // combinations from envelope, the force envelope of the same beam (null: none to show, for
+    // the reason given when the beam has live loads).
     // False when a span has no usable EI: then there is nothing to show. A calculation that
     // fails (an overflow) is said on the page.
-    bool showCalculation(const Calculation& calculation, const Envelope* envelope);
+    bool showCalculation(const Calculation& calculation, const Envelope* envelope,
+                         const QString& whyNoEnvelope = QString());
     // The query's section: marked on the line, w there written below it.
     void setQuery(int span, float x);
 
 signals:
     void sectionClicked(int span, float x);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Gives the tables the height that shows all their rows, the line what is left.
+    void fitTables();
+
     const Calculation* m_calculation = nullptr;
     std::optional<BeamDeflection> m_asEntered;
     std::optional<std::array<BeamDeflection, 2>> m_combinations; // characteristic, quasi-permanent
@@ -45,8 +55,9 @@ private:
     QLabel* m_queryText;
     QLabel* m_settings;
     QTableWidget* m_table;
-    std::array<QLabel*, 2> m_combinationCaptions;
-    std::array<QTableWidget*, 2> m_combinationTables;
+    std::array<QTableWidget*, 2> m_combinationTables; // characteristic, quasi-permanent
+    QTabWidget* m_tables;                             // the three tables, one shown at a time
+    QSplitter* m_split;                               // the line above, the tables below
 };
 
 } // namespace spanwise

@@ -19,7 +19,6 @@
 #include "ui/dialogs/DiagramPanel.h"
 #include "ui/dialogs/WorkingPanel.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -170,33 +169,37 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     labelFor(shearCaption, m_queryShearField);
     m_queryShearRightField->setAccessibleName(QStringLiteral("剪力V=(右)"));
 
-    auto* grid = new QGridLayout(query);
-    grid->addWidget(spanCaption, 0, 0, Qt::AlignRight);
-    auto* spanRow = new QHBoxLayout;
-    spanRow->addWidget(m_previousSpanButton);
-    spanRow->addWidget(m_querySpanField);
-    spanRow->addWidget(m_nextSpanButton);
-    spanRow->addStretch(1);
-    grid->addLayout(spanRow, 0, 1);
-    grid->addWidget(lengthCaption, 0, 2, Qt::AlignRight);
-    grid->addWidget(m_querySpanLengthField, 0, 3);
-    grid->addWidget(label("lengthUnit", QStringLiteral("m")), 0, 4);
-    grid->addWidget(distanceCaption, 1, 0, 1, 2, Qt::AlignRight);
-    grid->addWidget(m_queryDistanceField, 1, 3);
-    grid->addWidget(label("distanceUnit", QStringLiteral("m")), 1, 4);
-    grid->addWidget(m_queryRangeNotice, 1, 5);
-    grid->addWidget(momentCaption, 2, 0, Qt::AlignRight);
-    grid->addWidget(m_queryMomentField, 2, 1);
-    grid->addWidget(label("momentUnit", QStringLiteral("kN*m")), 2, 2);
-    grid->addWidget(shearCaption, 3, 0, Qt::AlignRight);
-    grid->addWidget(m_queryShearField, 3, 1);
-    grid->addWidget(label("shearUnit", QStringLiteral("kN")), 3, 2);
-    auto* rightShear = new QHBoxLayout;
-    rightShear->addWidget(m_queryShearRightCaption);
-    rightShear->addWidget(m_queryShearRightField);
-    grid->addLayout(rightShear, 3, 3);
-    grid->addWidget(m_queryShearRightUnit, 3, 4);
-    grid->setColumnStretch(5, 1);
+    // two rows, so that the tables above keep the height: where, and what is there
+    auto* where = new QHBoxLayout;
+    where->addWidget(spanCaption);
+    where->addWidget(m_previousSpanButton);
+    where->addWidget(m_querySpanField);
+    where->addWidget(m_nextSpanButton);
+    where->addSpacing(12);
+    where->addWidget(lengthCaption);
+    where->addWidget(m_querySpanLengthField);
+    where->addWidget(label("lengthUnit", QStringLiteral("m")));
+    where->addSpacing(12);
+    where->addWidget(distanceCaption);
+    where->addWidget(m_queryDistanceField);
+    where->addWidget(label("distanceUnit", QStringLiteral("m")));
+    where->addWidget(m_queryRangeNotice);
+    where->addStretch(1);
+    auto* what = new QHBoxLayout;
+    what->addWidget(momentCaption);
+    what->addWidget(m_queryMomentField);
+    what->addWidget(label("momentUnit", QStringLiteral("kN*m")));
+    what->addSpacing(12);
+    what->addWidget(shearCaption);
+    what->addWidget(m_queryShearField);
+    what->addWidget(label("shearUnit", QStringLiteral("kN")));
+    what->addWidget(m_queryShearRightCaption);
+    what->addWidget(m_queryShearRightField);
+    what->addWidget(m_queryShearRightUnit);
+    what->addStretch(1);
+    auto* rows = new QVBoxLayout(query);
+    rows->addLayout(where);
+    rows->addLayout(what);
 
     auto* central = new QWidget;
     auto* page = new QVBoxLayout(central);
@@ -213,7 +216,8 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     for (int twips : kResultColumnTwips) {
         width += twips / kTwipsPerPixel;
     }
-    resize(std::max(width + 60, 780), 640);
+    // within a laptop's 1366 x 768, less the title bar and the task bar
+    resize(std::max(width + 60, 980), 660);
 
     connect(m_previousSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(-1); });
     connect(m_nextSpanButton, &QPushButton::clicked, this, [this] { showNeighbourSpan(1); });
@@ -254,9 +258,10 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
     }
     m_envelopeDiagrams->setCalculation(&*m_calculation);
     m_envelopeDiagrams->setEnvelope(m_envelope ? &*m_envelope : nullptr);
-    m_tabs->setTabVisible(
-        m_tabs->indexOf(m_deflectionPage),
-        m_deflectionPage->showCalculation(*m_calculation, m_envelope ? &*m_envelope : nullptr));
+    m_tabs->setTabVisible(m_tabs->indexOf(m_deflectionPage),
+                          m_deflectionPage->showCalculation(*m_calculation,
+                                                            m_envelope ? &*m_envelope : nullptr,
+                                                            m_envelopeFailure));
     fillTables();
     m_working->showWorking(*m_calculation);
     // the table is the loads as entered; with live loads the user must know they are all on
@@ -300,6 +305,8 @@ void ResultWindow::fillTables() {
         }
     }
     m_reactionTable->resizeColumnsToContents();
+    controls::keepRowsInSight(m_resultTable, 3);
+    controls::keepRowsInSight(m_reactionTable, 3);
 }
 
 void ResultWindow::fillEnvelope() {
