@@ -1,6 +1,6 @@
 # Fails when a source file of the core layers includes a Qt header.
 set(offenders "")
-foreach(layer model analysis check verify edit)
+foreach(layer model analysis design check verify edit)
     file(GLOB_RECURSE files "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
     foreach(f IN LISTS files)
         file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]+|Qt[A-Za-z]*/)")

@@ -1,0 +1,275 @@
+#include "design/Flexure.h"
+
+#include "design/InputCheck.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace spanwise {
+
+namespace {
+
+// A value put into a formula, as typed: at most three decimals.
+std::string text(double v) {
+    return trimmedText(v);
+}
+
+// The moment in N·mm the rectangle of `width` takes with a depth x of the stress block.
+double blockMoment(const Materials& m, double width, double x, double h0) {
+    return m.alpha1 * m.fc * width * x * (h0 - x / 2);
+}
+
+struct RectangleDesign {
+    double alphaS = 0, xi = 0, area = 0, compressionArea = 0;
+    bool doubly = false;
+    std::string failure;
+};
+
+// What 6.2.10 designs: the rectangle bf' × h of a class-1 T, the web b × h of a class-2 T under
+// M − M1 with the overhangs' force α1·fc·(bf' − b)·hf' (N) added to the steel's, or the section.
+struct Rectangle {
+    FlexureShape shape = FlexureShape::Rectangle;
+    double width = 0;         // mm
+    double moment = 0;        // N·mm, > 0
+    double overhangForce = 0; // N
+};
+
+RectangleDesign designRectangle(const FlexureInput& in, const Materials& m, const Rectangle& rect,
+                                CalculationSteps& steps) {
+    RectangleDesign r;
+    const double h0 = in.effectiveDepth, width = rect.width, moment = rect.moment;
+    const bool overhangs = rect.shape == FlexureShape::FlangeClass2;
+    const std::string b = rect.shape == FlexureShape::FlangeClass1 ? "bf'" : "b";
+    const std::string M = overhangs ? "(M − M1)" : "M";
+    const std::string block = factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(width);
+    const std::string momentText = trimmedText(moment / 1e6) + "×10⁶";
+    r.alphaS = moment / (m.alpha1 * m.fc * width * h0 * h0);
+    steps.push_back({"6.2.10", "αs = " + M + "/(α1·fc·" + b + "·h0²)",
+                     momentText + "/(" + block + "×" + text(h0) + "²)", relativeText(r.alphaS)});
+    const std::string limitText = "ξlim = " + relativeText(in.depthLimit);
+    if (2 * r.alphaS < 1) {
+        r.xi = 1 - std::sqrt(1 - 2 * r.alphaS);
+        r.doubly = r.xi > in.depthLimit;
+        steps.push_back({"6.2.10", "ξ = 1 − √(1 − 2αs)",
+                         "1 − √(1 − 2×" + relativeText(r.alphaS) + ")",
+                         relativeText(r.xi) + (r.doubly ? " > " : " ≤ ") + limitText});
+    } else {
+        r.doubly = true;
+        steps.push_back({"6.2.10", "2αs", "2×" + relativeText(r.alphaS),
+                         fixedText(2 * r.alphaS, 4) + " ≥ 1，单筋截面不足"});
+    }
+    const std::string overhangText = overhangs ? " + " + factorText(m.alpha1) + "×" + text(m.fc) +
+                                                     "×(" + text(in.flangeWidth) + " − " +
+                                                     text(width) + ")×" + text(in.flangeDepth)
+                                               : "";
+    const std::string overhangFormula = overhangs ? " + α1·fc·(bf' − b)·hf'" : "";
+    if (!r.doubly) {
+        r.area = (m.alpha1 * m.fc * width * r.xi * h0 + rect.overhangForce) / m.fy;
+        steps.push_back({"6.2.10", "As = (α1·fc·" + b + "·ξ·h0" + overhangFormula + ")/fy",
+                         "(" + block + "×" + relativeText(r.xi) + "×" + text(h0) + overhangText +
+                             ")/" + text(m.fy),
+                         steelAreaText(r.area) + " mm²"});
+        return r;
+    }
+    const double leverArm = h0 - in.compressionCover;
+    if (!(leverArm > 0)) {
+        r.failure = "h0 − as' ≤ 0，不能配受压钢筋";
+        steps.push_back(
+            {"6.2.10", "h0 − as'", text(h0) + " − " + text(in.compressionCover), r.failure});
+        return r;
+    }
+    r.xi = in.depthLimit;
+    const double x = in.depthLimit * h0;
+    const std::string xText = fixedText(x, 1);
+    steps.push_back({"6.2.10", "按双筋截面：x = ξlim·h0",
+                     relativeText(in.depthLimit) + "×" + text(h0), xText + " mm"});
+    r.compressionArea =
+        std::max(0.0, (moment - blockMoment(m, width, x, h0)) / (m.fyCompression * leverArm));
+    steps.push_back({"6.2.10", "As' = [" + M + " − α1·fc·" + b + "·x·(h0 − x/2)]/[fy'·(h0 − as')]",
+                     "[" + momentText + " − " + block + "×" + xText + "×(" + text(h0) + " − " +
+                         xText + "/2)]/[" + text(m.fyCompression) + "×(" + text(h0) + " − " +
+                         text(in.compressionCover) + ")]",
+                     steelAreaText(r.compressionArea) + " mm²"});
+    r.area =
+        (m.alpha1 * m.fc * width * x + m.fyCompression * r.compressionArea + rect.overhangForce) /
+        m.fy;
+    steps.push_back({"6.2.10", "As = (α1·fc·" + b + "·x + fy'·As'" + overhangFormula + ")/fy",
+                     "(" + block + "×" + xText + " + " + text(m.fyCompression) + "×" +
+                         steelAreaText(r.compressionArea) + overhangText + ")/" + text(m.fy),
+                     steelAreaText(r.area) + " mm²"});
+    return r;
+}
+
+std::optional<std::string> inputProblem(const FlexureInput& in) {
+    if (!allPositive({in.width, in.depth, in.effectiveDepth}) || in.effectiveDepth > in.depth) {
+        return kInvalidSectionWords;
+    }
+    if (!std::isfinite(in.moment)) {
+        return "弯矩无效";
+    }
+    if (!(in.depthLimit > 0 && in.depthLimit < 1)) {
+        return "ξlim 应在 0 与 1 之间";
+    }
+    if (!(in.compressionCover >= 0) || !std::isfinite(in.compressionCover)) {
+        return "as' 无效";
+    }
+    const bool flange = in.flangeWidth > 0 || in.flangeDepth > 0;
+    if (flange && (!(in.flangeWidth > in.width) || !std::isfinite(in.flangeWidth) ||
+                   !(in.flangeDepth > 0 && in.flangeDepth < in.depth))) {
+        return "翼缘尺寸无效：应 bf' > b，0 < hf' < h";
+    }
+    return std::nullopt;
+}
+
+// Chooses the shape of a flanged section (6.2.11) and designs it; fills r's shape and steel.
+// Precondition: in.moment > 0 and inputProblem(in) found nothing.
+void designForMoment(const FlexureInput& in, const Materials& m, FlexureResult& r) {
+    const double moment = in.moment * 1e6;
+    const double h0 = in.effectiveDepth;
+    Rectangle rect{FlexureShape::Rectangle, in.width, moment, 0};
+    if (in.flangeWidth > 0) {
+        const double bf = in.flangeWidth, hf = in.flangeDepth;
+        const double flangeCapacity = m.alpha1 * m.fc * bf * hf * (h0 - hf / 2);
+        const bool inFlange = moment <= flangeCapacity;
+        rect.shape = inFlange ? FlexureShape::FlangeClass1 : FlexureShape::FlangeClass2;
+        r.steps.push_back(
+            {"6.2.11", "α1·fc·bf'·hf'·(h0 − hf'/2)",
+             factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(bf) + "×" + text(hf) + "×(" +
+                 text(h0) + " − " + text(hf) + "/2)×10⁻⁶",
+             forceText(flangeCapacity / 1e6) + " kN·m" + (inFlange ? " ≥ M = " : " < M = ") +
+                 forceText(in.moment) + " kN·m" +
+                 (inFlange ? "，第一类 T 形截面，按 bf' × h 矩形计算" : "，第二类 T 形截面")});
+        if (inFlange) {
+            rect.width = bf;
+        } else {
+            rect.overhangForce = m.alpha1 * m.fc * (bf - in.width) * hf;
+            rect.moment = moment - rect.overhangForce * (h0 - hf / 2);
+            r.steps.push_back({"6.2.11", "M1 = α1·fc·(bf' − b)·hf'·(h0 − hf'/2)",
+                               factorText(m.alpha1) + "×" + text(m.fc) + "×(" + text(bf) + " − " +
+                                   text(in.width) + ")×" + text(hf) + "×(" + text(h0) + " − " +
+                                   text(hf) + "/2)×10⁻⁶",
+                               forceText((moment - rect.moment) / 1e6) +
+                                   " kN·m；腹板承担 M − M1 = " + forceText(rect.moment / 1e6) +
+                                   " kN·m"});
+        }
+    }
+    r.shape = rect.shape;
+    const RectangleDesign design = designRectangle(in, m, rect, r.steps);
+    if (!design.failure.empty()) {
+        r.failures.push_back(design.failure);
+        return;
+    }
+    r.alphaS = design.alphaS;
+    r.xi = design.xi;
+    r.doublyReinforced = design.doubly;
+    r.calculatedArea = design.area;
+    r.compressionArea = design.compressionArea;
+}
+
+FlexureResult unguardedFlexure(const FlexureInput& in, const Materials& m) {
+    FlexureResult r;
+    if (const auto problem = inputProblem(in)) {
+        r.failures.push_back(*problem);
+        return r;
+    }
+    if (in.moment > 0) {
+        designForMoment(in, m, r);
+        if (!r.ok()) {
+            return r;
+        }
+    } else {
+        r.steps.push_back(
+            {"8.5.1", "M = " + forceText(in.moment) + " kN·m", "", "钢筋不受拉，按最小配筋率配筋"});
+    }
+    const double rhoMin = minimumRatio(m);
+    r.minimumArea = rhoMin * in.width * in.depth;
+    r.steps.push_back({"8.5.1", "As,min = max(0.20%, 45·ft/fy %)·b·h",
+                       "max(0.20%, 45×" + text(m.ft) + "/" + text(m.fy) + " %)×" + text(in.width) +
+                           "×" + text(in.depth),
+                       steelAreaText(r.minimumArea) + " mm²"});
+    r.minimumGoverns = r.minimumArea > r.calculatedArea;
+    r.requiredArea = std::max(r.calculatedArea, r.minimumArea);
+    r.ratio = r.requiredArea / (in.width * in.effectiveDepth);
+    r.steps.push_back({"8.5.1", "ρ = As/(b·h0)",
+                       steelAreaText(r.requiredArea) + "/(" + text(in.width) + "×" +
+                           text(in.effectiveDepth) + ")",
+                       relativeText(r.ratio) + (r.minimumGoverns ? "（最小配筋率控制）" : "")});
+    return r;
+}
+
+DuctilityCheck unguardedDuctility(double tensionArea, double compressionArea, double width,
+                                  double effectiveDepth, const Materials& m) {
+    DuctilityCheck c;
+    if (!allPositive({width, effectiveDepth})) {
+        c.failures.push_back(kInvalidSectionWords);
+        return c;
+    }
+    if (!std::isfinite(tensionArea) || !std::isfinite(compressionArea)) {
+        c.failures.push_back("钢筋面积无效");
+        return c;
+    }
+    c.xi = (m.fy * tensionArea - m.fyCompression * compressionArea) /
+           (m.alpha1 * m.fc * width * effectiveDepth);
+    std::string verdict = relativeText(c.xi);
+    if (c.xi > 0.35) {
+        c.failures.push_back("调幅后 ξ = " + relativeText(c.xi) + " > 0.35");
+        verdict += " > 0.35 ✘";
+    } else if (c.xi < 0.10) {
+        c.notice = "调幅后 ξ = " + relativeText(c.xi) + " < 0.10";
+        verdict += " < 0.10";
+    } else {
+        verdict += "，0.10 ≤ ξ ≤ 0.35 ✔";
+    }
+    c.steps.push_back({"5.4.3", "ξ = (fy·As − fy'·As')/(α1·fc·b·h0)",
+                       "(" + text(m.fy) + "×" + steelAreaText(tensionArea) + " − " +
+                           text(m.fyCompression) + "×" + steelAreaText(compressionArea) + ")/(" +
+                           factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(width) + "×" +
+                           text(effectiveDepth) + ")",
+                       verdict});
+    return c;
+}
+
+} // namespace
+
+double minimumRatio(const Materials& materials) {
+    return std::max(0.0020, 0.45 * materials.ft / materials.fy);
+}
+
+FlexureResult designFlexure(const FlexureInput& input, const Materials& materials) {
+    FlexureResult r = unguardedFlexure(input, materials);
+    if (!allFinite({r.alphaS, r.xi, r.calculatedArea, r.minimumArea, r.requiredArea,
+                    r.compressionArea, r.ratio})) {
+        r = FlexureResult{};
+        r.failures.push_back(kOutOfRangeWords);
+    }
+    return r;
+}
+
+DuctilityCheck checkDuctility(double tensionArea, double compressionArea, double width,
+                              double effectiveDepth, const Materials& materials) {
+    DuctilityCheck c =
+        unguardedDuctility(tensionArea, compressionArea, width, effectiveDepth, materials);
+    if (!std::isfinite(c.xi)) {
+        c = DuctilityCheck{};
+        c.failures.push_back(kOutOfRangeWords);
+    }
+    return c;
+}
+
+CompressionSteelCheck checkCompressionSteel(double bottomBarArea, double compressionArea) {
+    CompressionSteelCheck c;
+    if (!(compressionArea > 0)) {
+        return c;
+    }
+    const bool enough = bottomBarArea >= compressionArea;
+    c.steps.push_back({"6.2.10", "伸入支座的底筋 As ≥ As'", "",
+                       steelAreaText(bottomBarArea) + (enough ? " ≥ " : " < ") +
+                           steelAreaText(compressionArea) + " mm² " + (enough ? "✔" : "✘")});
+    if (!enough) {
+        c.failures.push_back("伸入支座的底筋 " + steelAreaText(bottomBarArea) +
+                             " mm² 小于所需受压钢筋 " + steelAreaText(compressionArea) + " mm²");
+    }
+    return c;
+}
+
+} // namespace spanwise
