@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+class QFont;
 class QPainter;
 
 namespace spanwise {
@@ -51,13 +52,19 @@ void paintDeflectionLine(QPainter& painter, const QRectF& area, const Beam& beam
 // The section under horizontal position px of a drawing made by paintDiagrams in area.
 std::optional<BeamSection> diagramSectionAt(const QRectF& area, const Beam& beam, double px);
 
-// The beam with its supports and every load, with the load values written beside them (those
-// that would cover another left out) and each span's number and length below it; shadedSpan
-// (1..N) is shaded as the span being edited, 0 shades none. The texts are textPixels high, or
-// in proportion to the area when 0. Spans are numbered from firstSpanNumber (a part of a longer
-// beam drawn on a row of its own).
+// The beam with its supports and every load, each with its value (a live load dashed, in blue,
+// its value marked "(活)"): loads that would cover one another are stacked in lanes above the
+// beam, so that every load and every value shows. Each span's number and length are written
+// below it; shadedSpan (1..N) is shaded as the span being edited, 0 shades none. The texts are
+// textPixels high, or in proportion to the area when 0, and smaller where many lanes share
+// the room. Spans are numbered from firstSpanNumber (a part of a longer beam drawn on a row of
+// its own).
 void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, int shadedSpan = 0,
                      double textPixels = 0, int firstSpanNumber = 1);
+
+// The height a load sketch of the beam width wide needs for its values in font to keep their
+// size, however many lanes its loads take.
+double loadSketchHeight(const Beam& beam, double width, const QFont& font);
 
 // Spans first..last of beam as a beam of their own: the outer supports where they are the
 // beam's, simple supports where the beam goes on.

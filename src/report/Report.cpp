@@ -185,6 +185,8 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
             auto blankUnless = [](bool used, float v) { return used ? field(v) : QString(); };
             loads.push_back({QStringLiteral("第%1跨").arg(s), QString::number(k),
                              QString::fromStdString(beam.span(s).load(k).text),
+                             beam.span(s).load(k).loadCase == Live ? QStringLiteral("活")
+                                                                   : QStringLiteral("恒"),
                              blankUnless(kind == Concentrated, beam.span(s).load(k).P),
                              blankUnless(kind != Concentrated, beam.span(s).load(k).q),
                              blankUnless(kind != Uniform, beam.span(s).load(k).a),
@@ -197,9 +199,9 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
     page.gap(6);
     if (!loads.empty()) {
         page.table({QStringLiteral("跨号"), QStringLiteral("序号"), QStringLiteral("荷载形式"),
-                    QStringLiteral("P(kN)"), QStringLiteral("q(kN/m)"), QStringLiteral("a(m)"),
-                    QStringLiteral("b(m)")},
-                   loads, {1, 0.7, 1.3, 1, 1, 1, 1}, body);
+                    QStringLiteral("恒/活"), QStringLiteral("P(kN)"), QStringLiteral("q(kN/m)"),
+                    QStringLiteral("a(m)"), QStringLiteral("b(m)")},
+                   loads, {1, 0.7, 1.3, 0.7, 1, 1, 1, 1}, body);
         page.line(
             QStringLiteral("注：悬臂端跨上集中力的 a 自自由端量起；梯形荷载两端斜坡长度均为 a。"),
             small);
@@ -208,13 +210,19 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
     // the sketch of a long beam in rows of a few spans each, so that its loads stay legible
     constexpr int kSpansPerRow = 5;
     const int sketchRows = N > kSpansPerRow + 1 ? (N + kSpansPerRow - 1) / kSpansPerRow : 1;
-    const double sketchHeight = sketchRows == 1 ? 110 : 95;
+    QFont sketchFont = reportFont(7);
+    sketchFont.setPixelSize(7); // one point a pixel: the page is drawn at 72 dots an inch
     for (int row = 0; row < sketchRows; ++row) {
         const int first = sketchRows == 1 ? 1 : row * kSpansPerRow + 1;
         const int last = sketchRows == 1 ? N : std::min(N, first + kSpansPerRow - 1);
+        const Beam part = spansOfBeam(beam, first, last);
+        // tall enough for every load's value at its size, however the loads stack
+        const double sketchHeight = std::max(sketchRows == 1 ? 110.0 : 95.0,
+                                             loadSketchHeight(part, page.width(), sketchFont));
+        painter.setFont(sketchFont);
         paintLoadSketch(painter,
                         QRectF(page.left(), page.take(sketchHeight), page.width(), sketchHeight),
-                        spansOfBeam(beam, first, last), 0, 0, first);
+                        part, 0, sketchFont.pixelSize(), first);
     }
     page.gap(8);
 

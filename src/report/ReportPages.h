@@ -73,7 +73,7 @@ public:
 
     void line(const QString& text, const QFont& font, Qt::Alignment align = Qt::AlignLeft) {
         m_painter.setFont(font);
-        const QFontMetricsF metrics(font);
+        const QFontMetricsF metrics = metricsOf(font);
         const QStringList wrapped = wrap(text, metrics);
         for (const QString& part : wrapped) {
             const double top = take(metrics.lineSpacing());
@@ -82,58 +82,25 @@ public:
         }
     }
 
-    // A table with a header row; columns share the width in the given proportions.
+    // A table with a header row. Each column is as wide as its widest text, and the room left
+    // over is shared in the given proportions; a table too wide for the page is set in a
+    // smaller font and, where that is not enough, printed in parts that each repeat the first
+    // column. No text is ever cut or broken.
     void table(const QStringList& headers, const std::vector<QStringList>& rows,
-               const std::vector<double>& weights, const QFont& font) {
-        m_painter.setFont(font);
-        const QFontMetricsF metrics(font);
-        const double rowHeight = metrics.lineSpacing() + 6;
-        double total = 0;
-        for (double w : weights) {
-            total += w;
-        }
-        auto drawRow = [&](const QStringList& cells, bool header) {
-            const double top = take(rowHeight);
-            double x = left();
-            for (int c = 0; c < cells.size(); ++c) {
-                const double w = width() * weights[static_cast<std::size_t>(c)] / total;
-                const QRectF cell(x, top, w, rowHeight);
-                if (header) {
-                    m_painter.fillRect(cell, QColor(225, 230, 236));
-                }
-                m_painter.drawRect(cell);
-                m_painter.drawText(
-                    cell.adjusted(3, 0, -3, 0),
-                    static_cast<int>((c == 0 || header ? Qt::AlignHCenter : Qt::AlignRight) |
-                                     Qt::AlignVCenter),
-                    cells[c]);
-                x += w;
-            }
-        };
-        drawRow(headers, true);
-        for (const QStringList& r : rows) {
-            if (m_y + rowHeight > m_area.height()) {
-                newPage(); // the header again on the next page
-                drawRow(headers, true);
-            }
-            drawRow(r, false);
-        }
-    }
+               const std::vector<double>& weights, const QFont& font);
+
+    QPainter& painter() { return m_painter; }
+    // Text measured as the page draws it (points), not as the screen would.
+    QFontMetricsF metricsOf(const QFont& font) const { return QFontMetricsF(font, &m_writer); }
 
 private:
-    QStringList wrap(const QString& text, const QFontMetricsF& metrics) const {
-        QStringList parts;
-        QString current;
-        for (const QChar c : text) {
-            if (metrics.horizontalAdvance(current + c) > width() && !current.isEmpty()) {
-                parts << current;
-                current.clear();
-            }
-            current += c;
-        }
-        parts << current;
-        return parts;
-    }
+    // The text cut into lines no wider than the page: between words and Chinese characters,
+    // never inside a run of letters, digits and signs such as "l0/250" unless it alone is
+    // wider than the line.
+    QStringList wrap(const QString& text, const QFontMetricsF& metrics) const;
+    // One table whose columns are known to fit the page at this font.
+    void fittedTable(const QStringList& headers, const std::vector<QStringList>& rows,
+                     const std::vector<double>& widths, const QFont& font);
 
     static constexpr double kFooterHeight = 26;
 

@@ -40,7 +40,7 @@ TEST(ShippedFiles, ReadAndWriteBackByteForByte) {
             }
         }
     }
-    EXPECT_EQ(files, 11);
+    EXPECT_EQ(files, 12);
 }
 
 } // namespace
