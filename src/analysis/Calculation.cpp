@@ -27,7 +27,7 @@ long calculate(const Beam& beam, BeamResults& results) {
     // Each span's sections depend on its own end moments and loads only, so the key sections,
     // the forces there and the maximum search go span by span.
     for (int s = 1; s <= N; ++s) {
-        KeySectionShears shears;
+        KeySectionForces shears;
         const SpanCurve loads(beam, s);
         atSpan(s, FloatingPointFault::Sections, [&] {
             keySections(beam, work, s);

@@ -22,7 +22,11 @@ constexpr int kDead = 0, kLive = 1;
 
 struct Forces {
     double M = 0, VL = 0, VR = 0;
+    double MR = 0; // just right of the section: differs from M at a concentrated moment
 };
+
+// Where along xi an extreme of the moment was found: at a place where M jumps, the side.
+enum class XiSide { Inside, Below, Above };
 
 } // namespace
 
@@ -50,13 +54,14 @@ struct Envelope::SpanCases {
                     const auto& m =
                         endMoment[static_cast<std::size_t>(t - 1)][static_cast<std::size_t>(kind)];
                     const double V = -(m[0] + m[1]) / L;
-                    f = {m[0] + V * x, V, V};
+                    f = {m[0] + V * x, V, V, m[0] + V * x};
                 }
                 if (t == s) {
                     const SpanCurve& own = curve(kind);
                     const CurveValue v = own.at(own.xiOf(x));
                     const bool reversed = base == BaseSystem::FreeRight;
-                    f.M += v.M;
+                    f.M += reversed ? v.MAbove : v.M;
+                    f.MR += reversed ? v.M : v.MAbove;
                     f.VL += reversed ? -v.slopeAbove : v.slopeBelow;
                     f.VR += reversed ? -v.slopeBelow : v.slopeAbove;
                 }
@@ -84,7 +89,7 @@ Extreme stored(const Choice& c) {
 // smallest value. Between events (the breaks of the span's own curves and every zero of a
 // case that may switch) each case keeps its sign, so the envelope is one cubic there.
 void momentPeaks(const Envelope::SpanCases& c, int s, int n, const Weights& w, double& xiMax,
-                 double& xiMin) {
+                 double& xiMin, XiSide& sideMax, XiSide& sideMin) {
     const bool simple = c.base == BaseSystem::SimplySupported;
     const double L = c.L;
     // A case as it acts on this span: A + B xi, plus `own` times the span's own curve.
@@ -216,6 +221,7 @@ void momentPeaks(const Envelope::SpanCases& c, int s, int n, const Weights& w, d
 
     double best = -HUGE_VAL, worst = HUGE_VAL;
     xiMax = xiMin = 0;
+    sideMax = sideMin = XiSide::Inside;
     std::size_t k = 0;
     for (std::size_t e = 0; e + 1 < events.size(); ++e) {
         if (events[e].term >= 0) {
@@ -253,23 +259,26 @@ void momentPeaks(const Envelope::SpanCases& c, int s, int n, const Weights& w, d
         }
         const double a = from - origin, b = to - origin;
         std::array<double, 2> turns{};
-        auto consider = [&](const Cubic& cubic, double t, bool largest) {
+        // the start of a stretch lies just above its xi, the end just below
+        auto consider = [&](const Cubic& cubic, double t, bool largest, XiSide side) {
             const double v = valueOf(cubic, t);
             if (largest && v > best) {
                 best = v;
                 xiMax = origin + t;
+                sideMax = side;
             } else if (!largest && v < worst) {
                 worst = v;
                 xiMin = origin + t;
+                sideMin = side;
             }
         };
         for (bool largest : {true, false}) {
             const Cubic& cubic = largest ? hi : lo;
-            consider(cubic, a, largest);
-            consider(cubic, b, largest);
+            consider(cubic, a, largest, XiSide::Above);
+            consider(cubic, b, largest, XiSide::Below);
             const int m = turningPoints(cubic, a, b, turns);
             for (int i = 0; i < m; ++i) {
-                consider(cubic, turns[static_cast<std::size_t>(i)], largest);
+                consider(cubic, turns[static_cast<std::size_t>(i)], largest, XiSide::Inside);
             }
         }
     }
@@ -405,7 +414,8 @@ Envelope::Envelope(const Beam& beam) : m_spanCount(beam.spanCount()), m_factors(
             endShear(rightEnd[i], &Forces::VR, out.rightMaxShear, out.rightMinShear);
 
             double xiMax = 0, xiMin = 0;
-            momentPeaks(c, s, n, w, xiMax, xiMin);
+            XiSide sideMax = XiSide::Inside, sideMin = XiSide::Inside;
+            momentPeaks(c, s, n, w, xiMax, xiMin, sideMax, sideMin);
             auto toX = [&](double xi) {
                 const double x = c.base == BaseSystem::FreeRight ? c.L - xi : xi;
                 return std::clamp(static_cast<float>(x), 0.0f, L);
@@ -415,11 +425,20 @@ Envelope::Envelope(const Beam& beam) : m_spanCount(beam.spanCount()), m_factors(
                 const float x = toX(xi);
                 CaseForces f;
                 c.forcesAt(s, n, x, f);
-                Choice hi, lo;
+                Choice hi, lo, hiRight, loRight;
                 combine(w, n, deadOf(f, &Forces::M), liveOf(f, &Forces::M), hi, lo);
-                const Choice& choice = largest ? hi : lo;
+                combine(w, n, deadOf(f, &Forces::MR), liveOf(f, &Forces::MR), hiRight, loRight);
+                // on a concentrated moment, the side the extreme was found on (along x)
+                const XiSide found = largest ? sideMax : sideMin;
+                const bool jumps = largest ? hi.value != hiRight.value : lo.value != loRight.value;
+                const bool right = jumps && found != XiSide::Inside &&
+                                   ((found == XiSide::Above) != (c.base == BaseSystem::FreeRight));
+                const Choice& choice = largest ? (right ? hiRight : hi) : (right ? loRight : lo);
                 target.value = toSingle(choice.value);
                 target.x = x;
+                target.side = !jumps  ? MomentSide::None
+                              : right ? MomentSide::Right
+                                      : MomentSide::Left;
                 target.arrangement = choice.arrangement;
                 target.shearLeft = toSingle(under(w, n, choice.arrangement, deadOf(f, &Forces::VL),
                                                   liveOf(f, &Forces::VL)));
@@ -486,6 +505,9 @@ EnvelopeSection Envelope::at(int s, float x) const {
     combine(w, n, deadOf(f, &Forces::M), liveOf(f, &Forces::M), hi, lo);
     out.maxMoment = stored(hi);
     out.minMoment = stored(lo);
+    combine(w, n, deadOf(f, &Forces::MR), liveOf(f, &Forces::MR), hi, lo);
+    out.maxMomentRight = stored(hi);
+    out.minMomentRight = stored(lo);
     combine(w, n, deadOf(f, &Forces::VL), liveOf(f, &Forces::VL), hi, lo);
     out.maxShearLeft = stored(hi);
     out.minShearLeft = stored(lo);

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "model/Beam.h"
+#include "model/BeamResults.h"
 
 #include <array>
 #include <cstdint>
@@ -50,6 +51,7 @@ struct Extreme {
 struct MomentExtreme {
     float value = 0;
     float x = 0;
+    MomentSide side = MomentSide::None; // on a concentrated moment: the side it is on
     Arrangement arrangement;
     float shearLeft = 0;
     float shearRight = 0;
@@ -75,9 +77,11 @@ struct SupportEnvelope {
     Extreme maxMoment, minMoment; // bending moment of the beam at a fixed end
 };
 
-// The envelope at one section: M, and the shear just left and just right of it.
+// The envelope at one section: M and the shear, each just left and just right of it (the
+// moments differ at a concentrated moment, the shears at a force).
 struct EnvelopeSection {
     Extreme maxMoment, minMoment;
+    Extreme maxMomentRight, minMomentRight;
     Extreme maxShearLeft, minShearLeft;
     Extreme maxShearRight, minShearRight;
 };

@@ -116,4 +116,76 @@ void freeRightSpanTrapezoid(float q, float L, float a, float x, float& M, float&
     }
 }
 
+namespace {
+
+// The part of a stretch load between its start and xi along the base system: its total W and
+// its moment about xi.
+struct LoadBehind {
+    double W = 0;
+    double moment = 0;
+};
+
+LoadBehind behind(double wFrom, double wTo, double from, double to, double xi) {
+    if (xi <= from) {
+        return {};
+    }
+    const double c = to - from;
+    const double k = (wTo - wFrom) / c;
+    if (xi <= to) {
+        const double u = xi - from;
+        return {wFrom * u + k * u * u / 2, wFrom * u * u / 2 + k * u * u * u / 6};
+    }
+    return {c * (wFrom + wTo) / 2,
+            wFrom * c * (xi - from - c / 2) + (wTo - wFrom) * c / 2 * (xi - from - 2 * c / 3)};
+}
+
+} // namespace
+
+void simpleSpanStretch(float wFrom, float wTo, float from, float to, float L, float x, float& M,
+                       float& V) {
+    const double c = double{to} - from;
+    const double left =
+        c / (2.0 * L) * (wFrom * (L - from - c / 3) + double{wTo} * (L - from - 2 * c / 3));
+    const LoadBehind b = behind(wFrom, wTo, from, to, x);
+    V = toSingle(left - b.W);
+    M = toSingle(left * x - b.moment);
+}
+
+void freeLeftSpanStretch(float wFrom, float wTo, float from, float to, float x, float& M,
+                         float& V) {
+    const LoadBehind b = behind(wFrom, wTo, from, to, x);
+    V = toSingle(-b.W);
+    M = toSingle(-b.moment);
+}
+
+void freeRightSpanStretch(float wFrom, float wTo, float from, float to, float L, float x, float& M,
+                          float& V) {
+    const float u = toSingle(double{L} - x);
+    const LoadBehind b = behind(wFrom, wTo, from, to, u);
+    V = toSingle(b.W);
+    M = toSingle(-b.moment);
+}
+
+void simpleSpanCouple(float C, float a, float x, float L, float& ML, float& MR, float& V) {
+    const double share = double{C} / L;
+    V = toSingle(-share);
+    const float before = toSingle(-share * x), after = toSingle(C - share * x);
+    ML = x <= a ? before : after;
+    MR = x < a ? before : after;
+}
+
+void freeLeftSpanCouple(float C, float a, float x, float& ML, float& MR, float& V) {
+    V = 0;
+    ML = x <= a ? 0.0f : C;
+    MR = x < a ? 0.0f : C;
+}
+
+void freeRightSpanCouple(float C, float a, float x, float L, float& ML, float& MR, float& V) {
+    const float u = toSingle(double{L} - x);
+    V = 0;
+    // along x the moment jumps from -C to 0 where u passes a
+    ML = u < a ? 0.0f : -C;
+    MR = u <= a ? 0.0f : -C;
+}
+
 } // namespace spanwise

@@ -30,4 +30,20 @@ void simpleSpanTrapezoid(float q, float L, float a, float x, float& M, float& V)
 void freeLeftSpanTrapezoid(float q, float L, float a, float x, float& M, float& V);
 void freeRightSpanTrapezoid(float q, float L, float a, float x, float& M, float& V);
 
+// A partial or linear load: intensity wFrom at `from`, varying linearly to wTo at `to`, the
+// ends measured along the base system (from the left end, or from the free right end for
+// freeRightSpanStretch, where x is still from the left end).
+void simpleSpanStretch(float wFrom, float wTo, float from, float to, float L, float x, float& M,
+                       float& V);
+void freeLeftSpanStretch(float wFrom, float wTo, float from, float to, float x, float& M, float& V);
+void freeRightSpanStretch(float wFrom, float wTo, float from, float to, float L, float x, float& M,
+                          float& V);
+
+// A clockwise moment C at a (from the left end; from the free right end for freeRightSpanCouple):
+// the bending moment just left (ML) and just right (MR) of x, which differ only at a, and the
+// shear.
+void simpleSpanCouple(float C, float a, float x, float L, float& ML, float& MR, float& V);
+void freeLeftSpanCouple(float C, float a, float x, float& ML, float& MR, float& V);
+void freeRightSpanCouple(float C, float a, float x, float L, float& ML, float& MR, float& V);
+
 } // namespace spanwise

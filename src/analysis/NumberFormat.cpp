@@ -154,6 +154,14 @@ std::string loadListText(const Load& load) {
         return text + " q=" + fieldText(load.q);
     case Trapezoidal:
         return text + " q=" + fieldText(load.q) + " a=" + fieldText(load.a);
+    case PartialUniform:
+        return text + " q=" + fieldText(load.q) + " a=" + fieldText(load.a) +
+               " c=" + fieldText(load.c);
+    case Linear:
+        return text + " q1=" + fieldText(load.q) + " q2=" + fieldText(load.P) +
+               " a=" + fieldText(load.a) + " c=" + fieldText(load.c);
+    case Couple:
+        return text + " M=" + fieldText(load.P) + " a=" + fieldText(load.a);
     }
     return text;
 }

@@ -47,7 +47,8 @@ std::optional<float> parseFieldNumber(std::string_view text);
 std::optional<double> parseCountNumber(std::string_view text);
 
 // A load as the span's load list shows it: its text (the kind's name) and its values, with
-// "活 " before a live load: "集中力 P=50 a=1.5 b=3", "活 均布荷载 q=10", "梯形荷载 q=10 a=1.5".
+// "活 " before a live load: "集中力 P=50 a=1.5 b=3", "活 均布荷载 q=10", "梯形荷载 q=10 a=1.5",
+// "局部均布荷载 q=10 a=1 c=3", "线性分布荷载 q1=0 q2=12 a=0 c=6", "集中力偶 M=60 a=1.5".
 std::string loadListText(const Load& load);
 
 } // namespace spanwise

@@ -23,15 +23,16 @@ namespace {
 
 // Load by load, for a span whose loads leave it.
 SectionForce sumOfLoadsAt(const Beam& beam, const BeamResults& results, int s, float x) {
-    float sumM = 0, sumVL = 0, sumVR = 0;
+    float sumM = 0, sumVL = 0, sumVR = 0, sumMR = 0;
     const BaseSystem base = baseSystem(beam, s);
     const Span& span = beam.span(s);
     const float L = span.length;
-    float m = 0, vl = 0, vr = 0;
+    float m = 0, vl = 0, vr = 0, mr = 0;
 
     if (base == BaseSystem::SimplySupported) {
         endMomentForces(results.EndMoment[s][1], results.EndMoment[s][2], L, x, m, vl);
         addSingle(sumM, m);
+        addSingle(sumMR, m);
         addSingle(sumVL, vl);
         addSingle(sumVR, vl);
     }
@@ -39,6 +40,50 @@ SectionForce sumOfLoadsAt(const Beam& beam, const BeamResults& results, int s, f
         const float a = load.a;
         const float P = load.P;
         const float q = load.q;
+        if (load.kind == PartialUniform || load.kind == Linear) {
+            const auto stretch = stretchOf(load, L);
+            if (!stretch) {
+                continue; // off the span: nothing the check lets through
+            }
+            const auto wFrom = static_cast<float>(stretch->atFrom);
+            const auto wTo = static_cast<float>(stretch->atTo);
+            const auto from = static_cast<float>(stretch->from);
+            const auto to = static_cast<float>(stretch->to);
+            switch (base) {
+            case BaseSystem::SimplySupported:
+                simpleSpanStretch(wFrom, wTo, from, to, L, x, m, vl);
+                break;
+            case BaseSystem::FreeLeft:
+                freeLeftSpanStretch(wFrom, wTo, from, to, x, m, vl);
+                break;
+            case BaseSystem::FreeRight:
+                freeRightSpanStretch(wFrom, wTo, from, to, L, x, m, vl);
+                break;
+            }
+            addSingle(sumM, m);
+            addSingle(sumMR, m);
+            addSingle(sumVL, vl);
+            addSingle(sumVR, vl);
+            continue;
+        }
+        if (load.kind == Couple) {
+            switch (base) {
+            case BaseSystem::SimplySupported:
+                simpleSpanCouple(P, a, x, L, m, mr, vl);
+                break;
+            case BaseSystem::FreeLeft:
+                freeLeftSpanCouple(P, a, x, m, mr, vl);
+                break;
+            case BaseSystem::FreeRight:
+                freeRightSpanCouple(P, a, x, L, m, mr, vl);
+                break;
+            }
+            addSingle(sumM, m);
+            addSingle(sumMR, mr);
+            addSingle(sumVL, vl);
+            addSingle(sumVR, vl);
+            continue;
+        }
         switch (load.kind) {
         case Concentrated:
             switch (base) {
@@ -85,10 +130,11 @@ SectionForce sumOfLoadsAt(const Beam& beam, const BeamResults& results, int s, f
             continue;
         }
         addSingle(sumM, m);
+        addSingle(sumMR, m);
         addSingle(sumVL, vl);
         addSingle(sumVR, vr);
     }
-    return {sumM, sumVL, sumVR};
+    return {sumM, sumVL, sumVR, sumMR};
 }
 
 } // namespace

@@ -14,9 +14,10 @@ enum class BaseSystem { SimplySupported, FreeLeft, FreeRight };
 BaseSystem baseSystem(const Beam& beam, int span);
 
 struct SectionForce {
-    float M = 0;  // bending moment
+    float M = 0;  // bending moment just left of the section
     float VL = 0; // shear just left of the section
     float VR = 0; // shear just right of it (differs from VL at a concentrated force)
+    float MR = 0; // bending moment just right of it (differs from M at a concentrated moment)
 };
 
 class SpanCurve;

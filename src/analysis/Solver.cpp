@@ -2,7 +2,9 @@
 
 #include "analysis/DistributionWorking.h"
 #include "analysis/Single.h"
+#include "analysis/SpanCurve.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -72,6 +74,71 @@ double outerEndFactor(EndSupport end) {
     }
 }
 
+// The integral of w(x) p(x) over a load's stretch, w = atFrom..atTo linear along it and p a
+// cubic of x given by its coefficients: exact, term by term.
+double stretchIntegral(const LoadStretch& stretch, const std::array<double, 4>& p) {
+    const double slope = (stretch.atTo - stretch.atFrom) / (stretch.to - stretch.from);
+    const double alpha = stretch.atFrom - slope * stretch.from;
+    double sum = 0;
+    double from = stretch.from, to = stretch.to; // powers of the ends, raised term by term
+    for (std::size_t k = 0; k < p.size(); ++k) {
+        const double toK1 = to * stretch.to, fromK1 = from * stretch.from; // x^(k+2)
+        sum += p[k] * (alpha * (to - from) / static_cast<double>(k + 1) +
+                       slope * (toK1 - fromK1) / static_cast<double>(k + 2));
+        to = toK1;
+        from = fromK1;
+    }
+    return sum;
+}
+
+// The load terms of a partial or linear load (stretch along xi, which is x wherever both ends
+// are held): w(x) times the influence of a force at x, integrated in closed form.
+void addStretchTerms(const LoadStretch& w, double L, LoadTermRow row, float& F1, float& F2) {
+    const double L2 = L * L;
+    switch (row) {
+    case LoadTermRow::BothHeld: // -P a b^2 / L^2 and P a^2 b / L^2 with a = x, b = L - x
+        addSingle(F1, -stretchIntegral(w, {0, L2, -2 * L, 1}) / L2);
+        addSingle(F2, stretchIntegral(w, {0, 0, L, -1}) / L2);
+        break;
+    case LoadTermRow::PinnedLeft: // P x (L^2 - x^2) / 2L^2
+        addSingle(F2, stretchIntegral(w, {0, L2, 0, -1}) / (2 * L2));
+        break;
+    case LoadTermRow::PinnedRight: // -P x (L - x)(2L - x) / 2L^2
+        addSingle(F1, -stretchIntegral(w, {0, 2 * L2, -3 * L, 1}) / (2 * L2));
+        break;
+    case LoadTermRow::FreeLeft: // the lever arm about the support is L - xi
+        addSingle(F2, stretchIntegral(w, {L, -1, 0, 0}));
+        break;
+    case LoadTermRow::FreeRight:
+        addSingle(F1, -stretchIntegral(w, {L, -1, 0, 0}));
+        break;
+    }
+}
+
+// The load terms of a clockwise moment M at a (b = L - a): the rate of change of a force's
+// terms with its place, as a moment is two opposite forces infinitely close.
+void addCoupleTerms(double M, double a, double L, LoadTermRow row, float& F1, float& F2) {
+    const double b = L - a, L2 = L * L;
+    switch (row) {
+    case LoadTermRow::BothHeld:
+        addSingle(F1, M * b * (2 * a - b) / L2);
+        addSingle(F2, M * a * (2 * b - a) / L2);
+        break;
+    case LoadTermRow::PinnedLeft:
+        addSingle(F2, M * (L2 - 3 * a * a) / (2 * L2));
+        break;
+    case LoadTermRow::PinnedRight:
+        addSingle(F1, M * (L2 - 3 * b * b) / (2 * L2));
+        break;
+    case LoadTermRow::FreeLeft: // the bending moment at the support is +M, so M2 = -M
+        addSingle(F2, -M);
+        break;
+    case LoadTermRow::FreeRight: // there it is -M, so M1 = -M
+        addSingle(F1, -M);
+        break;
+    }
+}
+
 // Adds the load terms of every load of span s for one row of the table.
 void addLoadTerms(const Beam& beam, int s, LoadTermRow row, std::optional<LoadCase> loadCase,
                   float& F1, float& F2) {
@@ -85,6 +152,16 @@ void addLoadTerms(const Beam& beam, int s, LoadTermRow row, std::optional<LoadCa
         const double a = beam.span(s).load(k).a;
         const double b = beam.span(s).load(k).b;
         const int kind = beam.span(s).load(k).kind;
+        if (kind == PartialUniform || kind == Linear) {
+            if (const auto stretch = stretchOf(beam.span(s).load(k), L)) {
+                addStretchTerms(*stretch, L, row, F1, F2);
+            }
+            continue;
+        }
+        if (kind == Couple) {
+            addCoupleTerms(P, a, L, row, F1, F2);
+            continue;
+        }
         if (kind != Concentrated && kind != Uniform && kind != Trapezoidal) {
             continue;
         }

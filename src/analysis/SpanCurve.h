@@ -4,10 +4,12 @@
 //
 // The curve runs along xi from the end where the base system starts: xi = x for a simply
 // supported span and for a span free at its left end, xi = L - x (the distance from the free
-// end) for a span free at its right end. Between breaks (0, L, every concentrated force, both
-// corners of every trapezoid) the load intensity w is linear, so M'' = -w makes M a cubic there;
-// a force P at a break lowers dM/dxi by P. Each piece keeps M and dM/dxi at its start and the
-// intensity w0 + w1 t, t = xi - start, evaluated in double.
+// end) for a span free at its right end; every load's a is measured along xi. Between breaks
+// (0, L, every concentrated force and moment, both corners of every trapezoid, both ends of
+// every partial or linear load) the load intensity w is linear, so M'' = -w makes M a cubic
+// there; a force P at a break lowers dM/dxi by P, and a concentrated moment makes M jump (by +M
+// along x for a clockwise M). Each piece keeps M and dM/dxi at its start (after any jump there)
+// and the intensity w0 + w1 t, t = xi - start, evaluated in double.
 #pragma once
 
 #include "analysis/SectionForces.h"
@@ -22,10 +24,20 @@ namespace spanwise {
 inline constexpr int kMaxCurveBreaks = 2 + 2 * kMaxLoads;
 
 struct CurveValue {
-    double M = 0;
+    double M = 0;          // just below xi
+    double MAbove = 0;     // just above xi (differs by the moment standing at xi)
     double slopeBelow = 0; // dM/dxi just below xi
     double slopeAbove = 0; // dM/dxi just above xi (lower by the force standing at xi)
 };
+
+// Where a partial or linear load lies along xi, and its intensity at both ends; nothing for
+// another kind, or one that does not lie on a span of length L (a + c may pass L by rounding
+// only: the end is then L).
+struct LoadStretch {
+    double from = 0, to = 0;     // xi
+    double atFrom = 0, atTo = 0; // kN/m
+};
+std::optional<LoadStretch> stretchOf(const Load& load, double L);
 
 class SpanCurve {
 public:
@@ -46,7 +58,7 @@ public:
     }
 
     CurveValue at(double xi) const;
-    double momentAt(double xi) const; // at(xi).M alone
+    double momentAt(double xi) const; // M of the piece holding xi (after a jump at 0)
 
     // The pieces, for code that works on the polynomials themselves (the envelope).
     int pieceCount() const { return m_pieces; }
@@ -64,6 +76,7 @@ private:
     int m_pieces = 0;
     std::array<double, kMaxCurveBreaks> m_start{}; // breaks, ascending; piece p starts at p
     std::array<double, kMaxCurveBreaks> m_force{}; // force standing at each break
+    std::array<double, kMaxCurveBreaks> m_jump{};  // jump of M along xi at each break
     std::array<double, kMaxCurveBreaks> m_M{};     // M at the start of each piece
     std::array<double, kMaxCurveBreaks> m_slope{}; // dM/dxi just above the start of each piece
     std::array<double, kMaxCurveBreaks> m_w0{};    // intensity at the start of each piece
@@ -71,7 +84,8 @@ private:
 };
 
 // The forces at x of a span that has end moments M1, M2 (simply supported base) and loads
-// given by curve, each rounded to single once: M, and the shear just left and just right.
+// given by curve, each rounded to single once: M and the shear just left and just right, and
+// the moment just right (it differs from M at a concentrated moment).
 SectionForce curveForceAt(const SpanCurve& curve, float M1, float M2, float x);
 // Its M alone, for the search of the largest moment.
 float curveMomentAt(const SpanCurve& curve, float M1, float M2, float x);

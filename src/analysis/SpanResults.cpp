@@ -23,6 +23,12 @@ void forcesAt(const Beam& beam, const BeamResults& results, int s, const SpanCur
     VR = f.VR;
 }
 
+// x of a place measured along the span's base system (from the free end of a span free at its
+// right end), as a key section stores it.
+float keyX(BaseSystem base, float L, double along) {
+    return toSingle(base == BaseSystem::FreeRight ? double{L} - along : along);
+}
+
 } // namespace
 
 void alreadyInRow(const KeyTable& table, int row, int n, bool& found) {
@@ -59,19 +65,35 @@ void keySections(const Beam& beam, BeamResults& results, int s) {
             --k;
         }
     };
+    const BaseSystem base = baseSystem(beam, s);
+    const float length = beam.span(s).length;
+    // a place twice: the forces (or moments) just left and just right of it
+    auto addTwice = [&](float x) {
+        X[++k] = x;
+        X[++k] = x;
+        bool found = false;
+        alreadyInRow(results.KeyPointX, s, static_cast<std::int16_t>(k - 1), found);
+        if (found) {
+            k = static_cast<std::int16_t>(k - 2);
+        }
+    };
     for (int load = 1; load <= beam.span(s).loadCount(); ++load) {
-        const float a = beam.span(s).load(load).a;
-        switch (beam.span(s).load(load).kind) {
-        case Concentrated: {
-            X[++k] = a;
-            X[++k] = a;
-            bool found = false;
-            alreadyInRow(results.KeyPointX, s, static_cast<std::int16_t>(k - 1), found);
-            if (found) {
-                k = static_cast<std::int16_t>(k - 2);
+        const Load& value = beam.span(s).load(load);
+        const float a = value.a;
+        switch (value.kind) {
+        case Concentrated:
+            addTwice(a);
+            break;
+        case Couple:
+            addTwice(keyX(base, length, a));
+            break;
+        case PartialUniform:
+        case Linear:
+            if (const auto stretch = stretchOf(value, length)) {
+                addOnce(keyX(base, length, stretch->from));
+                addOnce(keyX(base, length, stretch->to));
             }
             break;
-        }
         case Uniform:
             addOnce(toSingle(L / 2));
             break;
@@ -92,18 +114,20 @@ void keySections(const Beam& beam, BeamResults& results, int s) {
 }
 
 void keySectionForces(const Beam& beam, BeamResults& results, int s, const SpanCurve& loads,
-                      KeySectionShears* shears) {
+                      KeySectionForces* shears) {
     const auto& X = results.KeyPointX[s];
     // The last slot comes from the count, not from a search for -1: a force at a = -1 (which a
     // file can hold) would otherwise be taken for the terminator.
     for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
-        float M = 0, VL = 0, VR = 0;
-        forcesAt(beam, results, s, loads, X[t], M, VL, VR);
-        results.KeyPointM[s][t] = M;
-        results.KeyPointV[s][t] = t >= 1 && X[t] == X[t - 1] ? VR : VL;
+        const SectionForce f = sectionForceAt(beam, results, s, X[t], loads);
+        const bool rightOfPair = t >= 1 && X[t] == X[t - 1];
+        results.KeyPointM[s][t] = rightOfPair ? f.MR : f.M;
+        results.KeyPointV[s][t] = rightOfPair ? f.VR : f.VL;
         if (shears != nullptr) {
-            shears->VL[t] = VL;
-            shears->VR[t] = VR;
+            shears->VL[t] = f.VL;
+            shears->VR[t] = f.VR;
+            shears->ML[t] = f.M;
+            shears->MR[t] = f.MR;
         }
     }
 }
@@ -138,32 +162,36 @@ namespace {
 struct Peak {
     float M;
     float x;
+    MomentSide side;
 };
 
 struct Section {
-    float x, M, VL, VR;
+    float x, M, VL, VR, MR;
 };
 
 Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int s,
-                               const SpanCurve& loads, const KeySectionShears& shears) {
+                               const SpanCurve& loads, const KeySectionForces& shears) {
     constexpr int kMaxCandidates = kKeySlots + kMaxLoads;
     std::array<Section, kMaxCandidates> sections{};
     int n = 0;
     for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
-        sections[n++] = {results.KeyPointX[s][t], results.KeyPointM[s][t], shears.VL[t],
-                         shears.VR[t]};
+        sections[n++] = {results.KeyPointX[s][t], shears.ML[t], shears.VL[t], shears.VR[t],
+                         shears.MR[t]};
     }
     const bool freeRight = baseSystem(beam, s) == BaseSystem::FreeRight;
     bool upward = false, downward = false;
     for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
-        const int kind = beam.span(s).load(k).kind;
-        if (kind == Concentrated && freeRight) {
+        const Load& load = beam.span(s).load(k);
+        if (load.kind == Concentrated && freeRight) {
             Section& at = sections[n++];
-            at.x = toSingle(double{beam.span(s).length} - beam.span(s).load(k).a);
-            forcesAt(beam, results, s, loads, at.x, at.M, at.VL, at.VR);
-        } else if (kind == Uniform || kind == Trapezoidal) {
-            upward = upward || beam.span(s).load(k).q < 0;
-            downward = downward || beam.span(s).load(k).q > 0;
+            at.x = toSingle(double{beam.span(s).length} - load.a);
+            const SectionForce f = sectionForceAt(beam, results, s, at.x, loads);
+            at = {at.x, f.M, f.VL, f.VR, f.MR};
+        } else if (load.kind != Concentrated && load.kind != Couple) {
+            // a linear load's q2 may have the other sign than its q1
+            const float second = load.kind == Linear ? load.P : load.q;
+            upward = upward || load.q < 0 || second < 0;
+            downward = downward || load.q > 0 || second > 0;
         }
     }
     auto byX = [](const Section& l, const Section& r) { return l.x < r.x; };
@@ -172,18 +200,27 @@ Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int
     n = static_cast<int>(std::unique(sections.begin(), sections.begin() + n, sameX) -
                          sections.begin());
 
-    Peak best{0, 0};
+    Peak best{0, 0, MomentSide::None};
     bool any = false;
-    auto consider = [&](float x, float M) {
+    auto consider = [&](float x, float M, MomentSide side = MomentSide::None) {
         if (!any || M > best.M) {
-            best = {M, x};
+            best = {M, x, side};
             any = true;
         }
     };
-    consider(sections[0].x, sections[0].M);
+    // both sides of a section where a concentrated moment stands
+    auto considerSection = [&](const Section& at) {
+        if (at.M == at.MR) {
+            consider(at.x, at.M);
+        } else {
+            consider(at.x, at.M, MomentSide::Left);
+            consider(at.x, at.MR, MomentSide::Right);
+        }
+    };
+    considerSection(sections[0]);
     for (int t = 1; t < n; ++t) {
         const float x0 = sections[t - 1].x, x1 = sections[t].x;
-        consider(x1, sections[t].M);
+        considerSection(sections[t]);
         const double va = sections[t - 1].VR, vb = sections[t].VL;
         // With loads of one sign the shear falls monotonically between candidates, so a peak
         // inside needs it to pass from positive to negative; mixed signs may turn it twice.
@@ -229,7 +266,7 @@ Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int
 } // namespace
 
 void searchMaxMoment(const Beam& beam, BeamResults& results, int s, const SpanCurve& loads,
-                     const KeySectionShears* shears) {
+                     const KeySectionForces* shears) {
     std::array<float, 11> X{}, Mt{};
     float lo = 0, hi = beam.span(s).length;
     std::int16_t p = 1, q = 2;
@@ -265,21 +302,27 @@ void searchMaxMoment(const Beam& beam, BeamResults& results, int s, const SpanCu
     }
     float best = Mt[p];
     float bestX = lo;
-    KeySectionShears own;
+    KeySectionForces own;
     if (shears == nullptr) {
         for (int t = 0; t <= results.KeyPointLast[s]; ++t) {
-            float M = 0;
-            forcesAt(beam, results, s, loads, results.KeyPointX[s][t], M, own.VL[t], own.VR[t]);
+            const SectionForce f = sectionForceAt(beam, results, s, results.KeyPointX[s][t], loads);
+            own.ML[t] = f.M;
+            own.MR[t] = f.MR;
+            own.VL[t] = f.VL;
+            own.VR[t] = f.VR;
         }
         shears = &own;
     }
     const Peak peak = largestMomentAtCandidates(beam, results, s, loads, *shears);
+    MomentSide side = MomentSide::None;
     if (!searched || double{peak.M} - best > 0.0005) {
         best = peak.M;
         bestX = peak.x;
+        side = peak.side;
     }
     results.SpanMaxMoment[s] = best;
     results.SpanMaxMomentX[s] = bestX;
+    results.SpanMaxMomentSide[s] = side;
 }
 
 SpanResult spanResult(const Beam& beam, const BeamResults& results, int s) {
@@ -291,9 +334,21 @@ SpanResult spanResult(const Beam& beam, const BeamResults& results, int s) {
     row.leftM = results.KeyPointM[s][0];
     row.maxMoment = results.SpanMaxMoment[s];
     row.maxMomentX = results.SpanMaxMomentX[s];
+    row.maxMomentSide = results.SpanMaxMomentSide[s];
     row.rightV = results.KeyPointV[s][last];
     row.rightM = results.KeyPointM[s][last];
     return row;
+}
+
+std::string maxMomentPositionText(float x, MomentSide side) {
+    switch (side) {
+    case MomentSide::Left:
+        return formatResult(x) + "(左)";
+    case MomentSide::Right:
+        return formatResult(x) + "(右)";
+    default:
+        return formatResult(x);
+    }
 }
 
 std::array<std::string, kResultColumns> resultRowTexts(const SpanResult& row) {
@@ -302,6 +357,7 @@ std::array<std::string, kResultColumns> resultRowTexts(const SpanResult& row) {
     for (std::size_t c = 0; c < numbers.size(); ++c) {
         texts[c + 1] = formatResult(numbers[c]);
     }
+    texts[5] = maxMomentPositionText(row.maxMomentX, row.maxMomentSide);
     return texts;
 }
 

@@ -24,21 +24,23 @@ void sortRow(KeyTable& table, int row, int n);
 // Expects the span's row cleared (a fresh BeamResults{}).
 void keySections(const Beam& beam, BeamResults& results, int s);
 
-// Shear just left and just right of every key section of one span, kept by the calculation
-// between the forces at the key sections and the maximum search so that neither evaluates
-// the same section twice.
-struct KeySectionShears {
+// Shear and moment just left and just right of every key section of one span, kept by the
+// calculation between the forces at the key sections and the maximum search so that neither
+// evaluates the same section twice.
+struct KeySectionForces {
     std::array<float, kKeySlots> VL{};
     std::array<float, kKeySlots> VR{};
+    std::array<float, kKeySlots> ML{};
+    std::array<float, kKeySlots> MR{};
 };
 
 class SpanCurve;
 
 // KeyPointM and KeyPointV at every key section of span s, whose loads are gathered in loads;
-// the second of two equal positions takes the shear just right of the section, every other
-// slot the shear just left. Also fills shears when given.
+// the second (and third) of equal positions take the moment and shear just right of the
+// section, every other slot those just left. Also fills shears when given.
 void keySectionForces(const Beam& beam, BeamResults& results, int s, const SpanCurve& loads,
-                      KeySectionShears* shears = nullptr);
+                      KeySectionForces* shears = nullptr);
 
 // Bracket (lo, lo + 1) around the largest of values[1..10]: the first of equal largest values
 // wins, and the bracket goes towards its larger neighbour (a tie to the right).
@@ -52,7 +54,11 @@ void bracketLargest(const std::array<float, 11>& values, std::int16_t& lo, std::
 // largest moment. Needs the key sections and the forces there, the end moments and the span's
 // curve of every load; shears from keySectionForces() save evaluating the key sections again.
 void searchMaxMoment(const Beam& beam, BeamResults& results, int s, const SpanCurve& loads,
-                     const KeySectionShears* shears = nullptr);
+                     const KeySectionForces* shears = nullptr);
+
+// The text of the largest moment's position: "2.5", or "2.5(右)" where it stands just right
+// (左: left) of a concentrated moment.
+std::string maxMomentPositionText(float x, MomentSide side);
 
 // One row of the result table, in column order.
 struct SpanResult {
@@ -62,6 +68,8 @@ struct SpanResult {
     float leftM = 0;
     float maxMoment = 0;
     float maxMomentX = 0;
+    // Where the largest moment stands on a concentrated moment: the side it is on.
+    MomentSide maxMomentSide = MomentSide::None;
     float rightV = 0;
     float rightM = 0;
 

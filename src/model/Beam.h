@@ -31,7 +31,19 @@ inline constexpr int kKeySlots = 1 + 3 * kMaxLoads + 1 + 1;
 enum SupportKind : std::int16_t { Simple = 0, Cantilever = 1, Fixed = 2 };
 
 // Load kinds, in the order of the load-kind list (the code the project file stores).
-enum LoadKind : std::int16_t { Concentrated = 0, Uniform = 1, Trapezoidal = 2 };
+enum LoadKind : std::int16_t {
+    Concentrated = 0,   // P at a
+    Uniform = 1,        // q over the whole span
+    Trapezoidal = 2,    // symmetric: 0 at both ends, rising over a to q, falling over the last a
+    PartialUniform = 3, // q over c from a
+    Linear = 4,         // q1 at a varying linearly to q2 at a + c
+    Couple = 5,         // a concentrated moment M at a, clockwise positive
+};
+inline constexpr int kLoadKindCount = 6;
+
+inline bool isLoadKind(int code) {
+    return code >= 0 && code < kLoadKindCount;
+}
 
 // What a load is: permanent (恒载 G) or variable (活载 Q), the code the project file stores.
 // The live loads of a span are placed or removed together when the envelope is sought.
@@ -51,23 +63,46 @@ inline const char* loadKindName(LoadKind kind) {
         return "集中力";
     case Uniform:
         return "均布荷载";
+    case PartialUniform:
+        return "局部均布荷载";
+    case Linear:
+        return "线性分布荷载";
+    case Couple:
+        return "集中力偶";
     default:
         return "梯形荷载";
     }
 }
 
+// A load's values; which of them a kind uses, and what they mean for it:
+//   Concentrated    P (kN) at a; b = L - a
+//   Uniform         q (kN/m)
+//   Trapezoidal     q (kN/m), ramps a
+//   PartialUniform  q (kN/m) from a over c; b = L - a - c
+//   Linear          q1 = q at a, q2 = P at a + c (kN/m); b = L - a - c
+//   Couple          M = P (kN*m, clockwise positive) at a; b = L - a
+// a is measured from the span's left end, and on a span free at its right end (a cantilever
+// end span) from that free end, so that there q1 is the intensity nearer the free end. The
+// project file keeps the values in these fields whatever the kind. c is kept with every load;
+// only the partial and linear loads read it.
 struct Load {
     LoadKind kind = Concentrated;
-    float P = 0;      // concentrated force, kN
-    float q = 0;      // uniform intensity, or the plateau of a trapezoid, kN/m
-    float a = 0;      // m; for a concentrated force its distance from the left end (free end)
-    float b = 0;      // m; for a concentrated force the remaining distance, a + b = L
-    float c = 0;      // m; kept and saved with every load, read by nothing
+    float P = 0;      // concentrated force (kN); q2 of a linear load (kN/m); moment (kN*m)
+    float q = 0;      // intensity (kN/m): uniform, trapezoid plateau, partial, q1 of a linear
+    float a = 0;      // m, where the load starts
+    float b = 0;      // m, what remains of the span after it
+    float c = 0;      // m, the length of a partial or linear load
     std::string text; // the load list's text: the kind's name when the load was added
     LoadCase loadCase = Dead;
 
     bool operator==(const Load&) const = default;
 };
+
+// True for the kinds added after the first three, which a project file marks as needing a
+// reader of its extension block's version 2.
+inline bool isLaterKind(LoadKind kind) {
+    return kind == PartialUniform || kind == Linear || kind == Couple;
+}
 
 struct Span {
     float length = 0;            // L, m

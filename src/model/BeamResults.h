@@ -11,6 +11,9 @@
 namespace spanwise {
 
 template <typename T> using SpanArray = std::array<T, kMaxSpans + 1>;
+
+// Which side of a section a value belongs to where a concentrated moment makes M jump there.
+enum class MomentSide : std::int8_t { None = 0, Left, Right };
 // Per span, per end: index 1 is the left end, 2 the right end (0 unused).
 using EndArray = std::array<std::array<float, 3>, kMaxSpans + 1>;
 using KeyTable = std::array<std::array<float, kKeySlots>, kMaxSpans + 1>;
@@ -35,6 +38,7 @@ struct BeamResults {
 
     SpanArray<float> SpanMaxMoment{};
     SpanArray<float> SpanMaxMomentX{};
+    SpanArray<MomentSide> SpanMaxMomentSide{}; // on a concentrated moment: which side
 
     bool operator==(const BeamResults&) const = default;
 };
