@@ -1,16 +1,24 @@
 #!/usr/bin/env python3
-"""Writes the nine load sketches as SVG files next to this script.
+"""Writes the eighteen load sketches as SVG files next to this script.
 
 Each sketch shows one load kind on a span supported at both ends, or free at its left or
-right end: beam, walls and load in black, dimension lines and letters in red, on grey."""
+right end: beam, walls and load in black, dimension lines and letters in red, on grey. On a span
+free at its right end every distance a is counted from that free end."""
 import os
 
 SIZES = {104: (112, 75), 105: (109, 88), 109: (104, 85), 110: (101, 78), 111: (109, 88),
          112: (95, 86), 113: (98, 78), 114: (109, 88), 117: (109, 88)}
-# number -> (support, kind): support 'both', 'free_left', 'free_right'; kind 'P', 'q', 'T'
+# number -> (support, kind): support 'both', 'free_left', 'free_right'; kind 'P', 'q', 'T',
+# 'R' (partial uniform), 'L' (linearly varying), 'M' (concentrated moment)
 LAYOUT = {117: ('both', 'P'), 104: ('both', 'q'), 105: ('both', 'T'),
           109: ('free_left', 'P'), 110: ('free_left', 'q'), 111: ('free_left', 'T'),
           112: ('free_right', 'P'), 113: ('free_right', 'q'), 114: ('free_right', 'T')}
+for number, support in zip((118, 119, 120), ('both', 'free_left', 'free_right')):
+    LAYOUT[number] = (support, 'R')
+    LAYOUT[number + 3] = (support, 'L')
+    LAYOUT[number + 6] = (support, 'M')
+for number in range(118, 127):
+    SIZES[number] = (109, 88)
 RED = '#ff0000'
 
 
@@ -58,7 +66,57 @@ def sketch(number):
     span = x1 - x0
     dim1, dim2 = beam_y + 16, beam_y + 30
     letter_style = 'font-family="serif" font-style="italic" font-size="11"'
-    if kind == 'P':
+    free_right = support == 'free_right'
+
+    def along(fraction):
+        """x of a place a fraction of the span from where a is counted."""
+        return x1 - span * fraction if free_right else x0 + span * fraction
+
+    if kind in ('R', 'L'):
+        xa, xc = along(0.25), along(0.75)
+        lo, hi = min(xa, xc), max(xa, xc)
+        load_top = top + 2
+        if kind == 'R':
+            h_a = h_c = beam_y - 2 - load_top
+        else:  # q1 small at a, q2 tall at a + c
+            h_a, h_c = (beam_y - 2 - load_top) * 0.35, beam_y - 2 - load_top
+        y_a, y_c = beam_y - 2 - h_a, beam_y - 2 - h_c
+        body.append(f'<polygon points="{xa:.1f},{beam_y - 2} {xa:.1f},{y_a:.1f} {xc:.1f},{y_c:.1f} '
+                    f'{xc:.1f},{beam_y - 2}" fill="none" stroke="black" stroke-width="1"/>')
+        for i in range(1, 5):
+            x = lo + (hi - lo) * i / 5
+            frac = (x - xa) / (xc - xa)
+            y_from = y_a + (y_c - y_a) * frac
+            body.append(arrow(x, y_from, beam_y - 2, 0.8))
+        if kind == 'R':
+            body.append(f'<text x="{(lo + hi) / 2:.1f}" y="{load_top - 3}" text-anchor="middle" '
+                        f'{letter_style}>q</text>')
+        else:
+            body.append(f'<text x="{xa:.1f}" y="{y_a - 3:.1f}" text-anchor="middle" '
+                        f'{letter_style}>q1</text>')
+            body.append(f'<text x="{xc:.1f}" y="{y_c - 3:.1f}" text-anchor="middle" '
+                        f'{letter_style}>q2</text>')
+        start = x1 if free_right else x0
+        end = x0 if free_right else x1
+        body.append(dimension(min(start, xa), max(start, xa), dim1, 'a'))
+        body.append(dimension(lo, hi, dim1, 'c'))
+        body.append(dimension(min(xc, end), max(xc, end), dim1, 'b'))
+    elif kind == 'M':
+        xm = along(0.4)
+        r = 8
+        cy = beam_y - 12
+        # a clockwise arc with its head at the end it turns towards
+        body.append(f'<path d="M {xm - r:.1f},{cy:.1f} A {r},{r} 0 1 1 {xm:.1f},{cy + r:.1f}" '
+                    f'fill="none" stroke="black" stroke-width="1.2"/>')
+        body.append(f'<polygon points="{xm - 3:.1f},{cy + r - 3:.1f} {xm - 3:.1f},{cy + r + 3:.1f} '
+                    f'{xm + 1:.1f},{cy + r:.1f}" fill="black" transform="rotate(180 {xm:.1f} '
+                    f'{cy + r:.1f})"/>')
+        body.append(f'<text x="{xm + r + 2:.1f}" y="{cy - r + 4:.1f}" {letter_style}>M</text>')
+        start = x1 if free_right else x0
+        end = x0 if free_right else x1
+        body.append(dimension(min(start, xm), max(start, xm), dim1, 'a'))
+        body.append(dimension(min(xm, end), max(xm, end), dim1, 'b'))
+    elif kind == 'P':
         xp = x0 + span * (0.62 if support == 'free_right' else 0.38)
         body.append(arrow(xp, top, beam_y - 2, 1.6))
         body.append(f'<text x="{xp + 4:.1f}" y="{top + 6}" {letter_style}>P</text>')

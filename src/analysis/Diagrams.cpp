@@ -74,7 +74,8 @@ void sampleSpan(const Beam& beam, const BeamResults& results, int s, SpanDiagram
     positions.add(results.SpanMaxMomentX[s]);
     const bool freeRight = baseSystem(beam, s) == BaseSystem::FreeRight;
     for (int k = 1; k <= std::min<int>(beam.span(s).loadCount(), kMaxLoads); ++k) {
-        if (beam.span(s).load(k).kind != Concentrated) {
+        const int kind = beam.span(s).load(k).kind;
+        if (kind != Concentrated && kind != Couple) {
             continue;
         }
         if (freeRight) {
@@ -92,8 +93,8 @@ void sampleSpan(const Beam& beam, const BeamResults& results, int s, SpanDiagram
     for (auto it = begin; it != end; ++it) {
         const SectionForce f = sectionForceAt(beam, results, s, *it, loads);
         out.points[static_cast<std::size_t>(out.count++)] = {*it, f.M, f.VL};
-        if (f.VL != f.VR) {
-            out.points[static_cast<std::size_t>(out.count++)] = {*it, f.M, f.VR};
+        if (f.VL != f.VR || f.M != f.MR) {
+            out.points[static_cast<std::size_t>(out.count++)] = {*it, f.MR, f.VR};
         }
     }
 }

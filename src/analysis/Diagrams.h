@@ -21,9 +21,9 @@ struct DiagramPoint {
     float V;
 };
 
-// 101 even sections, every key section, and up to two sections for each force (both sides of a
-// force whose true position is not a float the section routine recognises exactly), with room
-// for the second point of every shear jump.
+// 101 even sections, every key section, and up to two sections for each force or moment (both
+// sides of one whose true position is not a float the section routine recognises exactly), with
+// room for the second point of every jump.
 inline constexpr int kMaxDiagramPoints = 101 + 2 * (kKeySlots + kMaxLoads);
 
 struct SpanDiagram {
@@ -35,9 +35,10 @@ struct SpanDiagram {
 // 0, L/100, ..., L; every key section of the span; the position of the largest span moment
 // (so the drawn peak shows the table's Mmax); and the true position of every concentrated
 // force (x = a, or x = L - a on a span with a free right end). Sections outside 0..L (a beam
-// edited since the calculation) are left out. Where the shear jumps (a section on a
-// concentrated force, VL != VR) the section appears twice: first with the shear just left,
-// then with the shear just right; everywhere else once, with V = VL = VR.
+// edited since the calculation) are left out. Where the shear or the moment jumps (a section
+// on a concentrated force or moment) the section appears twice: first with the values just
+// left, then with those just right, so that a moment jump is drawn as a step; everywhere else
+// once, with V = VL = VR.
 // out is overwritten. Throws std::out_of_range for s outside 1..spanCount and FloatingPointFault on
 // a fault; no heap allocation.
 void sampleSpan(const Beam& beam, const BeamResults& results, int s, SpanDiagram& out);

@@ -133,6 +133,43 @@ bool checkTrapezoid(SpanMessages& out, float aq, float aa, float al) {
     return ok;
 }
 
+bool checkStretchLoad(SpanMessages& out, LoadKind kind, float aq, float aq2, float aa, float ab,
+                      float ac, float al) {
+    bool ok = true;
+    auto fail = [&](const char* text) {
+        out.add(text);
+        ok = false;
+    };
+    const bool linear = kind == Linear;
+    if (aq == 0 && (!linear || aq2 == 0)) {
+        fail(linear ? kLinearZero : kPartialZero);
+    }
+    if (ac == 0) {
+        fail(linear ? kLinearLengthZero : kPartialLengthZero);
+    }
+    if (aa < 0 || ab < 0 || ac < 0) {
+        fail(linear ? kLinearNegative : kPartialNegative);
+    }
+    const std::optional<float> end = singleIfFinite(double{aa} + double{ac});
+    if (!end || (*end > al && floatOrdinal(*end) - floatOrdinal(al) > 2)) {
+        fail(linear ? kLinearBeyondSpan : kPartialBeyondSpan);
+    }
+    return ok;
+}
+
+bool checkCouple(SpanMessages& out, float aM, float aa, float ab, float al) {
+    bool ok = true;
+    if (aM == 0) {
+        out.add(kCoupleZero);
+        ok = false;
+    }
+    if (!(aa >= 0 && aa <= al) || ab < 0) {
+        out.add(kCoupleOutsideSpan);
+        ok = false;
+    }
+    return ok;
+}
+
 std::vector<std::string> lineStiffnessNotices(const Beam& beam, std::vector<CheckPlace>* places) {
     std::vector<std::string> notices;
     const int N = beam.spanCount();
@@ -244,6 +281,18 @@ CheckResult checkBeam(const Beam& beam, const CheckProgress& progress) {
             case Trapezoidal:
                 loadOk = checkTrapezoid(out, beam.span(si).load(ki).q, beam.span(si).load(ki).a, L);
                 break;
+            case PartialUniform:
+            case Linear: {
+                const Load& load = beam.span(si).load(ki);
+                loadOk =
+                    checkStretchLoad(out, load.kind, load.q, load.P, load.a, load.b, load.c, L);
+                break;
+            }
+            case Couple: {
+                const Load& load = beam.span(si).load(ki);
+                loadOk = checkCouple(out, load.P, load.a, load.b, L);
+                break;
+            }
             default:
                 break; // an unknown kind is not tested
             }

@@ -34,6 +34,18 @@ inline constexpr const char* kLineStiffnessNegative = "跨线刚度为负!";
 inline constexpr const char* kForceOutsideSpan = "跨集中力位置超出跨度!";
 inline constexpr const char* kTrapezoidANegative = "跨梯形荷载 a 小于零!";
 
+// The later load kinds: partial uniform, linearly varying, concentrated moment.
+inline constexpr const char* kPartialZero = "跨局部均布荷载为零!";
+inline constexpr const char* kPartialLengthZero = "跨局部均布荷载 c 等于零!";
+inline constexpr const char* kPartialNegative = "跨局部均布荷载 a、b 或 c 小于零!";
+inline constexpr const char* kPartialBeyondSpan = "跨局部均布荷载 a 加 c 超出跨度!";
+inline constexpr const char* kLinearZero = "跨线性分布荷载为零!";
+inline constexpr const char* kLinearLengthZero = "跨线性分布荷载 c 等于零!";
+inline constexpr const char* kLinearNegative = "跨线性分布荷载 a、b 或 c 小于零!";
+inline constexpr const char* kLinearBeyondSpan = "跨线性分布荷载 a 加 c 超出跨度!";
+inline constexpr const char* kCoupleZero = "跨集中力偶为零!";
+inline constexpr const char* kCoupleOutsideSpan = "跨集中力偶位置超出跨度!";
+
 // Whole-structure messages.
 inline constexpr const char* kMechanism = "结构为可变体系！"; // full-width "！"
 inline constexpr const char* kNoErrors = "没有错误!";
@@ -81,6 +93,14 @@ bool checkUniformLoad(SpanMessages& out, float aq);
 // Symmetric trapezoid of plateau aq rising over aa on a span al: zero load, 2a > L, a zero,
 // a negative.
 bool checkTrapezoid(SpanMessages& out, float aq, float aa, float al);
+
+// A partial (linear: with its second intensity q2) load of intensity aq from aa over ac, with
+// ab after it, on a span al: zero load, c zero, a, b or c negative, a + c beyond the span (by
+// more than two units in the last place of L).
+bool checkStretchLoad(SpanMessages& out, LoadKind kind, float aq, float aq2, float aa, float ab,
+                      float ac, float al);
+// A concentrated moment aM at aa with ab after it on a span al: zero, outside 0..L.
+bool checkCouple(SpanMessages& out, float aM, float aa, float ab, float al);
 
 // The a + b = L test. The fields store the value of their 7-digit text, so a = 2.1 and
 // b = 4.2 on L = 6.3 add up to one unit in the last place below float(6.3); a sum is

@@ -72,8 +72,13 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam&
         }
         const SpanResult row = spanResult(beam, r, s);
         out << "],\"maxMoment\":" << jsonNumber(r.SpanMaxMoment[si])
-            << ",\"maxMomentX\":" << jsonNumber(r.SpanMaxMomentX[si])
-            << ",\"row\":{\"label\":" << jsonString(row.label) << ",\"values\":[";
+            << ",\"maxMomentX\":" << jsonNumber(r.SpanMaxMomentX[si]);
+        // on a concentrated moment, the side the largest moment is on
+        if (r.SpanMaxMomentSide[si] != MomentSide::None) {
+            out << ",\"maxMomentSide\":"
+                << (r.SpanMaxMomentSide[si] == MomentSide::Left ? "\"left\"" : "\"right\"");
+        }
+        out << ",\"row\":{\"label\":" << jsonString(row.label) << ",\"values\":[";
         const auto numbers = row.numbers();
         for (std::size_t c = 0; c < numbers.size(); ++c) {
             out << (c > 0 ? "," : "") << jsonNumber(numbers[c]);

@@ -162,6 +162,9 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
             if (deflection) {
                 out << '\t' << formatResult(static_cast<float>(deflection->at(q.span, q.x)));
             }
+            if (f.MR != f.M) { // on a concentrated moment: M is the moment just left of it
+                out << "\tMR=" << formatResult(f.MR);
+            }
             out << '\n';
         }
     } else {

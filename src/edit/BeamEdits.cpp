@@ -164,6 +164,26 @@ void Editor::addLoad(LoadKind kind, LoadCase loadCase) {
     showProjectInFields();
 }
 
+std::string Editor::addSlabLoad(const SlabPanels& panels, LoadCase loadCase) {
+    m_inFieldVisit = false;
+    if (shownSpan().loadCount() >= kMaxLoads) {
+        return "本跨已有 10 个荷载";
+    }
+    const float L = shownSpan().length;
+    if (std::string problem = slabPanelsProblem(panels, L); !problem.empty()) {
+        return problem;
+    }
+    edit("双向板传来荷载", 0, [&] {
+        Load load = slabLoad(panels, L);
+        load.loadCase = loadCase;
+        auto& loads = m_project.beam.span(m_project.currentSpan).loads;
+        loads.push_back(load);
+        m_project.selectedLoad(m_project.currentSpan) = static_cast<int>(loads.size());
+    });
+    showProjectInFields();
+    return {};
+}
+
 void Editor::setLoadCase(LoadCase loadCase) {
     m_inFieldVisit = false;
     const int k = selectedLoad();

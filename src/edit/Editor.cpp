@@ -14,7 +14,14 @@ namespace {
 // step or two; the limit only guards against texts that never settle.
 constexpr int kMaxComplementDepth = 8;
 
-const char* stepNameOf(ValueField field) {
+// The step's name; the P field holds a moment or a second intensity on some kinds.
+const char* stepNameOf(ValueField field, const Load* load) {
+    if (field == ValueField::P && load != nullptr && load->kind == Couple) {
+        return "修改力偶 M";
+    }
+    if (field == ValueField::P && load != nullptr && load->kind == Linear) {
+        return "修改荷载 q2";
+    }
     switch (field) {
     case ValueField::Length:
         return "修改跨度";
@@ -156,6 +163,10 @@ void Editor::showProjectInFields() {
 
 // -- value fields
 
+const Load* Editor::selectedLoadOrNull() const {
+    return selectedLoad() != 0 ? &shownSpan().load(selectedLoad()) : nullptr;
+}
+
 float* Editor::valueOf(ValueField field) {
     Span& span = m_project.beam.span(m_project.currentSpan);
     switch (field) {
@@ -200,25 +211,43 @@ bool Editor::changeFieldText(ValueField field, const std::string& text, int comp
     }
     *value = entry.value;
     m_fieldTexts[indexOf(field)] = entry.text;
-    if (field == ValueField::a || field == ValueField::b) {
+    if (field == ValueField::a || field == ValueField::b || field == ValueField::c) {
         complement(field, complementDepth);
     }
     return !refused;
 }
 
-// After a (or b) of a concentrated force changed, the other becomes L minus it, so that the
-// force stays on the span: for every 0 <= changed <= L, the ends included.
+// After a (or b) of a concentrated force or moment changed, the other becomes L minus it, so
+// that the load stays on the span: for every 0 <= changed <= L, the ends included. On a partial
+// or linear load a, c and b add up to L the same way: a or c changed makes b = L - a - c, b
+// changed makes a = L - b - c, while those stay within the span.
 void Editor::complement(ValueField changed, int depth) {
     const Span& span = shownSpan();
     const Load& load = span.load(selectedLoad());
     const float L = span.length;
-    const float value = changed == ValueField::a ? load.a : load.b;
-    if (load.kind != Concentrated || L == 0 || !(value >= 0 && value <= L) ||
-        depth >= kMaxComplementDepth) {
+    if (L == 0 || depth >= kMaxComplementDepth) {
         return;
     }
-    const ValueField other = changed == ValueField::a ? ValueField::b : ValueField::a;
-    const float follower = L - value; // float difference: correctly rounded
+    ValueField other = ValueField::b;
+    float follower = 0;
+    if (load.kind == Concentrated || load.kind == Couple) {
+        const float value = changed == ValueField::a ? load.a : load.b;
+        if (changed == ValueField::c || !(value >= 0 && value <= L)) {
+            return;
+        }
+        other = changed == ValueField::a ? ValueField::b : ValueField::a;
+        follower = L - value; // float difference: correctly rounded
+    } else if (load.kind == PartialUniform || load.kind == Linear) {
+        const float given = changed == ValueField::b ? load.b : load.a;
+        const double rest = double{L} - given - load.c;
+        if (!(given >= 0 && load.c >= 0 && rest >= 0)) {
+            return;
+        }
+        other = changed == ValueField::b ? ValueField::a : ValueField::b;
+        follower = static_cast<float>(rest);
+    } else {
+        return;
+    }
     *valueOf(other) = follower;
     const std::string text = spanwise::fieldText(follower);
     if (text != m_fieldTexts[indexOf(other)]) {
@@ -236,7 +265,7 @@ bool Editor::typeIntoField(ValueField field, const std::string& text) {
         m_visitedField = field;
     }
     bool accepted = true;
-    if (!edit(stepNameOf(field), m_fieldVisit,
+    if (!edit(stepNameOf(field, selectedLoadOrNull()), m_fieldVisit,
               [&] { accepted = changeFieldText(field, text, 0); })) {
         markEditedWithoutChange();
     }
@@ -256,7 +285,7 @@ void Editor::leaveField(ValueField field) {
             changeFieldText(field, text, 0);
         }
     };
-    edit(stepNameOf(field), sameVisit ? m_fieldVisit : 0, [&] {
+    edit(stepNameOf(field, selectedLoadOrNull()), sameVisit ? m_fieldVisit : 0, [&] {
         if (isLoadField(field)) {
             if (shown == ".") {
                 *value = 0;

@@ -19,6 +19,7 @@
 // calculation runs only on a project that passed the check since its last change).
 #pragma once
 
+#include "analysis/SlabLoads.h"
 #include "edit/FieldRules.h"
 #include "edit/UndoHistory.h"
 #include "model/Beam.h"
@@ -107,6 +108,10 @@ public:
     void deleteSelectedLoad();
     void deleteAllLoads(const Answerer& ask);
     void setLoadCase(LoadCase loadCase); // of the selected load; nothing without one
+    // The load two-way slab panels hand the span shown, appended and selected as one step of
+    // the given case; nothing and the reason when the panels cannot load the span or the span
+    // holds ten loads already.
+    std::string addSlabLoad(const SlabPanels& panels, LoadCase loadCase);
 
     // -- combination settings: refused (returns the reason, nothing changes) when
     // combinationFactorsProblem finds one, else one undo step; empty on success
@@ -144,6 +149,7 @@ private:
     void showProjectInFields();
     void restore(const Project& project);
 
+    const Load* selectedLoadOrNull() const;
     // The value a field edits in the project; null for a load field without a selected load.
     float* valueOf(ValueField field);
     // Returns false when the text was refused.

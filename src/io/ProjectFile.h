@@ -7,10 +7,12 @@
 // load of the span its values record (q, P, a, b, c) and its label record (text in quotes,
 // kind code).
 //
-// After the last counted record, and only when a load is live or a combination factor differs
-// from its default, an extension block of records in the same syntax (readers that stop at
-// the counts still read the beam):
-//   "Spanwise",1                   the marker and the version of the block
+// After the last counted record, and only when a load is live, a combination or deflection
+// setting differs from its default, the title block is filled or a load is of a later kind
+// (partial, linear, concentrated moment), an extension block of records in the same syntax
+// (readers that stop at the counts still read the beam):
+//   "Spanwise",v                   the marker and the version of the block: 1, or 2 when a
+//                                  load is of a later kind
 //   "case",s,k,c                   load k of span s belongs to case c (0 dead, 1 live); loads
 //                                  not listed are dead (the writer lists the live ones)
 //   "factors",gammaG,gammaQ,gammaL the combination factors, always written with the block
@@ -46,7 +48,11 @@ struct ReadResult {
 };
 
 inline constexpr const char* kBlockMarker = "Spanwise";
-inline constexpr int kBlockVersion = 1;
+// The newest version of the block this program reads and writes. It writes version 1 where the
+// project holds nothing a reader of version 1 would not take (the first three load kinds), so
+// that such files stay byte for byte as they were; version 2 where it holds a later load kind,
+// which a reader of version 1 then refuses with its line instead of dropping the load.
+inline constexpr int kBlockVersion = 2;
 
 // Reads a project file as Open does: the records, whose counts decide how many records follow.
 // Accepts CR LF or LF, fields separated by commas or line ends (a record may run over several

@@ -112,7 +112,8 @@ public:
                 load.c = real(v[4], "c");
                 auto label = record(2, "字段", [s, k] { return loadName(s, k) + "的名称记录"; });
                 readText(label[0], load.text);
-                load.kind = static_cast<LoadKind>(integer(label[1], "荷载类型代码", 0, 2));
+                load.kind =
+                    static_cast<LoadKind>(integer(label[1], "荷载类型代码", 0, kLoadKindCount - 1));
             }
         }
         if (auto extra = m_fields.next(false)) {

@@ -27,6 +27,17 @@ bool validCode(int code) {
     return code >= 0 && code <= 2;
 }
 
+bool hasLaterKinds(const Beam& beam) {
+    for (const Span& span : beam.spans) {
+        for (const Load& load : span.loads) {
+            if (isLaterKind(load.kind)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // Appends the record's fields, comma-separated, and the line end.
 template <typename... Fields> void record(std::string& out, const Fields&... fields) {
     bool first = true;
@@ -131,8 +142,9 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
             if (!finite({load.q, load.P, load.a, load.b, load.c})) {
                 return {false, loadLabel(s, k) + "的数值不是有限数"};
             }
-            if (!validCode(load.kind)) {
-                return {false, loadLabel(s, k) + "的类型代码不是 0、1 或 2"};
+            if (!isLoadKind(load.kind)) {
+                return {false, loadLabel(s, k) + "的类型代码不在 0 到 " +
+                                   std::to_string(kLoadKindCount - 1) + " 之间"};
             }
             if (load.text.find_first_of("\"\r\n") != std::string::npos) {
                 return {false, loadLabel(s, k) + "的名称含有引号或换行"};
@@ -146,8 +158,9 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
             record(out, "\"" + *encoded + "\"", integer(load.kind));
         }
     }
+    const bool laterKinds = hasLaterKinds(beam);
     if (hasLiveLoads(beam) || beam.factors != CombinationFactors{} ||
-        beam.deflection != DeflectionSettings{} || beam.info != ProjectInfo{}) {
+        beam.deflection != DeflectionSettings{} || beam.info != ProjectInfo{} || laterKinds) {
         const CombinationFactors& f = beam.factors;
         if (std::string problem = combinationFactorsProblem(f); !problem.empty()) {
             return {false, problem};
@@ -156,7 +169,7 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
             return {false, problem};
         }
         auto quoted = [](const char* name) { return "\"" + std::string(name) + "\""; };
-        record(out, quoted(kBlockMarker), integer(kBlockVersion));
+        record(out, quoted(kBlockMarker), integer(laterKinds ? 2 : 1));
         for (int s = 1; s <= beam.spanCount(); ++s) {
             for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
                 const LoadCase c = beam.span(s).load(k).loadCase;

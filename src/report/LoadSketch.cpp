@@ -7,6 +7,7 @@
 
 #include "analysis/NumberFormat.h"
 #include "analysis/SectionForces.h"
+#include "analysis/SpanCurve.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -44,6 +45,12 @@ QString valueText(const Load& load) {
     switch (load.kind) {
     case Concentrated:
         text = QStringLiteral("P=") + number(load.P);
+        break;
+    case Couple:
+        text = QStringLiteral("M=") + number(load.P);
+        break;
+    case Linear:
+        text = QStringLiteral("q=") + number(load.q) + QStringLiteral("~") + number(load.P);
         break;
     default:
         text = QStringLiteral("q=") + number(load.q);
@@ -85,6 +92,37 @@ std::vector<SketchItem> itemsOf(const Beam& beam, const Scale& scale, const QFon
                 const double middle = (item.x0 + item.x1) / 2;
                 item.footLeft = std::min(item.x0, middle - textWidth / 2);
                 item.footRight = std::max(item.x1, middle + textWidth / 2);
+                break;
+            }
+            case PartialUniform:
+            case Linear: {
+                const std::optional<LoadStretch> stretch = stretchOf(load, L);
+                if (!stretch) {
+                    continue; // off its span: the data check says so
+                }
+                item.shape = Shape::Block;
+                // along x, whichever end the stretch is measured from
+                const double from = scale.px(s, freeRight ? L - stretch->from : stretch->from);
+                const double to = scale.px(s, freeRight ? L - stretch->to : stretch->to);
+                const double most = std::max(std::fabs(stretch->atFrom), std::fabs(stretch->atTo));
+                const double riseFrom = most > 0 ? std::fabs(stretch->atFrom) / most : 1;
+                const double riseTo = most > 0 ? std::fabs(stretch->atTo) / most : 1;
+                item.x0 = std::min(from, to);
+                item.x1 = std::max(from, to);
+                item.rise0 = from <= to ? riseFrom : riseTo;
+                item.rise1 = from <= to ? riseTo : riseFrom;
+                const double middle = (item.x0 + item.x1) / 2;
+                item.footLeft = std::min(item.x0, middle - textWidth / 2);
+                item.footRight = std::max(item.x1, middle + textWidth / 2);
+                break;
+            }
+            case Couple: {
+                const double x = scale.px(s, freeRight ? L - load.a : load.a);
+                item.shape = Shape::Couple;
+                item.clockwise = load.P >= 0;
+                item.x0 = item.x1 = x;
+                item.footLeft = x - size * 1.4;
+                item.footRight = x + size * 1.4 + 2 + textWidth;
                 break;
             }
             default:
@@ -209,12 +247,18 @@ void drawItem(QPainter& painter, const SketchItem& item, double laneBottom, doub
         arc.arcMoveTo(box, 210);
         arc.arcTo(box, 210, -240);
         painter.drawPath(arc);
-        // the head at the end the couple turns towards
+        // the head at the end the couple turns towards, along the arc there
         const double end = (item.clockwise ? 210.0 - 240.0 : 210.0) * M_PI / 180;
-        const QPointF tip(centre.x() + radius * std::cos(end), centre.y() - radius * std::sin(end));
+        const QPointF at(centre.x() + radius * std::cos(end), centre.y() - radius * std::sin(end));
+        const double turn = item.clockwise ? 1 : -1;
+        const QPointF along(turn * std::sin(end), turn * std::cos(end));
+        const QPointF across(-along.y(), along.x());
+        const double head = std::max(2.5, size * 0.45);
+        QPolygonF arrow;
+        arrow << at + along * head << at + across * head * 0.5 << at - across * head * 0.5;
         painter.drawLine(QPointF(item.x0, centre.y() + radius), QPointF(item.x0, beamY - 2));
         painter.setBrush(colour);
-        painter.drawEllipse(tip, size * 0.25, size * 0.25);
+        painter.drawPolygon(arrow);
         painter.setPen(colour);
         painter.drawText(QRectF(item.x0 + radius + 2, laneTop, textWidth, textHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, item.text);

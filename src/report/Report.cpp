@@ -175,37 +175,16 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
                   .arg(supportName(beam.leftSupport), supportName(beam.rightSupport)),
               body);
     std::vector<QStringList> spans;
-    std::vector<QStringList> loads;
     for (int s = 1; s <= N; ++s) {
         spans.push_back({QStringLiteral("第%1跨").arg(s), field(beam.span(s).length),
                          field(beam.span(s).ei), field(beam.span(s).lineStiffness),
                          QString::number(beam.span(s).loadCount())});
-        for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
-            const int kind = beam.span(s).load(k).kind;
-            auto blankUnless = [](bool used, float v) { return used ? field(v) : QString(); };
-            loads.push_back({QStringLiteral("第%1跨").arg(s), QString::number(k),
-                             QString::fromStdString(beam.span(s).load(k).text),
-                             beam.span(s).load(k).loadCase == Live ? QStringLiteral("活")
-                                                                   : QStringLiteral("恒"),
-                             blankUnless(kind == Concentrated, beam.span(s).load(k).P),
-                             blankUnless(kind != Concentrated, beam.span(s).load(k).q),
-                             blankUnless(kind != Uniform, beam.span(s).load(k).a),
-                             blankUnless(kind == Concentrated, beam.span(s).load(k).b)});
-        }
     }
     page.table({QStringLiteral("跨号"), QStringLiteral("跨度L(m)"), QStringLiteral("EI(kN*m*m)"),
                 QStringLiteral("线刚度i(kN*m)"), QStringLiteral("荷载数")},
                spans, {1, 1.2, 1.4, 1.4, 1}, body);
     page.gap(6);
-    if (!loads.empty()) {
-        page.table({QStringLiteral("跨号"), QStringLiteral("序号"), QStringLiteral("荷载形式"),
-                    QStringLiteral("恒/活"), QStringLiteral("P(kN)"), QStringLiteral("q(kN/m)"),
-                    QStringLiteral("a(m)"), QStringLiteral("b(m)")},
-                   loads, {1, 0.7, 1.3, 0.7, 1, 1, 1, 1}, body);
-        page.line(
-            QStringLiteral("注：悬臂端跨上集中力的 a 自自由端量起；梯形荷载两端斜坡长度均为 a。"),
-            small);
-    }
+    loadTable(page, beam, body, small);
     page.gap(10);
     // the sketch of a long beam in rows of a few spans each, so that its loads stay legible
     constexpr int kSpansPerRow = 5;

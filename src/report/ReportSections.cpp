@@ -16,6 +16,74 @@
 
 namespace spanwise::report_pages {
 
+void loadTable(PageCursor& page, const Beam& beam, const QFont& body, const QFont& small) {
+    // the columns of the kinds the beam has: a moment and a second intensity only where used
+    bool moments = false, linear = false, stretches = false;
+    for (const Span& span : beam.spans) {
+        for (const Load& load : span.loads) {
+            moments = moments || load.kind == Couple;
+            linear = linear || load.kind == Linear;
+            stretches = stretches || load.kind == PartialUniform || load.kind == Linear;
+        }
+    }
+    QStringList headers{QStringLiteral("跨号"), QStringLiteral("序号"), QStringLiteral("荷载形式"),
+                        QStringLiteral("恒/活"), QStringLiteral("P(kN)")};
+    if (moments) {
+        headers << QStringLiteral("M(kN*m)");
+    }
+    headers << (linear ? QStringLiteral("q/q1(kN/m)") : QStringLiteral("q(kN/m)"));
+    if (linear) {
+        headers << QStringLiteral("q2(kN/m)");
+    }
+    headers << QStringLiteral("a(m)") << QStringLiteral("b(m)");
+    if (stretches) {
+        headers << QStringLiteral("c(m)");
+    }
+    std::vector<QStringList> rows;
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
+            const Load& load = beam.span(s).load(k);
+            const LoadKind kind = load.kind;
+            auto cell = [](bool used, float v) {
+                return used ? QString::fromStdString(fieldText(v)) : QString();
+            };
+            QStringList row{QStringLiteral("第%1跨").arg(s), QString::number(k),
+                            QString::fromStdString(load.text),
+                            load.loadCase == Live ? QStringLiteral("活") : QStringLiteral("恒"),
+                            cell(kind == Concentrated, load.P)};
+            if (moments) {
+                row << cell(kind == Couple, load.P);
+            }
+            row << cell(kind != Concentrated && kind != Couple, load.q);
+            if (linear) {
+                row << cell(kind == Linear, load.P);
+            }
+            row << cell(kind != Uniform, load.a)
+                << cell(kind == Concentrated || kind == Couple || kind == PartialUniform ||
+                            kind == Linear,
+                        load.b);
+            if (stretches) {
+                row << cell(kind == PartialUniform || kind == Linear, load.c);
+            }
+            rows.push_back(row);
+        }
+    }
+    if (rows.empty()) {
+        return;
+    }
+    page.table(headers, rows, std::vector<double>(static_cast<std::size_t>(headers.size()), 1.0),
+               body);
+    QString note =
+        QStringLiteral("注：悬臂端跨上各荷载的 a 自自由端量起；梯形荷载两端斜坡长度均为 a。");
+    if (linear) {
+        note += QStringLiteral("线性分布荷载由 a 处的 q1 线性变化到 a+c 处的 q2。");
+    }
+    if (moments) {
+        note += QStringLiteral("集中力偶 M 以顺时针为正。");
+    }
+    page.line(note, small);
+}
+
 // The basic combination over every live-load arrangement: factors, the extremes of every span
 // and support with the arrangements that give them, and the envelope diagrams.
 void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& calculation,

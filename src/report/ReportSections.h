@@ -8,6 +8,9 @@
 
 namespace spanwise::report_pages {
 
+// Every load of the beam with its case and the values its kind uses, and what they mean.
+void loadTable(PageCursor& page, const Beam& beam, const QFont& body, const QFont& small);
+
 // envelope: that of the calculated beam, or null and whyNone when it could not be had.
 void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& calculation,
                      const Envelope* envelope, const std::string& whyNone, const QFont& heading,

@@ -83,7 +83,7 @@ TEST(ProjectWriter, RefusesModelsNoFileCanHold) {
         {"selected load above the count", [](Project& p) { p.selectedLoad(1) = 2; }},
         {"infinite length", [](Project& p) { p.beam.span(2).length = INFINITY; }},
         {"NaN load", [](Project& p) { p.beam.span(1).load(1).c = NAN; }},
-        {"kind 5", [](Project& p) { p.beam.span(1).load(1).kind = static_cast<LoadKind>(5); }},
+        {"kind 6", [](Project& p) { p.beam.span(1).load(1).kind = static_cast<LoadKind>(6); }},
         {"quote in text", [](Project& p) { p.beam.span(1).load(1).text = "a\"b"; }},
         {"line break in text", [](Project& p) { p.beam.span(1).load(1).text = "a\r\nb"; }},
         {"invalid UTF-8", [](Project& p) { p.beam.span(1).load(1).text = "\xFF"; }},

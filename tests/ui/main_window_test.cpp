@@ -484,8 +484,8 @@ private slots:
         for (const QAction* menu : window->menuBar()->actions()) {
             menus << menu->text();
         }
-        QCOMPARE(menus,
-                 QStringList({"文件(&File)", "编辑(&Edit)", "计算(&Calculate)", "信息(&News)"}));
+        QCOMPARE(menus, QStringList({"文件(&File)", "编辑(&Edit)", "荷载(&Load)",
+                                     "计算(&Calculate)", "信息(&News)"}));
         const std::pair<const char*, const char*> shortcuts[] = {{"newAction", "Ctrl+N"},
                                                                  {"openAction", "Ctrl+O"},
                                                                  {"saveAction", "Ctrl+S"},

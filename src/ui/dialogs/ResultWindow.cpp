@@ -37,9 +37,6 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-QString result(float v) {
-    return QString::fromStdString(formatResult(v));
-}
 QString canonical(float v) {
     return QString::fromStdString(fieldText(v));
 }
@@ -149,7 +146,11 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     QLabel* distanceCaption = label("distanceCaption", QStringLiteral("请输入到梁左端的距离:"));
     m_queryDistanceField = field("queryDistanceField", QString());
     QLabel* momentCaption = label("momentCaption", QStringLiteral("弯距M="));
+    m_queryMomentCaption = momentCaption;
     m_queryMomentField = readOnly("queryMomentField");
+    m_queryMomentRightCaption = label("momentRightCaption", QStringLiteral("M右="));
+    m_queryMomentRightField = readOnly("queryMomentRightField");
+    m_queryMomentRightUnit = label("queryMomentRightUnit", QStringLiteral("kN*m"));
     QLabel* shearCaption = label("shearCaption", QStringLiteral("剪力V="));
     m_queryShearCaption = shearCaption;
     m_queryShearRightCaption = label("shearRightCaption", QStringLiteral("V右="));
@@ -189,6 +190,9 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     what->addWidget(momentCaption);
     what->addWidget(m_queryMomentField);
     what->addWidget(label("momentUnit", QStringLiteral("kN*m")));
+    what->addWidget(m_queryMomentRightCaption);
+    what->addWidget(m_queryMomentRightField);
+    what->addWidget(m_queryMomentRightUnit);
     what->addSpacing(12);
     what->addWidget(shearCaption);
     what->addWidget(m_queryShearField);
@@ -232,9 +236,15 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     }
     connect(m_deflectionPage, &DeflectionPage::sectionClicked, this,
             [this](int span, float x) { queryAt(span, x); });
-    m_queryShearRightField->hide();
-    m_queryShearRightUnit->hide();
-    m_queryShearRightCaption->hide();
+    for (QWidget* side : {static_cast<QWidget*>(m_queryShearRightField),
+                          static_cast<QWidget*>(m_queryShearRightUnit),
+                          static_cast<QWidget*>(m_queryShearRightCaption),
+                          static_cast<QWidget*>(m_queryMomentRightField),
+                          static_cast<QWidget*>(m_queryMomentRightUnit),
+                          static_cast<QWidget*>(m_queryMomentRightCaption)}) {
+        side->hide();
+    }
+    m_queryMomentRightField->setAccessibleName(QStringLiteral("弯距M=(右)"));
     m_previousSpanButton->setEnabled(false);
 }
 
@@ -328,137 +338,6 @@ void ResultWindow::fillEnvelope() {
 
 void ResultWindow::setStale(bool stale) {
     m_staleNotice->setVisible(stale);
-}
-
-// The query's span, its length and the buttons beside it.
-void ResultWindow::showQuerySpan() {
-    setFieldText(m_querySpanField, QString::number(m_querySpan));
-    m_querySpanLengthField->setText(canonical(beam().span(m_querySpan).length));
-    m_nextSpanButton->setEnabled(m_querySpan != beam().spanCount());
-    m_previousSpanButton->setEnabled(m_querySpan != 1);
-}
-
-void ResultWindow::typeQuerySpan() {
-    const auto value = parseCountNumber(m_querySpanField->text().toStdString());
-    if (value && std::floor(*value) >= 1 && std::floor(*value) <= beam().spanCount()) {
-        queryAt(static_cast<int>(std::floor(*value)), m_queryDistance);
-    } else {
-        showQuerySpan(); // the field shows the span in force again
-    }
-}
-
-void ResultWindow::showNeighbourSpan(int step) {
-    const int span = m_querySpan + step;
-    if (span >= 1 && span <= beam().spanCount()) {
-        queryAt(span, m_queryDistance);
-    }
-}
-
-void ResultWindow::typeQueryDistance() {
-    const QString text = m_queryDistanceField->text();
-    if (text.isEmpty()) {
-        setFieldText(m_queryDistanceField, QStringLiteral("0"));
-    } else if (numberEntryOf(text.toStdString()) == NumberEntry::Partial) {
-        return; // a number is on its way
-    } else if (!parseFieldNumber(text.toStdString())) {
-        // not a distance: the field shows the one last queried again
-        setFieldText(m_queryDistanceField, canonical(m_queryDistance));
-        flashRefused(m_queryDistanceField);
-    }
-    applyQueryDistanceText();
-}
-
-void ResultWindow::applyQueryDistanceText() {
-    const float L = beam().span(m_querySpan).length;
-    const auto value = parseFieldNumber(m_queryDistanceField->text().toStdString());
-    m_queryOutOfRange = value && *value > L;
-    if (m_queryOutOfRange) {
-        m_queryRangeNotice->setText(QStringLiteral("超出本跨范围 0～%1 m").arg(canonical(L)));
-        m_queryRangeNotice->show();
-        for (QLineEdit* shown : {m_queryMomentField, m_queryShearField, m_queryShearRightField}) {
-            shown->clear();
-        }
-        m_diagrams->setMarker(std::nullopt);
-        return;
-    }
-    m_queryRangeNotice->hide();
-    if (value) {
-        m_queryDistance = *value;
-    }
-    showQuery();
-}
-
-void ResultWindow::leaveQueryDistance() {
-    if (m_queryOutOfRange) {
-        return; // the distance stays as typed, with the span's range beside it
-    }
-    if (m_queryDistanceField->text() == QStringLiteral(".")) {
-        m_queryDistance = 0;
-        setFieldText(m_queryDistanceField, QStringLiteral("0"));
-    } else if (!m_queryDistanceField->text().isEmpty()) {
-        setFieldText(m_queryDistanceField, canonical(m_queryDistance));
-    }
-}
-
-// Queries span `span` at x, moved into the span: never evaluated beyond its ends.
-void ResultWindow::queryAt(int span, float x) {
-    m_querySpan = span;
-    m_queryOutOfRange = false;
-    m_queryRangeNotice->hide();
-    m_queryDistance = std::fmax(std::fmin(x, beam().span(span).length), 0.0f);
-    showQuerySpan();
-    setFieldText(m_queryDistanceField, canonical(m_queryDistance));
-    showQuery();
-}
-
-void ResultWindow::showQuery() {
-    m_diagrams->setMarker(BeamSection{m_querySpan, m_queryDistance});
-    m_envelopeDiagrams->setMarker(BeamSection{m_querySpan, m_queryDistance});
-    m_deflectionPage->setQuery(m_querySpan, m_queryDistance);
-    showEnvelopeQuery();
-    const SectionForce force =
-        sectionForceAt(beam(), m_calculation->results, m_querySpan, m_queryDistance);
-    m_queryMomentField->setText(result(force.M));
-    m_queryShearField->setText(result(force.VL));
-    const bool onForce = force.VL != force.VR;
-    m_queryShearRightField->setVisible(onForce);
-    m_queryShearRightUnit->setVisible(onForce);
-    m_queryShearRightCaption->setVisible(onForce);
-    // at a concentrated force the shear jumps: left and right of it
-    m_queryShearCaption->setText(onForce ? QStringLiteral("剪力V左=") : QStringLiteral("剪力V="));
-    if (onForce) {
-        m_queryShearRightField->setText(result(force.VR));
-    }
-}
-
-void ResultWindow::showEnvelopeQuery() {
-    if (!m_envelope) {
-        return;
-    }
-    EnvelopeSection e;
-    try {
-        e = m_envelope->at(m_querySpan, m_queryDistance);
-    } catch (const std::exception&) {
-        m_envelopeQueryText->clear();
-        return;
-    }
-    auto line = [](const char* name, const Extreme& extreme, const char* unit) {
-        return QStringLiteral("%1 = %2 %3（%4）")
-            .arg(QString::fromUtf8(name), result(extreme.value), QString::fromUtf8(unit),
-                 QString::fromStdString(arrangementText(extreme.arrangement)));
-    };
-    QStringList lines{
-        QStringLiteral("第%1跨 x = %2 m").arg(m_querySpan).arg(canonical(m_queryDistance)),
-        line("Mmax", e.maxMoment, "kN*m"), line("Mmin", e.minMoment, "kN*m")};
-    // at a concentrated force the shear jumps: both sides
-    const bool jumps = e.maxShearLeft.value != e.maxShearRight.value ||
-                       e.minShearLeft.value != e.minShearRight.value;
-    lines << line(jumps ? "V左max" : "Vmax", e.maxShearLeft, "kN")
-          << line(jumps ? "V左min" : "Vmin", e.minShearLeft, "kN");
-    if (jumps) {
-        lines << line("V右max", e.maxShearRight, "kN") << line("V右min", e.minShearRight, "kN");
-    }
-    m_envelopeQueryText->setText(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace spanwise

@@ -85,6 +85,10 @@ private:
     QLineEdit* m_querySpanLengthField = nullptr;
     QLineEdit* m_queryDistanceField = nullptr;
     QLineEdit* m_queryMomentField = nullptr;
+    QLabel* m_queryMomentCaption = nullptr;
+    QLabel* m_queryMomentRightCaption = nullptr; // on a concentrated moment: M just right
+    QLineEdit* m_queryMomentRightField = nullptr;
+    QLabel* m_queryMomentRightUnit = nullptr;
     QLineEdit* m_queryShearField = nullptr;
     QLineEdit* m_queryShearRightField = nullptr;
     QLabel* m_queryShearRightUnit = nullptr;

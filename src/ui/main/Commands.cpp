@@ -8,6 +8,7 @@
 #include "ui/dialogs/CheckWindow.h"
 #include "ui/dialogs/CombinationDialog.h"
 #include "ui/dialogs/ResultWindow.h"
+#include "ui/dialogs/SlabLoadDialog.h"
 #include "ui/dialogs/TextWindows.h"
 #include "ui/dialogs/VerificationWindow.h"
 
@@ -54,6 +55,21 @@ void MainWindow::editCombination() {
                                         ? m_editor.setCombinationSettings(*typed, *deflection)
                                         : std::string("组合系数与挠度设置应为数字");
         if (!problem.empty()) { // a bad value changes nothing
+            m_prompter.tell(Prompter::Icon::Exclamation, QString::fromStdString(problem));
+        }
+        refresh();
+    });
+    dialog->open();
+}
+
+void MainWindow::addSlabLoad() {
+    auto* dialog = new SlabLoadDialog(m_editor.shownSpan().length, m_chosenCase, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        const std::optional<SlabPanels> panels = dialog->panels();
+        const std::string problem = panels ? m_editor.addSlabLoad(*panels, dialog->loadCase())
+                                           : std::string("板面荷载与板的边长应为数字");
+        if (!problem.empty()) { // nothing is added
             m_prompter.tell(Prompter::Icon::Exclamation, QString::fromStdString(problem));
         }
         refresh();

@@ -80,6 +80,10 @@ void MainWindow::createMenus() {
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
+    QMenu* loads = menuBar()->addMenu(QStringLiteral("荷载(&Load)"));
+    loads->setObjectName(QStringLiteral("loadMenu"));
+    action(loads, "slabLoadAction", QStringLiteral("双向板传来…"), [this] { addSlabLoad(); });
+
     QMenu* calculation = menuBar()->addMenu(QStringLiteral("计算(&Calculate)"));
     calculation->setObjectName(QStringLiteral("calculationMenu"));
     action(calculation, "combinationAction", QStringLiteral("荷载组合…"),
@@ -190,8 +194,8 @@ void MainWindow::createLoadControls() {
     m_loadKindLabel = label("loadKindLabel", QStringLiteral("可选荷载形式"));
     m_loadKindSketch = label("loadKindSketch", QString());
     m_loadKindList = named<QListWidget>("loadKindList");
-    for (LoadKind kind : {Concentrated, Uniform, Trapezoidal}) {
-        m_loadKindList->addItem(QString::fromUtf8(loadKindName(kind)));
+    for (int kind = 0; kind < kLoadKindCount; ++kind) {
+        m_loadKindList->addItem(QString::fromUtf8(loadKindName(static_cast<LoadKind>(kind))));
     }
     // the case of the next load added, and apart from it the case of the load selected
     m_newLoadCaseLabel = label("newLoadCaseLabel", QStringLiteral("新增荷载"));
@@ -288,8 +292,9 @@ void MainWindow::layOutControls() {
     actual->addWidget(m_selectedLoadSketch);
     actual->addWidget(m_spanLoadList, 1);
 
-    // P and q share one place: a load has one of them
+    // P and q share one place where a load has one of them (placeForceRow)
     auto* parameters = new QGridLayout;
+    m_parameterGrid = parameters;
     parameters->addWidget(m_loadParametersLabel, 0, 0, 1, 6, Qt::AlignHCenter);
     auto addRow = [&](const ParameterRow& row, int r, int c) {
         parameters->addWidget(row.label, r, c, Qt::AlignRight);
@@ -299,10 +304,10 @@ void MainWindow::layOutControls() {
     addRow(m_forceRow, 1, 0);
     addRow(m_intensityRow, 1, 0);
     addRow(m_distanceARow, 1, 3);
-    addRow(m_distanceBRow, 2, 3);
-    addRow(m_distanceCRow, 3, 3);
-    parameters->addWidget(m_selectedLoadCaseLabel, 2, 0, Qt::AlignRight);
-    parameters->addWidget(m_selectedLoadCaseList, 2, 1, 1, 2);
+    addRow(m_distanceCRow, 2, 3);
+    addRow(m_distanceBRow, 3, 3);
+    parameters->addWidget(m_selectedLoadCaseLabel, 3, 0, Qt::AlignRight);
+    parameters->addWidget(m_selectedLoadCaseList, 3, 1, 1, 2);
     parameters->addWidget(m_rigidityLabel, 4, 0, 1, 2, Qt::AlignRight);
     parameters->addWidget(valueField(ValueField::EI), 4, 2, 1, 2);
     parameters->addWidget(m_rigidityUnit, 4, 4, 1, 2);
@@ -365,12 +370,12 @@ void MainWindow::layOutControls() {
                         m_deleteLoadButton,
                         m_deleteAllLoadsButton,
                         m_spanLoadList,
-                        m_forceRow.field,
                         m_intensityRow.field,
+                        m_forceRow.field,
                         m_distanceARow.field,
+                        m_distanceCRow.field,
                         m_selectedLoadCaseList,
                         m_distanceBRow.field,
-                        m_distanceCRow.field,
                         valueField(ValueField::EI),
                         valueField(ValueField::LineStiffness),
                         m_computeLineStiffnessButton,
@@ -380,6 +385,21 @@ void MainWindow::layOutControls() {
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
+}
+
+void MainWindow::placeForceRow(int row) {
+    if (row == m_forceRowAt) {
+        return;
+    }
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_forceRow.label), static_cast<QWidget*>(m_forceRow.field),
+          static_cast<QWidget*>(m_forceRow.unit)}) {
+        m_parameterGrid->removeWidget(w);
+    }
+    m_parameterGrid->addWidget(m_forceRow.label, row, 0, Qt::AlignRight);
+    m_parameterGrid->addWidget(m_forceRow.field, row, 1);
+    m_parameterGrid->addWidget(m_forceRow.unit, row, 2);
+    m_forceRowAt = row;
 }
 
 void MainWindow::connectControls() {

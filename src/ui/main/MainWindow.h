@@ -24,6 +24,7 @@
 
 class QAction;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -91,6 +92,9 @@ private:
     void refreshLoads();
     void refreshCommands();
     void showSketch(QLabel* image, std::optional<LoadKind> kind);
+    void showParameterRows(std::optional<LoadKind> kind);
+    // Puts the P field's row in row 1 (beside a) or row 2 of the parameters (MainWindow.cpp).
+    void placeForceRow(int row);
 
     // -- user intents (UserIntents.cpp)
     Answer askUser(Question question);
@@ -126,6 +130,7 @@ private:
     // -- check and calculation, help (Commands.cpp)
     void checkData();
     void editCombination(); // the combination settings dialog
+    void addSlabLoad();     // the two-way slab helper
     void calculate();
     void showResults();
     void showHelp();
@@ -192,6 +197,8 @@ private:
     QPushButton* m_deleteAllLoadsButton = nullptr;
     QLabel* m_loadParametersLabel = nullptr;
     ParameterRow m_forceRow, m_intensityRow, m_distanceARow, m_distanceBRow, m_distanceCRow;
+    QGridLayout* m_parameterGrid = nullptr;
+    int m_forceRowAt = 1; // the grid row of the P field's row
 
     QLabel* m_rigidityLabel = nullptr;
     QLabel* m_rigidityUnit = nullptr;

@@ -91,11 +91,7 @@ void MainWindow::refreshLoads() {
 
     const std::optional<LoadKind> kind =
         selected != 0 ? std::optional(span.load(selected).kind) : std::nullopt;
-    m_forceRow.setShown(kind == Concentrated);
-    m_intensityRow.setShown(kind == Uniform || kind == Trapezoidal);
-    m_distanceARow.setShown(kind == Concentrated || kind == Trapezoidal);
-    m_distanceBRow.setShown(kind == Concentrated);
-    m_distanceCRow.setShown(false); // c is kept with every load, but no load kind uses it
+    showParameterRows(kind);
 
     showSketch(m_loadKindSketch, static_cast<LoadKind>(m_offeredKindRow));
     showSketch(m_selectedLoadSketch, kind);
@@ -126,6 +122,38 @@ void MainWindow::refreshCommands() {
         m_resultWindow->setStale(
             !sameCalculationInput(m_calculation->beam, m_editor.project().beam));
     }
+}
+
+// The fields the selected load's kind uses, each captioned with what it is for that kind: the
+// P field holds a force, a moment (clockwise positive) or a linear load's second intensity.
+void MainWindow::showParameterRows(std::optional<LoadKind> kind) {
+    using enum LoadKind;
+    const bool linear = kind == Linear;
+    m_forceRow.setShown(kind == Concentrated || kind == Couple || linear);
+    m_intensityRow.setShown(kind == Uniform || kind == Trapezoidal || kind == PartialUniform ||
+                            linear);
+    m_distanceARow.setShown(kind && kind != Uniform);
+    m_distanceBRow.setShown(kind == Concentrated || kind == Couple || kind == PartialUniform ||
+                            linear);
+    m_distanceCRow.setShown(kind == PartialUniform || linear);
+    m_intensityRow.label->setText(linear ? QStringLiteral("q1=") : QStringLiteral("q="));
+    QString force = QStringLiteral("P="), unit = QStringLiteral("kN"), tip;
+    if (kind == Couple) {
+        force = QStringLiteral("M=");
+        unit = QStringLiteral("kN*m 顺时针为正");
+        tip = QStringLiteral("集中力偶，顺时针为正，逆时针输入负值");
+    } else if (linear) {
+        force = QStringLiteral("q2=");
+        unit = QStringLiteral("kN/m");
+        tip = QStringLiteral("a + c 处的荷载集度");
+    }
+    m_forceRow.label->setText(force);
+    m_forceRow.unit->setText(unit);
+    m_forceRow.field->setToolTip(tip);
+    m_forceRow.field->setAccessibleName(force);
+    m_intensityRow.field->setAccessibleName(m_intensityRow.label->text());
+    // a linear load needs both intensities: q1 above q2; every other kind one of them
+    placeForceRow(linear ? 2 : 1);
 }
 
 // The sketch of a load kind on the span shown, as that span is supported in the calculation.

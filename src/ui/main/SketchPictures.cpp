@@ -9,13 +9,13 @@
 namespace spanwise {
 
 int sketchNumber(SketchSupport support, int kind) {
-    if (kind < 0 || kind > 2) {
+    if (!isLoadKind(kind)) {
         return 0;
     }
-    //                      concentrated, uniform, trapezoidal
-    static constexpr int both[] = {117, 104, 105};
-    static constexpr int freeLeft[] = {109, 110, 111};
-    static constexpr int freeRight[] = {112, 113, 114};
+    // concentrated, uniform, trapezoidal, partial uniform, linear, concentrated moment
+    static constexpr int both[] = {117, 104, 105, 118, 121, 124};
+    static constexpr int freeLeft[] = {109, 110, 111, 119, 122, 125};
+    static constexpr int freeRight[] = {112, 113, 114, 120, 123, 126};
     switch (support) {
     case SketchSupport::FreeLeft:
         return freeLeft[kind];

@@ -1,5 +1,7 @@
-// The nine load sketches, kept as SVG resources under their numbers.
+// The eighteen load sketches, kept as SVG resources under their numbers.
 #pragma once
+
+#include "model/Beam.h"
 
 #include <QPixmap>
 
@@ -7,8 +9,9 @@ namespace spanwise {
 
 enum class SketchSupport { BothEnds, FreeLeft, FreeRight };
 
-// 104, 105, 109..114 or 117 for a load kind (0 concentrated, 1 uniform, 2 trapezoidal) on a
-// span supported as given; 0 for any other kind.
+// 104, 105, 109..114 or 117..126 for a load kind (0 concentrated, 1 uniform, 2 trapezoidal,
+// 3 partial uniform, 4 linear, 5 concentrated moment) on a span supported as given; 0 for any
+// other kind.
 int sketchNumber(SketchSupport support, int kind);
 
 // The picture at its own size (pixels), rendered for the given device pixel ratio.
