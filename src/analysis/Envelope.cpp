@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 namespace spanwise {
@@ -44,8 +45,11 @@ struct Envelope::SpanCases {
 
     const SpanCurve& curve(int kind) const { return kind == kDead ? dead : live; }
 
-    // The forces of every unit case at x of this span (span s).
-    void forcesAt(int s, int n, float x, std::array<std::array<Forces, 2>, kMaxSpans>& out) const {
+    // The forces of every unit case at x of this span (span s); the span's own loads at xi
+    // when given (where the extremes were found: on a free right end no float x need fall
+    // exactly on a concentrated moment's place).
+    void forcesAt(int s, int n, float x, std::array<std::array<Forces, 2>, kMaxSpans>& out,
+                  std::optional<double> xi = std::nullopt) const {
         for (int t = 1; t <= n; ++t) {
             for (int kind : {kDead, kLive}) {
                 Forces& f = out[static_cast<std::size_t>(t - 1)][static_cast<std::size_t>(kind)];
@@ -58,7 +62,7 @@ struct Envelope::SpanCases {
                 }
                 if (t == s) {
                     const SpanCurve& own = curve(kind);
-                    const CurveValue v = own.at(own.xiOf(x));
+                    const CurveValue v = own.at(xi.value_or(own.xiOf(x)));
                     const bool reversed = base == BaseSystem::FreeRight;
                     f.M += reversed ? v.MAbove : v.M;
                     f.MR += reversed ? v.M : v.MAbove;
@@ -424,7 +428,7 @@ Envelope::Envelope(const Beam& beam) : m_spanCount(beam.spanCount()), m_factors(
                 MomentExtreme& target = largest ? out.maxMoment : out.minMoment;
                 const float x = toX(xi);
                 CaseForces f;
-                c.forcesAt(s, n, x, f);
+                c.forcesAt(s, n, x, f, xi);
                 Choice hi, lo, hiRight, loRight;
                 combine(w, n, deadOf(f, &Forces::M), liveOf(f, &Forces::M), hi, lo);
                 combine(w, n, deadOf(f, &Forces::MR), liveOf(f, &Forces::MR), hiRight, loRight);

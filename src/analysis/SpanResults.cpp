@@ -1,5 +1,6 @@
 #include "analysis/SpanResults.h"
 
+#include "analysis/LoadFormulas.h"
 #include "analysis/NumberFormat.h"
 
 #include "analysis/SectionForces.h"
@@ -187,6 +188,24 @@ Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int
             at.x = toSingle(double{beam.span(s).length} - load.a);
             const SectionForce f = sectionForceAt(beam, results, s, at.x, loads);
             at = {at.x, f.M, f.VL, f.VR, f.MR};
+        } else if (load.kind == Couple && loads.exact()) {
+            // both sides of the moment's jump, at its place along the curve itself: on a free
+            // right end no float x need fall exactly on it
+            const CurveValue v = loads.at(load.a);
+            Section& at = sections[n++];
+            at.x = keyX(loads.base(), beam.span(s).length, load.a);
+            at.M = toSingle(freeRight ? v.MAbove : v.M);
+            at.MR = toSingle(freeRight ? v.M : v.MAbove);
+            if (loads.base() == BaseSystem::SimplySupported) {
+                float m = 0, v0 = 0;
+                endMomentForces(results.EndMoment[s][1], results.EndMoment[s][2],
+                                beam.span(s).length, at.x, m, v0);
+                at.M = toSingle(double{at.M} + m);
+                at.MR = toSingle(double{at.MR} + m);
+            }
+            const SectionForce f = sectionForceAt(beam, results, s, at.x, loads);
+            at.VL = f.VL;
+            at.VR = f.VR;
         } else if (load.kind != Concentrated && load.kind != Couple) {
             // a linear load's q2 may have the other sign than its q1
             const float second = load.kind == Linear ? load.P : load.q;
@@ -196,7 +215,16 @@ Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int
     }
     auto byX = [](const Section& l, const Section& r) { return l.x < r.x; };
     std::sort(sections.begin(), sections.begin() + n, byX);
-    auto sameX = [](const Section& l, const Section& r) { return l.x == r.x; };
+    // of sections at one x the first is kept, unless a later one shows a moment's jump there
+    auto sameX = [](Section& kept, const Section& next) {
+        if (kept.x != next.x) {
+            return false;
+        }
+        if (next.M != next.MR && kept.M == kept.MR) {
+            kept = next;
+        }
+        return true;
+    };
     n = static_cast<int>(std::unique(sections.begin(), sections.begin() + n, sameX) -
                          sections.begin());
 

@@ -111,6 +111,45 @@ TEST(DataCheck, LoadRulesInOrder) {
     }
 }
 
+TEST(DataCheck, LaterKindRulesInOrder) {
+    struct Case {
+        const char* name;
+        int kind;
+        float q, P, a, b, c, L;
+        Lines expected;
+    };
+    // clang-format off
+    // name, kind, q (q1), P (q2 or M), a, b, c, L, messages
+    const Case cases[] = {
+        {"partial on [1, 4] of 6", PartialUniform, 10, 0, 1, 2, 3, 6, {}},
+        {"partial zero, c zero", PartialUniform, 0, 0, 1, 5, 0, 6,
+         {"第1跨局部均布荷载为零!", "第1跨局部均布荷载 c 等于零!"}},
+        {"partial beyond the span", PartialUniform, 10, 0, 4, 0, 3, 6,
+         {"第1跨局部均布荷载 a 加 c 超出跨度!"}},
+        {"partial 2.1 + 4.2 on 6.3, one ulp over", PartialUniform, 10, 0, 2.1f, 0, 4.2f, 6.3f, {}},
+        {"partial negative b", PartialUniform, 10, 0, 1, -1, 3, 6,
+         {"第1跨局部均布荷载 a、b 或 c 小于零!"}},
+        {"linear triangle", Linear, 0, 12, 0, 0, 6, 6, {}},
+        {"linear zero at both ends", Linear, 0, 0, 0, 0, 6, 6, {"第1跨线性分布荷载为零!"}},
+        {"linear negative a and c", Linear, 5, 5, -1, 1, -2, 6,
+         {"第1跨线性分布荷载 a、b 或 c 小于零!"}},
+        {"linear c zero, beyond", Linear, 5, 5, 7, 0, 0, 6,
+         {"第1跨线性分布荷载 c 等于零!", "第1跨线性分布荷载 a 加 c 超出跨度!"}},
+        {"moment at the ends", Couple, 0, 60, 6, 0, 0, 6, {}},
+        {"moment zero", Couple, 0, 0, 3, 3, 0, 6, {"第1跨集中力偶为零!"}},
+        {"moment beyond the span", Couple, 0, 60, 6.5f, 0, 0, 6, {"第1跨集中力偶位置超出跨度!"}},
+        {"moment, b negative", Couple, 0, -60, 3, -1, 0, 6, {"第1跨集中力偶位置超出跨度!"}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Load value = load(c.kind, c.q, c.P, c.a, c.b);
+        value.c = c.c;
+        const CheckResult r = checkBeam(BeamBuilder({c.L}).load(1, value).beam());
+        const Lines expected = c.expected.empty() ? Lines{"没有错误!"} : c.expected;
+        EXPECT_EQ(r.messages, expected) << c.name;
+    }
+}
+
 // A field stores the float of its 7-digit text, so a + b can miss L by a unit in the last place
 // or two (2.1 + 4.2 on 6.3 is one short); three units is a real difference.
 TEST(DataCheck, SumRuleAcceptsTwoUnitsInTheLastPlaceAndNoMore) {

@@ -82,12 +82,21 @@ std::vector<EditCase> editCases() {
     const Project fixedLeft =
         withSelection(BeamBuilder({6, 4}).ends(Fixed, Simple).uniform(1, 10).project(), 1, 1);
     const Project forceAt2 = withSelection(showing(two, 2), 2, 1);
-    const Project cantileverRight =
-        withSelection(BeamBuilder({6, 4}).ends(Fixed, Cantilever).uniform(1, 10).project(), 1, 1);
     auto with = [](Project p, const std::function<void(Project&)>& change) {
         change(p);
         return p;
     };
+    // span 2 (4 m) carrying a partial load q = 10 on [1, 3], and a moment at 1, one selected
+    const Project partialAt2 = withSelection(showing(with(two,
+                                                          [](Project& p) {
+                                                              test::partial(p.beam, 2, 10, 1, 2);
+                                                              test::couple(p.beam, 2, 30, 1);
+                                                          }),
+                                                     2),
+                                             2, 2);
+    const Project coupleAt2 = withSelection(partialAt2, 2, 3);
+    const Project cantileverRight =
+        withSelection(BeamBuilder({6, 4}).ends(Fixed, Cantilever).uniform(1, 10).project(), 1, 1);
     using V = ValueField;
     using A = const Answerer&;
     const auto yes = [](Question q) { return std::pair{q, Answer::Yes}; };
@@ -118,6 +127,46 @@ std::vector<EditCase> editCases() {
          [](Editor& e, A) { typeKeys(e, V::a, {"2", "2.", "2.5"}); },
          with(forceAt2, [](Project& p) { p.beam.span(2).load(1).a = 2.5f; p.beam.span(2).load(1).b = 1.5f; }),
          "修改 a", false},
+        {"a of a partial load moves b: a + c + b = L", partialAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::a, {"0", "0.", "0.5"}); },
+         with(partialAt2, [](Project& p) { p.beam.span(2).load(2).a = 0.5f; p.beam.span(2).load(2).b = 1.5f; }),
+         "修改 a", false},
+        {"c of a partial load moves b", partialAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::c, {"2.5"}); },
+         with(partialAt2, [](Project& p) { p.beam.span(2).load(2).c = 2.5f; p.beam.span(2).load(2).b = 0.5f; }),
+         "修改 c", false},
+        {"b of a partial load moves a", partialAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::b, {"2"}); },
+         with(partialAt2, [](Project& p) { p.beam.span(2).load(2).b = 2; p.beam.span(2).load(2).a = 0; }),
+         "修改 b", false},
+        {"a + c beyond the span moves nothing else", partialAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::c, {"3.5"}); },
+         with(partialAt2, [](Project& p) { p.beam.span(2).load(2).c = 3.5f; }), "修改 c", false},
+        {"a of a moment moves b", coupleAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::a, {"3"}); },
+         with(coupleAt2, [](Project& p) { p.beam.span(2).load(3).a = 3; p.beam.span(2).load(3).b = 1; }),
+         "修改 a", false},
+        {"a moment takes a sign: anticlockwise", coupleAt2, {},
+         [](Editor& e, A) { typeKeys(e, V::P, {"-", "-4", "-45"}); },
+         with(coupleAt2, [](Project& p) { p.beam.span(2).load(3).P = -45; }), "修改力偶 M", false},
+        {"a slab along its long side: a trapezoid of p lx / 2 with ramps lx / 2", showing(two, 2), {},
+         [](Editor& e, A) { EXPECT_EQ(e.addSlabLoad({5, 3, 4, true, false}, Dead), ""); },
+         with(showing(two, 2), [](Project& p) {
+             p.beam.span(2).loads.push_back(Load{Trapezoidal, 0, 7.5f, 1.5f, 0, 0, "梯形荷载"});
+             p.selectedLoad(2) = 2;
+         }), "双向板传来荷载", false},
+        {"slabs on both sides along a short side: a live triangle of 2 p lx / 2", showing(two, 2), {},
+         [](Editor& e, A) { EXPECT_EQ(e.addSlabLoad({5, 4, 6, false, true}, Live), ""); },
+         with(showing(two, 2), [](Project& p) {
+             p.beam.span(2).loads.push_back(Load{Trapezoidal, 0, 20, 2, 0, 0, "梯形荷载", Live});
+             p.selectedLoad(2) = 2;
+         }), "双向板传来荷载", false},
+        {"a slab whose ramps pass mid-span is refused", showing(two, 2), {},
+         [](Editor& e, A) {
+             EXPECT_EQ(e.addSlabLoad({5, 5, 6, true, false}, Dead),
+                       "梯形荷载两端斜坡长 lx/2 超过本跨跨度的一半");
+             EXPECT_EQ(e.addSlabLoad({5, 6, 5, true, false}, Dead), "板的短边 lx 不应大于长边 ly");
+         }, showing(two, 2), nullptr, true},
         {"load fields without a selected load do nothing", two, {},
          [](Editor& e, A) { e.typeIntoField(V::P, "5"); }, two, nullptr, true},
         {"X computes i = EI / L", showing(two, 2), {},

@@ -40,7 +40,7 @@ TEST(ShippedFiles, ReadAndWriteBackByteForByte) {
             }
         }
     }
-    EXPECT_EQ(files, 12);
+    EXPECT_EQ(files, 13);
 }
 
 } // namespace

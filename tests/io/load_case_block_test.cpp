@@ -58,7 +58,19 @@ TEST(LoadCaseBlock, WrittenOnlyWhenNeededAndReadBackWhole) {
     notText.beam.info.member = "KL-1 \xFF"; // no text at all: not UTF-8
     EXPECT_EQ(projectFileBytes(notText, bytes).reason, "“构件编号”无法用 GBK 编码");
 
-    for (const Project& p : {plain, live, factors, deflection, titled}) {
+    // a later load kind: its values in the load's usual fields, and the block at version 2 so
+    // that a reader of version 1 refuses the file by its version rather than drop the load
+    Project later = oneSpan();
+    later.beam.span(1).loads = {Load{Linear, 12, 0, 0, 0, 6, "线性分布荷载"},
+                                Load{Couple, 60, 0, 1.5f, 4.5f, 0, "集中力偶"},
+                                Load{PartialUniform, 0, 10, 1, 2, 3, "局部均布荷载"}};
+    EXPECT_EQ(bytesOf(later), "1,1,0,0\r\n6,1,1,3,0\r\n0,12,0,0,6\r\n\"\xCF\xDF\xD0\xD4"
+                              "\xB7\xD6\xB2\xBC\xBA\xC9\xD4\xD8\",4\r\n0,60,1.5,4.5,0\r\n\""
+                              "\xBC\xAF\xD6\xD0\xC1\xA6\xC5\xBC\",5\r\n10,0,1,2,3\r\n\""
+                              "\xBE\xD6\xB2\xBF\xBE\xF9\xB2\xBC\xBA\xC9\xD4\xD8\",3\r\n"
+                              "\"Spanwise\",2\r\n\"factors\",1.3,1.5,1\r\n");
+
+    for (const Project& p : {plain, live, factors, deflection, titled, later}) {
         const ReadResult r = parseProject(bytesOf(p), "t.BMD");
         ASSERT_TRUE(r.ok()) << r.error.message();
         EXPECT_EQ(*r.project, p);

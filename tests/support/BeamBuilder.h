@@ -36,6 +36,31 @@ inline void trapezoid(Beam& beam, int s, float q, float a) {
     load.a = a;
 }
 
+// Partial uniform q from a over c; b = L - a - c.
+inline void partial(Beam& beam, int s, float q, float a, float c) {
+    Load& load = addLoad(beam, s, PartialUniform);
+    load.q = q;
+    load.a = a;
+    load.c = c;
+    load.b = static_cast<float>(double{beam.span(s).length} - a - c);
+}
+// q1 at a varying linearly to q2 at a + c; b = L - a - c.
+inline void linear(Beam& beam, int s, float q1, float q2, float a, float c) {
+    Load& load = addLoad(beam, s, Linear);
+    load.q = q1;
+    load.P = q2;
+    load.a = a;
+    load.c = c;
+    load.b = static_cast<float>(double{beam.span(s).length} - a - c);
+}
+// A clockwise moment M at a; b = L - a.
+inline void couple(Beam& beam, int s, float M, float a) {
+    Load& load = addLoad(beam, s, Couple);
+    load.P = M;
+    load.a = a;
+    load.b = static_cast<float>(double{beam.span(s).length} - a);
+}
+
 // Spans of the given lengths, EI = i = 1, with the given outer supports.
 inline Beam beamOf(std::initializer_list<float> lengths, SupportKind left = Simple,
                    SupportKind right = Simple) {
@@ -83,6 +108,18 @@ public:
         test::trapezoid(m_beam, s, q, a);
         return *this;
     }
+    BeamBuilder& partial(int s, float q, float a, float c) {
+        test::partial(m_beam, s, q, a, c);
+        return *this;
+    }
+    BeamBuilder& linear(int s, float q1, float q2, float a, float c) {
+        test::linear(m_beam, s, q1, q2, a, c);
+        return *this;
+    }
+    BeamBuilder& couple(int s, float M, float a) {
+        test::couple(m_beam, s, M, a);
+        return *this;
+    }
     // A load exactly as given, for values no field would produce (a + b off the span length,
     // a kind code the lists do not have).
     BeamBuilder& load(int s, const Load& load) {
@@ -108,10 +145,10 @@ inline float round2(std::mt19937& rng, double lo, double hi) {
 }
 
 // 1..20 spans of 0.5..12 m (two cantilever ends get three spans at least; a single span with a
-// cantilever end is fixed at the other), line stiffness 0.2..5, up to 10 mixed loads a span,
-// some of them acting upwards.
+// cantilever end is fixed at the other), line stiffness 0.2..5, up to 10 loads a span of every
+// kind, some of them acting upwards (or turning anticlockwise).
 inline Beam randomBeam(std::mt19937& rng, SupportKind left, SupportKind right) {
-    std::uniform_int_distribution<int> spans(1, 20), loadCount(0, 10), kind(0, 2), percent(0, 99);
+    std::uniform_int_distribution<int> spans(1, 20), loadCount(0, 10), kind(0, 5), percent(0, 99);
     Beam beam;
     int n = spans(rng);
     if (left == Cantilever && right == Cantilever && n < 3) {
@@ -130,16 +167,34 @@ inline Beam randomBeam(std::mt19937& rng, SupportKind left, SupportKind right) {
         beam.span(s).lineStiffness = round2(rng, 0.2, 5);
         for (int k = loadCount(rng); k > 0; --k) {
             const float sign = percent(rng) < 10 ? -1.0f : 1.0f;
-            switch (kind(rng)) {
+            const int chosen = kind(rng);
+            switch (chosen) {
             case 0:
                 force(beam, s, sign * round2(rng, 1, 100), round2(rng, 0, L));
                 break;
             case 1:
                 uniform(beam, s, sign * round2(rng, 1, 50));
                 break;
-            default:
+            case 2:
                 trapezoid(beam, s, sign * round2(rng, 1, 50),
                           std::clamp(round2(rng, 0.01, L / 2), 0.01f, L / 2));
+                break;
+            case 3:
+            case 4: {
+                const float a = round2(rng, 0, L * 0.9f);
+                // within the span: a + c no further than L
+                const float c =
+                    std::clamp(round2(rng, 0.01, L - a), 0.01f, static_cast<float>(double{L} - a));
+                if (chosen == 3) {
+                    partial(beam, s, sign * round2(rng, 1, 50), a, c);
+                } else { // one end may be 0 (a triangle), or of the other sign
+                    const float q2 = percent(rng) < 20 ? 0.0f : sign * round2(rng, -20, 60);
+                    linear(beam, s, sign * round2(rng, 0, 50), q2, a, c);
+                }
+                break;
+            }
+            default:
+                couple(beam, s, sign * round2(rng, 1, 150), round2(rng, 0, L));
             }
         }
     }
