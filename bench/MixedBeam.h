@@ -8,10 +8,11 @@
 
 namespace spanwise::bench {
 
-// n spans of 4..8 m with `loads` mixed loads each: forces, uniform and trapezoidal loads, each
-// named after its kind as the editor names a new load.
+// n spans of 4..8 m with `loads` mixed loads each: forces, uniform and trapezoidal loads, and
+// with kinds = 6 also partial, linear and concentrated-moment loads, each named after its kind
+// as the editor names a new load.
 inline Beam mixedBeam(int spans, int loads, float loadScale = 1, float stiffnessRatio = 1,
-                      float lengthScale = 1) {
+                      float lengthScale = 1, int kinds = 3) {
     Beam m;
     m.spans.resize(static_cast<std::size_t>(spans));
     m.leftSupport = spans > 1 ? Fixed : Simple;
@@ -23,12 +24,17 @@ inline Beam mixedBeam(int spans, int loads, float loadScale = 1, float stiffness
         for (int k = 1; k <= loads; ++k) {
             const float a = L * static_cast<float>(k) / static_cast<float>(loads + 2);
             m.span(s).loads.emplace_back();
-            m.span(s).load(k).kind = static_cast<LoadKind>(k % 3);
-            m.span(s).load(k).P = loadScale * static_cast<float>(10 + k);
-            m.span(s).load(k).q = loadScale * static_cast<float>(5 + k);
-            m.span(s).load(k).a = k % 3 == 2 ? std::fmin(a, L / 2) : a;
-            m.span(s).load(k).b = L - a;
-            m.span(s).load(k).text = loadKindName(m.span(s).load(k).kind);
+            Load& load = m.span(s).load(k);
+            load.kind = static_cast<LoadKind>(k % kinds);
+            load.P = loadScale * static_cast<float>(10 + k);
+            load.q = loadScale * static_cast<float>(5 + k);
+            load.a = load.kind == Trapezoidal ? std::fmin(a, L / 2) : a;
+            load.b = L - a;
+            if (load.kind == PartialUniform || load.kind == Linear) {
+                load.c = (L - a) / 2; // to the middle of what remains
+                load.b = L - a - load.c;
+            }
+            load.text = loadKindName(load.kind);
         }
     }
     return m;

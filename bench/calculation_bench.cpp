@@ -30,6 +30,10 @@ void BM_FiveSpans(benchmark::State& state) {
 void BM_TwentySpansTenLoads(benchmark::State& state) {
     run(state, mixedBeam(20, 10));
 }
+// The same with the loads drawn from all six kinds.
+void BM_TwentySpansTenLoadsOfEveryKind(benchmark::State& state) {
+    run(state, mixedBeam(20, 10, 1, 1, 1, kLoadKindCount));
+}
 void BM_ExtremeStiffnessRatio(benchmark::State& state) {
     run(state, mixedBeam(20, 10, 1, static_cast<float>(state.range(0)) > 0 ? 1e6f : 1e-6f));
 }
@@ -59,6 +63,7 @@ void BM_RecordWorkingTwentySpans(benchmark::State& state) {
 BENCHMARK(BM_TwoSpans)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FiveSpans)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TwentySpansTenLoads)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TwentySpansTenLoadsOfEveryKind)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExtremeStiffnessRatio)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HugeLoads)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TinyLoads)->Unit(benchmark::kMicrosecond);

@@ -11,8 +11,8 @@ namespace {
 
 using namespace spanwise;
 
-Beam deadAndLive(bool favourable) {
-    Beam beam = bench::mixedBeam(20, 10);
+Beam deadAndLive(bool favourable, int kinds = 3) {
+    Beam beam = bench::mixedBeam(20, 10, 1, 1, 1, kinds);
     for (Span& span : beam.spans) {
         for (int k = 2; k <= span.loadCount(); k += 2) {
             span.load(k).loadCase = Live;
@@ -32,6 +32,15 @@ void BM_EnvelopeTwentySpansTenLoads(benchmark::State& state) {
     }
 }
 
+// The same with the loads drawn from all six kinds.
+void BM_EnvelopeTwentySpansTenLoadsOfEveryKind(benchmark::State& state) {
+    const Beam beam = deadAndLive(false, kLoadKindCount);
+    for (auto _ : state) {
+        Envelope envelope(beam);
+        benchmark::DoNotOptimize(envelope);
+    }
+}
+
 // Both deflection envelopes (characteristic and quasi-permanent) on top of the force envelope.
 void BM_DeflectionEnvelopeTwentySpansTenLoads(benchmark::State& state) {
     const Beam beam = deadAndLive(false);
@@ -45,4 +54,5 @@ void BM_DeflectionEnvelopeTwentySpansTenLoads(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_EnvelopeTwentySpansTenLoads)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EnvelopeTwentySpansTenLoadsOfEveryKind)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeflectionEnvelopeTwentySpansTenLoads)->Unit(benchmark::kMicrosecond);

@@ -304,7 +304,10 @@ std::string arrangementText(const Arrangement& arrangement) {
     auto list = [](std::uint32_t mask) {
         std::string text;
         for (int s : spansOf(mask)) {
-            text += (text.empty() ? "" : ",") + std::to_string(s);
+            if (!text.empty()) {
+                text += ',';
+            }
+            text += std::to_string(s);
         }
         return text.empty() ? std::string("无") : text + "跨";
     };

@@ -10,7 +10,10 @@ namespace {
 std::string spanList(std::uint32_t mask) {
     std::string text;
     for (int s : spansOf(mask)) {
-        text += (text.empty() ? "" : ",") + std::to_string(s);
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += std::to_string(s);
     }
     return text.empty() ? "无" : text;
 }
