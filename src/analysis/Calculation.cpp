@@ -50,21 +50,23 @@ Calculation calculateBeam(const Beam& beam) {
 bool sameCalculationInput(const Beam& a, const Beam& b) {
     if (a.spanCount() != b.spanCount() || a.leftSupport != b.leftSupport ||
         a.rightSupport != b.rightSupport || a.factors != b.factors ||
-        a.deflection != b.deflection) {
+        a.deflection != b.deflection || a.design != b.design ||
+        a.firstSupportDesign != b.firstSupportDesign) {
         return false;
     }
     for (int s = 1; s <= a.spanCount(); ++s) {
         const Span& x = a.span(s);
         const Span& y = b.span(s);
         if (x.length != y.length || x.lineStiffness != y.lineStiffness || x.ei != y.ei ||
-            x.loadCount() != y.loadCount()) {
+            x.loadCount() != y.loadCount() || x.section != y.section ||
+            x.rightSupportDesign != y.rightSupportDesign) {
             return false;
         }
         for (int k = 1; k <= x.loadCount(); ++k) {
             const Load& p = x.load(k);
             const Load& q = y.load(k);
             if (p.kind != q.kind || p.P != q.P || p.q != q.q || p.a != q.a || p.b != q.b ||
-                p.loadCase != q.loadCase) {
+                p.c != q.c || p.loadCase != q.loadCase) {
                 return false;
             }
         }

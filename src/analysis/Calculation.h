@@ -37,9 +37,10 @@ struct Calculation {
 // calculate() into a fresh Calculation; throws what calculate() throws.
 Calculation calculateBeam(const Beam& beam);
 
-// True when the two beams give the same calculation, envelope and deflections: span count, end
-// supports, combination factors, deflection settings, and per span length, line stiffness, EI
-// and every load's kind, case, P, q, a and b. (c and texts do not enter the calculation.)
+// True when the two beams give the same calculation, envelope, deflections and design: span
+// count, end supports, combination factors, deflection settings, design settings, and per span
+// length, line stiffness, EI, section (with its bars), the design data of its supports and
+// every load's kind, case, P, q, a, b and c. (Texts do not enter the calculation.)
 bool sameCalculationInput(const Beam& a, const Beam& b);
 
 } // namespace spanwise

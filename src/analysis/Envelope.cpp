@@ -92,8 +92,9 @@ Extreme stored(const Choice& c) {
 // The sections of span s where the moment envelope peaks: xi of the largest and of the
 // smallest value. Between events (the breaks of the span's own curves and every zero of a
 // case that may switch) each case keeps its sign, so the envelope is one cubic there.
-void momentPeaks(const Envelope::SpanCases& c, int s, int n, const Weights& w, double& xiMax,
-                 double& xiMin, XiSide& sideMax, XiSide& sideMin) {
+// Only [xiLo, xiHi] is searched (the whole span: 0, L).
+void momentPeaks(const Envelope::SpanCases& c, int s, int n, const Weights& w, double xiLo,
+                 double xiHi, double& xiMax, double& xiMin, XiSide& sideMax, XiSide& sideMin) {
     const bool simple = c.base == BaseSystem::SimplySupported;
     const double L = c.L;
     // A case as it acts on this span: A + B xi, plus `own` times the span's own curve.
@@ -174,6 +175,8 @@ void momentPeaks(const Envelope::SpanCases& c, int s, int n, const Weights& w, d
     for (double b : breaks) {
         events.push_back({b, -1});
     }
+    events.push_back({xiLo, -1});
+    events.push_back({xiHi, -1});
     for (std::size_t j = 0; j < others.size(); ++j) {
         const Term& term = others[j];
         if (term.B != 0) {
@@ -224,7 +227,7 @@ void momentPeaks(const Envelope::SpanCases& c, int s, int n, const Weights& w, d
     }
 
     double best = -HUGE_VAL, worst = HUGE_VAL;
-    xiMax = xiMin = 0;
+    xiMax = xiMin = xiLo;
     sideMax = sideMin = XiSide::Inside;
     std::size_t k = 0;
     for (std::size_t e = 0; e + 1 < events.size(); ++e) {
@@ -247,6 +250,9 @@ void momentPeaks(const Envelope::SpanCases& c, int s, int n, const Weights& w, d
         pending.clear();
         while (k + 1 < pieces && breaks[k + 1] <= from) {
             ++k;
+        }
+        if (from < xiLo || to > xiHi) {
+            continue; // outside the stretch asked for: its signs are kept, nothing else
         }
         const double origin = breaks[k];
         Cubic hi = termCubic(fixed, k), lo = hi;
@@ -286,6 +292,42 @@ void momentPeaks(const Envelope::SpanCases& c, int s, int n, const Weights& w, d
             }
         }
     }
+}
+
+// The extremes of the combination w over [xFrom, xTo] of span s, exactly where they are, with
+// the side of a concentrated moment they stand on and the shears there.
+MomentRange momentExtremes(const Envelope::SpanCases& c, int s, int n, const Weights& w,
+                           float xFrom, float xTo) {
+    const bool reversed = c.base == BaseSystem::FreeRight;
+    const double lo = reversed ? c.L - xTo : xFrom, hi = reversed ? c.L - xFrom : xTo;
+    double xiMax = 0, xiMin = 0;
+    XiSide sideMax = XiSide::Inside, sideMin = XiSide::Inside;
+    momentPeaks(c, s, n, w, lo, hi, xiMax, xiMin, sideMax, sideMin);
+    MomentRange range;
+    for (auto [xi, largest] : {std::pair{xiMax, true}, std::pair{xiMin, false}}) {
+        MomentExtreme& target = largest ? range.max : range.min;
+        const float x = std::clamp(static_cast<float>(reversed ? c.L - xi : xi), xFrom, xTo);
+        CaseForces f;
+        c.forcesAt(s, n, x, f, xi);
+        Choice high, low, highRight, lowRight;
+        combine(w, n, deadOf(f, &Forces::M), liveOf(f, &Forces::M), high, low);
+        combine(w, n, deadOf(f, &Forces::MR), liveOf(f, &Forces::MR), highRight, lowRight);
+        // on a concentrated moment, the side the extreme was found on (along x)
+        const XiSide found = largest ? sideMax : sideMin;
+        const bool jumps = largest ? high.value != highRight.value : low.value != lowRight.value;
+        const bool right =
+            jumps && found != XiSide::Inside && ((found == XiSide::Above) != reversed);
+        const Choice& choice = largest ? (right ? highRight : high) : (right ? lowRight : low);
+        target.value = toSingle(choice.value);
+        target.x = x;
+        target.side = !jumps ? MomentSide::None : right ? MomentSide::Right : MomentSide::Left;
+        target.arrangement = choice.arrangement;
+        target.shearLeft = toSingle(
+            under(w, n, choice.arrangement, deadOf(f, &Forces::VL), liveOf(f, &Forces::VL)));
+        target.shearRight = toSingle(
+            under(w, n, choice.arrangement, deadOf(f, &Forces::VR), liveOf(f, &Forces::VR)));
+    }
+    return range;
 }
 
 } // namespace
@@ -420,38 +462,9 @@ Envelope::Envelope(const Beam& beam) : m_spanCount(beam.spanCount()), m_factors(
             endShear(leftEnd[i], &Forces::VL, out.leftMaxShear, out.leftMinShear);
             endShear(rightEnd[i], &Forces::VR, out.rightMaxShear, out.rightMinShear);
 
-            double xiMax = 0, xiMin = 0;
-            XiSide sideMax = XiSide::Inside, sideMin = XiSide::Inside;
-            momentPeaks(c, s, n, w, xiMax, xiMin, sideMax, sideMin);
-            auto toX = [&](double xi) {
-                const double x = c.base == BaseSystem::FreeRight ? c.L - xi : xi;
-                return std::clamp(static_cast<float>(x), 0.0f, L);
-            };
-            for (auto [xi, largest] : {std::pair{xiMax, true}, std::pair{xiMin, false}}) {
-                MomentExtreme& target = largest ? out.maxMoment : out.minMoment;
-                const float x = toX(xi);
-                CaseForces f;
-                c.forcesAt(s, n, x, f, xi);
-                Choice hi, lo, hiRight, loRight;
-                combine(w, n, deadOf(f, &Forces::M), liveOf(f, &Forces::M), hi, lo);
-                combine(w, n, deadOf(f, &Forces::MR), liveOf(f, &Forces::MR), hiRight, loRight);
-                // on a concentrated moment, the side the extreme was found on (along x)
-                const XiSide found = largest ? sideMax : sideMin;
-                const bool jumps = largest ? hi.value != hiRight.value : lo.value != loRight.value;
-                const bool right = jumps && found != XiSide::Inside &&
-                                   ((found == XiSide::Above) != (c.base == BaseSystem::FreeRight));
-                const Choice& choice = largest ? (right ? hiRight : hi) : (right ? loRight : lo);
-                target.value = toSingle(choice.value);
-                target.x = x;
-                target.side = !jumps  ? MomentSide::None
-                              : right ? MomentSide::Right
-                                      : MomentSide::Left;
-                target.arrangement = choice.arrangement;
-                target.shearLeft = toSingle(under(w, n, choice.arrangement, deadOf(f, &Forces::VL),
-                                                  liveOf(f, &Forces::VL)));
-                target.shearRight = toSingle(under(w, n, choice.arrangement, deadOf(f, &Forces::VR),
-                                                   liveOf(f, &Forces::VR)));
-            }
+            const MomentRange range = momentExtremes(c, s, n, w, 0, L);
+            out.maxMoment = range.max;
+            out.minMoment = range.min;
         });
     }
 
@@ -499,11 +512,35 @@ std::array<double, 2> Envelope::unitEndMoments(int s, int t, LoadCase loadCase) 
     return c.endMoment.at(static_cast<std::size_t>(t - 1))[loadCase == Live ? kLive : kDead];
 }
 
+CombinationWeights CombinationWeights::basic(const CombinationFactors& f) {
+    CombinationWeights w;
+    w.fixedDead = f.deadFavourable ? *f.deadFavourable : f.dead;
+    w.switchDead = f.deadFavourable ? double{f.dead} - *f.deadFavourable : 0.0;
+    w.live = double{f.live} * f.designLife;
+    return w;
+}
+
 EnvelopeSection Envelope::at(int s, float x) const {
+    return at(s, x, weightsOf(m_factors));
+}
+
+MomentRange Envelope::momentRange(int s, float xFrom, float xTo,
+                                  const CombinationWeights& w) const {
+    if (s < 1 || s > m_spanCount) {
+        throw std::out_of_range("Envelope::momentRange: span number out of range");
+    }
+    MomentRange range;
+    atSpan(s, FloatingPointFault::Sections, [&] {
+        range = momentExtremes(*m_cases[static_cast<std::size_t>(s - 1)], s, m_spanCount, w, xFrom,
+                               xTo);
+    });
+    return range;
+}
+
+EnvelopeSection Envelope::at(int s, float x, const CombinationWeights& w) const {
     if (s < 1 || s > m_spanCount) {
         throw std::out_of_range("Envelope::at: span number out of range");
     }
-    const Weights w = weightsOf(m_factors);
     CaseForces f;
     m_cases[static_cast<std::size_t>(s - 1)]->forcesAt(s, m_spanCount, x, f);
     EnvelopeSection out;

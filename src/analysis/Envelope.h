@@ -64,6 +64,25 @@ struct ShearExtreme {
     float moment = 0;
 };
 
+// The largest and the smallest moment over a stretch of a span.
+struct MomentRange {
+    MomentExtreme max, min;
+};
+
+// How a combination weighs the unit cases: every span's dead load at least at fixedDead, and
+// up to switchDead more where that makes the force worse (the favourable-dead-load option);
+// its live load at live or not at all.
+struct CombinationWeights {
+    double fixedDead = 0;
+    double switchDead = 0;
+    double live = 0;
+
+    // gammaG * G + gammaQ * gammaL * Q, with gammaG,fav where the option is set.
+    static CombinationWeights basic(const CombinationFactors& f);
+    // G + psi_q * Q.
+    static CombinationWeights quasiPermanent(double psiQ) { return {1, 0, psiQ}; }
+};
+
 struct SpanEnvelope {
     MomentExtreme maxMoment, minMoment;
     ShearExtreme leftMaxShear, leftMinShear;   // just right of the left end (the table's 左端V)
@@ -104,6 +123,13 @@ public:
     // The envelope curves at x on span s, for diagrams and the section query. Throws
     // std::out_of_range for s outside 1..spanCount.
     EnvelopeSection at(int s, float x) const;
+    // The same for another combination of the same unit cases (the quasi-permanent one).
+    EnvelopeSection at(int s, float x, const CombinationWeights& w) const;
+
+    // The exact extremes of the moment of a combination over [xFrom, xTo] of span s, with
+    // their positions (the smallest x where one is reached over a stretch), sides and
+    // arrangements. Throws std::out_of_range for s outside 1..spanCount.
+    MomentRange momentRange(int s, float xFrom, float xTo, const CombinationWeights& w) const;
 
     // The end moments of span s (left and right end, clockwise on the span, so that the moment
     // in the span is m[0] (1 - x/L) - m[1] x/L) under the unfactored dead or live load of span t

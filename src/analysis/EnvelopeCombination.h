@@ -12,18 +12,10 @@ namespace spanwise::envelope_combination {
 // The factors as the sums use them: the dead load of every span always carries fixedDead, and
 // where the favourable option applies it may add switchDead (up to gammaG); the live load of
 // a span carries live or nothing.
-struct Weights {
-    double fixedDead = 0;
-    double switchDead = 0;
-    double live = 0;
-};
+using Weights = CombinationWeights;
 
 inline Weights weightsOf(const CombinationFactors& f) {
-    Weights w;
-    w.fixedDead = f.deadFavourable ? *f.deadFavourable : f.dead;
-    w.switchDead = f.deadFavourable ? double{f.dead} - *f.deadFavourable : 0.0;
-    w.live = double{f.live} * f.designLife;
-    return w;
+    return CombinationWeights::basic(f);
 }
 
 struct Choice {

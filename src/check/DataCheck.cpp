@@ -1,5 +1,7 @@
 #include "check/DataCheck.h"
 
+#include "check/DesignCheck.h"
+
 #include "analysis/DeflectionTable.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/Single.h"
@@ -309,6 +311,8 @@ CheckResult checkBeam(const Beam& beam, const CheckProgress& progress) {
             passed = false;
         }
     }
+
+    passed = checkDesignData(beam, list, result.places) && passed;
 
     if (passed) {
         list.emplace_back(kNoErrors);

@@ -1,6 +1,6 @@
 #include "design/BarText.h"
 
-#include "design/BarLimits.h"
+#include "model/BarLimits.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "design/Materials.h"
 
-#include "design/BarLimits.h"
+#include "model/BarLimits.h"
 
 #include <algorithm>
 #include <array>
@@ -64,29 +64,6 @@ double byGrade(int grade, double upToC50, double atC80) {
 }
 
 } // namespace
-
-std::optional<std::string> designSettingsProblem(const DesignSettings& settings) {
-    if (settings.concrete < 20 || settings.concrete > 80 || settings.concrete % 5 != 0) {
-        return "混凝土强度等级应为 C20～C80（级差 5）";
-    }
-    if (steelOf(settings.longitudinalSteel) == nullptr) {
-        return "纵筋应为 HPB300、HRB400 或 HRB500";
-    }
-    if (settings.stirrupSteel != 300 && settings.stirrupSteel != 400) {
-        return "箍筋应为 HPB300 或 HRB400";
-    }
-    const auto environment = static_cast<int>(settings.environment);
-    if (environment < 0 || environment >= static_cast<int>(kEnvironment.size())) {
-        return "环境类别应为 一、二a、二b、三a 或 三b";
-    }
-    if (!(settings.tensionCover >= 0) || !std::isfinite(settings.tensionCover)) {
-        return "as 应大于 0（0 表示取保护层厚度 + 20）";
-    }
-    if (settings.importance != 0.9f && settings.importance != 1.0f && settings.importance != 1.1f) {
-        return "结构重要性系数 γ0 应为 0.9、1.0 或 1.1";
-    }
-    return std::nullopt;
-}
 
 Materials materialsOf(const DesignSettings& settings) {
     if (const auto problem = designSettingsProblem(settings)) {

@@ -45,10 +45,6 @@ struct Materials {
     double tensionCover = 0;     // as: the setting, or c + 20 when it is 0
 };
 
-// Why the settings cannot be designed with (a grade, a steel or a factor outside the lists of the
-// design dialog), in the words the data check shows; nothing when they can.
-std::optional<std::string> designSettingsProblem(const DesignSettings& settings);
-
 // The materials of the settings. Precondition: designSettingsProblem(settings) is empty;
 // otherwise throws std::invalid_argument with its words.
 Materials materialsOf(const DesignSettings& settings);

@@ -1,6 +1,6 @@
 #include "design/Stirrups.h"
 
-#include "design/BarLimits.h"
+#include "model/BarLimits.h"
 #include "design/BarText.h"
 
 #include <cmath>

@@ -83,6 +83,35 @@ bool hasLiveLoads(const Beam& beam) {
     return false;
 }
 
+const SupportDesign& supportDesign(const Beam& beam, int j) {
+    return j == 0 ? beam.firstSupportDesign : beam.span(j).rightSupportDesign;
+}
+
+SupportDesign& supportDesign(Beam& beam, int j) {
+    return j == 0 ? beam.firstSupportDesign : beam.span(j).rightSupportDesign;
+}
+
+bool hasDesignData(const Beam& beam) {
+    if (beam.design != DesignSettings{} || beam.firstSupportDesign != SupportDesign{}) {
+        return true;
+    }
+    for (const Span& span : beam.spans) {
+        if (span.section || span.rightSupportDesign != SupportDesign{}) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool hasSections(const Beam& beam) {
+    for (const Span& span : beam.spans) {
+        if (!span.section) {
+            return false;
+        }
+    }
+    return !beam.spans.empty();
+}
+
 SpanEnds spanEnds(const Beam& beam, int s) {
     const int n = beam.spanCount();
     return {s == 1 ? outerEnd(beam.leftSupport) : EndSupport::Continuous,

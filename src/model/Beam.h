@@ -12,10 +12,13 @@
 // counts them: span(s) is spans[s - 1], and a span's load k is loads[k - 1].
 #pragma once
 
+#include "model/Design.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace spanwise {
@@ -109,6 +112,12 @@ struct Span {
     float ei = kDefaultRigidity; // flexural rigidity EI, kN*m*m
     float lineStiffness = 1;     // i, kN*m: the stiffness the moment distribution uses
     std::vector<Load> loads;     // 0..10, in the order of the span's load list
+    // The reinforced-concrete section of the span, when given: then EI and i follow from it
+    // (design/SectionStiffness.h) and the typed ones are kept but not used.
+    std::optional<SpanSection> section;
+    // The support at the span's right end (support s of 0..N), which stays where it is when
+    // spans are inserted, deleted or copied; the left end of span 1 is Beam::firstSupportDesign.
+    SupportDesign rightSupportDesign;
 
     int loadCount() const { return static_cast<int>(loads.size()); }
     const Load& load(int k) const { return loads[static_cast<std::size_t>(k - 1)]; }
@@ -116,6 +125,16 @@ struct Span {
 
     bool operator==(const Span&) const = default;
 };
+
+// A span of the given length and stiffnesses carrying the loads, without a section.
+inline Span spanWith(float length, float ei, float lineStiffness, std::vector<Load> loads = {}) {
+    Span span;
+    span.length = length;
+    span.ei = ei;
+    span.lineStiffness = lineStiffness;
+    span.loads = std::move(loads);
+    return span;
+}
 
 // The partial factors of the basic combination gammaG * G + gammaQ * gammaL * Q. With
 // deadFavourable set, the dead load of each span may instead take that factor wherever this
@@ -194,6 +213,8 @@ struct Beam {
     CombinationFactors factors;
     DeflectionSettings deflection;
     ProjectInfo info;
+    DesignSettings design;
+    SupportDesign firstSupportDesign; // support 0, at the left end of span 1
 
     int spanCount() const { return static_cast<int>(spans.size()); }
     const Span& span(int s) const { return spans[static_cast<std::size_t>(s - 1)]; }
@@ -204,6 +225,18 @@ struct Beam {
 
 // True when a load of the beam is live, so that the envelope differs from gammaG * G.
 bool hasLiveLoads(const Beam& beam);
+
+// The design data of support j (0 at the left end of span 1 … N at the right end of span N);
+// j must be in 0..spanCount.
+const SupportDesign& supportDesign(const Beam& beam, int j);
+SupportDesign& supportDesign(Beam& beam, int j);
+
+// True when the beam holds design data a file must keep: settings other than the defaults, a
+// section, or a support with a width, a beta or bars.
+bool hasDesignData(const Beam& beam);
+
+// True when every span has a section: the beam can be designed.
+bool hasSections(const Beam& beam);
 
 // How one end of a span is held. Interior ends are continuous over a simple support.
 enum class EndSupport { Continuous, Simple, Free, Fixed };

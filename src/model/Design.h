@@ -71,4 +71,28 @@ struct SupportDesign {
     bool operator==(const SupportDesign&) const = default;
 };
 
+// The ranges the design takes, and the values a user may not enter; each function is empty (or
+// nothing) when the values can be used, else why not, in the words the dialogs and the file's
+// reader show.
+
+// A grade, a steel or a factor outside the lists of the design dialog; as negative.
+std::optional<std::string> designSettingsProblem(const DesignSettings& settings);
+
+// b 100..2000 and h 150..3000 mm; a flange with bf' > b and 0 < hf' < h, or none (both 0); bars
+// within the ranges an engineer may provide.
+std::string sectionProblem(const SpanSection& section);
+
+// Width 0..10 m; beta 0..0.25; top bars within the ranges.
+std::string supportDesignProblem(const SupportDesign& support);
+
+// n 2..20 of a diameter 10..40 of the list; stirrups of 2, 4 or 6 legs, a diameter 6..14 of
+// the list, spacing 50..400 mm.
+std::string barSetProblem(const BarSet& bars);
+std::string stirrupSetProblem(const StirrupSet& stirrups);
+
+// The environment classes as the dialog lists them, and as the project file writes them.
+const char* exposureName(Exposure exposure); // "一", "二a", …
+const char* exposureCode(Exposure exposure); // "1", "2a", …
+std::optional<Exposure> exposureOfCode(const std::string& code);
+
 } // namespace spanwise

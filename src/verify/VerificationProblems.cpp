@@ -101,7 +101,7 @@ public:
             if (!L || !i || !ei || beam.spanCount() >= kMaxSpans) {
                 return fail(error, "跨的数据应为 跨度 线刚度 [EI]，至多 20 跨");
             }
-            beam.spans.push_back(Span{*L, *ei, *i, {}});
+            beam.spans.push_back(spanWith(*L, *ei, *i));
             return true;
         }
         if (key == "uniform" || key == "force" || key == "trapezoid") {

@@ -191,7 +191,7 @@ std::vector<EditCase> editCases() {
          [](Editor& e, A a) { EXPECT_TRUE(e.setSpanCount(1, a)); },
          with(cantileverRight, [](Project& p) {
              p.spareSpans = {p.beam.span(2)};
-             p.beam.spans = {Span{6, 1, 1, {}}};
+             p.beam.spans = {spanWith(6, 1, 1)};
              p.selectedLoad(1) = 0;
          }), "修改总跨数", false},
         {"one span cancelled changes nothing", cantileverRight, {{Question::DeleteEndSpanLoads, Answer::Cancel}},
@@ -213,7 +213,7 @@ std::vector<EditCase> editCases() {
          [](Editor& e, A a) { e.setSupport(BeamEnd::Left, Fixed, a); }, two, nullptr, false},
         {"insert a span before the one shown", showing(two, 2), {yes(Question::InsertSpan)},
          [](Editor& e, A a) { e.insertSpan(a); },
-         with(showing(two, 2), [](Project& p) { p.beam.spans.insert(p.beam.spans.begin() + 1, Span{4, 2, 3, {}}); }),
+         with(showing(two, 2), [](Project& p) { p.beam.spans.insert(p.beam.spans.begin() + 1, spanWith(4, 2, 3)); }),
          "插入一跨", false},
         {"insert cancelled", two, {{Question::InsertSpan, Answer::Cancel}},
          [](Editor& e, A a) { e.insertSpan(a); }, two, nullptr, true},

@@ -20,7 +20,7 @@ std::string bytesOf(const Project& p) {
 
 Project oneSpan() {
     Project p;
-    p.beam.spans = {Span{6, 1, 1, {Load{Uniform, 0, 10, 0, 0, 0, "q"}}}};
+    p.beam.spans = {spanWith(6, 1, 1, {Load{Uniform, 0, 10, 0, 0, 0, "q"}})};
     return p;
 }
 

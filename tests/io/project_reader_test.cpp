@@ -23,8 +23,8 @@ Project read(const std::string& bytes) {
 
 TEST(ProjectReader, ReadsTheExample) {
     Project expected;
-    expected.beam.spans = {Span{6, 1, 1, {Load{Uniform, 0, 10, 0, 0, 0, "均布荷载"}}},
-                           Span{4.5f, 2, 2.5f, {}}};
+    expected.beam.spans = {spanWith(6, 1, 1, {Load{Uniform, 0, 10, 0, 0, 0, "均布荷载"}}),
+                           spanWith(4.5f, 2, 2.5f)};
     expected.beam.rightSupport = Fixed;
     expected.selectedLoad(1) = 1;
     EXPECT_EQ(read(kExample), expected);

@@ -23,8 +23,8 @@ namespace {
 // selected uniform load of 10 kN/m, span 2 of 4.5 m with EI = 2 and i = 2.5 and no load.
 Project twoSpanExample() {
     Project p;
-    p.beam.spans = {Span{6, 1, 1, {Load{Uniform, 0, 10, 0, 0, 0, "均布荷载"}}},
-                    Span{4.5f, 2, 2.5f, {}}};
+    p.beam.spans = {spanWith(6, 1, 1, {Load{Uniform, 0, 10, 0, 0, 0, "均布荷载"}}),
+                    spanWith(4.5f, 2, 2.5f)};
     p.beam.rightSupport = Fixed;
     p.selectedLoad(1) = 1;
     return p;
@@ -49,7 +49,7 @@ std::string fileContents(const QString& path) {
 // count are not part of the file.
 TEST(ProjectWriter, ANewProjectIsTwoLinesAndSpareSpansStayOut) {
     Project p;
-    p.spareSpans = {Span{6, 1, 1, {}}};
+    p.spareSpans = {spanWith(6, 1, 1)};
     EXPECT_EQ(bytesOf(p), "1,1,0,0\r\n0,1,1,0,0\r\n");
 }
 
@@ -105,12 +105,10 @@ TEST(ProjectWriter, EveryFieldSurvivesSaveAndOpen) {
     m.beam.leftSupport = Cantilever;
     // text and kind disagree and stay so; c is read by nothing, kept all the same
     m.beam.spans.push_back(
-        Span{1.0f / 3,
-             3.4e38f,
-             1e-7f,
-             {Load{Concentrated, -7.25f, 0.1f, std::numeric_limits<float>::denorm_min(),
-                   std::numeric_limits<float>::max(), 2.71828f, "梯形荷载"},
-              Load{Trapezoidal, 0, -0.0f, 123456.789f, 0, 0, ""}}});
+        spanWith(1.0f / 3, 3.4e38f, 1e-7f,
+                 {Load{Concentrated, -7.25f, 0.1f, std::numeric_limits<float>::denorm_min(),
+                       std::numeric_limits<float>::max(), 2.71828f, "梯形荷载"},
+                  Load{Trapezoidal, 0, -0.0f, 123456.789f, 0, 0, ""}}));
     QTemporaryDir dir;
     const QString path = dir.filePath("round.BMD");
     ASSERT_TRUE(writeProjectFile(m, path).ok);

@@ -67,7 +67,7 @@ inline Beam beamOf(std::initializer_list<float> lengths, SupportKind left = Simp
     Beam beam;
     beam.spans.clear();
     for (float L : lengths) {
-        beam.spans.push_back(Span{L, 1, 1, {}});
+        beam.spans.push_back(spanWith(L, 1, 1));
     }
     beam.leftSupport = left;
     beam.rightSupport = right;
@@ -80,7 +80,7 @@ public:
     explicit BeamBuilder(std::initializer_list<float> lengths) : m_beam(beamOf(lengths)) {}
     // n equal spans of the given length, EI = i = 1, both ends simple.
     BeamBuilder(int spans, float length) {
-        m_beam.spans.assign(static_cast<std::size_t>(spans), Span{length, 1, 1, {}});
+        m_beam.spans.assign(static_cast<std::size_t>(spans), spanWith(length, 1, 1));
     }
     BeamBuilder& ends(SupportKind left, SupportKind right) {
         m_beam.leftSupport = left;

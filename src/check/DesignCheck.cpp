@@ -1,0 +1,98 @@
+#include "check/DesignCheck.h"
+
+#include "analysis/Reactions.h"
+
+#include <cmath>
+
+namespace spanwise {
+
+namespace {
+
+bool heldAtBothEnds(const Beam& beam, int s) {
+    const SpanEnds ends = spanEnds(beam, s);
+    return ends.left != EndSupport::Free && ends.right != EndSupport::Free;
+}
+
+bool freeEnd(const Beam& beam, int j) {
+    const int n = beam.spanCount();
+    return (j == 0 && spanEnds(beam, 1).left == EndSupport::Free) ||
+           (j == n && spanEnds(beam, n).right == EndSupport::Free);
+}
+
+} // namespace
+
+bool redistributionAllowed(const Beam& beam, int j) {
+    const int n = beam.spanCount();
+    const Exposure e = beam.design.environment;
+    if (e == Exposure::ThreeA || e == Exposure::ThreeB || j < 0 || j > n) {
+        return false;
+    }
+    if (j > 0 && j < n) {
+        return heldAtBothEnds(beam, j) && heldAtBothEnds(beam, j + 1);
+    }
+    const bool fixed = (j == 0 ? beam.leftSupport : beam.rightSupport) == Fixed;
+    return fixed && heldAtBothEnds(beam, j == 0 ? 1 : n);
+}
+
+bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
+                     std::vector<CheckPlace>& places) {
+    if (!hasDesignData(beam)) {
+        return true;
+    }
+    const std::size_t before = list.size();
+    auto add = [&](std::string message, CheckPlace place) {
+        list.push_back(std::move(message));
+        places.push_back(place);
+    };
+    const int n = beam.spanCount();
+    if (const auto problem = designSettingsProblem(beam.design)) {
+        add(*problem, {});
+    }
+    for (int s = 1; s <= n; ++s) {
+        const Span& span = beam.span(s);
+        const std::string name = "第" + std::to_string(s);
+        if (span.section) {
+            if (std::string problem = sectionProblem(*span.section); !problem.empty()) {
+                add(name + "跨截面：" + problem, {s, 0});
+            } else if (beam.design.tensionCover > 0 &&
+                       beam.design.tensionCover >= span.section->depth / 2) {
+                add(name + kTensionCoverTooLarge, {s, 0});
+            }
+        }
+        // the faces of the supports leave the span some length
+        const double faces =
+            (double{supportDesign(beam, s - 1).width} + supportDesign(beam, s).width) / 2;
+        if (faces > 0 && faces >= span.length) {
+            add(name + kSpanWithoutLengthBetweenFaces, {s, 0});
+        }
+    }
+    bool environmentSaid = false;
+    for (int j = 0; j <= n; ++j) {
+        const SupportDesign& support = supportDesign(beam, j);
+        const std::string name = supportLabel(j, n);
+        const int nearSpan = j == 0 ? 1 : j;
+        if (std::string problem = supportDesignProblem(support); !problem.empty()) {
+            add(name + "：" + problem, {nearSpan, 0});
+        }
+        if (freeEnd(beam, j)) {
+            if (support != SupportDesign{}) {
+                add(kFreeEndHasNoSupport, {nearSpan, 0});
+            }
+            continue;
+        }
+        if (support.redistribution > 0 && !redistributionAllowed(beam, j)) {
+            const Exposure e = beam.design.environment;
+            if (e == Exposure::ThreeA || e == Exposure::ThreeB) {
+                if (!environmentSaid) {
+                    add(kRedistributionInEnvironment, {});
+                    environmentSaid = true;
+                }
+            } else {
+                add(name + kRedistributionBesideCantilever, {nearSpan, 0});
+            }
+        }
+    }
+    return list.size() == before;
+}
+
+} // namespace spanwise

@@ -1,0 +1,30 @@
+// The data check of a beam's design data: the rules its settings, sections and supports must
+// meet before its design forces and steel can be had. Every broken rule adds one message, in
+// the style of the span messages ("第2跨…", "第1支座…"), with its place.
+#pragma once
+
+#include "check/DataCheck.h"
+
+#include <string>
+#include <vector>
+
+namespace spanwise {
+
+inline constexpr const char* kSpanWithoutLengthBetweenFaces = "跨两端支座宽度之半的和不小于跨度!";
+inline constexpr const char* kTensionCoverTooLarge = "跨 as 不小于梁高的一半!";
+inline constexpr const char* kRedistributionBesideCantilever =
+    "调幅系数 β 只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端!";
+inline constexpr const char* kRedistributionInEnvironment = "环境类别为三a或三b时不能调幅!";
+inline constexpr const char* kFreeEndHasNoSupport = "悬臂的自由端不是支座，不能有支座数据!";
+
+// True when beta may be taken at support j (0..spanCount) of the beam: an interior support
+// between two spans held at both ends, or a fixed outer end of a span held at both ends;
+// never in environment 三a or 三b.
+bool redistributionAllowed(const Beam& beam, int j);
+
+// Appends the messages of the design data (none for a beam without any) to list and places.
+// Returns true when it appended none.
+bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
+                     std::vector<CheckPlace>& places);
+
+} // namespace spanwise

@@ -1,0 +1,221 @@
+#include "design/DesignForces.h"
+
+#include "analysis/Cubic.h"
+#include "analysis/Single.h"
+#include "analysis/SpanCurve.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace spanwise {
+
+namespace {
+
+// The span as a simple beam under every load at design values: gammaG x dead + gammaQ gammaL x
+// live (every load on), times gamma0. Simply supported spans only (xi = x).
+class SimpleBeam {
+public:
+    SimpleBeam(const Beam& beam, int s, double importance)
+        : m_dead(beam, s, Dead), m_live(beam, s, Live),
+          m_deadFactor(importance * beam.factors.dead),
+          m_liveFactor(importance * double{beam.factors.live} * beam.factors.designLife) {}
+
+    // The shear just right (rightOf) or just left of x.
+    double shear(double x, bool rightOf) const {
+        const CurveValue d = m_dead.at(x), l = m_live.at(x);
+        return m_deadFactor * (rightOf ? d.slopeAbove : d.slopeBelow) +
+               m_liveFactor * (rightOf ? l.slopeAbove : l.slopeBelow);
+    }
+
+    // M0: the largest moment over the span, exactly (the turning points of each piece).
+    double maximum() const {
+        if (!m_dead.exact() || !m_live.exact()) {
+            return 0; // loads off the span: the data check refuses them
+        }
+        std::vector<double> breaks;
+        for (const SpanCurve* curve : {&m_dead, &m_live}) {
+            for (int p = 0; p < curve->pieceCount(); ++p) {
+                breaks.push_back(curve->pieceStart(p));
+            }
+            breaks.push_back(curve->length());
+        }
+        std::sort(breaks.begin(), breaks.end());
+        breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+        double best = -HUGE_VAL;
+        for (std::size_t k = 0; k + 1 < breaks.size(); ++k) {
+            const double from = breaks[k], to = breaks[k + 1];
+            const Cubic piece =
+                m_deadFactor * pieceAt(m_dead, from) + m_liveFactor * pieceAt(m_live, from);
+            best = std::max({best, valueOf(piece, 0), valueOf(piece, to - from)});
+            std::array<double, 2> turns{};
+            const int n = turningPoints(piece, 0, to - from, turns);
+            for (int i = 0; i < n; ++i) {
+                best = std::max(best, valueOf(piece, turns[static_cast<std::size_t>(i)]));
+            }
+        }
+        return best;
+    }
+
+private:
+    // The piece of curve starting at or before x, as a cubic of t = xi - x.
+    static Cubic pieceAt(const SpanCurve& curve, double x) {
+        int p = 0;
+        while (p + 1 < curve.pieceCount() && curve.pieceEnd(p) <= x) {
+            ++p;
+        }
+        return shifted(curve.moment(p), x - curve.pieceStart(p));
+    }
+
+    SpanCurve m_dead, m_live;
+    double m_deadFactor, m_liveFactor;
+};
+
+bool heldAtBothEnds(const Beam& beam, int s) {
+    return baseSystem(beam, s) == BaseSystem::SimplySupported;
+}
+
+// The shear of largest magnitude of the two extremes.
+float largerShear(const Extreme& most, const Extreme& least) {
+    return std::fabs(most.value) >= std::fabs(least.value) ? most.value : least.value;
+}
+
+} // namespace
+
+const char* spanMomentRuleText(SpanMomentRule rule) {
+    switch (rule) {
+    case SpanMomentRule::Redistributed:
+        return "1.02M0−(Ml+Mr)/2";
+    case SpanMomentRule::ThirdOfSimple:
+        return "M0/3";
+    default:
+        return "弹性";
+    }
+}
+
+BeamForces designForces(const Beam& beam, const Envelope& envelope) {
+    BeamForces out;
+    const int n = beam.spanCount();
+    const double g0 = beam.design.importance;
+    out.importance = beam.design.importance;
+    out.quasiPermanentShare = beam.deflection.quasiPermanent;
+    const CombinationWeights basic = CombinationWeights::basic(beam.factors);
+    const CombinationWeights quasi =
+        CombinationWeights::quasiPermanent(beam.deflection.quasiPermanent);
+    auto scaled = [g0](double v) { return toSingle(g0 * v); };
+
+    // gamma0 x the smallest centre-line moment at every support, from the span beside it
+    std::vector<double> centre(static_cast<std::size_t>(n + 1), 0.0);
+    for (int j = 0; j <= n; ++j) {
+        const bool fromRight = j < n; // the span to the right of the support holds it at x = 0
+        const int s = fromRight ? j + 1 : j;
+        const EnvelopeSection e = envelope.at(s, fromRight ? 0.0f : beam.span(s).length);
+        centre[static_cast<std::size_t>(j)] =
+            g0 * (fromRight ? e.minMoment.value : e.minMomentRight.value);
+        out.redistributed = out.redistributed || supportDesign(beam, j).redistribution > 0;
+    }
+
+    for (int s = 1; s <= n; ++s) {
+        const float L = beam.span(s).length;
+        const SpanEnds ends = spanEnds(beam, s);
+        SpanForces f;
+        f.left.present = ends.left != EndSupport::Free;
+        f.right.present = ends.right != EndSupport::Free;
+        f.left.support = s - 1;
+        f.right.support = s;
+        f.left.x = f.left.present ? toSingle(supportDesign(beam, s - 1).width / 2.0) : 0.0f;
+        f.right.x = f.right.present ? toSingle(L - supportDesign(beam, s).width / 2.0) : L;
+        f.from = f.left.x;
+        f.to = f.right.x;
+        for (FaceForces* face : {&f.left, &f.right}) {
+            if (!face->present) {
+                continue;
+            }
+            const bool left = face == &f.left;
+            face->beta = supportDesign(beam, face->support).redistribution;
+            // the span side of the face: just right of the left one, just left of the right one
+            const EnvelopeSection e = envelope.at(s, face->x);
+            const EnvelopeSection q = envelope.at(s, face->x, quasi);
+            face->elasticMoment = scaled(left ? e.minMomentRight.value : e.minMoment.value);
+            face->moment = toSingle((1.0 - face->beta) * face->elasticMoment);
+            face->elasticShear = scaled(left ? largerShear(e.maxShearRight, e.minShearRight)
+                                             : largerShear(e.maxShearLeft, e.minShearLeft));
+            face->shear = face->elasticShear;
+            face->quasiPermanentMoment = left ? q.minMomentRight.value : q.minMoment.value;
+        }
+
+        // between the faces
+        const MomentRange range = envelope.momentRange(s, f.from, f.to, basic);
+        f.elasticBottom = scaled(range.max.value);
+        f.elasticBottomX = range.max.x;
+        f.elasticBottomSide = range.max.side;
+        f.bottomMoment = f.elasticBottom;
+        f.bottomX = f.elasticBottomX;
+        const EnvelopeSection atBottom = envelope.at(s, f.bottomX);
+        const bool bottomRight = f.elasticBottomSide == MomentSide::Right;
+        f.topMoment =
+            scaled(bottomRight ? atBottom.minMomentRight.value : atBottom.minMoment.value);
+        f.topX = f.bottomX;
+        // a hogging peak strictly between the faces, below both of their moments
+        const float least = scaled(range.min.value);
+        const bool inside = range.min.x > f.from && range.min.x < f.to;
+        const bool belowFaces = (!f.left.present || least < f.left.elasticMoment) &&
+                                (!f.right.present || least < f.right.elasticMoment);
+        if (inside && belowFaces && least < 0) {
+            f.topMoment = least;
+            f.topX = range.min.x;
+            f.hoggingPeak = true;
+        }
+        const MomentRange quasiRange = envelope.momentRange(s, f.from, f.to, quasi);
+        f.quasiPermanentBottom = quasiRange.max.value;
+        f.quasiPermanentBottomX = quasiRange.max.x;
+
+        // redistribution at a support of the span with beta > 0 (the data check allows it only
+        // beside spans held at both ends)
+        const float betaLeft = f.left.present ? supportDesign(beam, s - 1).redistribution : 0.0f;
+        const float betaRight = f.right.present ? supportDesign(beam, s).redistribution : 0.0f;
+        if ((betaLeft > 0 || betaRight > 0) && heldAtBothEnds(beam, s)) {
+            const SimpleBeam simple(beam, s, g0);
+            const double M0 = simple.maximum();
+            // the reduced centre-line moments, signed (hogging: not above 0)
+            const double Ml =
+                (1.0 - betaLeft) * std::min(0.0, centre[static_cast<std::size_t>(s - 1)]);
+            const double Mr =
+                (1.0 - betaRight) * std::min(0.0, centre[static_cast<std::size_t>(s)]);
+            f.simpleMaximum = toSingle(M0);
+            f.reducedLeft = toSingle(std::fabs(Ml));
+            f.reducedRight = toSingle(std::fabs(Mr));
+            const double rule = 1.02 * M0 - (std::fabs(Ml) + std::fabs(Mr)) / 2;
+            const double third = M0 / 3;
+            if (rule > f.elasticBottom && rule >= third) {
+                f.bottomMoment = toSingle(rule);
+                f.rule = SpanMomentRule::Redistributed;
+            } else if (third > f.elasticBottom) {
+                f.bottomMoment = toSingle(third);
+                f.rule = SpanMomentRule::ThirdOfSimple;
+            }
+            if (f.rule != SpanMomentRule::Elastic) {
+                f.bottomX = toSingle(L / 2.0);
+            }
+            // the shears of the span as a simple beam with the reduced end moments: never less
+            // than the elastic ones
+            for (FaceForces* face : {&f.left, &f.right}) {
+                const bool left = face == &f.left;
+                const double redistributed = simple.shear(face->x, left) + (Mr - Ml) / L;
+                if (std::fabs(redistributed) > std::fabs(face->elasticShear)) {
+                    face->shear = toSingle(redistributed);
+                    face->redistributedShearGoverns = true;
+                }
+            }
+        }
+        const EnvelopeSection quasiAtBottom = envelope.at(s, f.bottomX, quasi);
+        f.quasiPermanentAtBottom = f.bottomX == f.elasticBottomX && bottomRight
+                                       ? quasiAtBottom.minMomentRight.value
+                                       : quasiAtBottom.minMoment.value;
+        out.spans.push_back(f);
+    }
+    return out;
+}
+
+} // namespace spanwise

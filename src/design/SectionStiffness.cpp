@@ -1,0 +1,50 @@
+#include "design/SectionStiffness.h"
+
+#include "analysis/Single.h"
+#include "design/Materials.h"
+
+#include <cmath>
+
+namespace spanwise {
+
+SectionProperties grossSection(const SpanSection& section) {
+    const double b = section.width, h = section.depth;
+    const double overhang = section.hasFlange() ? double{section.flangeWidth} - b : 0.0;
+    const double hf = section.hasFlange() ? double{section.flangeDepth} : 0.0;
+    SectionProperties p;
+    const double web = b * h, flange = overhang * hf;
+    p.area = web + flange;
+    if (!(p.area > 0)) {
+        return {};
+    }
+    p.centroidFromTop = (web * h / 2 + flange * hf / 2) / p.area;
+    const double y = p.centroidFromTop;
+    p.inertia = b * h * h * h / 12 + web * (h / 2 - y) * (h / 2 - y) + overhang * hf * hf * hf / 12 +
+                flange * (y - hf / 2) * (y - hf / 2);
+    return p;
+}
+
+double sectionRigidity(const SpanSection& section, const DesignSettings& settings) {
+    if (designSettingsProblem(settings) || !sectionProblem(section).empty()) {
+        return 0;
+    }
+    return materialsOf(settings).Ec * grossSection(section).inertia * 1e-9;
+}
+
+Beam calculationBeam(const Beam& beam) {
+    Beam out = beam;
+    for (Span& span : out.spans) {
+        if (!span.section) {
+            continue;
+        }
+        const double EI = sectionRigidity(*span.section, beam.design);
+        if (!(EI > 0) || !(span.length > 0)) {
+            continue; // the data check says why
+        }
+        span.ei = toSingle(EI);
+        span.lineStiffness = toSingle(double{span.ei} / span.length);
+    }
+    return out;
+}
+
+} // namespace spanwise

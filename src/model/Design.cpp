@@ -1,0 +1,129 @@
+#include "model/Design.h"
+
+#include "model/BarLimits.h"
+
+#include <array>
+#include <cmath>
+
+namespace spanwise {
+
+namespace {
+
+constexpr std::array<const char*, 5> kExposureNames = {"一", "二a", "二b", "三a", "三b"};
+constexpr std::array<const char*, 5> kExposureCodes = {"1", "2a", "2b", "3a", "3b"};
+
+bool within(float v, double lo, double hi) {
+    return std::isfinite(v) && v >= lo && v <= hi;
+}
+
+} // namespace
+
+std::optional<std::string> designSettingsProblem(const DesignSettings& settings) {
+    if (settings.concrete < 20 || settings.concrete > 80 || settings.concrete % 5 != 0) {
+        return "混凝土强度等级应为 C20～C80（级差 5）";
+    }
+    const int steel = settings.longitudinalSteel;
+    if (steel != 300 && steel != 400 && steel != 500) {
+        return "纵筋应为 HPB300、HRB400 或 HRB500";
+    }
+    if (settings.stirrupSteel != 300 && settings.stirrupSteel != 400) {
+        return "箍筋应为 HPB300 或 HRB400";
+    }
+    const auto environment = static_cast<int>(settings.environment);
+    if (environment < 0 || environment >= static_cast<int>(kExposureNames.size())) {
+        return "环境类别应为 一、二a、二b、三a 或 三b";
+    }
+    if (!(settings.tensionCover >= 0) || !std::isfinite(settings.tensionCover)) {
+        return "as 应大于 0（0 表示取保护层厚度 + 20）";
+    }
+    if (settings.importance != 0.9f && settings.importance != 1.0f && settings.importance != 1.1f) {
+        return "结构重要性系数 γ0 应为 0.9、1.0 或 1.1";
+    }
+    return std::nullopt;
+}
+
+std::string barSetProblem(const BarSet& bars) {
+    if (bars.count < kFewestBars || bars.count > kMostBars) {
+        return "钢筋根数应为 2～20";
+    }
+    if (!isListed(kLongitudinalDiameters, bars.diameter)) {
+        return "纵筋直径应为 10、12、14、16、18、20、22、25、28、32、36 或 40";
+    }
+    return {};
+}
+
+std::string stirrupSetProblem(const StirrupSet& stirrups) {
+    if (!isListed(kStirrupLegs, stirrups.legs)) {
+        return "箍筋肢数应为 2、4 或 6";
+    }
+    if (!isListed(kStirrupDiameters, stirrups.diameter)) {
+        return "箍筋直径应为 6、8、10、12 或 14";
+    }
+    if (stirrups.spacing < kNarrowestStirrupSpacing || stirrups.spacing > kWidestStirrupSpacing) {
+        return "箍筋间距应为 50～400 mm";
+    }
+    return {};
+}
+
+std::string sectionProblem(const SpanSection& section) {
+    if (!within(section.width, 100, 2000)) {
+        return "梁宽 b 应在 100～2000 mm 之间";
+    }
+    if (!within(section.depth, 150, 3000)) {
+        return "梁高 h 应在 150～3000 mm 之间";
+    }
+    const bool rectangle = section.flangeWidth == 0 && section.flangeDepth == 0;
+    if (!rectangle &&
+        !(within(section.flangeWidth, 0, 1e5) && section.flangeWidth > section.width)) {
+        return "翼缘宽度 bf' 应大于梁宽 b（矩形截面填 0）";
+    }
+    if (!rectangle && !(within(section.flangeDepth, 0, 1e5) && section.flangeDepth > 0 &&
+                        section.flangeDepth < section.depth)) {
+        return "翼缘高度 hf' 应在 0 与梁高 h 之间（矩形截面填 0）";
+    }
+    for (const auto& bars : {section.bottomBars, section.topBars}) {
+        if (bars) {
+            if (std::string problem = barSetProblem(*bars); !problem.empty()) {
+                return problem;
+            }
+        }
+    }
+    if (section.stirrups) {
+        return stirrupSetProblem(*section.stirrups);
+    }
+    return {};
+}
+
+std::string supportDesignProblem(const SupportDesign& support) {
+    if (!within(support.width, 0, 10)) {
+        return "支座宽度应在 0～10 m 之间";
+    }
+    if (!within(support.redistribution, 0, 0.25)) {
+        return "调幅系数 β 应在 0～0.25 之间";
+    }
+    if (support.topBars) {
+        return barSetProblem(*support.topBars);
+    }
+    return {};
+}
+
+const char* exposureName(Exposure exposure) {
+    const auto i = static_cast<std::size_t>(exposure);
+    return i < kExposureNames.size() ? kExposureNames[i] : "?";
+}
+
+const char* exposureCode(Exposure exposure) {
+    const auto i = static_cast<std::size_t>(exposure);
+    return i < kExposureCodes.size() ? kExposureCodes[i] : "?";
+}
+
+std::optional<Exposure> exposureOfCode(const std::string& code) {
+    for (std::size_t i = 0; i < kExposureCodes.size(); ++i) {
+        if (code == kExposureCodes[i]) {
+            return static_cast<Exposure>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace spanwise
