@@ -8,11 +8,6 @@ namespace spanwise {
 
 namespace {
 
-bool heldAtBothEnds(const Beam& beam, int s) {
-    const SpanEnds ends = spanEnds(beam, s);
-    return ends.left != EndSupport::Free && ends.right != EndSupport::Free;
-}
-
 bool freeEnd(const Beam& beam, int j) {
     const int n = beam.spanCount();
     return (j == 0 && spanEnds(beam, 1).left == EndSupport::Free) ||
@@ -20,19 +15,6 @@ bool freeEnd(const Beam& beam, int j) {
 }
 
 } // namespace
-
-bool redistributionAllowed(const Beam& beam, int j) {
-    const int n = beam.spanCount();
-    const Exposure e = beam.design.environment;
-    if (e == Exposure::ThreeA || e == Exposure::ThreeB || j < 0 || j > n) {
-        return false;
-    }
-    if (j > 0 && j < n) {
-        return heldAtBothEnds(beam, j) && heldAtBothEnds(beam, j + 1);
-    }
-    const bool fixed = (j == 0 ? beam.leftSupport : beam.rightSupport) == Fixed;
-    return fixed && heldAtBothEnds(beam, j == 0 ? 1 : n);
-}
 
 bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
                      std::vector<CheckPlace>& places) {
@@ -75,10 +57,7 @@ bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
             add(name + "：" + problem, {nearSpan, 0});
         }
         if (freeEnd(beam, j)) {
-            if (support != SupportDesign{}) {
-                add(kFreeEndHasNoSupport, {nearSpan, 0});
-            }
-            continue;
+            continue; // no support: whatever it holds is not used
         }
         if (support.redistribution > 0 && !redistributionAllowed(beam, j)) {
             const Exposure e = beam.design.environment;

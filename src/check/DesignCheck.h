@@ -15,12 +15,6 @@ inline constexpr const char* kTensionCoverTooLarge = "跨 as 不小于梁高的�
 inline constexpr const char* kRedistributionBesideCantilever =
     "调幅系数 β 只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端!";
 inline constexpr const char* kRedistributionInEnvironment = "环境类别为三a或三b时不能调幅!";
-inline constexpr const char* kFreeEndHasNoSupport = "悬臂的自由端不是支座，不能有支座数据!";
-
-// True when beta may be taken at support j (0..spanCount) of the beam: an interior support
-// between two spans held at both ends, or a fixed outer end of a span held at both ends;
-// never in environment 三a or 三b.
-bool redistributionAllowed(const Beam& beam, int j);
 
 // Appends the messages of the design data (none for a beam without any) to list and places.
 // Returns true when it appended none.

@@ -1,8 +1,8 @@
 #include "design/LongitudinalBars.h"
 
-#include "model/BarLimits.h"
 #include "design/BarText.h"
 #include "design/InputCheck.h"
+#include "model/BarLimits.h"
 
 #include <algorithm>
 #include <cmath>

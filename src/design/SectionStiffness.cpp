@@ -19,8 +19,8 @@ SectionProperties grossSection(const SpanSection& section) {
     }
     p.centroidFromTop = (web * h / 2 + flange * hf / 2) / p.area;
     const double y = p.centroidFromTop;
-    p.inertia = b * h * h * h / 12 + web * (h / 2 - y) * (h / 2 - y) + overhang * hf * hf * hf / 12 +
-                flange * (y - hf / 2) * (y - hf / 2);
+    p.inertia = b * h * h * h / 12 + web * (h / 2 - y) * (h / 2 - y) +
+                overhang * hf * hf * hf / 12 + flange * (y - hf / 2) * (y - hf / 2);
     return p;
 }
 

@@ -1,7 +1,7 @@
 #include "design/Stirrups.h"
 
-#include "model/BarLimits.h"
 #include "design/BarText.h"
+#include "model/BarLimits.h"
 
 #include <cmath>
 #include <numbers>

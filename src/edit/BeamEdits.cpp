@@ -93,8 +93,9 @@ void Editor::insertSpan(const Answerer& ask) {
         // the new span stands before the span shown, with its geometry and no loads, and is
         // the span shown; the spans from the span shown on move one place up
         auto& spans = m_project.beam.spans;
-        Span copy = spans[static_cast<std::size_t>(c - 1)];
+        Span copy = spans[static_cast<std::size_t>(c - 1)]; // its section goes with it
         copy.loads.clear();
+        copy.rightSupportDesign = {}; // a new support between the new span and the next
         spans.insert(spans.begin() + (c - 1), copy);
         if (!m_project.spareSpans.empty()) {
             m_project.spareSpans.erase(m_project.spareSpans.begin()); // moved over
@@ -141,7 +142,10 @@ void Editor::copyPreviousSpan(const Answerer& ask) {
         return;
     }
     edit("同前一跨", 0, [&] {
+        // the span's own support stays where it is
+        const SupportDesign support = m_project.beam.span(c).rightSupportDesign;
         m_project.beam.span(c) = m_project.beam.span(c - 1);
+        m_project.beam.span(c).rightSupportDesign = support;
         m_project.selectedLoad(c) = m_project.selectedLoad(c - 1);
     });
     showProjectInFields();
@@ -246,6 +250,57 @@ void Editor::deleteAllLoads(const Answerer& ask) {
     }
     edit("全删荷载", 0, [&] { clearLoadsOf(m_project.currentSpan); });
     showProjectInFields();
+}
+
+std::string Editor::setDesignSettings(const DesignSettings& settings) {
+    m_inFieldVisit = false;
+    if (const auto problem = designSettingsProblem(settings)) {
+        return *problem;
+    }
+    for (int s = 1; s <= m_project.beam.spanCount(); ++s) {
+        const auto& section = m_project.beam.span(s).section;
+        if (section && settings.tensionCover > 0 && settings.tensionCover >= section->depth / 2) {
+            return "as 应小于第" + std::to_string(s) + "跨梁高的一半";
+        }
+    }
+    edit("设计参数", 0, [&] { m_project.beam.design = settings; });
+    return {};
+}
+
+std::string Editor::setSection(const std::optional<SpanSection>& section) {
+    m_inFieldVisit = false;
+    if (section) {
+        if (std::string problem = sectionProblem(*section); !problem.empty()) {
+            return problem;
+        }
+        const float as = m_project.beam.design.tensionCover;
+        if (as > 0 && as >= section->depth / 2) {
+            return "梁高的一半应大于 as";
+        }
+    }
+    edit(section ? "修改截面" : "删除截面", 0,
+         [&] { m_project.beam.span(m_project.currentSpan).section = section; });
+    showProjectInFields();
+    return {};
+}
+
+std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports) {
+    m_inFieldVisit = false;
+    Beam& beam = m_project.beam;
+    if (static_cast<int>(supports.size()) != beam.spanCount() + 1) {
+        return "支座数与跨数不符";
+    }
+    for (std::size_t j = 0; j < supports.size(); ++j) {
+        if (std::string problem = supportDesignProblem(supports[j]); !problem.empty()) {
+            return problem;
+        }
+    }
+    edit("支座宽度与调幅", 0, [&] {
+        for (int j = 0; j <= beam.spanCount(); ++j) {
+            supportDesign(beam, j) = supports[static_cast<std::size_t>(j)];
+        }
+    });
+    return {};
 }
 
 } // namespace spanwise

@@ -28,6 +28,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace spanwise {
 
@@ -123,6 +124,15 @@ public:
     // The report's title block, one step; the calculation stays unlocked (it does not enter
     // it). Nothing and the reason when a text cannot be kept.
     std::string setProjectInfo(const ProjectInfo& info);
+
+    // -- design data, each one step; nothing and the reason when a value is out of its range
+    // (the data check says what the ranges alone do not: beta where it may not be taken, faces
+    // that leave a span no length)
+    std::string setDesignSettings(const DesignSettings& settings);
+    // The section of the span shown; none makes it a span of typed EI and i again.
+    std::string setSection(const std::optional<SpanSection>& section);
+    // The design data of every support 0..spanCount, in order.
+    std::string setSupportDesigns(const std::vector<SupportDesign>& supports);
 
     // -- navigation (no undo step)
     void showSpan(int span);   // ignored outside 1..spanCount

@@ -1,3 +1,4 @@
+#include "io/DesignRecords.h"
 #include "io/Gbk.h"
 #include "io/ProjectFile.h"
 
@@ -159,8 +160,10 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
         }
     }
     const bool laterKinds = hasLaterKinds(beam);
+    const bool design = hasDesignData(beam);
     if (hasLiveLoads(beam) || beam.factors != CombinationFactors{} ||
-        beam.deflection != DeflectionSettings{} || beam.info != ProjectInfo{} || laterKinds) {
+        beam.deflection != DeflectionSettings{} || beam.info != ProjectInfo{} || laterKinds ||
+        design) {
         const CombinationFactors& f = beam.factors;
         if (std::string problem = combinationFactorsProblem(f); !problem.empty()) {
             return {false, problem};
@@ -169,7 +172,7 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
             return {false, problem};
         }
         auto quoted = [](const char* name) { return "\"" + std::string(name) + "\""; };
-        record(out, quoted(kBlockMarker), integer(laterKinds ? 2 : 1));
+        record(out, quoted(kBlockMarker), integer(laterKinds || design ? 2 : 1));
         for (int s = 1; s <= beam.spanCount(); ++s) {
             for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
                 const LoadCase c = beam.span(s).load(k).loadCase;
@@ -202,6 +205,31 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
                 return {false, "“" + std::string(field.caption) + "”无法用 GBK 编码"};
             }
             record(out, quoted(field.record), "\"" + *encoded + "\"");
+        }
+        if (design) {
+            if (const auto problem = designSettingsProblem(beam.design)) {
+                return {false, *problem};
+            }
+            for (int s = 1; s <= beam.spanCount(); ++s) {
+                if (const auto& section = beam.span(s).section) {
+                    if (std::string problem = sectionProblem(*section); !problem.empty()) {
+                        return {false, spanLabel(s) + "：" + problem};
+                    }
+                }
+            }
+            for (int j = 0; j <= beam.spanCount(); ++j) {
+                if (std::string problem = supportDesignProblem(supportDesign(beam, j));
+                    !problem.empty()) {
+                    return {false, problem};
+                }
+            }
+        }
+        for (const std::vector<std::string>& fields : designRecords(beam)) {
+            std::string line;
+            for (const std::string& field : fields) {
+                line += (line.empty() ? "" : ",") + field;
+            }
+            out += line + kLineEnd;
         }
     }
     bytes = std::move(out);

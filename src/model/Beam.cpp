@@ -92,11 +92,20 @@ SupportDesign& supportDesign(Beam& beam, int j) {
 }
 
 bool hasDesignData(const Beam& beam) {
-    if (beam.design != DesignSettings{} || beam.firstSupportDesign != SupportDesign{}) {
+    const int n = beam.spanCount();
+    if (beam.design != DesignSettings{}) {
         return true;
     }
+    // a cantilever's free end is no support: what it still holds is no design data
+    for (int j = 0; j <= n; ++j) {
+        const bool free = (j == 0 && spanEnds(beam, 1).left == EndSupport::Free) ||
+                          (j == n && spanEnds(beam, n).right == EndSupport::Free);
+        if (!free && supportDesign(beam, j) != SupportDesign{}) {
+            return true;
+        }
+    }
     for (const Span& span : beam.spans) {
-        if (span.section || span.rightSupportDesign != SupportDesign{}) {
+        if (span.section) {
             return true;
         }
     }
@@ -116,6 +125,23 @@ SpanEnds spanEnds(const Beam& beam, int s) {
     const int n = beam.spanCount();
     return {s == 1 ? outerEnd(beam.leftSupport) : EndSupport::Continuous,
             s == n ? outerEnd(beam.rightSupport) : EndSupport::Continuous};
+}
+
+bool redistributionAllowed(const Beam& beam, int j) {
+    const int n = beam.spanCount();
+    const Exposure e = beam.design.environment;
+    if (e == Exposure::ThreeA || e == Exposure::ThreeB || j < 0 || j > n) {
+        return false;
+    }
+    auto heldAtBothEnds = [&](int s) {
+        const SpanEnds ends = spanEnds(beam, s);
+        return ends.left != EndSupport::Free && ends.right != EndSupport::Free;
+    };
+    if (j > 0 && j < n) {
+        return heldAtBothEnds(j) && heldAtBothEnds(j + 1);
+    }
+    const bool fixed = (j == 0 ? beam.leftSupport : beam.rightSupport) == Fixed;
+    return fixed && heldAtBothEnds(j == 0 ? 1 : n);
 }
 
 } // namespace spanwise

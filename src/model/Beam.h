@@ -238,6 +238,11 @@ bool hasDesignData(const Beam& beam);
 // True when every span has a section: the beam can be designed.
 bool hasSections(const Beam& beam);
 
+// True when beta may be taken at support j (0..spanCount): an interior support between two
+// spans held at both ends, or a fixed outer end of a span held at both ends (never beside a
+// cantilever, whose moment is statically determinate); never in environment 三a or 三b.
+bool redistributionAllowed(const Beam& beam, int j);
+
 // How one end of a span is held. Interior ends are continuous over a simple support.
 enum class EndSupport { Continuous, Simple, Free, Fixed };
 
