@@ -16,6 +16,33 @@
 using namespace spanwise;
 using namespace spanwise::testing_support;
 
+namespace {
+
+// The main beam of the examples, with its sections and supports: the main window, the section
+// dialog and the design forces.
+bool designScreenshots(ScriptedPrompter& prompter, const QDir& out) {
+    MainWindow window(prompter);
+    window.show();
+    if (!window.openProjectFile(QStringLiteral(SPANWISE_EXAMPLES_DIR "/main_beam.BMD"))) {
+        return false;
+    }
+    QApplication::processEvents();
+    bool ok = window.grab().save(out.filePath(QStringLiteral("main-window-design.png")));
+    click(find<QPushButton>(&window, "checkButton"));
+    click(find<QPushButton>(&window, "calculateButton"));
+    ResultWindow* output = window.resultWindow();
+    if (output == nullptr) {
+        return false;
+    }
+    auto* tabs = find<QTabWidget>(output, "resultTabs");
+    tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("designForcesPage")));
+    output->resize(1100, 660);
+    QApplication::processEvents();
+    return output->grab().save(out.filePath(QStringLiteral("design-forces.png"))) && ok;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QFont font = QApplication::font();
@@ -105,5 +132,6 @@ int main(int argc, char* argv[]) {
     } else {
         ok = false;
     }
+    ok = designScreenshots(prompter, out) && ok;
     return ok ? 0 : 1;
 }

@@ -6,16 +6,6 @@
 
 namespace spanwise {
 
-namespace {
-
-bool freeEnd(const Beam& beam, int j) {
-    const int n = beam.spanCount();
-    return (j == 0 && spanEnds(beam, 1).left == EndSupport::Free) ||
-           (j == n && spanEnds(beam, n).right == EndSupport::Free);
-}
-
-} // namespace
-
 bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
                      std::vector<CheckPlace>& places) {
     if (!hasDesignData(beam)) {
@@ -56,7 +46,7 @@ bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
         if (std::string problem = supportDesignProblem(support); !problem.empty()) {
             add(name + "：" + problem, {nearSpan, 0});
         }
-        if (freeEnd(beam, j)) {
+        if (isFreeEnd(beam, j)) {
             continue; // no support: whatever it holds is not used
         }
         if (support.redistribution > 0 && !redistributionAllowed(beam, j)) {

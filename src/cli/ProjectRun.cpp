@@ -11,6 +11,7 @@
 #include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
 #include "cli/JsonResult.h"
+#include "design/SectionStiffness.h"
 #include "io/CalculationSourceOf.h"
 #include "io/ProjectFile.h"
 #include "io/ResultCsv.h"
@@ -194,7 +195,8 @@ ProjectOutcome runProjectFile(const std::string& file, const BatchOptions& optio
         err << read.error.message() << '\n';
         return finish(kExitBadInput);
     }
-    const Beam& beam = read.project->beam;
+    // spans with a section take the stiffness it gives
+    const Beam beam = calculationBeam(read.project->beam);
     const auto sections = sectionsOf(beam, options.queries, err);
     if (!sections) {
         return finish(kExitBadInput);

@@ -3,6 +3,7 @@
 #include "analysis/Single.h"
 #include "design/Materials.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace spanwise {
@@ -29,6 +30,15 @@ double sectionRigidity(const SpanSection& section, const DesignSettings& setting
         return 0;
     }
     return materialsOf(settings).Ec * grossSection(section).inertia * 1e-9;
+}
+
+double flangeWidthByTable(double spanLength, double width, double flangeDepth,
+                          double effectiveDepth, double clearDistance) {
+    double least = std::min(spanLength * 1000 / 3, width + clearDistance);
+    if (effectiveDepth > 0 && flangeDepth / effectiveDepth < 0.1) {
+        least = std::min(least, width + 12 * flangeDepth);
+    }
+    return least;
 }
 
 Beam calculationBeam(const Beam& beam) {

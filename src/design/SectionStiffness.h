@@ -19,6 +19,12 @@ SectionProperties grossSection(const SpanSection& section);
 // settings or the section cannot be used.
 double sectionRigidity(const SpanSection& section, const DesignSettings& settings);
 
+// bf' of a beam in a ribbed floor by GB 50010 Table 5.2.4: the least of l0 / 3, b + sn and,
+// where hf' / h0 < 0.1, b + 12 hf' (l0 the span's length in m; b, hf', h0 and sn, the clear
+// distance to the next rib, in mm). mm.
+double flangeWidthByTable(double spanLength, double width, double flangeDepth,
+                          double effectiveDepth, double clearDistance);
+
 // The beam as the calculation takes it: every span with a usable section gets EI = Ec I and
 // i = EI / L (both rounded to single like any stored value); the others, and every span while
 // the settings cannot be used, keep what was typed.

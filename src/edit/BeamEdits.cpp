@@ -1,6 +1,8 @@
 // The edits of the whole beam, of spans and of load lists.
 #include "edit/Editor.h"
 
+#include "analysis/Reactions.h"
+
 #include <algorithm>
 
 namespace spanwise {
@@ -292,7 +294,7 @@ std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports
     }
     for (std::size_t j = 0; j < supports.size(); ++j) {
         if (std::string problem = supportDesignProblem(supports[j]); !problem.empty()) {
-            return problem;
+            return supportLabel(static_cast<int>(j), beam.spanCount()) + "：" + problem;
         }
     }
     edit("支座宽度与调幅", 0, [&] {

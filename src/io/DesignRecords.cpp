@@ -36,13 +36,9 @@ std::vector<std::vector<std::string>> designRecords(const Beam& beam) {
     }
     // a cantilever's free end is no support: what it may still hold (from before the end was
     // made free, in a span above the count) is no design data
-    auto freeEnd = [&](int j) {
-        return (j == 0 && spanEnds(beam, 1).left == EndSupport::Free) ||
-               (j == n && spanEnds(beam, n).right == EndSupport::Free);
-    };
     for (int j = 0; j <= n; ++j) {
         const SupportDesign& support = supportDesign(beam, j);
-        if (!freeEnd(j) && (support.width != 0 || support.redistribution != 0)) {
+        if (!isFreeEnd(beam, j) && (support.width != 0 || support.redistribution != 0)) {
             records.push_back({quoted("support"), integer(j), fileNumber(support.width),
                                fileNumber(support.redistribution)});
         }
@@ -65,7 +61,7 @@ std::vector<std::vector<std::string>> designRecords(const Beam& beam) {
         }
     }
     for (int j = 0; j <= n; ++j) {
-        if (const auto& top = supportDesign(beam, j).topBars; top && !freeEnd(j)) {
+        if (const auto& top = supportDesign(beam, j).topBars; top && !isFreeEnd(beam, j)) {
             bars("top", j, *top);
         }
     }
@@ -91,9 +87,7 @@ int DesignRecordReader::span(const Field& f) {
 int DesignRecordReader::support(const Field& f, bool barsOver) {
     const int n = m_beam.spanCount();
     const int j = integer(f, "设计记录的支座号", 0, n);
-    const bool free = (j == 0 && spanEnds(m_beam, 1).left == EndSupport::Free) ||
-                      (j == n && spanEnds(m_beam, n).right == EndSupport::Free);
-    if (free) {
+    if (isFreeEnd(m_beam, j)) {
         fail(f.line, std::string("支座") + (barsOver ? "钢筋" : "") + "记录的支座号“" +
                          std::to_string(j) + "”是悬臂的自由端，不是支座");
     }

@@ -98,9 +98,7 @@ bool hasDesignData(const Beam& beam) {
     }
     // a cantilever's free end is no support: what it still holds is no design data
     for (int j = 0; j <= n; ++j) {
-        const bool free = (j == 0 && spanEnds(beam, 1).left == EndSupport::Free) ||
-                          (j == n && spanEnds(beam, n).right == EndSupport::Free);
-        if (!free && supportDesign(beam, j) != SupportDesign{}) {
+        if (!isFreeEnd(beam, j) && supportDesign(beam, j) != SupportDesign{}) {
             return true;
         }
     }
@@ -110,6 +108,12 @@ bool hasDesignData(const Beam& beam) {
         }
     }
     return false;
+}
+
+bool isFreeEnd(const Beam& beam, int j) {
+    const int n = beam.spanCount();
+    return (j == 0 && spanEnds(beam, 1).left == EndSupport::Free) ||
+           (j == n && spanEnds(beam, n).right == EndSupport::Free);
 }
 
 bool hasSections(const Beam& beam) {

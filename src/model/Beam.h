@@ -231,6 +231,9 @@ bool hasLiveLoads(const Beam& beam);
 const SupportDesign& supportDesign(const Beam& beam, int j);
 SupportDesign& supportDesign(Beam& beam, int j);
 
+// True when support j (0..spanCount) is a cantilever's free end: no support at all.
+bool isFreeEnd(const Beam& beam, int j);
+
 // True when the beam holds design data a file must keep: settings other than the defaults, a
 // section, or a support with a width, a beta or bars.
 bool hasDesignData(const Beam& beam);

@@ -73,11 +73,32 @@ void drawSupports(QPainter& painter, const Scale& scale, const Beam& beam, doubl
     }
 }
 
+// A support with a width (a column, a wall, a girder) drawn to scale across the beam, its faces
+// where the design forces are taken.
+void drawSupportWidths(QPainter& painter, const Scale& scale, const Beam& beam, double beamY,
+                       double size) {
+    const int N = beam.spanCount();
+    painter.save();
+    painter.setBrush(QColor(190, 190, 190));
+    painter.setPen(QPen(Qt::darkGray, 1));
+    for (int j = 0; j <= N; ++j) {
+        const double width = supportDesign(beam, j).width;
+        if (width <= 0 || isFreeEnd(beam, j)) {
+            continue;
+        }
+        const double x = scale.px(j == 0 ? 1 : j, j == 0 ? 0 : beam.span(j).length);
+        const double half = std::max(1.5, width / 2 / scale.total * scale.width);
+        painter.drawRect(QRectF(x - half, beamY - size * 0.9, 2 * half, size * 2.3));
+    }
+    painter.restore();
+}
+
 } // namespace
 
 void drawBeam(QPainter& painter, const Scale& scale, const Beam& beam, double beamY, double size,
               bool spanLabels) {
     painter.save();
+    drawSupportWidths(painter, scale, beam, beamY, size);
     painter.setPen(QPen(Qt::black, std::max(1.5, size * 0.18)));
     painter.drawLine(QPointF(scale.px(1, 0), beamY),
                      QPointF(scale.px(beam.spanCount() + 1, 0), beamY));

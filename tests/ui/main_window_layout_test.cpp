@@ -99,6 +99,7 @@ private slots:
                                    "previousSpanButton",
                                    "nextSpanButton",
                                    "spanLengthField",
+                                   "sectionButton",
                                    "copyPreviousSpanButton",
                                    "deleteSpanButton",
                                    "insertSpanButton",

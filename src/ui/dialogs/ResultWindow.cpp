@@ -15,6 +15,7 @@
 #include "ui/common/NumberValidator.h"
 #include "ui/common/Prompter.h"
 #include "ui/common/TableFill.h"
+#include "ui/design/DesignForcesPage.h"
 #include "ui/dialogs/DeflectionPage.h"
 #include "ui/dialogs/DiagramPanel.h"
 #include "ui/dialogs/WorkingPanel.h"
@@ -135,6 +136,8 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     tabs->addTab(m_envelopeDiagramPage, QStringLiteral("包络图"));
     m_deflectionPage = new DeflectionPage;
     tabs->addTab(m_deflectionPage, QStringLiteral("挠度"));
+    m_designForcesPage = new DesignForcesPage;
+    tabs->addTab(m_designForcesPage, QStringLiteral("设计内力"));
 
     auto* query = named<QGroupBox>("queryFrame", QStringLiteral("内 力 查 询 "));
     QLabel* spanCaption = label("spanCaption", QStringLiteral("当前跨号"));
@@ -272,6 +275,10 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
                           m_deflectionPage->showCalculation(*m_calculation,
                                                             m_envelope ? &*m_envelope : nullptr,
                                                             m_envelopeFailure));
+    m_tabs->setTabVisible(m_tabs->indexOf(m_designForcesPage),
+                          m_designForcesPage->showCalculation(*m_calculation,
+                                                              m_envelope ? &*m_envelope : nullptr,
+                                                              m_envelopeFailure));
     fillTables();
     m_working->showWorking(*m_calculation);
     // the table is the loads as entered; with live loads the user must know they are all on

@@ -22,6 +22,7 @@ class QTableWidget;
 namespace spanwise {
 
 class DeflectionPage;
+class DesignForcesPage;
 class DiagramPanel;
 class WorkingPanel;
 class Prompter;
@@ -78,6 +79,7 @@ private:
     QLabel* m_staleNotice = nullptr;
     QTableWidget* m_resultTable = nullptr;
     DiagramPanel* m_diagrams = nullptr;
+    DesignForcesPage* m_designForcesPage = nullptr;
     QTableWidget* m_reactionTable = nullptr;
     QPushButton* m_previousSpanButton = nullptr;
     QLineEdit* m_querySpanField = nullptr;

@@ -1,8 +1,9 @@
-// The road from a checked project to its results, and the help windows.
+// The menus, the road from a checked project to its results, and the help windows.
 #include "ui/main/MainWindow.h"
 
 #include "analysis/CalculationError.h"
 #include "check/DataCheck.h"
+#include "design/SectionStiffness.h"
 #include "io/CalculationSourceOf.h"
 #include "ui/common/Prompter.h"
 #include "ui/dialogs/CheckWindow.h"
@@ -12,7 +13,69 @@
 #include "ui/dialogs/TextWindows.h"
 #include "ui/dialogs/VerificationWindow.h"
 
+#include <QMenuBar>
+
 namespace spanwise {
+
+void MainWindow::createMenus() {
+    auto action = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&File)"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    action(file, "openAction", QStringLiteral("旧工程(&Open)"), [this] {
+        openCommand();
+    })->setShortcut(QKeySequence::Open);
+    action(file, "newAction", QStringLiteral("新工程(&New)"), [this] {
+        newCommand();
+    })->setShortcut(QKeySequence::New);
+    file->addSeparator();
+    action(file, "saveAction", QStringLiteral("保存(&Save)"), [this] {
+        save();
+    })->setShortcut(QKeySequence::Save);
+    action(file, "saveAsAction", QStringLiteral("保存为(S&ave as)"), [this] {
+        saveAs();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    file->addSeparator();
+    action(file, "exitAction", QStringLiteral("退出(&Exit)"), [this] { exitCommand(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&Edit)"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    m_undoAction = action(edit, "undoAction", QStringLiteral("撤销"), [this] { undo(); });
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction = action(edit, "redoAction", QStringLiteral("重做"), [this] { redo(); });
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
+    QMenu* loads = menuBar()->addMenu(QStringLiteral("荷载(&Load)"));
+    loads->setObjectName(QStringLiteral("loadMenu"));
+    action(loads, "slabLoadAction", QStringLiteral("双向板传来…"), [this] { addSlabLoad(); });
+
+    QMenu* calculation = menuBar()->addMenu(QStringLiteral("计算(&Calculate)"));
+    calculation->setObjectName(QStringLiteral("calculationMenu"));
+    action(calculation, "combinationAction", QStringLiteral("荷载组合…"),
+           [this] { editCombination(); });
+    calculation->addSeparator();
+    action(calculation, "designSettingsAction", QStringLiteral("设计参数…"),
+           [this] { editDesignSettings(); });
+    action(calculation, "sectionAction", QStringLiteral("本跨截面…"), [this] { editSection(); });
+    action(calculation, "supportsAction", QStringLiteral("支座宽度与调幅…"),
+           [this] { editSupports(); });
+
+    QMenu* info = menuBar()->addMenu(QStringLiteral("信息(&News)"));
+    info->setObjectName(QStringLiteral("infoMenu"));
+    action(info, "introductionAction", QStringLiteral("产品介绍(&Introduction)"),
+           [this] { showIntroduction(); });
+    action(info, "declarationAction", QStringLiteral("版权说明(&Declare)"),
+           [this] { showIntroduction(); });
+    action(info, "helpAction", QStringLiteral("帮助(&Help)"), [this] {
+        showHelp();
+    })->setShortcut(QKeySequence(Qt::Key_F1));
+    action(info, "verificationAction", QStringLiteral("验证算例"), [this] { showVerification(); });
+}
 
 void MainWindow::checkData() {
     if (m_checkWindow.isNull()) {
@@ -33,7 +96,8 @@ void MainWindow::checkData() {
     }
     m_checkWindow->show();
     m_checkWindow->raise();
-    const Beam& beam = m_editor.project().beam;
+    // spans with a section take the stiffness it gives
+    const Beam beam = calculationBeam(m_editor.project().beam);
     m_checkWindow->start(checkStepCount(beam));
     const CheckResult outcome =
         checkBeam(beam, [this](int done, int /*total*/) { m_checkWindow->progress(done); });
@@ -79,7 +143,7 @@ void MainWindow::addSlabLoad() {
 
 void MainWindow::calculate() {
     try {
-        m_calculation = calculateBeam(m_editor.project().beam);
+        m_calculation = calculateBeam(calculationBeam(m_editor.project().beam));
         // a project never saved has no file; one with edits since its save has no digest
         const bool named = m_projectName != QString::fromUtf8(kNewProjectName);
         m_calculation->source =

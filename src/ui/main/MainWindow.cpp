@@ -47,60 +47,6 @@ void MainWindow::ParameterRow::setShown(bool shown) const {
     field->setEnabled(shown);
 }
 
-void MainWindow::createMenus() {
-    auto action = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&File)"));
-    file->setObjectName(QStringLiteral("fileMenu"));
-    action(file, "openAction", QStringLiteral("旧工程(&Open)"), [this] {
-        openCommand();
-    })->setShortcut(QKeySequence::Open);
-    action(file, "newAction", QStringLiteral("新工程(&New)"), [this] {
-        newCommand();
-    })->setShortcut(QKeySequence::New);
-    file->addSeparator();
-    action(file, "saveAction", QStringLiteral("保存(&Save)"), [this] {
-        save();
-    })->setShortcut(QKeySequence::Save);
-    action(file, "saveAsAction", QStringLiteral("保存为(S&ave as)"), [this] {
-        saveAs();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    file->addSeparator();
-    action(file, "exitAction", QStringLiteral("退出(&Exit)"), [this] { exitCommand(); });
-
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&Edit)"));
-    edit->setObjectName(QStringLiteral("editMenu"));
-    m_undoAction = action(edit, "undoAction", QStringLiteral("撤销"), [this] { undo(); });
-    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redoAction = action(edit, "redoAction", QStringLiteral("重做"), [this] { redo(); });
-    m_redoAction->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-
-    QMenu* loads = menuBar()->addMenu(QStringLiteral("荷载(&Load)"));
-    loads->setObjectName(QStringLiteral("loadMenu"));
-    action(loads, "slabLoadAction", QStringLiteral("双向板传来…"), [this] { addSlabLoad(); });
-
-    QMenu* calculation = menuBar()->addMenu(QStringLiteral("计算(&Calculate)"));
-    calculation->setObjectName(QStringLiteral("calculationMenu"));
-    action(calculation, "combinationAction", QStringLiteral("荷载组合…"),
-           [this] { editCombination(); });
-
-    QMenu* info = menuBar()->addMenu(QStringLiteral("信息(&News)"));
-    info->setObjectName(QStringLiteral("infoMenu"));
-    action(info, "introductionAction", QStringLiteral("产品介绍(&Introduction)"),
-           [this] { showIntroduction(); });
-    action(info, "declarationAction", QStringLiteral("版权说明(&Declare)"),
-           [this] { showIntroduction(); });
-    action(info, "helpAction", QStringLiteral("帮助(&Help)"), [this] {
-        showHelp();
-    })->setShortcut(QKeySequence(Qt::Key_F1));
-    action(info, "verificationAction", QStringLiteral("验证算例"), [this] { showVerification(); });
-}
-
 void MainWindow::createControls() {
     m_banner = label("banner", QString());
     m_banner->setAlignment(Qt::AlignCenter);
@@ -139,6 +85,7 @@ void MainWindow::createControls() {
     m_copyPreviousSpanButton = button("copyPreviousSpanButton", QStringLiteral("同前一跨"));
     m_deleteSpanButton = button("deleteSpanButton", QStringLiteral("删除本跨"));
     m_insertSpanButton = button("insertSpanButton", QStringLiteral("插入一跨"));
+    m_sectionButton = button("sectionButton", QStringLiteral("截面…"));
     createLoadControls();
 
     m_rigidityLabel = label("rigidityLabel", QStringLiteral("EI="));
@@ -152,6 +99,8 @@ void MainWindow::createControls() {
     m_computeLineStiffnessButton = button("computeLineStiffnessButton", QStringLiteral("X"));
     m_computeLineStiffnessButton->setFixedWidth(28);
     m_computeLineStiffnessButton->setToolTip(QStringLiteral("i = EI / L"));
+    m_stiffnessSource = label("stiffnessSource", QString());
+    m_stiffnessSource->setWordWrap(true);
     for (QLineEdit* value : m_valueFields) {
         value->setMinimumWidth(72); // "4444.444" whole, at the window's smallest
     }
@@ -266,6 +215,8 @@ void MainWindow::layOutControls() {
     spanRow->addWidget(m_spanLengthLabel);
     spanRow->addWidget(valueField(ValueField::Length));
     spanRow->addWidget(m_spanLengthUnit);
+    spanRow->addSpacing(8);
+    spanRow->addWidget(m_sectionButton);
     spanRow->addStretch(1);
     spanRow->addWidget(m_spanEditLabel);
     spanRow->addWidget(m_copyPreviousSpanButton);
@@ -318,7 +269,8 @@ void MainWindow::layOutControls() {
     unitAndButton->addWidget(m_computeLineStiffnessButton);
     unitAndButton->addStretch(1);
     parameters->addLayout(unitAndButton, 5, 4, 1, 2);
-    parameters->setRowStretch(6, 1);
+    parameters->addWidget(m_stiffnessSource, 6, 0, 1, 6);
+    parameters->setRowStretch(7, 1);
 
     // an enlarged window widens the two lists; the parameters stay beside their captions
     auto* loads = new QHBoxLayout;
@@ -361,6 +313,7 @@ void MainWindow::layOutControls() {
                         m_previousSpanButton,
                         m_nextSpanButton,
                         valueField(ValueField::Length),
+                        m_sectionButton,
                         m_copyPreviousSpanButton,
                         m_deleteSpanButton,
                         m_insertSpanButton,
@@ -414,6 +367,7 @@ void MainWindow::connectControls() {
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         leaveUndoKeysToWindow(edit);
     }
+    connect(m_sectionButton, &QPushButton::clicked, this, [this] { editSection(); });
     connect(m_computeLineStiffnessButton, &QPushButton::clicked, this, [this] {
         m_editor.computeLineStiffness();
         refresh();

@@ -10,7 +10,8 @@
 //
 // The implementation is split by concern: MainWindow.cpp (controls and layout),
 // MainWindowRefresh.cpp (refresh), UserIntents.cpp (controls to editor, questions),
-// FileCommands.cpp (File menu and closing), Commands.cpp (check, calculation, help).
+// FileCommands.cpp (File menu and closing), Commands.cpp (menus, check, calculation, help),
+// DesignCommands.cpp (the design data's dialogs).
 #pragma once
 
 #include "analysis/Calculation.h"
@@ -75,7 +76,7 @@ private:
         void setShown(bool shown) const;
     };
 
-    // -- construction (MainWindow.cpp)
+    // -- construction (MainWindow.cpp; the menus in Commands.cpp)
     void createMenus();
     void createControls();
     void createLoadControls();
@@ -139,6 +140,14 @@ private:
     // A verification problem as a new project, after the question about unsaved work.
     void openVerificationProblem(const Project& project);
 
+    // -- the design data (DesignCommands.cpp): each dialog's values go to the editor as one
+    // step, or the user is told why they cannot be used and nothing changes
+    void editDesignSettings();
+    void editSection(); // of the span shown
+    void editSupports();
+    // The caption under the stiffness fields: where EI and i come from.
+    void refreshStiffnessSource();
+
     Prompter& m_prompter;
     Editor m_editor;
     QString m_projectName;
@@ -181,6 +190,7 @@ private:
     QPushButton* m_copyPreviousSpanButton = nullptr;
     QPushButton* m_deleteSpanButton = nullptr;
     QPushButton* m_insertSpanButton = nullptr;
+    QPushButton* m_sectionButton = nullptr;
 
     QLabel* m_loadKindLabel = nullptr;
     QLabel* m_loadKindSketch = nullptr;
@@ -205,6 +215,7 @@ private:
     QLabel* m_lineStiffnessLabel = nullptr;
     QLabel* m_lineStiffnessUnit = nullptr;
     QPushButton* m_computeLineStiffnessButton = nullptr;
+    QLabel* m_stiffnessSource = nullptr; // "由截面 250×500、C30 计算" where the span has one
     std::array<QLineEdit*, kValueFieldCount> m_valueFields{};
 
     QPushButton* m_checkButton = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/main/MainWindow.h"
 
 #include "analysis/NumberFormat.h"
+#include "design/SectionStiffness.h"
 #include "ui/common/Controls.h"
 #include "ui/dialogs/ResultWindow.h"
 #include "ui/main/BeamSketch.h"
@@ -62,6 +63,7 @@ void MainWindow::refreshSpanGroup() {
         const auto which = static_cast<ValueField>(f);
         setFieldText(valueField(which), QString::fromStdString(m_editor.shownText(which)));
     }
+    refreshStiffnessSource();
 }
 
 void MainWindow::refreshLoads() {
@@ -120,7 +122,7 @@ void MainWindow::refreshCommands() {
 
     if (m_resultWindow && m_calculation) {
         m_resultWindow->setStale(
-            !sameCalculationInput(m_calculation->beam, m_editor.project().beam));
+            !sameCalculationInput(m_calculation->beam, calculationBeam(m_editor.project().beam)));
     }
 }
 

@@ -1,0 +1,30 @@
+// The design forces as tables of texts, the one layout the result window, the report, the CSV
+// and the batch tool print: one row per face of a support (a cantilever's free end has none),
+// then one row per span for the moments between the faces.
+#pragma once
+
+#include "design/DesignForces.h"
+
+#include <string>
+#include <vector>
+
+namespace spanwise {
+
+struct DesignForcesTable {
+    // 跨号, 端 (左/右), 支座, the face's x, β, M elastic and redistributed, V elastic and
+    // design, Mq.
+    std::vector<std::string> faceHeaders;
+    std::vector<std::vector<std::string>> faceRows;
+    // 跨号, the elastic largest moment and its x, M0 where redistributed, the bottom bars'
+    // design moment, its x and its rule, the top bars' moment inside the span and its x, the
+    // largest quasi-permanent moment and its x.
+    std::vector<std::string> spanHeaders;
+    std::vector<std::vector<std::string>> spanRows;
+};
+
+DesignForcesTable designForcesTable(const Beam& beam, const BeamForces& forces);
+
+// The line above the tables: "γ0 = 1.0；准永久值系数 ψq = 0.5；支座 B、C 调幅" and the like.
+std::string designForcesSummary(const Beam& beam, const BeamForces& forces);
+
+} // namespace spanwise

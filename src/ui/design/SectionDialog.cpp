@@ -1,0 +1,167 @@
+#include "ui/design/SectionDialog.h"
+
+#include "analysis/NumberFormat.h"
+#include "design/BarText.h"
+#include "design/SectionStiffness.h"
+#include "ui/common/Controls.h"
+#include "ui/common/NumberValidator.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace spanwise {
+
+using namespace controls;
+
+namespace {
+
+QString text(float v) {
+    return QString::fromStdString(fieldText(v));
+}
+
+} // namespace
+
+SectionDialog::SectionDialog(int span, float length, const std::optional<SpanSection>& section,
+                             float tensionCover, QWidget* parent)
+    : QDialog(parent), m_length(length), m_tensionCover(tensionCover) {
+    setObjectName(QStringLiteral("sectionDialog"));
+    setWindowTitle(QStringLiteral("第%1跨截面").arg(span));
+    const SpanSection shown = section.value_or(SpanSection{250, 500, 0, 0, false, {}, {}, {}});
+    auto number = [](const char* name, const QString& value) {
+        QLineEdit* f = field(name, value);
+        f->setValidator(new NumberValidator(false, {}, f));
+        return f;
+    };
+    m_widthField = number("sectionWidthField", text(shown.width));
+    m_depthField = number("sectionDepthField", text(shown.depth));
+    m_flangeBox = named<QCheckBox>("flangeBox", QStringLiteral("T 形截面（受压翼缘）"));
+    m_flangeBox->setChecked(shown.hasFlange());
+    m_flangeWidthField = number("flangeWidthField", text(shown.flangeWidth));
+    m_flangeDepthField = number("flangeDepthField", text(shown.flangeDepth));
+    m_clearDistanceField = number("clearDistanceField", QString());
+    m_tableNote = label("flangeTableNote", QString());
+    m_tableNote->setWordWrap(true);
+    auto* byTable = button("flangeByTableButton", QStringLiteral("按 GB 50010 表 5.2.4"));
+    m_independentBox = named<QCheckBox>("independentBox", QStringLiteral("独立梁（不与板整浇）"));
+    m_independentBox->setChecked(shown.independent);
+    auto bars = [](const char* name, const auto& set, auto write) {
+        QLineEdit* f = field(name, set ? QString::fromStdString(write(*set)) : QString());
+        f->setMaximumWidth(140);
+        f->setPlaceholderText(QStringLiteral("自动选配"));
+        return f;
+    };
+    m_bottomBarsField =
+        bars("bottomBarsField", shown.bottomBars, [](const BarSet& b) { return barText(b); });
+    m_topBarsField =
+        bars("spanTopBarsField", shown.topBars, [](const BarSet& b) { return barText(b); });
+    m_stirrupsField =
+        bars("stirrupsField", shown.stirrups, [](const StirrupSet& s) { return stirrupText(s); });
+
+    auto* form = new QFormLayout(this);
+    form->addRow(QStringLiteral("梁宽 b (mm)"), m_widthField);
+    form->addRow(QStringLiteral("梁高 h (mm)"), m_depthField);
+    form->addRow(QString(), m_flangeBox);
+    form->addRow(QStringLiteral("翼缘宽度 bf' (mm)"), m_flangeWidthField);
+    form->addRow(QStringLiteral("翼缘高度 hf' (mm)"), m_flangeDepthField);
+    auto* helper = new QHBoxLayout;
+    helper->addWidget(m_clearDistanceField);
+    helper->addWidget(byTable);
+    form->addRow(QStringLiteral("梁肋净距 sn (mm)"), helper);
+    form->addRow(m_tableNote);
+    form->addRow(QString(), m_independentBox);
+    form->addRow(QStringLiteral("下部钢筋（如 4Φ22）"), m_bottomBarsField);
+    form->addRow(QStringLiteral("跨中上部钢筋"), m_topBarsField);
+    form->addRow(QStringLiteral("箍筋（如 Φ8@150(2)）"), m_stirrupsField);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->setObjectName(QStringLiteral("sectionButtons"));
+    QPushButton* remove =
+        buttons->addButton(QStringLiteral("删除截面"), QDialogButtonBox::DestructiveRole);
+    remove->setObjectName(QStringLiteral("removeSectionButton"));
+    remove->setEnabled(section.has_value());
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(remove, &QPushButton::clicked, this, [this] {
+        m_removed = true;
+        accept();
+    });
+    connect(byTable, &QPushButton::clicked, this, [this] { fillFlangeByTable(); });
+    connect(m_flangeBox, &QCheckBox::toggled, this, [this] { showFlangeFields(); });
+    showFlangeFields();
+}
+
+void SectionDialog::showFlangeFields() {
+    const bool flange = m_flangeBox->isChecked();
+    for (QLineEdit* f : {m_flangeWidthField, m_flangeDepthField, m_clearDistanceField}) {
+        f->setEnabled(flange);
+    }
+}
+
+// bf' by the table from b, hf', h0 = h - as and sn as typed: the least of the three limits.
+void SectionDialog::fillFlangeByTable() {
+    const auto b = parseFieldNumber(m_widthField->text().toStdString());
+    const auto h = parseFieldNumber(m_depthField->text().toStdString());
+    const auto hf = parseFieldNumber(m_flangeDepthField->text().toStdString());
+    const auto sn = parseFieldNumber(m_clearDistanceField->text().toStdString());
+    if (!b || !h || !hf || !sn) {
+        m_tableNote->setText(QStringLiteral("请先输入 b、h、hf' 和梁肋净距 sn"));
+        return;
+    }
+    const double h0 = *h - m_tensionCover;
+    const double bf = flangeWidthByTable(m_length, *b, *hf, h0, *sn);
+    m_flangeWidthField->setText(QString::fromStdString(fieldText(static_cast<float>(bf))));
+    m_tableNote->setText(QStringLiteral("bf' 取 l0/3 = %1、b + sn = %2%3 中的最小值")
+                             .arg(QString::fromStdString(formatResult(m_length * 1000 / 3)))
+                             .arg(QString::fromStdString(formatResult(*b + *sn)))
+                             .arg(h0 > 0 && *hf / h0 < 0.1 ? QStringLiteral("、b + 12hf' = %1")
+                                                                 .arg(QString::fromStdString(
+                                                                     formatResult(*b + 12 * *hf)))
+                                                           : QString()));
+}
+
+std::optional<SpanSection> SectionDialog::section() const {
+    m_problem.clear();
+    if (m_removed) {
+        return std::nullopt;
+    }
+    auto value = [](const QLineEdit* f) { return parseFieldNumber(f->text().toStdString()); };
+    const auto b = value(m_widthField), h = value(m_depthField);
+    const bool flange = m_flangeBox->isChecked();
+    const auto bf = flange ? value(m_flangeWidthField) : std::optional<float>(0.0f);
+    const auto hf = flange ? value(m_flangeDepthField) : std::optional<float>(0.0f);
+    if (!b || !h || !bf || !hf) {
+        m_problem = "截面尺寸应为数字";
+        return std::nullopt;
+    }
+    SpanSection s{*b, *h, *bf, *hf, m_independentBox->isChecked(), {}, {}, {}};
+    auto bars = [&](const QLineEdit* f, std::optional<BarSet>& into) {
+        const std::string typed = f->text().trimmed().toStdString();
+        if (!typed.empty()) {
+            const Parsed<BarSet> parsed = parseBars(typed);
+            into = parsed.value;
+            if (!parsed.ok()) {
+                m_problem = parsed.problem;
+            }
+        }
+    };
+    bars(m_bottomBarsField, s.bottomBars);
+    bars(m_topBarsField, s.topBars);
+    if (const std::string typed = m_stirrupsField->text().trimmed().toStdString(); !typed.empty()) {
+        const Parsed<StirrupSet> parsed = parseStirrups(typed);
+        s.stirrups = parsed.value;
+        if (!parsed.ok()) {
+            m_problem = parsed.problem;
+        }
+    }
+    if (!m_problem.empty()) {
+        return std::nullopt;
+    }
+    return s;
+}
+
+} // namespace spanwise

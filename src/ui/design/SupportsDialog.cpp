@@ -1,0 +1,126 @@
+#include "ui/design/SupportsDialog.h"
+
+#include "analysis/NumberFormat.h"
+#include "analysis/Reactions.h"
+#include "design/BarText.h"
+#include "ui/common/Controls.h"
+#include "ui/common/NumberValidator.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace spanwise {
+
+using namespace controls;
+
+namespace {
+
+QString text(float v) {
+    return QString::fromStdString(fieldText(v));
+}
+
+// Why beta cannot be taken at support j, for the row's tip.
+QString whyNoRedistribution(const Beam& beam) {
+    const Exposure e = beam.design.environment;
+    if (e == Exposure::ThreeA || e == Exposure::ThreeB) {
+        return QStringLiteral("环境类别为三a、三b 时不应调幅");
+    }
+    return QStringLiteral("悬臂及其根部支座、简支端不调幅");
+}
+
+} // namespace
+
+SupportsDialog::SupportsDialog(const Beam& beam, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("supportsDialog"));
+    setWindowTitle(QStringLiteral("支座宽度与调幅"));
+    const int n = beam.spanCount();
+    auto* grid = new QGridLayout;
+    int line = 0;
+    for (const char* caption : {"支座", "宽度 (m)", "调幅系数 β", "支座上部钢筋"}) {
+        grid->addWidget(new QLabel(QString::fromUtf8(caption)), 0, line++);
+    }
+    for (int j = 0; j <= n; ++j) {
+        const SupportDesign& d = supportDesign(beam, j);
+        m_kept.push_back(d);
+        if (isFreeEnd(beam, j)) {
+            continue;
+        }
+        const std::string suffix = std::to_string(j);
+        auto number = [&](const char* name, float value) {
+            QLineEdit* f = field((name + suffix).c_str(), text(value));
+            f->setValidator(new NumberValidator(false, {}, f));
+            return f;
+        };
+        Row row{j, supportLabel(j, n), number("supportWidthField", d.width),
+                number("redistributionField", d.redistribution),
+                field(("supportTopBarsField" + suffix).c_str(),
+                      d.topBars ? QString::fromStdString(barText(*d.topBars)) : QString())};
+        row.topBars->setPlaceholderText(QStringLiteral("自动选配"));
+        row.topBars->setMaximumWidth(120);
+        if (!redistributionAllowed(beam, j)) {
+            // a beta kept from before stays editable so that it can be set back to 0
+            row.beta->setEnabled(d.redistribution != 0);
+            row.beta->setToolTip(whyNoRedistribution(beam));
+        }
+        const int r = static_cast<int>(m_rows.size()) + 1;
+        grid->addWidget(new QLabel(QString::fromStdString(row.name)), r, 0);
+        grid->addWidget(row.width, r, 1);
+        grid->addWidget(row.beta, r, 2);
+        grid->addWidget(row.topBars, r, 3);
+        m_rows.push_back(row);
+    }
+    grid->setRowStretch(static_cast<int>(m_rows.size()) + 1, 1);
+
+    auto* rows = new QWidget;
+    rows->setLayout(grid);
+    auto* scroll = named<QScrollArea>("supportRows");
+    scroll->setWidget(rows);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumWidth(rows->sizeHint().width() + 24);
+    auto* note =
+        label("supportsNote",
+              QStringLiteral("宽度为柱、墙或主梁沿梁轴线的尺寸，弯矩与剪力取支座边缘处的值；"
+                             "β 为支座弯矩调幅系数（0～0.25），跨中弯矩按 GB 50010 "
+                             "第 5.4 节相应增大。"));
+    note->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->setObjectName(QStringLiteral("supportsButtons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(scroll, 1);
+    page->addWidget(note);
+    page->addWidget(buttons);
+}
+
+std::optional<std::vector<SupportDesign>> SupportsDialog::supports() const {
+    m_problem.clear();
+    std::vector<SupportDesign> out = m_kept;
+    for (const Row& row : m_rows) {
+        const auto width = parseFieldNumber(row.width->text().toStdString());
+        const auto beta = parseFieldNumber(row.beta->text().toStdString());
+        const std::string where = row.name + "：";
+        if (!width || !beta) {
+            m_problem = where + "宽度与调幅系数应为数字";
+            return std::nullopt;
+        }
+        SupportDesign& d = out[static_cast<std::size_t>(row.support)];
+        d.width = *width;
+        d.redistribution = *beta;
+        d.topBars.reset();
+        if (const std::string typed = row.topBars->text().trimmed().toStdString(); !typed.empty()) {
+            const Parsed<BarSet> parsed = parseBars(typed);
+            if (!parsed.ok()) {
+                m_problem = where + parsed.problem;
+                return std::nullopt;
+            }
+            d.topBars = parsed.value;
+        }
+    }
+    return out;
+}
+
+} // namespace spanwise
