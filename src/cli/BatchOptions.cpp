@@ -7,7 +7,8 @@ namespace spanwise {
 
 const char* const kBatchUsage =
     "用法: spanwise-calc 文件.BMD|文件夹... [--at 跨号 距离]... [--deflection] | [--envelope] "
-    "[--json | --csv | --summary] [--report 计算书.pdf | --report-dir 文件夹] [-j 线程数]";
+    "[--design] [--json | --csv | --summary] [--report 计算书.pdf | --report-dir 文件夹] [-j "
+    "线程数]";
 const char* const kMoreUsage = "      spanwise-calc 文件.BMD|文件夹... --working\n"
                                "      spanwise-calc --verify [验证算例文件]\n"
                                "      spanwise-calc --version";
@@ -49,6 +50,8 @@ std::optional<BatchOptions> parseBatchArguments(const std::vector<std::string>& 
             options.csv = true;
         } else if (arg == "--summary") {
             options.summary = true;
+        } else if (arg == "--design") {
+            options.design = true;
         } else if (arg == "--deflection") {
             options.deflection = true;
         } else if (arg == "--working") {
@@ -115,6 +118,10 @@ std::optional<BatchOptions> parseBatchArguments(const std::vector<std::string>& 
     if (options.working && (options.json || options.csv || options.envelope || options.summary ||
                             !options.queries.empty())) {
         error = "--working 不能与 --json、--csv、--envelope 或 --at 同时使用";
+        return std::nullopt;
+    }
+    if (options.design && (options.working || !options.queries.empty())) {
+        error = "--design 不能与 --working 或 --at 同时使用";
         return std::nullopt;
     }
     if (options.deflection && options.queries.empty()) {

@@ -26,6 +26,7 @@ struct BatchOptions {
     bool csv = false;
     bool summary = false;
     bool deflection = false; // with --at: w (mm) as a sixth column
+    bool design = false;     // the design forces: their tables, or "designForces" in --json
     bool working = false;    // the moment-distribution working instead of the result table
     bool verify = false;     // the verification problems (a file given: those instead)
     bool version = false;

@@ -54,7 +54,8 @@ std::string jsonNumber(float v) {
 }
 
 void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam& beam,
-                     const BeamResults& r, long sweeps, const Envelope* envelope) {
+                     const BeamResults& r, long sweeps, const Envelope* envelope,
+                     const std::string& moreMembers) {
     out << "{\"file\":" << jsonString(fileName) << ",\"spanCount\":" << beam.spanCount()
         << ",\"leftSupport\":" << beam.leftSupport << ",\"rightSupport\":" << beam.rightSupport
         << ",\"sweeps\":" << sweeps << ",\"spans\":[";
@@ -94,7 +95,7 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam&
     if (envelope != nullptr) {
         out << ",\"envelope\":" << envelopeJson(*envelope);
     }
-    out << deflectionJsonMembers(beam, r, envelope) << "}\n";
+    out << deflectionJsonMembers(beam, r, envelope) << moreMembers << "}\n";
 }
 
 namespace {

@@ -14,9 +14,10 @@ namespace spanwise {
 // and per span its end moments, key sections (x, M, V), largest moment and its position, and
 // its row of the result table (numbers and display texts). Floats are written as the shortest
 // text that reads back to the same float. With an envelope, the member "envelope" follows
-// (envelopeJson).
+// (envelopeJson). moreMembers (",\"name\":value…") end the object.
 void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam& beam,
-                     const BeamResults& results, long sweeps, const Envelope* envelope = nullptr);
+                     const BeamResults& results, long sweeps, const Envelope* envelope = nullptr,
+                     const std::string& moreMembers = {});
 
 // {"factors":{"dead":1.3,"live":1.5,"designLife":1,"deadFavourable":null},
 //  "spans":[{"span":1,"maxMoment":{"value":..,"x":..,"liveSpans":[1,3],"shear":..},

@@ -10,7 +10,9 @@
 #include "analysis/SectionForces.h"
 #include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
+#include "cli/DesignJson.h"
 #include "cli/JsonResult.h"
+#include "design/DesignForcesTable.h"
 #include "design/SectionStiffness.h"
 #include "io/CalculationSourceOf.h"
 #include "io/ProjectFile.h"
@@ -55,6 +57,22 @@ void printEnvelope(std::ostream& out, const Envelope& envelope) {
     out << '\n';
     printRow(out, table.supportHeaders);
     for (const auto& row : table.supportRows) {
+        printRow(out, row);
+    }
+}
+
+// The design forces: the summary line, an empty line, the faces' titles and rows, an empty
+// line, the spans' titles and rows.
+void printDesignForces(std::ostream& out, const Beam& beam, const BeamForces& forces) {
+    const DesignForcesTable table = designForcesTable(beam, forces);
+    out << designForcesSummary(beam, forces) << "\n\n";
+    printRow(out, table.faceHeaders);
+    for (const auto& row : table.faceRows) {
+        printRow(out, row);
+    }
+    out << '\n';
+    printRow(out, table.spanHeaders);
+    for (const auto& row : table.spanRows) {
         printRow(out, row);
     }
 }
@@ -128,10 +146,19 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
             return kExitCannotWrite;
         }
     }
-    // The envelope is asked for, or the CSV or the summary carries it because live loads exist.
+    // The envelope is asked for, or the CSV or the summary carries it because live loads exist,
+    // or the design forces are taken from it: asked for, in the CSV of a beam with design data,
+    // in the summary of a beam with sections.
+    const bool designForcesShown = options.design || (options.csv && hasDesignData(beam)) ||
+                                   (options.summary && hasSections(beam));
     std::optional<Envelope> envelope;
-    if (options.envelope || ((options.csv || options.summary) && hasLiveLoads(beam))) {
+    if (options.envelope || ((options.csv || options.summary) && hasLiveLoads(beam)) ||
+        designForcesShown) {
         envelope.emplace(beam);
+    }
+    std::optional<BeamForces> forces;
+    if (designForcesShown) {
+        forces.emplace(designForces(beam, *envelope));
     }
     if (options.working) {
         const WorkingTable table = workingTable(recordDistribution(beam));
@@ -141,16 +168,28 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
         }
     } else if (options.summary) {
         outcome.summary.liveLoads = hasLiveLoads(beam);
+        outcome.summary.sections = hasSections(beam);
         outcome.summary.rows =
-            summaryRows(beam, results, outcome.summary.liveLoads ? &*envelope : nullptr);
+            summaryRows(beam, results, outcome.summary.liveLoads ? &*envelope : nullptr,
+                        forces ? &*forces : nullptr);
     } else if (options.csv) {
-        out << resultCsv(beam, results) << (envelope ? envelopeCsv(*envelope) : "")
-            << deflectionCsv(beam, results, envelope ? &*envelope : nullptr);
+        // the envelope as before the design forces took one too
+        const bool withEnvelope = options.envelope || hasLiveLoads(beam);
+        out << resultCsv(beam, results) << (withEnvelope ? envelopeCsv(*envelope) : "")
+            << deflectionCsv(beam, results, withEnvelope ? &*envelope : nullptr)
+            << designForcesCsv(beam, envelope ? &*envelope : nullptr);
     } else if (options.json) {
         writeJsonResult(out, projectName, beam, results, calculation.sweeps,
-                        envelope ? &*envelope : nullptr);
-    } else if (envelope) {
-        printEnvelope(out, *envelope);
+                        options.envelope ? &*envelope : nullptr,
+                        options.design ? designForcesJsonMember(*forces) : std::string());
+    } else if (options.envelope || options.design) {
+        if (options.envelope) {
+            printEnvelope(out, *envelope);
+        }
+        if (options.design) {
+            out << (options.envelope ? "\n" : "");
+            printDesignForces(out, beam, *forces);
+        }
     } else if (!sections.empty()) {
         std::optional<BeamDeflection> deflection;
         if (options.deflection) {

@@ -17,6 +17,8 @@ constexpr std::array<const char*, kSummaryColumns> kTitles = {
     "Mmax位置(m)", "左端V(kN)", "右端V(kN)",   "最大反力(kN)"};
 constexpr std::array<const char*, kSummaryEnvelopeColumns> kEnvelopeTitles = {
     "包络Mmax(kN*m)", "包络Mmin(kN*m)", "包络Vmax(kN)", "包络Vmin(kN)", "包络Rmax(kN)"};
+constexpr std::array<const char*, kSummaryDesignColumns> kDesignTitles = {
+    "左边缘M设计(kN*m)", "跨内M设计(kN*m)", "右边缘M设计(kN*m)"};
 
 // The larger of two optional values.
 std::optional<float> larger(std::optional<float> a, std::optional<float> b) {
@@ -33,7 +35,7 @@ std::string text(std::optional<float> v) {
 } // namespace
 
 std::vector<SummaryRow> summaryRows(const Beam& beam, const BeamResults& results,
-                                    const Envelope* envelope) {
+                                    const Envelope* envelope, const BeamForces* forces) {
     SupportReactions reactions;
     supportReactions(beam, results, reactions);
     auto reaction = [&](int j) -> std::optional<float> {
@@ -65,6 +67,13 @@ std::vector<SummaryRow> summaryRows(const Beam& beam, const BeamResults& results
                             formatResult(std::min(e.leftMinShear.value, e.rightMinShear.value)),
                             text(larger(maxReaction(s - 1), maxReaction(s)))};
         }
+        if (forces != nullptr) {
+            const SpanForces& f = forces->span(s);
+            auto face = [](const FaceForces& end) {
+                return end.present ? formatResult(end.moment) : std::string();
+            };
+            row.design = {face(f.left), formatResult(f.bottomMoment), face(f.right)};
+        }
         rows.push_back(std::move(row));
     }
     return rows;
@@ -73,12 +82,19 @@ std::vector<SummaryRow> summaryRows(const Beam& beam, const BeamResults& results
 void printSummary(std::ostream& out, const std::vector<FileSummary>& files) {
     const bool envelopeColumns =
         std::any_of(files.begin(), files.end(), [](const FileSummary& f) { return f.liveLoads; });
+    const bool designColumns =
+        std::any_of(files.begin(), files.end(), [](const FileSummary& f) { return f.sections; });
     out << "文件";
     for (const char* title : kTitles) {
         out << '\t' << title;
     }
     if (envelopeColumns) {
         for (const char* title : kEnvelopeTitles) {
+            out << '\t' << title;
+        }
+    }
+    if (designColumns) {
+        for (const char* title : kDesignTitles) {
             out << '\t' << title;
         }
     }
@@ -91,6 +107,11 @@ void printSummary(std::ostream& out, const std::vector<FileSummary>& files) {
             }
             if (envelopeColumns) {
                 for (const std::string& cell : row.envelope) {
+                    out << '\t' << cell;
+                }
+            }
+            if (designColumns) {
+                for (const std::string& cell : row.design) {
                     out << '\t' << cell;
                 }
             }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/Envelope.h"
+#include "design/DesignForces.h"
 #include "model/Beam.h"
 #include "model/BeamResults.h"
 
@@ -20,23 +21,31 @@ inline constexpr int kSummaryColumns = 9;
 // span, largest and smallest end shear, and the largest reaction of its supports.
 inline constexpr int kSummaryEnvelopeColumns = 5;
 
+// With sections on every span, the design moments: at the left face, the bottom bars' between
+// the faces, at the right face (empty at a free end).
+inline constexpr int kSummaryDesignColumns = 3;
+
 struct SummaryRow {
     std::array<std::string, kSummaryColumns> values;
     std::array<std::string, kSummaryEnvelopeColumns> envelope; // empty without live loads
+    std::array<std::string, kSummaryDesignColumns> design;     // empty without sections
 };
 
-// The rows of a calculated beam, one per span; envelope only when the beam has live loads.
+// The rows of a calculated beam, one per span; envelope only when the beam has live loads,
+// design only with its design forces.
 std::vector<SummaryRow> summaryRows(const Beam& beam, const BeamResults& results,
-                                    const Envelope* envelope);
+                                    const Envelope* envelope, const BeamForces* forces = nullptr);
 
 struct FileSummary {
     std::string file;
     std::vector<SummaryRow> rows; // empty for a file that failed
     bool liveLoads = false;
+    bool sections = false; // its rows carry the design moments
 };
 
 // Tab-separated: the titles, then per file and span "file" and its row. The envelope columns
-// are there when any file has live loads; they stay empty for the files without.
+// are there when any file has live loads, the design columns when any file has sections; they
+// stay empty for the files without.
 void printSummary(std::ostream& out, const std::vector<FileSummary>& files);
 
 } // namespace spanwise

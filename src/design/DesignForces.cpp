@@ -178,6 +178,7 @@ BeamForces designForces(const Beam& beam, const Envelope& envelope) {
         if ((betaLeft > 0 || betaRight > 0) && heldAtBothEnds(beam, s)) {
             const SimpleBeam simple(beam, s, g0);
             const double M0 = simple.maximum();
+            f.redistributed = true;
             // the reduced centre-line moments, signed (hogging: not above 0)
             const double Ml =
                 (1.0 - betaLeft) * std::min(0.0, centre[static_cast<std::size_t>(s - 1)]);

@@ -43,6 +43,7 @@ struct SpanForces {
     MomentSide elasticBottomSide = MomentSide::None;
     float bottomMoment = 0, bottomX = 0; // the bottom bars' design moment and its place
     SpanMomentRule rule = SpanMomentRule::Elastic;
+    bool redistributed = false;              // a support of the span has beta > 0
     float simpleMaximum = 0;                 // M0, where a support beside the span is redistributed
     float reducedLeft = 0, reducedRight = 0; // Ml, Mr of the rule: magnitudes
 

@@ -35,17 +35,35 @@ DesignForcesTable designForcesTable(const Beam& beam, const BeamForces& forces) 
                  formatResult(face->shear) + (face->redistributedShearGoverns ? "(调幅)" : ""),
                  formatResult(face->quasiPermanentMoment)});
         }
-        const bool redistributed =
-            f.simpleMaximum != 0 || f.reducedLeft != 0 || f.reducedRight != 0;
         table.spanRows.push_back(
             {std::to_string(s), sided(f.elasticBottom, f.elasticBottomSide),
-             formatResult(f.elasticBottomX), redistributed ? formatResult(f.simpleMaximum) : "",
+             formatResult(f.elasticBottomX), f.redistributed ? formatResult(f.simpleMaximum) : "",
              formatResult(f.bottomMoment), formatResult(f.bottomX), spanMomentRuleText(f.rule),
              f.topMoment < 0 ? formatResult(f.topMoment) : "",
              f.topMoment < 0 ? formatResult(f.topX) : "", formatResult(f.quasiPermanentBottom),
              formatResult(f.quasiPermanentBottomX)});
     }
     return table;
+}
+
+std::vector<std::string> redistributionWorking(const BeamForces& forces) {
+    std::vector<std::string> lines;
+    for (std::size_t s = 0; s < forces.spans.size(); ++s) {
+        const SpanForces& f = forces.spans[s];
+        if (!f.redistributed) {
+            continue;
+        }
+        const double M0 = f.simpleMaximum;
+        const double rule = 1.02 * M0 - (double{f.reducedLeft} + f.reducedRight) / 2;
+        lines.push_back("第" + std::to_string(s + 1) + "跨：M0 = " + formatResult(f.simpleMaximum) +
+                        "；1.02M0 − (Ml + Mr)/2 = 1.02×" + formatResult(f.simpleMaximum) + " − (" +
+                        formatResult(f.reducedLeft) + " + " + formatResult(f.reducedRight) +
+                        ")/2 = " + formatResult(static_cast<float>(rule)) +
+                        "；M0/3 = " + formatResult(static_cast<float>(M0 / 3)) +
+                        "；M弹性 = " + formatResult(f.elasticBottom) + "；取 " +
+                        formatResult(f.bottomMoment) + "（" + spanMomentRuleText(f.rule) + "）");
+    }
+    return lines;
 }
 
 std::string designForcesSummary(const Beam& beam, const BeamForces& forces) {

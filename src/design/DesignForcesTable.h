@@ -24,6 +24,11 @@ struct DesignForcesTable {
 
 DesignForcesTable designForcesTable(const Beam& beam, const BeamForces& forces);
 
+// For each span beside a redistributed support, the working of its bottom bars' design moment:
+// "第1跨：M0 = 197；1.02M0 − (Ml + Mr)/2 = 1.02×197 − (0 + 144.327)/2 = 128.777；M0/3 =
+// 65.667；M弹性 = 140.447；取 140.447（弹性）".
+std::vector<std::string> redistributionWorking(const BeamForces& forces);
+
 // The line above the tables: "γ0 = 1.0；准永久值系数 ψq = 0.5；支座 B、C 调幅" and the like.
 std::string designForcesSummary(const Beam& beam, const BeamForces& forces);
 

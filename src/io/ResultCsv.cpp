@@ -5,9 +5,11 @@
 #include "analysis/NumberFormat.h"
 #include "analysis/Reactions.h"
 #include "analysis/SpanResults.h"
+#include "design/DesignForcesTable.h"
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 
 namespace spanwise {
 
@@ -122,11 +124,40 @@ std::string deflectionCsv(const Beam& beam, const BeamResults& results, const En
     return out;
 }
 
+std::string designForcesCsv(const Beam& beam, const Envelope* envelope) {
+    if (!hasDesignData(beam)) {
+        return {};
+    }
+    try {
+        std::optional<Envelope> own;
+        if (envelope == nullptr) {
+            envelope = &own.emplace(beam);
+        }
+        const BeamForces forces = designForces(beam, *envelope);
+        const DesignForcesTable table = designForcesTable(beam, forces);
+        std::string out(kLineEnd);
+        appendRow(out, {"设计内力", designForcesSummary(beam, forces)});
+        appendRow(out, {"支座边缘"});
+        appendRow(out, table.faceHeaders);
+        for (const auto& row : table.faceRows) {
+            appendRow(out, row);
+        }
+        appendRow(out, {"跨内"});
+        appendRow(out, table.spanHeaders);
+        for (const auto& row : table.spanRows) {
+            appendRow(out, row);
+        }
+        return out;
+    } catch (const std::exception&) {
+        return {}; // an overflow of the factored loads: the window and the report say so
+    }
+}
+
 SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,
                           const Envelope* envelope) {
-    return writeFileAtomically(path, resultCsv(beam, results) +
-                                         (envelope ? envelopeCsv(*envelope) : std::string()) +
-                                         deflectionCsv(beam, results, envelope));
+    return writeFileAtomically(
+        path, resultCsv(beam, results) + (envelope ? envelopeCsv(*envelope) : std::string()) +
+                  deflectionCsv(beam, results, envelope) + designForcesCsv(beam, envelope));
 }
 
 } // namespace spanwise

@@ -32,8 +32,13 @@ std::string envelopeCsv(const Envelope& envelope);
 // of a beam with live loads, the settings and the tables of both combinations. Empty when a
 // span has no usable EI.
 std::string deflectionCsv(const Beam& beam, const BeamResults& results, const Envelope* envelope);
+// The design forces that end the CSV of a beam with design data: an empty line; "设计内力" and
+// the summary line; "支座边缘", the titles and rows of the faces; "跨内", the titles and rows of
+// the spans (designForcesTable). envelope: the force envelope when at hand, else one is made.
+// Empty without design data, or when the factored loads overflow.
+std::string designForcesCsv(const Beam& beam, const Envelope* envelope);
 // Writes resultCsv() to path atomically (see writeFileAtomically), followed by envelopeCsv()
-// when an envelope is given, then deflectionCsv().
+// when an envelope is given, then deflectionCsv() and designForcesCsv().
 SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,
                           const Envelope* envelope = nullptr);
 

@@ -10,6 +10,7 @@
 #include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
 #include "model/Version.h"
+#include "report/DesignSections.h"
 #include "report/DiagramPainter.h"
 #include "report/ReportPages.h"
 #include "report/ReportSections.h"
@@ -183,6 +184,7 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
     page.table({QStringLiteral("跨号"), QStringLiteral("跨度L(m)"), QStringLiteral("EI(kN*m*m)"),
                 QStringLiteral("线刚度i(kN*m)"), QStringLiteral("荷载数")},
                spans, {1, 1.2, 1.4, 1.4, 1}, body);
+    designInput(page, beam, body, small);
     page.gap(6);
     loadTable(page, beam, body, small);
     page.gap(10);
@@ -242,12 +244,15 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
     // the envelope of the live loads, for its own section and the deflections
     std::optional<Envelope> envelope;
     std::string whyNoEnvelope;
-    if (live) {
+    const bool design = hasDesignData(beam);
+    if (live || design) {
         try {
             envelope.emplace(beam);
         } catch (const std::exception& e) {
             whyNoEnvelope = describeFailure(e);
         }
+    }
+    if (live) {
         page.gap(8);
         envelopeSection(page, painter, calculation, envelope ? &*envelope : nullptr, whyNoEnvelope,
                         heading, body, small);
@@ -257,9 +262,15 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
                    live ? QStringLiteral("六、弯矩分配过程") : QStringLiteral("五、弯矩分配过程"),
                    heading, small);
     page.gap(8);
-    deflectionSection(page, painter, calculation, envelope ? &*envelope : nullptr,
+    deflectionSection(page, painter, calculation, live && envelope ? &*envelope : nullptr,
                       live ? QStringLiteral("七、挠度验算") : QStringLiteral("六、挠度验算"),
                       heading, body, small);
+    if (design) {
+        page.gap(8);
+        designForcesSection(page, beam, envelope ? &*envelope : nullptr, whyNoEnvelope,
+                            live ? QStringLiteral("八、设计内力") : QStringLiteral("七、设计内力"),
+                            heading, body, small);
+    }
 
     page.finishPage();
     painter.end();

@@ -1,0 +1,22 @@
+// The report's pages of the reinforced-concrete design: its input (settings, sections,
+// supports) and the design forces at the faces and in the spans with the rules that gave them.
+#pragma once
+
+#include "analysis/Calculation.h"
+#include "analysis/Envelope.h"
+#include "report/ReportPages.h"
+
+namespace spanwise::report_pages {
+
+// The design settings, the sections (with the stiffness they give) and the supports' widths and
+// beta, under the input data; nothing for a beam without design data.
+void designInput(PageCursor& page, const Beam& beam, const QFont& body, const QFont& small);
+
+// The design forces of a beam with design data: how they are taken, the working of every
+// redistributed span, the faces' and the spans' tables. envelope: that of the calculated beam,
+// or null and whyNone when it could not be had.
+void designForcesSection(PageCursor& page, const Beam& beam, const Envelope* envelope,
+                         const std::string& whyNone, const QString& title, const QFont& heading,
+                         const QFont& body, const QFont& small);
+
+} // namespace spanwise::report_pages
