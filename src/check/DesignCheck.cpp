@@ -31,9 +31,11 @@ bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
                 add(name + kTensionCoverTooLarge, {s, 0});
             }
         }
-        // the faces of the supports leave the span some length
-        const double faces =
-            (double{supportDesign(beam, s - 1).width} + supportDesign(beam, s).width) / 2;
+        // the faces of the supports leave the span some length (a free end has no face)
+        auto width = [&](int j) {
+            return isFreeEnd(beam, j) ? 0.0 : double{supportDesign(beam, j).width};
+        };
+        const double faces = (width(s - 1) + width(s)) / 2;
         if (faces > 0 && faces >= span.length) {
             add(name + kSpanWithoutLengthBetweenFaces, {s, 0});
         }

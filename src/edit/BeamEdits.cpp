@@ -124,6 +124,10 @@ void Editor::deleteSpan(const Answerer& ask) {
     const SupportKind right = c == n ? Simple : beam.rightSupport;
     edit("删除本跨", 0, [&] {
         auto& spans = m_project.beam.spans;
+        if (c == 1) {
+            // the first span goes with its left end: the support beside it becomes the end
+            m_project.beam.firstSupportDesign = spans.front().rightSupportDesign;
+        }
         spans.erase(spans.begin() + (c - 1));
         m_project.spareSpans.insert(m_project.spareSpans.begin(), Span{}); // span n, cleared
         for (int j = c; j < n; ++j) {
@@ -265,6 +269,13 @@ std::string Editor::setDesignSettings(const DesignSettings& settings) {
             return "as 应小于第" + std::to_string(s) + "跨梁高的一半";
         }
     }
+    const bool noRedistribution =
+        settings.environment == Exposure::ThreeA || settings.environment == Exposure::ThreeB;
+    for (int j = 0; noRedistribution && j <= m_project.beam.spanCount(); ++j) {
+        if (!isFreeEnd(m_project.beam, j) && supportDesign(m_project.beam, j).redistribution > 0) {
+            return "环境类别为三a、三b 时不应调幅：请先将各支座的调幅系数 β 改为 0";
+        }
+    }
     edit("设计参数", 0, [&] { m_project.beam.design = settings; });
     return {};
 }
@@ -297,11 +308,15 @@ std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports
             return supportLabel(static_cast<int>(j), beam.spanCount()) + "：" + problem;
         }
     }
-    edit("支座宽度与调幅", 0, [&] {
-        for (int j = 0; j <= beam.spanCount(); ++j) {
-            supportDesign(beam, j) = supports[static_cast<std::size_t>(j)];
+    Beam changed = beam;
+    for (int j = 0; j <= beam.spanCount(); ++j) {
+        supportDesign(changed, j) = supports[static_cast<std::size_t>(j)];
+        if (std::string problem = redistributionProblem(changed, j); !problem.empty()) {
+            return supportLabel(j, beam.spanCount()) + "：不能调幅（悬臂旁的支座、简支端不调幅；"
+                                                       "环境类别为三a、三b 时不调幅）";
         }
-    });
+    }
+    edit("支座宽度与调幅", 0, [&] { beam = changed; });
     return {};
 }
 

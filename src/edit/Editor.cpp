@@ -76,6 +76,9 @@ Editor::Editor() {
 bool Editor::edit(const char* name, long mergeKey, const std::function<void()>& change) {
     const Project before = m_project;
     change();
+    // a support that can no longer be redistributed (it became the root of a cantilever) gives
+    // up its beta in the same step: undo brings it back with the support's old kind
+    dropDisallowedRedistribution(m_project.beam);
     if (m_project == before) {
         return false;
     }

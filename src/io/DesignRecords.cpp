@@ -147,6 +147,7 @@ void DesignRecordReader::take(const Record& f) {
     } else if (name == "support") {
         const int j = support(f[1], false);
         once(std::to_string(j) + " 号支座", f[0]);
+        m_supportLines.emplace_back(j, f[0].line);
         SupportDesign& d = supportDesign(m_beam, j);
         d.width = real(f[2], "支座宽度");
         d.redistribution = real(f[3], "调幅系数 β");
@@ -205,19 +206,12 @@ void DesignRecordReader::finish(int version, int markerLine) {
     }
     // a span without a section record keeps its typed EI and i, as in the window: a project
     // whose sections are not all entered yet is still saved and opened whole
-    const int n = m_beam.spanCount();
-    for (int s = 1; s <= n; ++s) {
-        const float as = m_beam.design.tensionCover;
-        const auto& section = m_beam.span(s).section;
-        if (section && as > 0 && as >= section->depth / 2) {
-            fail(m_settingsLine, "as 应小于第 " + std::to_string(s) + " 跨梁高的一半");
-        }
+    if (const std::string problem = tensionCoverProblem(m_beam); !problem.empty()) {
+        fail(m_settingsLine, problem);
     }
-    for (int j = 0; j <= n; ++j) {
-        if (supportDesign(m_beam, j).redistribution > 0 && !redistributionAllowed(m_beam, j)) {
-            fail(m_settingsLine, std::to_string(j) +
-                                     " 号支座不能调幅：只能用于两侧均为两端支承跨的中间支座或"
-                                     "两端支承跨的固定端，且环境类别不为三a、三b");
+    for (const auto& [j, line] : m_supportLines) {
+        if (const std::string problem = redistributionProblem(m_beam, j); !problem.empty()) {
+            fail(line, problem);
         }
     }
 }

@@ -52,7 +52,8 @@ private:
     int m_settingsLine = 0;
     int m_firstLine = 0;
     std::set<std::string> m_given;
-    std::vector<std::pair<int, int>> m_barsOfSpan; // span, line: checked against the sections
+    std::vector<std::pair<int, int>> m_barsOfSpan;   // span, line: checked against the sections
+    std::vector<std::pair<int, int>> m_supportLines; // support, line of its record
 };
 
 } // namespace project_fields

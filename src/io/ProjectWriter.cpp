@@ -223,6 +223,10 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
                     return {false, problem};
                 }
             }
+            // what the reader would refuse: a file saved always opens
+            if (std::string problem = designFileProblem(beam); !problem.empty()) {
+                return {false, problem};
+            }
         }
         for (const std::vector<std::string>& fields : designRecords(beam)) {
             std::string line;

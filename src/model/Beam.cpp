@@ -148,4 +148,44 @@ bool redistributionAllowed(const Beam& beam, int j) {
     return fixed && heldAtBothEnds(j == 0 ? 1 : n);
 }
 
+std::string tensionCoverProblem(const Beam& beam) {
+    const float as = beam.design.tensionCover;
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        const auto& section = beam.span(s).section;
+        if (section && as > 0 && as >= section->depth / 2) {
+            return "as 应小于第 " + std::to_string(s) + " 跨梁高的一半";
+        }
+    }
+    return {};
+}
+
+std::string redistributionProblem(const Beam& beam, int j) {
+    if (isFreeEnd(beam, j) || supportDesign(beam, j).redistribution <= 0 ||
+        redistributionAllowed(beam, j)) {
+        return {};
+    }
+    return std::to_string(j) + " 号支座不能调幅：只能用于两侧均为两端支承跨的中间支座或"
+                               "两端支承跨的固定端，且环境类别不为三a、三b";
+}
+
+std::string designFileProblem(const Beam& beam) {
+    std::string problem = tensionCoverProblem(beam);
+    for (int j = 0; problem.empty() && j <= beam.spanCount(); ++j) {
+        problem = redistributionProblem(beam, j);
+    }
+    return problem;
+}
+
+bool dropDisallowedRedistribution(Beam& beam) {
+    bool dropped = false;
+    for (int j = 0; j <= beam.spanCount(); ++j) {
+        SupportDesign& d = supportDesign(beam, j);
+        if (d.redistribution != 0 && !redistributionAllowed(beam, j)) {
+            d.redistribution = 0;
+            dropped = true;
+        }
+    }
+    return dropped;
+}
+
 } // namespace spanwise

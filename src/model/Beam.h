@@ -246,6 +246,18 @@ bool hasSections(const Beam& beam);
 // cantilever, whose moment is statically determinate); never in environment 三a or 三b.
 bool redistributionAllowed(const Beam& beam, int j);
 
+// What a project file may not hold, in the words the reader and the writer give (empty when it
+// may): beta > 0 where redistributionAllowed() says no ("j 号支座不能调幅：…"), and as not less
+// than half the depth of a span with a section.
+std::string designFileProblem(const Beam& beam);
+// The parts of it: as against the spans' depths, and beta at support j.
+std::string tensionCoverProblem(const Beam& beam);
+std::string redistributionProblem(const Beam& beam, int j);
+
+// Sets beta back to 0 at every support where it may no longer be taken (a support that became
+// the root of a cantilever, environment 三a or 三b); true when it changed any.
+bool dropDisallowedRedistribution(Beam& beam);
+
 // How one end of a span is held. Interior ends are continuous over a simple support.
 enum class EndSupport { Continuous, Simple, Free, Fixed };
 

@@ -40,7 +40,7 @@ TEST(ShippedFiles, ReadAndWriteBackByteForByte) {
             }
         }
     }
-    EXPECT_EQ(files, 15); // 8 examples (two of them with design data) and 7 test files
+    EXPECT_EQ(files, 16); // 8 examples (two of them with design data) and 8 test files
 }
 
 } // namespace

@@ -1,0 +1,106 @@
+// The data check of the design data: what the ranges of each value cannot say (beta where the
+// moment may not be redistributed, faces that leave a span no length, as against the depth),
+// each message with the span or support it names; none of it for a beam without design data.
+#include "check/DataCheck.h"
+#include "design/SectionStiffness.h"
+
+#include "support/BeamBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace spanwise {
+namespace {
+
+using Lines = std::vector<std::string>;
+using test::BeamBuilder;
+
+TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
+    struct Case {
+        const char* what;
+        SupportKind left, right;
+        std::function<void(Beam&)> change;
+        Lines messages;
+    };
+    const std::vector<Case> cases = {
+        {"widths of 3 + 3.2 m leave span 2 of 6 m no length between its faces",
+         Simple,
+         Simple,
+         [](Beam& b) {
+             b.span(1).rightSupportDesign.width = 6;
+             b.span(2).rightSupportDesign.width = 6.2f;
+         },
+         {"第2跨两端支座宽度之半的和不小于跨度!"}},
+        {"a free end's width is no face: the cantilever keeps its length",
+         Simple,
+         Cantilever,
+         [](Beam& b) {
+             b.span(2).rightSupportDesign.width = 9;
+             b.span(1).rightSupportDesign.width = 0.4f;
+         },
+         {"没有错误!"}},
+        {"beta at the root of a cantilever",
+         Simple,
+         Cantilever,
+         [](Beam& b) { b.span(2).rightSupportDesign.redistribution = 0.2f; },
+         {"第2支座调幅系数 β 只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端!"}},
+        {"beta at a simple end",
+         Simple,
+         Simple,
+         [](Beam& b) { b.firstSupportDesign.redistribution = 0.1f; },
+         {"左端支座调幅系数 β 只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端!"}},
+        {"beta at a fixed end of a span held at both ends is allowed",
+         Fixed,
+         Simple,
+         [](Beam& b) { b.firstSupportDesign.redistribution = 0.1f; },
+         {"没有错误!"}},
+        {"beta in environment 三b, said once for two supports",
+         Simple,
+         Simple,
+         [](Beam& b) {
+             b.design.environment = Exposure::ThreeB;
+             b.span(1).rightSupportDesign.redistribution = 0.1f;
+             b.span(2).rightSupportDesign.redistribution = 0.1f;
+         },
+         {"环境类别为三a或三b时不能调幅!"}},
+        {"as of 260 mm against a 500 mm section",
+         Simple,
+         Simple,
+         [](Beam& b) {
+             b.design.tensionCover = 260;
+             b.span(3).section = SpanSection{250, 500, 0, 0, false, {}, {}, {}};
+         },
+         {"第3跨 as 不小于梁高的一半!"}},
+        {"a flange not wider than the web",
+         Simple,
+         Simple,
+         [](Beam& b) { b.span(1).section = SpanSection{250, 500, 200, 80, false, {}, {}, {}}; },
+         {"第1跨截面：翼缘宽度 bf' 应大于梁宽 b（矩形截面填 0）"}},
+    };
+    for (const Case& c : cases) {
+        Beam beam = BeamBuilder(3, 6).uniform(1, 10).uniform(2, 10).uniform(3, 10).beam();
+        beam.leftSupport = c.left;
+        beam.rightSupport = c.right;
+        c.change(beam);
+        const CheckResult r = checkBeam(beam);
+        EXPECT_EQ(r.messages, c.messages) << c.what;
+        EXPECT_EQ(r.passed, c.messages == Lines{"没有错误!"}) << c.what;
+    }
+}
+
+// With a section the beam is checked with the stiffness it gives: the notice about the default
+// EI of 1 is not given for a span whose EI comes from its section, and still for the others.
+TEST(DesignCheck, TheStiffnessNoticeFollowsTheSections) {
+    Beam beam = BeamBuilder(2, 6).uniform(1, 10).uniform(2, 10).beam();
+    beam.span(1).ei = beam.span(2).ei = kDefaultRigidity;
+    beam.span(2).lineStiffness = 1.0f / 6; // EI / L: no other notice
+    beam.span(1).section = SpanSection{250, 500, 0, 0, false, {}, {}, {}};
+    const CheckResult r = checkBeam(calculationBeam(beam));
+    EXPECT_EQ(r.notices, Lines{"第2跨 EI 为默认值 1，挠度需输入实际 EI 后方可验算"});
+}
+
+} // namespace
+} // namespace spanwise

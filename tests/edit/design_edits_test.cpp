@@ -1,0 +1,222 @@
+// The editor's design edits: each is one undo step that undo and redo take back and forth
+// exactly, a value the project may not hold is refused with its reason and changes nothing,
+// and the span edits carry a span's section with the span and a support's data with the
+// support.
+#include "edit/Editor.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace spanwise {
+namespace {
+
+Answer yes(Question) {
+    return Answer::Yes;
+}
+
+SpanSection section(float b, float h) {
+    return SpanSection{b, h, 0, 0, false, {}, {}, {}};
+}
+
+// Three 6 m spans on simple supports, spans 1 and 2 with sections of different depths, the
+// supports 0.3 wide with beta 0.2 over the interior ones.
+Project threeSpans() {
+    Project p;
+    p.beam.spans = {spanWith(6, 1, 1), spanWith(6, 1, 1), spanWith(6, 1, 1)};
+    p.beam.span(1).section = section(250, 500);
+    p.beam.span(2).section = section(250, 600);
+    p.beam.firstSupportDesign.width = 0.3f;
+    for (int s = 1; s <= 3; ++s) {
+        p.beam.span(s).rightSupportDesign = {0.3f + 0.1f * static_cast<float>(s),
+                                             s < 3 ? 0.2f : 0.0f, std::nullopt};
+    }
+    return p;
+}
+
+std::vector<SupportDesign> supportsOf(const Beam& beam) {
+    std::vector<SupportDesign> out;
+    for (int j = 0; j <= beam.spanCount(); ++j) {
+        out.push_back(supportDesign(beam, j));
+    }
+    return out;
+}
+
+TEST(DesignEdits, EachIsOneStepThatUndoAndRedoTakeBackAndForth) {
+    struct Case {
+        const char* name;
+        std::function<std::string(Editor&)> edit;
+        std::function<void(Project&)> expected;
+    };
+    const std::vector<Case> cases = {
+        {"设计参数",
+         [](Editor& e) {
+             DesignSettings d;
+             d.concrete = 35;
+             d.environment = Exposure::TwoA;
+             return e.setDesignSettings(d);
+         },
+         [](Project& p) {
+             p.beam.design.concrete = 35;
+             p.beam.design.environment = Exposure::TwoA;
+         }},
+        {"修改截面", [](Editor& e) { return e.setSection(section(300, 700)); },
+         [](Project& p) { p.beam.span(1).section = section(300, 700); }},
+        {"删除截面", [](Editor& e) { return e.setSection(std::nullopt); },
+         [](Project& p) { p.beam.span(1).section.reset(); }},
+        {"支座宽度与调幅",
+         [](Editor& e) {
+             auto supports = supportsOf(e.project().beam);
+             supports[1] = {0.5f, 0.25f, BarSet{3, 20}};
+             return e.setSupportDesigns(supports);
+         },
+         [](Project& p) {
+             p.beam.span(1).rightSupportDesign = {0.5f, 0.25f, BarSet{3, 20}};
+         }},
+    };
+    for (const Case& c : cases) {
+        Editor editor;
+        editor.openProject(threeSpans());
+        editor.markCheckPassed();
+        const Project before = editor.project();
+        EXPECT_EQ(c.edit(editor), "") << c.name;
+        Project expected = before;
+        c.expected(expected);
+        EXPECT_EQ(editor.project(), expected) << c.name;
+        EXPECT_EQ(editor.undoName(), c.name);
+        EXPECT_FALSE(editor.isCheckPassed()) << c.name << ": the results are stale";
+        EXPECT_TRUE(editor.hasUnsavedWork()) << c.name;
+        editor.undo();
+        EXPECT_EQ(editor.project(), before) << c.name;
+        editor.redo();
+        EXPECT_EQ(editor.project(), expected) << c.name;
+    }
+}
+
+TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
+    struct Case {
+        std::function<std::string(Editor&)> edit;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {[](Editor& e) {
+             DesignSettings d;
+             d.concrete = 85;
+             return e.setDesignSettings(d);
+         },
+         "混凝土强度等级应为 C20～C80（级差 5）"},
+        // as of 250 mm is half the 500 mm depth of span 1
+        {[](Editor& e) {
+             DesignSettings d;
+             d.tensionCover = 250;
+             return e.setDesignSettings(d);
+         },
+         "as 应小于第1跨梁高的一半"},
+        // beta is kept at supports 1 and 2: the environment that forbids it is refused
+        {[](Editor& e) {
+             DesignSettings d;
+             d.environment = Exposure::ThreeA;
+             return e.setDesignSettings(d);
+         },
+         "环境类别为三a、三b 时不应调幅：请先将各支座的调幅系数 β 改为 0"},
+        {[](Editor& e) { return e.setSection(section(250, 120)); },
+         "梁高 h 应在 150～3000 mm 之间"},
+        {[](Editor& e) {
+             auto supports = supportsOf(e.project().beam);
+             supports[0].redistribution = 0.1f; // a simple end
+             return e.setSupportDesigns(supports);
+         },
+         "左端支座：不能调幅（悬臂旁的支座、简支端不调幅；环境类别为三a、三b 时不调幅）"},
+        {[](Editor& e) {
+             auto supports = supportsOf(e.project().beam);
+             supports[2].width = 12;
+             return e.setSupportDesigns(supports);
+         },
+         "第2支座：支座宽度应在 0～10 m 之间"},
+        {[](Editor& e) { return e.setSupportDesigns({SupportDesign{}}); }, "支座数与跨数不符"},
+    };
+    for (const Case& c : cases) {
+        Editor editor;
+        editor.openProject(threeSpans());
+        const Project before = editor.project();
+        EXPECT_EQ(c.edit(editor), c.reason);
+        EXPECT_EQ(editor.project(), before) << c.reason;
+        EXPECT_FALSE(editor.canUndo()) << c.reason;
+    }
+}
+
+// Span and support numbers below are those before the edit; the expected projects are built
+// by hand from threeSpans().
+TEST(DesignEdits, ASectionGoesWithItsSpanAndASupportsDataWithTheSupport) {
+    const Project start = threeSpans();
+    {
+        // insert before span 2: the new span has span 2's section and a new support (default)
+        // between it and the old span 2; every other support keeps its data
+        Editor editor;
+        editor.openProject(start);
+        editor.showSpan(2);
+        editor.insertSpan(yes);
+        const Beam& b = editor.project().beam;
+        ASSERT_EQ(b.spanCount(), 4);
+        EXPECT_EQ(b.span(2).section, start.beam.span(2).section);
+        EXPECT_EQ(b.span(3).section, start.beam.span(2).section);
+        EXPECT_EQ(supportDesign(b, 2), SupportDesign{});
+        EXPECT_EQ(supportDesign(b, 1), supportDesign(start.beam, 1));
+        EXPECT_EQ(supportDesign(b, 3), supportDesign(start.beam, 2));
+        EXPECT_EQ(supportDesign(b, 4), supportDesign(start.beam, 3));
+    }
+    {
+        // delete span 2: its right support goes with it, its left one stays
+        Editor editor;
+        editor.openProject(start);
+        editor.showSpan(2);
+        editor.deleteSpan(yes);
+        const Beam& b = editor.project().beam;
+        ASSERT_EQ(b.spanCount(), 2);
+        EXPECT_EQ(b.span(2).section, start.beam.span(3).section);
+        EXPECT_EQ(supportDesign(b, 1), supportDesign(start.beam, 1));
+        EXPECT_EQ(supportDesign(b, 2), supportDesign(start.beam, 3));
+    }
+    {
+        // delete the first span: its left end goes with it, support 1 becomes the end and, as
+        // a simple end, gives up its beta in the same step
+        Editor editor;
+        editor.openProject(start);
+        editor.deleteSpan(yes);
+        const Beam& b = editor.project().beam;
+        EXPECT_EQ(b.firstSupportDesign, (SupportDesign{0.4f, 0.0f, std::nullopt}));
+        EXPECT_EQ(b.span(1).section, start.beam.span(2).section);
+        editor.undo();
+        EXPECT_EQ(editor.project().beam, start.beam);
+    }
+    {
+        // copy span 2 onto span 3: the section comes along, span 3's support stays as it was
+        Editor editor;
+        editor.openProject(start);
+        editor.showSpan(3);
+        editor.copyPreviousSpan(yes);
+        const Beam& b = editor.project().beam;
+        EXPECT_EQ(b.span(3).section, start.beam.span(2).section);
+        EXPECT_EQ(supportDesign(b, 3), supportDesign(start.beam, 3));
+    }
+}
+
+// A support that becomes the root of a cantilever can no longer be redistributed: its beta
+// goes in the same step as the support's change, and comes back with its undo.
+TEST(DesignEdits, ASupportBesideANewCantileverGivesUpItsBeta) {
+    Editor editor;
+    editor.openProject(threeSpans());
+    const Project before = editor.project();
+    editor.setSupport(BeamEnd::Right, Cantilever, [](Question) { return Answer::No; });
+    const Beam& b = editor.project().beam;
+    EXPECT_EQ(b.rightSupport, Cantilever);
+    EXPECT_EQ(supportDesign(b, 2).redistribution, 0.0f);
+    EXPECT_EQ(supportDesign(b, 1).redistribution, 0.2f); // its spans are still held at both ends
+    editor.undo();
+    EXPECT_EQ(editor.project(), before);
+}
+
+} // namespace
+} // namespace spanwise
