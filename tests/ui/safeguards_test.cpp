@@ -8,7 +8,10 @@
 #include "ui/dialogs/ResultWindow.h"
 #include "ui/dialogs/TextWindows.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -244,6 +247,42 @@ private slots:
                                   "验证算例", "2.0E+07"}) {
             QVERIFY2(help.contains(QString::fromUtf8(topic)), topic);
         }
+    }
+
+    void theCombinationDialogSetsTheFactorsOrSaysWhyNot() {
+        auto setFactors = [this](const char* dead, bool favourable) {
+            action("combinationAction")->trigger();
+            auto* dialog = find<QDialog>(window.get(), "combinationDialog");
+            retype(find<QLineEdit>(dialog, "deadFactorField"), QString::fromLatin1(dead));
+            find<QCheckBox>(dialog, "deadFavourableBox")->setChecked(favourable);
+            click(
+                find<QDialogButtonBox>(dialog, "combinationButtons")->button(QDialogButtonBox::Ok));
+            QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("combinationDialog")) ==
+                        nullptr);
+        };
+        setFactors("1.35", true);
+        QCOMPARE(project().beam.factors.dead, 1.35f);
+        QCOMPARE(project().beam.factors.deadFavourable, std::optional<float>(1.0f));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 荷载组合"));
+        prompter->expectMessage(QString()); // any reason will do: the value is refused
+        setFactors("0", false);
+        QCOMPARE(project().beam.factors.dead, 1.35f);
+
+        // the deflection settings: psi_q and a limit from the list, in the same step
+        action("combinationAction")->trigger();
+        auto* dialog = find<QDialog>(window.get(), "combinationDialog");
+        retype(find<QLineEdit>(dialog, "quasiPermanentField"), QStringLiteral("0.4"));
+        auto* limits = find<QComboBox>(dialog, "deflectionLimitList");
+        QCOMPARE(limits->currentText(), QStringLiteral("按 GB 50010 表 3.4.3"));
+        QVERIFY(!find<QLineEdit>(dialog, "deflectionLimitField")->isEnabled());
+        limits->setFocus();
+        QTest::keyClick(limits, Qt::Key_Down); // a fixed l0/200
+        QCOMPARE(find<QLineEdit>(dialog, "deflectionLimitField")->text(), QStringLiteral("200"));
+        click(find<QDialogButtonBox>(dialog, "combinationButtons")->button(QDialogButtonBox::Ok));
+        QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("combinationDialog")) == nullptr);
+        QCOMPARE(project().beam.deflection, (DeflectionSettings{0.4f, 200}));
+        action("undoAction")->trigger();
+        QCOMPARE(project().beam.deflection, DeflectionSettings{});
     }
 };
 
