@@ -409,6 +409,22 @@ void BeamDeflection::check(const Beam& beam) {
     }
 }
 
+BeamDeflection::LineParts BeamDeflection::partsAt(int s, float x) const {
+    const SpanLine& line = m_spans.at(static_cast<std::size_t>(s - 1));
+    const double at = std::clamp(double{x}, 0.0, line.breaks.back());
+    const std::size_t k = pieceAt(line.breaks, at);
+    const double u = at - line.breaks[k];
+    LineParts parts;
+    parts.fixed = valueOf(line.fixed[k], u) * kMillimetres;
+    if (!line.ownLive.empty()) {
+        parts.ownLive = valueOf(line.ownLive[k], u) * kMillimetres;
+    }
+    for (const auto& other : line.otherLive) {
+        parts.otherLive.emplace_back(other.span, valueOf(other.w, at) * kMillimetres);
+    }
+    return parts;
+}
+
 double BeamDeflection::at(int s, float x) const {
     const SpanLine& line = m_spans.at(static_cast<std::size_t>(s - 1));
     return worstAt(line, std::clamp(double{x}, 0.0, line.breaks.back())) * kMillimetres;

@@ -16,6 +16,7 @@
 #include "model/BeamResults.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace spanwise {
@@ -78,6 +79,16 @@ public:
         };
         std::vector<Other> otherLive;
     };
+
+    // The parts of an envelope's line at x on span s, mm (downward positive): the dead load with
+    // every span's, the span's own live load, and the live load of each other span (its number
+    // and its part). The worst line adds each live part where it is positive.
+    struct LineParts {
+        double fixed = 0;
+        double ownLive = 0;
+        std::vector<std::pair<int, double>> otherLive;
+    };
+    LineParts partsAt(int s, float x) const;
 
     // No spans; what envelopesOf() fills.
     BeamDeflection() = default;

@@ -7,7 +7,8 @@ namespace spanwise {
 
 const char* const kBatchUsage =
     "用法: spanwise-calc 文件.BMD|文件夹... [--at 跨号 距离]... [--deflection] | [--envelope] "
-    "[--design] [--json | --csv | --summary] [--report 计算书.pdf | --report-dir 文件夹] [-j "
+    "[--design] [--strict] [--json | --csv | --summary] [--report 计算书.pdf | --report-dir "
+    "文件夹] [-j "
     "线程数]";
 const char* const kMoreUsage = "      spanwise-calc 文件.BMD|文件夹... --working\n"
                                "      spanwise-calc --verify [验证算例文件]\n"
@@ -52,6 +53,8 @@ std::optional<BatchOptions> parseBatchArguments(const std::vector<std::string>& 
             options.summary = true;
         } else if (arg == "--design") {
             options.design = true;
+        } else if (arg == "--strict") {
+            options.strict = true;
         } else if (arg == "--deflection") {
             options.deflection = true;
         } else if (arg == "--working") {

@@ -26,7 +26,8 @@ struct BatchOptions {
     bool csv = false;
     bool summary = false;
     bool deflection = false; // with --at: w (mm) as a sixth column
-    bool design = false;     // the design forces: their tables, or "designForces" in --json
+    bool design = false;     // the design forces and the steel: tables, or members of --json
+    bool strict = false;     // a design with a section marked ✘ exits with kExitDesignFailed
     bool working = false;    // the moment-distribution working instead of the result table
     bool verify = false;     // the verification problems (a file given: those instead)
     bool version = false;

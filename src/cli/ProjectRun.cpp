@@ -13,6 +13,7 @@
 #include "cli/DesignJson.h"
 #include "cli/JsonResult.h"
 #include "design/DesignForcesTable.h"
+#include "design/DesignTable.h"
 #include "design/SectionStiffness.h"
 #include "io/CalculationSourceOf.h"
 #include "io/ProjectFile.h"
@@ -74,6 +75,26 @@ void printDesignForces(std::ostream& out, const Beam& beam, const BeamForces& fo
     printRow(out, table.spanHeaders);
     for (const auto& row : table.spanRows) {
         printRow(out, row);
+    }
+}
+
+// The steel, after an empty line: the summary, then each table after an empty line.
+void printDesign(std::ostream& out, const BeamDesign& design) {
+    out << '\n' << design.summary() << '\n';
+    if (!design.designed) {
+        return;
+    }
+    const DesignTables tables = designTables(design);
+    for (const TextTable* table :
+         {&tables.steel, &tables.shear, &tables.hangers, &tables.deflection}) {
+        if (table->rows.empty()) {
+            continue;
+        }
+        out << '\n';
+        printRow(out, table->headers);
+        for (const auto& row : table->rows) {
+            printRow(out, row);
+        }
     }
 }
 
@@ -157,8 +178,16 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
         envelope.emplace(beam);
     }
     std::optional<BeamForces> forces;
-    if (designForcesShown) {
+    if (designForcesShown || (options.strict && hasSections(beam))) {
+        if (!envelope) {
+            envelope.emplace(beam);
+        }
         forces.emplace(designForces(beam, *envelope));
+    }
+    // the steel, where every span has a section
+    std::optional<BeamDesign> design;
+    if (forces && hasSections(beam)) {
+        design.emplace(designBeam(beam, *forces, *envelope));
     }
     if (options.working) {
         const WorkingTable table = workingTable(recordDistribution(beam));
@@ -171,17 +200,22 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
         outcome.summary.sections = hasSections(beam);
         outcome.summary.rows =
             summaryRows(beam, results, outcome.summary.liveLoads ? &*envelope : nullptr,
-                        forces ? &*forces : nullptr);
+                        forces ? &*forces : nullptr, design ? &*design : nullptr);
     } else if (options.csv) {
         // the envelope as before the design forces took one too
         const bool withEnvelope = options.envelope || hasLiveLoads(beam);
         out << resultCsv(beam, results) << (withEnvelope ? envelopeCsv(*envelope) : "")
             << deflectionCsv(beam, results, withEnvelope ? &*envelope : nullptr)
-            << designForcesCsv(beam, envelope ? &*envelope : nullptr);
+            << designForcesCsv(beam, envelope ? &*envelope : nullptr)
+            << (design ? designCsv(*design) : std::string());
     } else if (options.json) {
-        writeJsonResult(out, projectName, beam, results, calculation.sweeps,
-                        options.envelope ? &*envelope : nullptr,
-                        options.design ? designForcesJsonMember(*forces) : std::string());
+        writeJsonResult(
+            out, projectName, beam, results, calculation.sweeps,
+            options.envelope ? &*envelope : nullptr,
+            options.design
+                ? designForcesJsonMember(*forces) +
+                      designJsonMember(design ? *design : designBeam(beam, *forces, *envelope))
+                : std::string());
     } else if (options.envelope || options.design) {
         if (options.envelope) {
             printEnvelope(out, *envelope);
@@ -189,6 +223,7 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
         if (options.design) {
             out << (options.envelope ? "\n" : "");
             printDesignForces(out, beam, *forces);
+            printDesign(out, design ? *design : designBeam(beam, *forces, *envelope));
         }
     } else if (!sections.empty()) {
         std::optional<BeamDeflection> deflection;
@@ -209,6 +244,10 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
         }
     } else {
         printTable(out, beam, results);
+    }
+    if (options.strict && design && !design->failures().empty()) {
+        err << "spanwise-calc: " << design->summary() << '\n';
+        return kExitDesignFailed;
     }
     return kExitOk;
 }

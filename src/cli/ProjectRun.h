@@ -20,6 +20,7 @@ enum BatchExit : int {
     kExitCalculationFailed = 3,
     kExitCannotWrite = 4,        // the calculation report could not be written
     kExitVerificationFailed = 5, // --verify: a value differs from its exact one
+    kExitDesignFailed = 6,       // --strict: the design marked a section ✘
 };
 
 struct ProjectOutcome {

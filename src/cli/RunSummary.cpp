@@ -3,6 +3,8 @@
 #include "analysis/NumberFormat.h"
 #include "analysis/Reactions.h"
 #include "analysis/SpanResults.h"
+#include "design/DesignTable.h"
+#include "design/HandCalculation.h"
 
 #include <algorithm>
 #include <optional>
@@ -18,7 +20,8 @@ constexpr std::array<const char*, kSummaryColumns> kTitles = {
 constexpr std::array<const char*, kSummaryEnvelopeColumns> kEnvelopeTitles = {
     "包络Mmax(kN*m)", "包络Mmin(kN*m)", "包络Vmax(kN)", "包络Vmin(kN)", "包络Rmax(kN)"};
 constexpr std::array<const char*, kSummaryDesignColumns> kDesignTitles = {
-    "左边缘M设计(kN*m)", "跨内M设计(kN*m)", "右边缘M设计(kN*m)"};
+    "左边缘M设计(kN*m)", "跨内M设计(kN*m)", "右边缘M设计(kN*m)", "跨中As需(mm²)",
+    "跨中钢筋",          "支座As需(mm²)",   "支座钢筋",          "✘数"};
 
 // The larger of two optional values.
 std::optional<float> larger(std::optional<float> a, std::optional<float> b) {
@@ -35,7 +38,8 @@ std::string text(std::optional<float> v) {
 } // namespace
 
 std::vector<SummaryRow> summaryRows(const Beam& beam, const BeamResults& results,
-                                    const Envelope* envelope, const BeamForces* forces) {
+                                    const Envelope* envelope, const BeamForces* forces,
+                                    const BeamDesign* design) {
     SupportReactions reactions;
     supportReactions(beam, results, reactions);
     auto reaction = [&](int j) -> std::optional<float> {
@@ -72,7 +76,26 @@ std::vector<SummaryRow> summaryRows(const Beam& beam, const BeamResults& results
             auto face = [](const FaceForces& end) {
                 return end.present ? formatResult(end.moment) : std::string();
             };
-            row.design = {face(f.left), formatResult(f.bottomMoment), face(f.right)};
+            row.design[0] = face(f.left);
+            row.design[1] = formatResult(f.bottomMoment);
+            row.design[2] = face(f.right);
+        }
+        if (design != nullptr && design->designed) {
+            const SpanDesign& d = design->span(s);
+            double faceArea = 0;
+            std::string faceBars;
+            for (const SteelRow& steel : d.rows) {
+                if (steel.place == SteelPlace::Bottom) {
+                    row.design[3] = steelAreaText(steel.flexure.requiredArea);
+                    row.design[4] = rowBarsText(steel);
+                } else if (steel.place != SteelPlace::SpanTop) {
+                    faceArea = std::max(faceArea, steel.flexure.requiredArea);
+                    faceBars += (faceBars.empty() ? "" : "/") + rowBarsText(steel);
+                }
+            }
+            row.design[5] = steelAreaText(faceArea);
+            row.design[6] = faceBars;
+            row.design[7] = std::to_string(d.failures().size());
         }
         rows.push_back(std::move(row));
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/Envelope.h"
+#include "design/BeamDesign.h"
 #include "design/DesignForces.h"
 #include "model/Beam.h"
 #include "model/BeamResults.h"
@@ -21,9 +22,11 @@ inline constexpr int kSummaryColumns = 9;
 // span, largest and smallest end shear, and the largest reaction of its supports.
 inline constexpr int kSummaryEnvelopeColumns = 5;
 
-// With sections on every span, the design moments: at the left face, the bottom bars' between
-// the faces, at the right face (empty at a free end).
-inline constexpr int kSummaryDesignColumns = 3;
+// With sections on every span, the design moments (at the left face, the bottom bars' between
+// the faces, at the right face; empty at a free end), then the steel: the bottom bars' required
+// As and their bars, the larger required As of the faces and their top bars ("3Φ20/2Φ22"),
+// and how many places the design marked ✘.
+inline constexpr int kSummaryDesignColumns = 8;
 
 struct SummaryRow {
     std::array<std::string, kSummaryColumns> values;
@@ -34,7 +37,8 @@ struct SummaryRow {
 // The rows of a calculated beam, one per span; envelope only when the beam has live loads,
 // design only with its design forces.
 std::vector<SummaryRow> summaryRows(const Beam& beam, const BeamResults& results,
-                                    const Envelope* envelope, const BeamForces* forces = nullptr);
+                                    const Envelope* envelope, const BeamForces* forces = nullptr,
+                                    const BeamDesign* design = nullptr);
 
 struct FileSummary {
     std::string file;

@@ -1,5 +1,7 @@
 #include "design/DesignForces.h"
 
+#include "design/SimpleSpan.h"
+
 #include "analysis/Cubic.h"
 #include "analysis/Single.h"
 #include "analysis/SpanCurve.h"
@@ -12,65 +14,6 @@
 namespace spanwise {
 
 namespace {
-
-// The span as a simple beam under every load at design values: gammaG x dead + gammaQ gammaL x
-// live (every load on), times gamma0. Simply supported spans only (xi = x).
-class SimpleBeam {
-public:
-    SimpleBeam(const Beam& beam, int s, double importance)
-        : m_dead(beam, s, Dead), m_live(beam, s, Live),
-          m_deadFactor(importance * beam.factors.dead),
-          m_liveFactor(importance * double{beam.factors.live} * beam.factors.designLife) {}
-
-    // The shear just right (rightOf) or just left of x.
-    double shear(double x, bool rightOf) const {
-        const CurveValue d = m_dead.at(x), l = m_live.at(x);
-        return m_deadFactor * (rightOf ? d.slopeAbove : d.slopeBelow) +
-               m_liveFactor * (rightOf ? l.slopeAbove : l.slopeBelow);
-    }
-
-    // M0: the largest moment over the span, exactly (the turning points of each piece).
-    double maximum() const {
-        if (!m_dead.exact() || !m_live.exact()) {
-            return 0; // loads off the span: the data check refuses them
-        }
-        std::vector<double> breaks;
-        for (const SpanCurve* curve : {&m_dead, &m_live}) {
-            for (int p = 0; p < curve->pieceCount(); ++p) {
-                breaks.push_back(curve->pieceStart(p));
-            }
-            breaks.push_back(curve->length());
-        }
-        std::sort(breaks.begin(), breaks.end());
-        breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
-        double best = -HUGE_VAL;
-        for (std::size_t k = 0; k + 1 < breaks.size(); ++k) {
-            const double from = breaks[k], to = breaks[k + 1];
-            const Cubic piece =
-                m_deadFactor * pieceAt(m_dead, from) + m_liveFactor * pieceAt(m_live, from);
-            best = std::max({best, valueOf(piece, 0), valueOf(piece, to - from)});
-            std::array<double, 2> turns{};
-            const int n = turningPoints(piece, 0, to - from, turns);
-            for (int i = 0; i < n; ++i) {
-                best = std::max(best, valueOf(piece, turns[static_cast<std::size_t>(i)]));
-            }
-        }
-        return best;
-    }
-
-private:
-    // The piece of curve starting at or before x, as a cubic of t = xi - x.
-    static Cubic pieceAt(const SpanCurve& curve, double x) {
-        int p = 0;
-        while (p + 1 < curve.pieceCount() && curve.pieceEnd(p) <= x) {
-            ++p;
-        }
-        return shifted(curve.moment(p), x - curve.pieceStart(p));
-    }
-
-    SpanCurve m_dead, m_live;
-    double m_deadFactor, m_liveFactor;
-};
 
 bool heldAtBothEnds(const Beam& beam, int s) {
     return baseSystem(beam, s) == BaseSystem::SimplySupported;
@@ -176,7 +119,7 @@ BeamForces designForces(const Beam& beam, const Envelope& envelope) {
         const float betaLeft = f.left.present ? supportDesign(beam, s - 1).redistribution : 0.0f;
         const float betaRight = f.right.present ? supportDesign(beam, s).redistribution : 0.0f;
         if ((betaLeft > 0 || betaRight > 0) && heldAtBothEnds(beam, s)) {
-            const SimpleBeam simple(beam, s, g0);
+            const SimpleSpan simple(beam, s, g0);
             const double M0 = simple.maximum();
             f.redistributed = true;
             // the reduced centre-line moments, signed (hogging: not above 0)

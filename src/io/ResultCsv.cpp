@@ -6,6 +6,7 @@
 #include "analysis/Reactions.h"
 #include "analysis/SpanResults.h"
 #include "design/DesignForcesTable.h"
+#include "design/DesignTable.h"
 
 #include <array>
 #include <initializer_list>
@@ -151,6 +152,32 @@ std::string designForcesCsv(const Beam& beam, const Envelope* envelope) {
     } catch (const std::exception&) {
         return {}; // an overflow of the factored loads: the window and the report say so
     }
+}
+
+std::string designCsv(const BeamDesign& design) {
+    std::string out(kLineEnd);
+    appendRow(out, {"截面设计", design.summary()});
+    if (!design.designed) {
+        return out;
+    }
+    const DesignTables tables = designTables(design);
+    const std::pair<const char*, const TextTable*> parts[] = {
+        {"正截面受弯", &tables.steel},
+        {"斜截面受剪", &tables.shear},
+        {"附加横向钢筋", &tables.hangers},
+        {"挠度（长期刚度）", &tables.deflection}};
+    for (const auto& [title, table] : parts) {
+        if (table->rows.empty()) {
+            continue;
+        }
+        appendRow(out, {title});
+        appendRow(out, table->headers);
+        for (const auto& row : table->rows) {
+            appendRow(out, row);
+        }
+    }
+    appendRow(out, {"注：钢筋后的 * 表示程序建议的配筋，其余为输入的实配钢筋。"});
+    return out;
 }
 
 SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/Envelope.h"
+#include "design/BeamDesign.h"
 #include "io/ProjectFile.h"
 #include "model/Beam.h"
 #include "model/BeamResults.h"
@@ -37,6 +38,9 @@ std::string deflectionCsv(const Beam& beam, const BeamResults& results, const En
 // the spans (designForcesTable). envelope: the force envelope when at hand, else one is made.
 // Empty without design data, or when the factored loads overflow.
 std::string designForcesCsv(const Beam& beam, const Envelope* envelope);
+// The steel after the design forces: an empty line; "截面设计" and the summary; each of the
+// design tables (designTables) under its title; a note on the proposed bars.
+std::string designCsv(const BeamDesign& design);
 // Writes resultCsv() to path atomically (see writeFileAtomically), followed by envelopeCsv()
 // when an envelope is given, then deflectionCsv() and designForcesCsv().
 SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,

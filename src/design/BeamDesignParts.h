@@ -1,0 +1,35 @@
+// What the parts of the beam's design share (BeamDesign.cpp, BeamServiceability.cpp).
+#pragma once
+
+#include "design/BeamDesign.h"
+
+#include <vector>
+
+namespace spanwise::design_parts {
+
+// The flexure of a section: b × h, h0 of one layer or two (as + 25), a flange for the bottom bars
+// of a flanged span, the xi limit given.
+FlexureInput flexureInput(const SpanSection& section, const Materials& m, double moment,
+                          bool bottomBars, bool twoLayers, double depthLimit);
+
+// The design factor of a load: gamma0 gammaG, or gamma0 gammaQ gammaL for a live load.
+double loadFactor(const Beam& beam, LoadCase loadCase);
+
+// A concentrated force of a span at its design value, at x from the span's left end.
+struct PlacedForce {
+    float x = 0;
+    double force = 0;
+};
+std::vector<PlacedForce> concentratedForces(const Beam& beam, int s);
+
+// h0 of the bars' layers of a row.
+inline double effectiveDepthOf(const SpanDesign& d, const SteelRow& row, const Materials& m) {
+    return d.section.depth - m.tensionCover - (row.bars.twoLayers ? 25.0 : 0.0);
+}
+
+// The crack widths of every row, the additional transverse reinforcement under concentrated
+// forces and each span's deflection with the long-term stiffness.
+void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& envelope,
+                    BeamDesign& design);
+
+} // namespace spanwise::design_parts
