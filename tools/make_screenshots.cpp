@@ -38,7 +38,11 @@ bool designScreenshots(ScriptedPrompter& prompter, const QDir& out) {
     tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("designForcesPage")));
     output->resize(1100, 660);
     QApplication::processEvents();
-    return output->grab().save(out.filePath(QStringLiteral("design-forces.png"))) && ok;
+    ok = output->grab().save(out.filePath(QStringLiteral("design-forces.png"))) && ok;
+    tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("designPage")));
+    output->resize(1100, 760);
+    QApplication::processEvents();
+    return output->grab().save(out.filePath(QStringLiteral("design.png"))) && ok;
 }
 
 } // namespace

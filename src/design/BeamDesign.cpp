@@ -94,6 +94,39 @@ std::string BeamDesign::summary() const {
     return text;
 }
 
+ProvidedBars proposedBars(const BeamDesign& design) {
+    ProvidedBars out;
+    if (!design.designed) {
+        return out;
+    }
+    out.spans.resize(design.spans.size());
+    out.supports.resize(design.spans.size() + 1);
+    for (const SpanDesign& d : design.spans) {
+        ProvidedBars::OfSpan& span = out.spans[static_cast<std::size_t>(d.span - 1)];
+        for (const SteelRow& row : d.rows) {
+            if (row.provided || !row.bars.bars) {
+                continue;
+            }
+            switch (row.place) {
+            case SteelPlace::Bottom:
+                span.bottom = row.bars.bars;
+                break;
+            case SteelPlace::SpanTop:
+                if (row.tension) {
+                    span.spanTop = row.bars.bars;
+                }
+                break;
+            default:
+                out.supports[static_cast<std::size_t>(row.support)] = row.bars.bars;
+            }
+        }
+        if (!d.stirrupsProvided) {
+            span.stirrups = d.stirrups.stirrups;
+        }
+    }
+    return out;
+}
+
 namespace design_parts {
 
 FlexureInput flexureInput(const SpanSection& section, const Materials& m, double moment,

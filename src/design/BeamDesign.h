@@ -108,6 +108,9 @@ struct BeamDesign {
     std::string summary() const;
 };
 
+// Every bar set the design proposed (not those the engineer provided), to be kept as provided.
+ProvidedBars proposedBars(const BeamDesign& design);
+
 // The design of a beam that passed the data check (as calculated: calculationBeam) from its
 // design forces and its envelope. Not designed (whyNot) unless every span has a section.
 BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope& envelope);

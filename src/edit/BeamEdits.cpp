@@ -320,4 +320,38 @@ std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports
     return {};
 }
 
+std::string Editor::provideBars(const ProvidedBars& bars) {
+    m_inFieldVisit = false;
+    Beam changed = m_project.beam;
+    const int n = changed.spanCount();
+    if (static_cast<int>(bars.spans.size()) != n ||
+        static_cast<int>(bars.supports.size()) != n + 1) {
+        return "配筋与跨数不符，请重新计算";
+    }
+    for (int s = 1; s <= n; ++s) {
+        const ProvidedBars::OfSpan& given = bars.spans[static_cast<std::size_t>(s - 1)];
+        auto& section = changed.span(s).section;
+        if (!section) {
+            return "第" + std::to_string(s) + "跨没有截面";
+        }
+        if (given.bottom) {
+            section->bottomBars = given.bottom;
+        }
+        if (given.spanTop) {
+            section->topBars = given.spanTop;
+        }
+        if (given.stirrups) {
+            section->stirrups = given.stirrups;
+        }
+    }
+    for (int j = 0; j <= n; ++j) {
+        if (const auto& top = bars.supports[static_cast<std::size_t>(j)];
+            top && !isFreeEnd(changed, j)) {
+            supportDesign(changed, j).topBars = top;
+        }
+    }
+    edit("采用建议配筋", 0, [&] { m_project.beam = changed; });
+    return {};
+}
+
 } // namespace spanwise

@@ -133,6 +133,9 @@ public:
     std::string setSection(const std::optional<SpanSection>& section);
     // The design data of every support 0..spanCount, in order.
     std::string setSupportDesigns(const std::vector<SupportDesign>& supports);
+    // The bar sets given kept as provided (the design's proposals, 采用建议配筋), one step; the
+    // spans and supports must be those of the project, the spans with sections.
+    std::string provideBars(const ProvidedBars& bars);
 
     // -- navigation (no undo step)
     void showSpan(int span);   // ignored outside 1..spanCount

@@ -126,4 +126,18 @@ std::optional<Exposure> exposureOfCode(const std::string& code) {
     return std::nullopt;
 }
 
+bool ProvidedBars::empty() const {
+    for (const OfSpan& span : spans) {
+        if (span.bottom || span.spanTop || span.stirrups) {
+            return false;
+        }
+    }
+    for (const auto& support : supports) {
+        if (support) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace spanwise

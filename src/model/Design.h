@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace spanwise {
 
@@ -69,6 +70,20 @@ struct SupportDesign {
     std::optional<BarSet> topBars;
 
     bool operator==(const SupportDesign&) const = default;
+};
+
+// Bar sets to be kept as provided, as the design proposed them: per span (s at s - 1) its bottom
+// bars, its top bars inside it and its stirrups, per support (0..N) its top bars; an empty
+// entry leaves what the project has.
+struct ProvidedBars {
+    struct OfSpan {
+        std::optional<BarSet> bottom, spanTop;
+        std::optional<StirrupSet> stirrups;
+    };
+    std::vector<OfSpan> spans;
+    std::vector<std::optional<BarSet>> supports;
+
+    bool empty() const;
 };
 
 // The ranges the design takes, and the values a user may not enter; each function is empty (or

@@ -79,13 +79,21 @@ void designInput(PageCursor& page, const Beam& beam, const QFont& body, const QF
         small);
 }
 
-void designForcesSection(PageCursor& page, const Beam& beam, const Envelope* envelope,
-                         const std::string& whyNone, const QString& title, const QFont& heading,
-                         const QFont& body, const QFont& small) {
+bool designSectionStarts(PageCursor& page, const QString& title, const Envelope* envelope,
+                         const std::string& whyNone, const QFont& heading, const QFont& body) {
     page.keepTogether(120);
     page.line(title, heading);
     if (envelope == nullptr) {
         page.line(QString::fromStdString(whyNone), body);
+        return false;
+    }
+    return true;
+}
+
+void designForcesSection(PageCursor& page, const Beam& beam, const Envelope* envelope,
+                         const std::string& whyNone, const QString& title, const QFont& heading,
+                         const QFont& body, const QFont& small) {
+    if (!designSectionStarts(page, title, envelope, whyNone, heading, body)) {
         return;
     }
     BeamForces forces;

@@ -19,4 +19,15 @@ void designForcesSection(PageCursor& page, const Beam& beam, const Envelope* env
                          const std::string& whyNone, const QString& title, const QFont& heading,
                          const QFont& body, const QFont& small);
 
+// The title of a design section; false (after saying why) when there is no envelope to design
+// from.
+bool designSectionStarts(PageCursor& page, const QString& title, const Envelope* envelope,
+                         const std::string& whyNone, const QFont& heading, const QFont& body);
+
+// The steel of a beam whose spans all have sections: the materials, the tables and, span by
+// span, its sections drawn and the hand calculation of each design section.
+void designSection(PageCursor& page, QPainter& painter, const Beam& beam, const Envelope* envelope,
+                   const std::string& whyNone, const QString& title, const QFont& heading,
+                   const QFont& body, const QFont& small);
+
 } // namespace spanwise::report_pages

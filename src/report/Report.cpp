@@ -270,6 +270,12 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
         designForcesSection(page, beam, envelope ? &*envelope : nullptr, whyNoEnvelope,
                             live ? QStringLiteral("八、设计内力") : QStringLiteral("七、设计内力"),
                             heading, body, small);
+        if (hasSections(beam)) {
+            page.gap(8);
+            designSection(page, painter, beam, envelope ? &*envelope : nullptr, whyNoEnvelope,
+                          live ? QStringLiteral("九、截面设计") : QStringLiteral("八、截面设计"),
+                          heading, body, small);
+        }
     }
 
     page.finishPage();

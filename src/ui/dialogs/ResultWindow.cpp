@@ -16,6 +16,7 @@
 #include "ui/common/Prompter.h"
 #include "ui/common/TableFill.h"
 #include "ui/design/DesignForcesPage.h"
+#include "ui/design/DesignPage.h"
 #include "ui/dialogs/DeflectionPage.h"
 #include "ui/dialogs/DiagramPanel.h"
 #include "ui/dialogs/WorkingPanel.h"
@@ -138,6 +139,13 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     tabs->addTab(m_deflectionPage, QStringLiteral("挠度"));
     m_designForcesPage = new DesignForcesPage;
     tabs->addTab(m_designForcesPage, QStringLiteral("设计内力"));
+    m_designPage = new DesignPage;
+    tabs->addTab(m_designPage, QStringLiteral("配筋"));
+    connect(m_designPage, &DesignPage::proposalsAccepted, this, [this] {
+        if (m_design && !refusedAsStale(QStringLiteral("采用建议配筋"))) {
+            emit proposedBarsAccepted(proposedBars(*m_design));
+        }
+    });
 
     auto* query = named<QGroupBox>("queryFrame", QStringLiteral("内 力 查 询 "));
     QLabel* spanCaption = label("spanCaption", QStringLiteral("当前跨号"));
@@ -279,6 +287,7 @@ void ResultWindow::showCalculation(const Calculation& calculation, const std::st
                           m_designForcesPage->showCalculation(*m_calculation,
                                                               m_envelope ? &*m_envelope : nullptr,
                                                               m_envelopeFailure));
+    showDesign();
     fillTables();
     m_working->showWorking(*m_calculation);
     // the table is the loads as entered; with live loads the user must know they are all on
@@ -341,6 +350,20 @@ void ResultWindow::fillEnvelope() {
                             QString::fromStdString(factorsText(beam().factors)));
     controls::fillTable(m_envelopeSpanTable, table.spanHeaders, table.spanRows);
     controls::fillTable(m_envelopeSupportTable, table.supportHeaders, table.supportRows);
+}
+
+void ResultWindow::showDesign() {
+    m_design.reset();
+    QString why = m_envelopeFailure;
+    if (m_envelope && hasSections(beam())) {
+        try {
+            m_design = designBeam(beam(), designForces(beam(), *m_envelope), *m_envelope);
+        } catch (const std::exception& error) {
+            why = QString::fromStdString(describeFailure(error));
+        }
+    }
+    m_tabs->setTabVisible(m_tabs->indexOf(m_designPage),
+                          m_designPage->showDesign(beam(), m_design, why));
 }
 
 void ResultWindow::setStale(bool stale) {

@@ -7,6 +7,7 @@
 
 #include "analysis/Calculation.h"
 #include "analysis/Envelope.h"
+#include "design/BeamDesign.h"
 
 #include <QMainWindow>
 
@@ -23,6 +24,7 @@ namespace spanwise {
 
 class DeflectionPage;
 class DesignForcesPage;
+class DesignPage;
 class DiagramPanel;
 class WorkingPanel;
 class Prompter;
@@ -45,10 +47,13 @@ signals:
     void helpRequested();
     // The report's title block was edited (and is what this calculation's report prints).
     void projectInfoEdited(const ProjectInfo& info);
+    // The user takes the design's proposed bars as provided (results not stale).
+    void proposedBarsAccepted(const ProvidedBars& bars);
 
 private:
     void fillTables();
     void fillEnvelope(); // the basic combination over every live-load arrangement
+    void showDesign();   // the steel, where every span has a section
     void typeQuerySpan();
     void showNeighbourSpan(int step);
     void typeQueryDistance();
@@ -80,6 +85,8 @@ private:
     QTableWidget* m_resultTable = nullptr;
     DiagramPanel* m_diagrams = nullptr;
     DesignForcesPage* m_designForcesPage = nullptr;
+    DesignPage* m_designPage = nullptr;
+    std::optional<BeamDesign> m_design; // of m_calculation's beam, where every span has a section
     QTableWidget* m_reactionTable = nullptr;
     QPushButton* m_previousSpanButton = nullptr;
     QLineEdit* m_querySpanField = nullptr;

@@ -164,6 +164,15 @@ void MainWindow::showResults() {
     if (m_resultWindow.isNull()) {
         m_resultWindow = new ResultWindow(m_prompter, this);
         connect(m_resultWindow, &ResultWindow::helpRequested, this, [this] { showHelp(); });
+        connect(m_resultWindow, &ResultWindow::proposedBarsAccepted, this,
+                [this](const ProvidedBars& bars) {
+                    const std::string problem = m_editor.provideBars(bars);
+                    if (!problem.empty()) {
+                        m_prompter.tell(Prompter::Icon::Exclamation,
+                                        QString::fromStdString(problem));
+                    }
+                    refresh();
+                });
         connect(m_resultWindow, &ResultWindow::projectInfoEdited, this,
                 [this](const ProjectInfo& info) {
                     m_editor.setProjectInfo(info); // checked by the window already
