@@ -205,15 +205,25 @@ BeamDeflection::BeamDeflection(const Beam& beam, const BeamResults& results) {
 
 BeamDeflection::BeamDeflection(const Beam& beam, const Envelope& envelope,
                                DeflectionCombination combination)
-    : BeamDeflection(std::move(envelopesOf(beam, envelope)[static_cast<std::size_t>(
-          combination == DeflectionCombination::Characteristic ? 0 : 1)])) {}
+    : BeamDeflection(std::move(combinationsOf(beam, envelope,
+                                              {combination == DeflectionCombination::Characteristic
+                                                   ? 1.0
+                                                   : double{beam.deflection.quasiPermanent}})[0])) {
+}
 
 std::array<BeamDeflection, 2> BeamDeflection::envelopesOf(const Beam& beam,
                                                           const Envelope& envelope) {
+    std::vector<BeamDeflection> both =
+        combinationsOf(beam, envelope, {1.0, double{beam.deflection.quasiPermanent}});
+    return {std::move(both[0]), std::move(both[1])};
+}
+
+std::vector<BeamDeflection> BeamDeflection::combinationsOf(const Beam& beam,
+                                                           const Envelope& envelope,
+                                                           const std::vector<double>& liveWeights) {
     const std::vector<SpanData> spans = spanData(beam);
     const int n = beam.spanCount();
-    const std::array<double, 2> liveWeights{1.0, double{beam.deflection.quasiPermanent}};
-    std::array<BeamDeflection, 2> out;
+    std::vector<BeamDeflection> out(liveWeights.size());
     std::vector<std::vector<double>> whole; // 0 and L: a span seen from another span's loads
     std::vector<Quintic> fixedOfOthers(spans.size());
     for (std::size_t s = 0; s < spans.size(); ++s) {

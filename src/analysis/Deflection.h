@@ -95,6 +95,9 @@ public:
 
 private:
     void check(const Beam& beam);
+    // The envelopes of the combinations G + w Q, one per live weight w, sharing the unit cases.
+    static std::vector<BeamDeflection> combinationsOf(const Beam& beam, const Envelope& envelope,
+                                                      const std::vector<double>& liveWeights);
 
     std::vector<SpanLine> m_spans;
     std::vector<SpanDeflection> m_checks;

@@ -14,6 +14,7 @@
 #include "cli/JsonResult.h"
 #include "design/DesignForcesTable.h"
 #include "design/DesignTable.h"
+#include "design/HandCalculation.h"
 #include "design/SectionStiffness.h"
 #include "io/CalculationSourceOf.h"
 #include "io/ProjectFile.h"
@@ -186,6 +187,7 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
     }
     // the steel, where every span has a section
     std::optional<BeamDesign> design;
+    const StepsOmitted resultsOnly; // the hand calculation is the report's
     if (forces && hasSections(beam)) {
         design.emplace(designBeam(beam, *forces, *envelope));
     }

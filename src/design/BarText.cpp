@@ -42,7 +42,14 @@ bool take(std::string_view& text, std::initializer_list<std::string_view> option
     return false;
 }
 
+// The bar sign: Φ (φ, ϕ), or the letter drafting software types for a grade (A HPB300, C
+// HRB400, …, either case); the grade itself is the project's setting, whatever letter is typed.
 bool takeBarSign(std::string_view& text) {
+    if (!text.empty() &&
+        std::string_view("ABCDEabcde").find(text.front()) != std::string_view::npos) {
+        text.remove_prefix(1);
+        return true;
+    }
     return take(text, {kBarSigns[0], kBarSigns[1], kBarSigns[2]});
 }
 
@@ -82,7 +89,7 @@ Parsed<BarSet> parseBars(std::string_view typed) {
     const bool sign = count && takeBarSign(rest);
     const std::optional<int> diameter = sign ? takeNumber(rest) : std::nullopt;
     if (!diameter || !rest.empty()) {
-        return {std::nullopt, "格式应为 根数Φ直径，如 4Φ22"};
+        return {std::nullopt, "格式应为 根数Φ直径，如 4Φ22 或 4C22"};
     }
     if (*count < kFewestBars || *count > kMostBars) {
         return {std::nullopt, "根数应为 2～20"};
@@ -105,7 +112,7 @@ Parsed<StirrupSet> parseStirrups(std::string_view typed) {
         }
     }
     if (!diameter || !spacing || !legs || !rest.empty()) {
-        return {std::nullopt, "格式应为 Φ直径@间距(肢数)，如 Φ8@150(2)"};
+        return {std::nullopt, "格式应为 Φ直径@间距(肢数)，如 Φ8@150(2) 或 C8@150(2)"};
     }
     if (!isListed(kStirrupDiameters, *diameter)) {
         return {std::nullopt, "箍筋直径应为 6、8、10、12、14 之一"};

@@ -24,8 +24,10 @@ template <typename Value> struct Parsed {
     bool ok() const { return value.has_value(); }
 };
 
-// "4Φ22", "4φ22", "4ϕ22", "4 Φ 22": count, bar sign, diameter; spaces (also the full-width one)
-// anywhere. Refused: another form, a count outside 2…20, a diameter not among 10, 12, …, 40.
+// "4Φ22", "4φ22", "4ϕ22", "4 Φ 22", "4C22" (a grade letter A…E of drafting software, either
+// case, stands for the sign; the grade is the project's): count, bar sign, diameter; spaces (also
+// the full-width one) anywhere. Refused: another form, a count outside 2…20, a diameter not among
+// 10, 12, …, 40.
 Parsed<BarSet> parseBars(std::string_view text);
 
 // "Φ8@150(2)", "φ8@150", "Φ8＠150（4）": bar sign, diameter, @, spacing and, optionally, the legs

@@ -232,14 +232,27 @@ double stirrupDiameterOf(const SpanDesign& d) {
     return d.stirrups.stirrups ? d.stirrups.stirrups->diameter : d.detailing.leastDiameter;
 }
 
-// A row's flexure with one layer and with two, and the requirement its bars must reach.
+// A row's flexure with one layer and, where its bars need them, with two (as + 25), and the
+// requirement its bars must reach.
 struct RowFlexure {
-    FlexureResult one, two;
-    BarRequirement requirement() const {
+    FlexureInput input; // one layer
+    FlexureResult one;
+    const Materials* materials = nullptr;
+    mutable std::optional<FlexureResult> twoLayers;
+
+    const FlexureResult& two() const {
+        if (!twoLayers) {
+            FlexureInput deeper = input;
+            deeper.effectiveDepth -= 25;
+            twoLayers = designFlexure(deeper, *materials);
+        }
+        return *twoLayers;
+    }
+    BarRequirement requirement(bool withTwoLayers) const {
         BarRequirement r;
         r.oneLayer = one.requiredArea;
-        if (two.ok()) {
-            r.twoLayers = two.requiredArea;
+        if (withTwoLayers && two().ok()) {
+            r.twoLayers = two().requiredArea;
         }
         return r;
     }
@@ -247,10 +260,27 @@ struct RowFlexure {
 
 RowFlexure rowFlexure(const SpanSection& section, const Materials& m, const SteelRow& row,
                       double depthLimit) {
-    const bool bottom = !row.topBars;
     const double tensionMoment = row.topBars ? -row.moment : row.moment;
-    return {designFlexure(flexureInput(section, m, tensionMoment, bottom, false, depthLimit), m),
-            designFlexure(flexureInput(section, m, tensionMoment, bottom, true, depthLimit), m)};
+    RowFlexure f;
+    f.input = flexureInput(section, m, tensionMoment, !row.topBars, false, depthLimit);
+    f.one = designFlexure(f.input, m);
+    f.materials = &m;
+    return f;
+}
+
+// The bars of a requirement: the set given, checked, or the one proposed. The two-layer design
+// is made only where one layer does not serve.
+template <typename Requirement>
+BarChoice barsFor(const std::optional<BarSet>& given, const Requirement& requirement,
+                  const BarRoom& room, const Materials& m) {
+    auto choose = [&](const BarRequirement& r) {
+        return given ? checkBars(*given, r, room) : proposeBars(r, m.proposedDiameters, room);
+    };
+    BarChoice choice = choose(requirement(false));
+    if (!choice.bars || choice.twoLayers || !choice.ok()) {
+        choice = choose(requirement(true));
+    }
+    return choice;
 }
 
 SteelRow faceRow(const FaceForces& face, bool left) {
@@ -292,35 +322,41 @@ void supportBars(const Beam& beam, BeamDesign& out,
         if (faces.empty()) {
             continue; // a free end
         }
-        BarRequirement required;
         BarRoom room{BarFace::Top, HUGE_VAL, m.cover, 0};
-        bool twoPossible = true;
         for (const FaceRef& f : faces) {
             const SpanDesign& d = out.spans[static_cast<std::size_t>(f.span - 1)];
-            const BarRequirement r =
-                flexures[static_cast<std::size_t>(f.span - 1)][f.row].requirement();
-            required.oneLayer = std::max(required.oneLayer, r.oneLayer);
-            if (r.twoLayers) {
-                required.twoLayers = std::max(required.twoLayers.value_or(0.0), *r.twoLayers);
-            } else {
-                twoPossible = false;
-            }
             room.width = std::min(room.width, double{d.section.width});
             room.stirrupDiameter = std::max(room.stirrupDiameter, stirrupDiameterOf(d));
         }
-        if (!twoPossible) {
-            required.twoLayers.reset();
-        }
+        // the larger requirement of the faces (two layers only where every face has one)
+        auto required = [&](bool withTwoLayers) {
+            BarRequirement r;
+            bool twoPossible = withTwoLayers;
+            for (const FaceRef& f : faces) {
+                const BarRequirement face =
+                    flexures[static_cast<std::size_t>(f.span - 1)][f.row].requirement(
+                        withTwoLayers);
+                r.oneLayer = std::max(r.oneLayer, face.oneLayer);
+                if (face.twoLayers) {
+                    r.twoLayers = std::max(r.twoLayers.value_or(0.0), *face.twoLayers);
+                } else {
+                    twoPossible = false;
+                }
+            }
+            if (!twoPossible) {
+                r.twoLayers.reset();
+            }
+            return r;
+        };
         const std::optional<BarSet>& given = supportDesign(beam, j).topBars;
-        const BarChoice bars = given ? checkBars(*given, required, room)
-                                     : proposeBars(required, m.proposedDiameters, room);
+        const BarChoice bars = barsFor(given, required, room, m);
         for (const FaceRef& f : faces) {
             SpanDesign& d = out.spans[static_cast<std::size_t>(f.span - 1)];
             SteelRow& row = d.rows[f.row];
             const RowFlexure& flex = flexures[static_cast<std::size_t>(f.span - 1)][f.row];
             row.bars = bars;
             row.provided = given.has_value();
-            row.flexure = bars.twoLayers ? flex.two : flex.one;
+            row.flexure = bars.twoLayers ? flex.two() : flex.one;
             // As' of the face, from the span's bottom bars carried into the support
             if (row.flexure.compressionArea > 0) {
                 double bottomArea = 0;
@@ -439,9 +475,10 @@ BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope
                 row.flexure = rowFlex[r].one;
                 continue;
             }
-            row.bars = given ? checkBars(*given, rowFlex[r].requirement(), room)
-                             : proposeBars(rowFlex[r].requirement(), m.proposedDiameters, room);
-            row.flexure = row.bars.twoLayers ? rowFlex[r].two : rowFlex[r].one;
+            row.bars = barsFor(
+                given, [&](bool withTwoLayers) { return rowFlex[r].requirement(withTwoLayers); },
+                room, m);
+            row.flexure = row.bars.twoLayers ? rowFlex[r].two() : rowFlex[r].one;
         }
     }
     supportBars(beam, out, flexures);

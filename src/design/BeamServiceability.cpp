@@ -96,12 +96,13 @@ void judge(LongTermDeflection& d) {
     d.ratio = d.deflection > 0 ? d.checkLength * 1000 / d.deflection : 0;
     const bool ok = d.deflection <= 0 || d.ratio >= d.limitDenominator;
     d.state = ok ? CheckState::Passed : CheckState::Failed;
-    d.steps.push_back({"3.4.3", "l0/f",
-                       d.deflection > 0
-                           ? trimmedText(d.checkLength * 1000) + "/" + fixedText(d.deflection, 2)
-                           : std::string(),
-                       (d.deflection > 0 ? trimmedText(d.ratio, 0) : std::string("不下挠")) +
-                           (ok ? " ≥ " : " < ") + trimmedText(d.limitDenominator, 0)});
+    if (stepsRecorded())
+        d.steps.push_back(
+            {"3.4.3", "l0/f",
+             d.deflection > 0 ? trimmedText(d.checkLength * 1000) + "/" + fixedText(d.deflection, 2)
+                              : std::string(),
+             (d.deflection > 0 ? trimmedText(d.ratio, 0) : std::string("不下挠")) +
+                 (ok ? " ≥ " : " < ") + trimmedText(d.limitDenominator, 0)});
     if (!ok) {
         d.words = "l0/f = " + trimmedText(d.ratio, 0) + " < " + trimmedText(d.limitDenominator, 0);
     }
@@ -124,7 +125,7 @@ bool stiffnessOf(LongTermDeflection& out, const SpanDesign& d, const SteelRow* r
         out.words = out.stiffness.words;
         return false;
     }
-    out.steps = out.stiffness.steps;
+    out.steps = out.stiffness.steps; // empty where the steps are not recorded
     return true;
 }
 
@@ -162,10 +163,11 @@ void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& 
             continue;
         }
         out.deflection = out.elastic * out.rigidity / out.stiffness.longTerm;
-        out.steps.push_back({"7.2.2", "f = w·EI/B",
-                             fixedText(out.elastic, 2) + "×" + stiffnessText(out.rigidity) + "/" +
-                                 stiffnessText(out.stiffness.longTerm),
-                             fixedText(out.deflection, 2) + " mm"});
+        if (stepsRecorded())
+            out.steps.push_back({"7.2.2", "f = w·EI/B",
+                                 fixedText(out.elastic, 2) + "×" + stiffnessText(out.rigidity) +
+                                     "/" + stiffnessText(out.stiffness.longTerm),
+                                 fixedText(out.deflection, 2) + " mm"});
         judge(out);
     }
     for (SpanDesign& d : design.spans) {
@@ -208,10 +210,11 @@ void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& 
             f += std::max(0.0, longTerm(tip, 0.0));
         }
         out.deflection = f;
-        out.steps.push_back(
-            {"7.2.2", "f = θs·l·EI'/B' + (w − θs·l)·EI/B",
-             "EI'/B' = " + fixedText(besideRatio, 3) + "，EI/B = " + fixedText(ownRatio, 3),
-             fixedText(out.deflection, 2) + " mm"});
+        if (stepsRecorded())
+            out.steps.push_back(
+                {"7.2.2", "f = θs·l·EI'/B' + (w − θs·l)·EI/B",
+                 "EI'/B' = " + fixedText(besideRatio, 3) + "，EI/B = " + fixedText(ownRatio, 3),
+                 fixedText(out.deflection, 2) + " mm"});
         judge(out);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "design/InputCheck.h"
 
+#include "design/HandCalculation.h"
 #include <algorithm>
 #include <cmath>
 
@@ -44,19 +45,23 @@ RectangleDesign designRectangle(const FlexureInput& in, const Materials& m, cons
     const std::string block = factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(width);
     const std::string momentText = trimmedText(moment / 1e6) + "×10⁶";
     r.alphaS = moment / (m.alpha1 * m.fc * width * h0 * h0);
-    steps.push_back({"6.2.10", "αs = " + M + "/(α1·fc·" + b + "·h0²)",
-                     momentText + "/(" + block + "×" + text(h0) + "²)", relativeText(r.alphaS)});
+    if (stepsRecorded())
+        steps.push_back({"6.2.10", "αs = " + M + "/(α1·fc·" + b + "·h0²)",
+                         momentText + "/(" + block + "×" + text(h0) + "²)",
+                         relativeText(r.alphaS)});
     const std::string limitText = "ξlim = " + relativeText(in.depthLimit);
     if (2 * r.alphaS < 1) {
         r.xi = 1 - std::sqrt(1 - 2 * r.alphaS);
         r.doubly = r.xi > in.depthLimit;
-        steps.push_back({"6.2.10", "ξ = 1 − √(1 − 2αs)",
-                         "1 − √(1 − 2×" + relativeText(r.alphaS) + ")",
-                         relativeText(r.xi) + (r.doubly ? " > " : " ≤ ") + limitText});
+        if (stepsRecorded())
+            steps.push_back({"6.2.10", "ξ = 1 − √(1 − 2αs)",
+                             "1 − √(1 − 2×" + relativeText(r.alphaS) + ")",
+                             relativeText(r.xi) + (r.doubly ? " > " : " ≤ ") + limitText});
     } else {
         r.doubly = true;
-        steps.push_back({"6.2.10", "2αs", "2×" + relativeText(r.alphaS),
-                         fixedText(2 * r.alphaS, 4) + " ≥ 1，单筋截面不足"});
+        if (stepsRecorded())
+            steps.push_back({"6.2.10", "2αs", "2×" + relativeText(r.alphaS),
+                             fixedText(2 * r.alphaS, 4) + " ≥ 1，单筋截面不足"});
     }
     const std::string overhangText = overhangs ? " + " + factorText(m.alpha1) + "×" + text(m.fc) +
                                                      "×(" + text(in.flangeWidth) + " − " +
@@ -65,38 +70,44 @@ RectangleDesign designRectangle(const FlexureInput& in, const Materials& m, cons
     const std::string overhangFormula = overhangs ? " + α1·fc·(bf' − b)·hf'" : "";
     if (!r.doubly) {
         r.area = (m.alpha1 * m.fc * width * r.xi * h0 + rect.overhangForce) / m.fy;
-        steps.push_back({"6.2.10", "As = (α1·fc·" + b + "·ξ·h0" + overhangFormula + ")/fy",
-                         "(" + block + "×" + relativeText(r.xi) + "×" + text(h0) + overhangText +
-                             ")/" + text(m.fy),
-                         steelAreaText(r.area) + " mm²"});
+        if (stepsRecorded())
+            steps.push_back({"6.2.10", "As = (α1·fc·" + b + "·ξ·h0" + overhangFormula + ")/fy",
+                             "(" + block + "×" + relativeText(r.xi) + "×" + text(h0) +
+                                 overhangText + ")/" + text(m.fy),
+                             steelAreaText(r.area) + " mm²"});
         return r;
     }
     const double leverArm = h0 - in.compressionCover;
     if (!(leverArm > 0)) {
         r.failure = "h0 − as' ≤ 0，不能配受压钢筋";
-        steps.push_back(
-            {"6.2.10", "h0 − as'", text(h0) + " − " + text(in.compressionCover), r.failure});
+        if (stepsRecorded())
+            steps.push_back(
+                {"6.2.10", "h0 − as'", text(h0) + " − " + text(in.compressionCover), r.failure});
         return r;
     }
     r.xi = in.depthLimit;
     const double x = in.depthLimit * h0;
     const std::string xText = fixedText(x, 1);
-    steps.push_back({"6.2.10", "按双筋截面：x = ξlim·h0",
-                     relativeText(in.depthLimit) + "×" + text(h0), xText + " mm"});
+    if (stepsRecorded())
+        steps.push_back({"6.2.10", "按双筋截面：x = ξlim·h0",
+                         relativeText(in.depthLimit) + "×" + text(h0), xText + " mm"});
     r.compressionArea =
         std::max(0.0, (moment - blockMoment(m, width, x, h0)) / (m.fyCompression * leverArm));
-    steps.push_back({"6.2.10", "As' = [" + M + " − α1·fc·" + b + "·x·(h0 − x/2)]/[fy'·(h0 − as')]",
-                     "[" + momentText + " − " + block + "×" + xText + "×(" + text(h0) + " − " +
-                         xText + "/2)]/[" + text(m.fyCompression) + "×(" + text(h0) + " − " +
-                         text(in.compressionCover) + ")]",
-                     steelAreaText(r.compressionArea) + " mm²"});
+    if (stepsRecorded())
+        steps.push_back({"6.2.10",
+                         "As' = [" + M + " − α1·fc·" + b + "·x·(h0 − x/2)]/[fy'·(h0 − as')]",
+                         "[" + momentText + " − " + block + "×" + xText + "×(" + text(h0) + " − " +
+                             xText + "/2)]/[" + text(m.fyCompression) + "×(" + text(h0) + " − " +
+                             text(in.compressionCover) + ")]",
+                         steelAreaText(r.compressionArea) + " mm²"});
     r.area =
         (m.alpha1 * m.fc * width * x + m.fyCompression * r.compressionArea + rect.overhangForce) /
         m.fy;
-    steps.push_back({"6.2.10", "As = (α1·fc·" + b + "·x + fy'·As'" + overhangFormula + ")/fy",
-                     "(" + block + "×" + xText + " + " + text(m.fyCompression) + "×" +
-                         steelAreaText(r.compressionArea) + overhangText + ")/" + text(m.fy),
-                     steelAreaText(r.area) + " mm²"});
+    if (stepsRecorded())
+        steps.push_back({"6.2.10", "As = (α1·fc·" + b + "·x + fy'·As'" + overhangFormula + ")/fy",
+                         "(" + block + "×" + xText + " + " + text(m.fyCompression) + "×" +
+                             steelAreaText(r.compressionArea) + overhangText + ")/" + text(m.fy),
+                         steelAreaText(r.area) + " mm²"});
     return r;
 }
 
@@ -132,25 +143,27 @@ void designForMoment(const FlexureInput& in, const Materials& m, FlexureResult& 
         const double flangeCapacity = m.alpha1 * m.fc * bf * hf * (h0 - hf / 2);
         const bool inFlange = moment <= flangeCapacity;
         rect.shape = inFlange ? FlexureShape::FlangeClass1 : FlexureShape::FlangeClass2;
-        r.steps.push_back(
-            {"6.2.11", "α1·fc·bf'·hf'·(h0 − hf'/2)",
-             factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(bf) + "×" + text(hf) + "×(" +
-                 text(h0) + " − " + text(hf) + "/2)×10⁻⁶",
-             forceText(flangeCapacity / 1e6) + " kN·m" + (inFlange ? " ≥ M = " : " < M = ") +
-                 forceText(in.moment) + " kN·m" +
-                 (inFlange ? "，第一类 T 形截面，按 bf' × h 矩形计算" : "，第二类 T 形截面")});
+        if (stepsRecorded())
+            r.steps.push_back(
+                {"6.2.11", "α1·fc·bf'·hf'·(h0 − hf'/2)",
+                 factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(bf) + "×" + text(hf) + "×(" +
+                     text(h0) + " − " + text(hf) + "/2)×10⁻⁶",
+                 forceText(flangeCapacity / 1e6) + " kN·m" + (inFlange ? " ≥ M = " : " < M = ") +
+                     forceText(in.moment) + " kN·m" +
+                     (inFlange ? "，第一类 T 形截面，按 bf' × h 矩形计算" : "，第二类 T 形截面")});
         if (inFlange) {
             rect.width = bf;
         } else {
             rect.overhangForce = m.alpha1 * m.fc * (bf - in.width) * hf;
             rect.moment = moment - rect.overhangForce * (h0 - hf / 2);
-            r.steps.push_back({"6.2.11", "M1 = α1·fc·(bf' − b)·hf'·(h0 − hf'/2)",
-                               factorText(m.alpha1) + "×" + text(m.fc) + "×(" + text(bf) + " − " +
-                                   text(in.width) + ")×" + text(hf) + "×(" + text(h0) + " − " +
-                                   text(hf) + "/2)×10⁻⁶",
-                               forceText((moment - rect.moment) / 1e6) +
-                                   " kN·m；腹板承担 M − M1 = " + forceText(rect.moment / 1e6) +
-                                   " kN·m"});
+            if (stepsRecorded())
+                r.steps.push_back({"6.2.11", "M1 = α1·fc·(bf' − b)·hf'·(h0 − hf'/2)",
+                                   factorText(m.alpha1) + "×" + text(m.fc) + "×(" + text(bf) +
+                                       " − " + text(in.width) + ")×" + text(hf) + "×(" + text(h0) +
+                                       " − " + text(hf) + "/2)×10⁻⁶",
+                                   forceText((moment - rect.moment) / 1e6) +
+                                       " kN·m；腹板承担 M − M1 = " + forceText(rect.moment / 1e6) +
+                                       " kN·m"});
         }
     }
     r.shape = rect.shape;
@@ -178,22 +191,25 @@ FlexureResult unguardedFlexure(const FlexureInput& in, const Materials& m) {
             return r;
         }
     } else {
-        r.steps.push_back(
-            {"8.5.1", "M = " + forceText(in.moment) + " kN·m", "", "钢筋不受拉，按最小配筋率配筋"});
+        if (stepsRecorded())
+            r.steps.push_back({"8.5.1", "M = " + forceText(in.moment) + " kN·m", "",
+                               "钢筋不受拉，按最小配筋率配筋"});
     }
     const double rhoMin = minimumRatio(m);
     r.minimumArea = rhoMin * in.width * in.depth;
-    r.steps.push_back({"8.5.1", "As,min = max(0.20%, 45·ft/fy %)·b·h",
-                       "max(0.20%, 45×" + text(m.ft) + "/" + text(m.fy) + " %)×" + text(in.width) +
-                           "×" + text(in.depth),
-                       steelAreaText(r.minimumArea) + " mm²"});
+    if (stepsRecorded())
+        r.steps.push_back({"8.5.1", "As,min = max(0.20%, 45·ft/fy %)·b·h",
+                           "max(0.20%, 45×" + text(m.ft) + "/" + text(m.fy) + " %)×" +
+                               text(in.width) + "×" + text(in.depth),
+                           steelAreaText(r.minimumArea) + " mm²"});
     r.minimumGoverns = r.minimumArea > r.calculatedArea;
     r.requiredArea = std::max(r.calculatedArea, r.minimumArea);
     r.ratio = r.requiredArea / (in.width * in.effectiveDepth);
-    r.steps.push_back({"8.5.1", "ρ = As/(b·h0)",
-                       steelAreaText(r.requiredArea) + "/(" + text(in.width) + "×" +
-                           text(in.effectiveDepth) + ")",
-                       relativeText(r.ratio) + (r.minimumGoverns ? "（最小配筋率控制）" : "")});
+    if (stepsRecorded())
+        r.steps.push_back({"8.5.1", "ρ = As/(b·h0)",
+                           steelAreaText(r.requiredArea) + "/(" + text(in.width) + "×" +
+                               text(in.effectiveDepth) + ")",
+                           relativeText(r.ratio) + (r.minimumGoverns ? "（最小配筋率控制）" : "")});
     return r;
 }
 
@@ -220,12 +236,13 @@ DuctilityCheck unguardedDuctility(double tensionArea, double compressionArea, do
     } else {
         verdict += "，0.10 ≤ ξ ≤ 0.35 ✔";
     }
-    c.steps.push_back({"5.4.3", "ξ = (fy·As − fy'·As')/(α1·fc·b·h0)",
-                       "(" + text(m.fy) + "×" + steelAreaText(tensionArea) + " − " +
-                           text(m.fyCompression) + "×" + steelAreaText(compressionArea) + ")/(" +
-                           factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(width) + "×" +
-                           text(effectiveDepth) + ")",
-                       verdict});
+    if (stepsRecorded())
+        c.steps.push_back({"5.4.3", "ξ = (fy·As − fy'·As')/(α1·fc·b·h0)",
+                           "(" + text(m.fy) + "×" + steelAreaText(tensionArea) + " − " +
+                               text(m.fyCompression) + "×" + steelAreaText(compressionArea) +
+                               ")/(" + factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(width) +
+                               "×" + text(effectiveDepth) + ")",
+                           verdict});
     return c;
 }
 
@@ -262,9 +279,10 @@ CompressionSteelCheck checkCompressionSteel(double bottomBarArea, double compres
         return c;
     }
     const bool enough = bottomBarArea >= compressionArea;
-    c.steps.push_back({"6.2.10", "伸入支座的底筋 As ≥ As'", "",
-                       steelAreaText(bottomBarArea) + (enough ? " ≥ " : " < ") +
-                           steelAreaText(compressionArea) + " mm² " + (enough ? "✔" : "✘")});
+    if (stepsRecorded())
+        c.steps.push_back({"6.2.10", "伸入支座的底筋 As ≥ As'", "",
+                           steelAreaText(bottomBarArea) + (enough ? " ≥ " : " < ") +
+                               steelAreaText(compressionArea) + " mm² " + (enough ? "✔" : "✘")});
     if (!enough) {
         c.failures.push_back("伸入支座的底筋 " + steelAreaText(bottomBarArea) +
                              " mm² 小于所需受压钢筋 " + steelAreaText(compressionArea) + " mm²");

@@ -17,6 +17,24 @@ double roundHalfUp(double v, int decimals) {
 }
 
 std::string fixedChars(double v, int decimals) {
+    // the values of a beam, already rounded to `decimals`: an integer of tenths, hundredths, …
+    // written as it is, much faster than the general conversion below
+    static constexpr long long kPowers[] = {1,      10,      100,      1000,      10000,
+                                            100000, 1000000, 10000000, 100000000, 1000000000};
+    if (decimals >= 0 && decimals <= 9 && std::fabs(v) < 1e15 / kPowers[decimals]) {
+        const long long scale = kPowers[decimals];
+        const long long scaled = std::llround(v * static_cast<double>(scale));
+        const unsigned long long magnitude =
+            static_cast<unsigned long long>(scaled < 0 ? -scaled : scaled);
+        std::string text = (scaled < 0 ? "-" : "") + std::to_string(magnitude / scale);
+        if (decimals > 0) {
+            std::string fraction = std::to_string(magnitude % scale);
+            text += '.';
+            text.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
+            text += fraction;
+        }
+        return text;
+    }
     // A finite double is below 1.8e308: 309 digits, a sign, a point and the decimals fit.
     char buffer[400];
     const auto [end, ec] =
@@ -35,6 +53,22 @@ std::string stepText(const CalculationStep& step) {
         text += (step.substitution.empty() ? "：" : " = ") + step.result;
     }
     return text;
+}
+
+namespace {
+thread_local bool recording = true;
+} // namespace
+
+bool stepsRecorded() {
+    return recording;
+}
+
+StepsOmitted::StepsOmitted() : m_before(recording) {
+    recording = false;
+}
+
+StepsOmitted::~StepsOmitted() {
+    recording = m_before;
 }
 
 std::string fixedText(double v, int decimals) {

@@ -26,6 +26,20 @@ struct CalculationStep {
 
 using CalculationSteps = std::vector<CalculationStep>;
 
+// Whether the design functions write their hand calculation on this thread: on, unless a caller
+// that shows only the results (a window's tables, the batch tool's) turns it off for a while.
+bool stepsRecorded();
+class StepsOmitted {
+public:
+    StepsOmitted();
+    ~StepsOmitted();
+    StepsOmitted(const StepsOmitted&) = delete;
+    StepsOmitted& operator=(const StepsOmitted&) = delete;
+
+private:
+    bool m_before;
+};
+
 // "αs = M/(α1·fc·b·h0²) = 150×10⁶/(1.0×14.3×250×460²) = 0.1983", or without a substitution
 // "V ≤ Vc：按构造配箍"; the clause is not included.
 std::string stepText(const CalculationStep& step);

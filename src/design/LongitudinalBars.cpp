@@ -4,6 +4,7 @@
 #include "design/InputCheck.h"
 #include "model/BarLimits.h"
 
+#include "design/HandCalculation.h"
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -80,9 +81,10 @@ std::optional<std::string> inputProblem(const BarRequirement& required, const Ba
 
 void addAreaVerdict(BarChoice& c) {
     const bool enough = c.area >= c.requiredArea;
-    c.steps.push_back({"6.2.10", "As,实配 ≥ As", "",
-                       steelAreaText(c.area) + (enough ? " ≥ " : " < ") +
-                           steelAreaText(c.requiredArea) + " mm² " + (enough ? "✔" : "✘")});
+    if (stepsRecorded())
+        c.steps.push_back({"6.2.10", "As,实配 ≥ As", "",
+                           steelAreaText(c.area) + (enough ? " ≥ " : " < ") +
+                               steelAreaText(c.requiredArea) + " mm² " + (enough ? "✔" : "✘")});
     if (!enough) {
         c.failures.push_back("实配钢筋面积 " + steelAreaText(c.area) + " mm² 小于所需 " +
                              steelAreaText(c.requiredArea) + " mm²");
@@ -136,21 +138,23 @@ BarChoice proposeBars(const BarRequirement& required, const std::vector<int>& di
     }
     if (!best) {
         c.failures.push_back("钢筋放不下");
-        c.steps.push_back({"9.2.1", "b − 2·(c + dv)",
-                           text(room.width) + " − 2×(" + text(room.cover) + " + " +
-                               text(room.stirrupDiameter) + ")",
-                           text(roomOf(room)) + " mm，两排也放不下 As = " +
-                               steelAreaText(c.requiredArea) + " mm² 的钢筋 ✘"});
+        if (stepsRecorded())
+            c.steps.push_back({"9.2.1", "b − 2·(c + dv)",
+                               text(room.width) + " − 2×(" + text(room.cover) + " + " +
+                                   text(room.stirrupDiameter) + ")",
+                               text(roomOf(room)) + " mm，两排也放不下 As = " +
+                                   steelAreaText(c.requiredArea) + " mm² 的钢筋 ✘"});
         return c;
     }
     c.bars = best;
     c.area = barArea(*best);
     const int capacityOfBest = capacity(best->diameter);
     const int firstLayer = c.twoLayers ? capacityOfBest : best->count;
-    c.steps.push_back(fitStep(firstLayer, best->diameter, room, true,
-                              c.twoLayers ? "一排最多 " + std::to_string(capacityOfBest) + " 根，" +
-                                                barText(*best) + " 两排"
-                                          : barText(*best) + " 一排"));
+    if (stepsRecorded())
+        c.steps.push_back(fitStep(firstLayer, best->diameter, room, true,
+                                  c.twoLayers ? "一排最多 " + std::to_string(capacityOfBest) +
+                                                    " 根，" + barText(*best) + " 两排"
+                                              : barText(*best) + " 一排"));
     addAreaVerdict(c);
     return c;
 }
@@ -170,20 +174,24 @@ BarChoice checkBars(const BarSet& provided, const BarRequirement& required, cons
     if (provided.count <= capacity) {
         c.bars = provided;
         c.requiredArea = required.oneLayer;
-        c.steps.push_back(fitStep(provided.count, provided.diameter, room, true, "一排"));
+        if (stepsRecorded())
+            c.steps.push_back(fitStep(provided.count, provided.diameter, room, true, "一排"));
         addAreaVerdict(c);
         return c;
     }
     if (provided.count > 2 * capacity) {
         c.failures.push_back("钢筋放不下");
-        c.steps.push_back(fitStep(provided.count, provided.diameter, room, false,
-                                  "一排最多 " + std::to_string(capacity) + " 根，两排也放不下 ✘"));
+        if (stepsRecorded())
+            c.steps.push_back(
+                fitStep(provided.count, provided.diameter, room, false,
+                        "一排最多 " + std::to_string(capacity) + " 根，两排也放不下 ✘"));
         return c;
     }
     c.bars = provided;
     c.twoLayers = true;
-    c.steps.push_back(fitStep(capacity, provided.diameter, room, true,
-                              "一排最多 " + std::to_string(capacity) + " 根，两排"));
+    if (stepsRecorded())
+        c.steps.push_back(fitStep(capacity, provided.diameter, room, true,
+                                  "一排最多 " + std::to_string(capacity) + " 根，两排"));
     if (!required.twoLayers) {
         c.failures.push_back("两排钢筋时截面不能计算");
         return c;

@@ -3,6 +3,7 @@
 #include "design/InputCheck.h"
 #include "design/LongitudinalBars.h"
 
+#include "design/HandCalculation.h"
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -44,33 +45,37 @@ SteelStrain strainOf(const ServiceSection& s, const Materials& m, CalculationSte
     SteelStrain e;
     e.area = barArea(s.bars);
     e.steelStress = s.moment * 1e6 / (0.87 * s.effectiveDepth * e.area);
-    steps.push_back({"7.1.4", "σsq = Mq/(0.87·h0·As)",
-                     forceText(s.moment) + "×10⁶/(0.87×" + text(s.effectiveDepth) + "×" +
-                         steelAreaText(e.area) + ")",
-                     fixedText(e.steelStress, 1) + " N/mm²"});
+    if (stepsRecorded())
+        steps.push_back({"7.1.4", "σsq = Mq/(0.87·h0·As)",
+                         forceText(s.moment) + "×10⁶/(0.87×" + text(s.effectiveDepth) + "×" +
+                             steelAreaText(e.area) + ")",
+                         fixedText(e.steelStress, 1) + " N/mm²"});
     const double flangeArea =
         std::max(0.0, s.tensionFlangeWidth - s.width) * std::max(0.0, s.tensionFlangeDepth);
     e.effectiveArea = 0.5 * s.width * s.depth + flangeArea;
-    steps.push_back(flangeArea > 0
-                        ? CalculationStep{"7.1.2", "Ate = 0.5·b·h + (bf − b)·hf",
-                                          "0.5×" + text(s.width) + "×" + text(s.depth) + " + (" +
-                                              text(s.tensionFlangeWidth) + " − " + text(s.width) +
-                                              ")×" + text(s.tensionFlangeDepth),
-                                          text(e.effectiveArea) + " mm²"}
-                        : CalculationStep{"7.1.2", "Ate = 0.5·b·h",
-                                          "0.5×" + text(s.width) + "×" + text(s.depth),
-                                          text(e.effectiveArea) + " mm²"});
+    if (stepsRecorded())
+        steps.push_back(flangeArea > 0
+                            ? CalculationStep{"7.1.2", "Ate = 0.5·b·h + (bf − b)·hf",
+                                              "0.5×" + text(s.width) + "×" + text(s.depth) +
+                                                  " + (" + text(s.tensionFlangeWidth) + " − " +
+                                                  text(s.width) + ")×" + text(s.tensionFlangeDepth),
+                                              text(e.effectiveArea) + " mm²"}
+                            : CalculationStep{"7.1.2", "Ate = 0.5·b·h",
+                                              "0.5×" + text(s.width) + "×" + text(s.depth),
+                                              text(e.effectiveArea) + " mm²"});
     const double ratio = e.area / e.effectiveArea;
     e.effectiveRatio = std::max(ratio, 0.01);
-    steps.push_back({"7.1.2", "ρte = As/Ate（≥ 0.01）",
-                     steelAreaText(e.area) + "/" + text(e.effectiveArea),
-                     relativeText(e.effectiveRatio)});
+    if (stepsRecorded())
+        steps.push_back({"7.1.2", "ρte = As/Ate（≥ 0.01）",
+                         steelAreaText(e.area) + "/" + text(e.effectiveArea),
+                         relativeText(e.effectiveRatio)});
     const double psi = 1.1 - 0.65 * m.ftk / (e.effectiveRatio * e.steelStress);
     e.strainFactor = std::clamp(psi, 0.2, 1.0);
-    steps.push_back({"7.1.2", "ψ = 1.1 − 0.65·ftk/(ρte·σsq)（0.2 ≤ ψ ≤ 1.0）",
-                     "1.1 − 0.65×" + text(m.ftk) + "/(" + relativeText(e.effectiveRatio) + "×" +
-                         fixedText(e.steelStress, 1) + ")",
-                     relativeText(e.strainFactor)});
+    if (stepsRecorded())
+        steps.push_back({"7.1.2", "ψ = 1.1 − 0.65·ftk/(ρte·σsq)（0.2 ≤ ψ ≤ 1.0）",
+                         "1.1 − 0.65×" + text(m.ftk) + "/(" + relativeText(e.effectiveRatio) + "×" +
+                             fixedText(e.steelStress, 1) + ")",
+                         relativeText(e.strainFactor)});
     return e;
 }
 
@@ -84,13 +89,15 @@ CrackWidth unguardedCrackWidth(const ServiceSection& s, const Materials& m) {
     }
     c.strain = strainOf(s, m, c.steps);
     c.coverToBars = std::clamp(m.cover + s.stirrupDiameter, 20.0, 65.0);
-    c.steps.push_back({"7.1.2", "cs = c + dv（20 ≤ cs ≤ 65）",
-                       text(m.cover) + " + " + text(s.stirrupDiameter),
-                       text(c.coverToBars) + " mm"});
+    if (stepsRecorded())
+        c.steps.push_back({"7.1.2", "cs = c + dv（20 ≤ cs ≤ 65）",
+                           text(m.cover) + " + " + text(s.stirrupDiameter),
+                           text(c.coverToBars) + " mm"});
     c.equivalentDiameter = s.bars.diameter / m.bondFactor;
-    c.steps.push_back({"7.1.2", "deq = d/ν",
-                       std::to_string(s.bars.diameter) + "/" + factorText(m.bondFactor),
-                       text(c.equivalentDiameter) + " mm"});
+    if (stepsRecorded())
+        c.steps.push_back({"7.1.2", "deq = d/ν",
+                           std::to_string(s.bars.diameter) + "/" + factorText(m.bondFactor),
+                           text(c.equivalentDiameter) + " mm"});
     const SteelStrain& e = c.strain;
     c.width = 1.9 * e.strainFactor * (e.steelStress / m.Es) *
               (1.9 * c.coverToBars + 0.08 * c.equivalentDiameter / e.effectiveRatio);
@@ -100,12 +107,14 @@ CrackWidth unguardedCrackWidth(const ServiceSection& s, const Materials& m) {
         c.words =
             "裂缝宽度 " + crackWidthText(c.width) + " mm > wlim = " + fixedText(c.limit, 2) + " mm";
     }
-    c.steps.push_back({"7.1.2", "wmax = 1.9·ψ·(σsq/Es)·(1.9·cs + 0.08·deq/ρte)",
-                       "1.9×" + relativeText(e.strainFactor) + "×(" + fixedText(e.steelStress, 1) +
-                           "/" + text(m.Es) + ")×(1.9×" + text(c.coverToBars) + " + 0.08×" +
-                           text(c.equivalentDiameter) + "/" + relativeText(e.effectiveRatio) + ")",
-                       crackWidthText(c.width) + " mm" + (holds ? " ≤ " : " > ") +
-                           "wlim = " + fixedText(c.limit, 2) + " mm " + (holds ? "✔" : "✘")});
+    if (stepsRecorded())
+        c.steps.push_back({"7.1.2", "wmax = 1.9·ψ·(σsq/Es)·(1.9·cs + 0.08·deq/ρte)",
+                           "1.9×" + relativeText(e.strainFactor) + "×(" +
+                               fixedText(e.steelStress, 1) + "/" + text(m.Es) + ")×(1.9×" +
+                               text(c.coverToBars) + " + 0.08×" + text(c.equivalentDiameter) + "/" +
+                               relativeText(e.effectiveRatio) + ")",
+                           crackWidthText(c.width) + " mm" + (holds ? " ≤ " : " > ") +
+                               "wlim = " + fixedText(c.limit, 2) + " mm " + (holds ? "✔" : "✘")});
     return c;
 }
 
@@ -123,25 +132,28 @@ LongTermStiffness unguardedStiffness(const ServiceSection& s, const Materials& m
     const double flangeArea =
         std::max(0.0, s.compressionFlangeWidth - b) * std::max(0.0, s.compressionFlangeDepth);
     k.flangeRatio = flangeArea / (b * h0);
-    k.steps.push_back({"7.2.3", "ρ = As/(b·h0)，αE = Es/Ec，γf' = (bf' − b)·hf'/(b·h0)",
-                       steelAreaText(k.strain.area) + "/(" + text(b) + "×" + text(h0) + ")，" +
-                           text(m.Es) + "/" + text(m.Ec) + "，" + text(flangeArea) + "/(" +
-                           text(b) + "×" + text(h0) + ")",
-                       relativeText(k.ratio) + "，" + fixedText(k.modularRatio, 3) + "，" +
-                           relativeText(k.flangeRatio)});
+    if (stepsRecorded())
+        k.steps.push_back({"7.2.3", "ρ = As/(b·h0)，αE = Es/Ec，γf' = (bf' − b)·hf'/(b·h0)",
+                           steelAreaText(k.strain.area) + "/(" + text(b) + "×" + text(h0) + ")，" +
+                               text(m.Es) + "/" + text(m.Ec) + "，" + text(flangeArea) + "/(" +
+                               text(b) + "×" + text(h0) + ")",
+                           relativeText(k.ratio) + "，" + fixedText(k.modularRatio, 3) + "，" +
+                               relativeText(k.flangeRatio)});
     const double psi = k.strain.strainFactor;
     k.shortTerm = m.Es * k.strain.area * h0 * h0 /
                   (1.15 * psi + 0.2 + 6 * k.modularRatio * k.ratio / (1 + 3.5 * k.flangeRatio));
-    k.steps.push_back({"7.2.3", "Bs = Es·As·h0²/[1.15ψ + 0.2 + 6αE·ρ/(1 + 3.5γf')]",
-                       text(m.Es) + "×" + steelAreaText(k.strain.area) + "×" + text(h0) +
-                           "²/[1.15×" + relativeText(psi) + " + 0.2 + 6×" +
-                           fixedText(k.modularRatio, 3) + "×" + relativeText(k.ratio) +
-                           "/(1 + 3.5×" + relativeText(k.flangeRatio) + ")]",
-                       stiffnessText(k.shortTerm) + " N·mm²"});
+    if (stepsRecorded())
+        k.steps.push_back({"7.2.3", "Bs = Es·As·h0²/[1.15ψ + 0.2 + 6αE·ρ/(1 + 3.5γf')]",
+                           text(m.Es) + "×" + steelAreaText(k.strain.area) + "×" + text(h0) +
+                               "²/[1.15×" + relativeText(psi) + " + 0.2 + 6×" +
+                               fixedText(k.modularRatio, 3) + "×" + relativeText(k.ratio) +
+                               "/(1 + 3.5×" + relativeText(k.flangeRatio) + ")]",
+                           stiffnessText(k.shortTerm) + " N·mm²"});
     k.longTerm = k.shortTerm / k.creepFactor;
-    k.steps.push_back({"7.2.2", "B = Bs/θ，θ = 2.0（7.2.5，ρ' = 0）",
-                       stiffnessText(k.shortTerm) + "/" + factorText(k.creepFactor),
-                       stiffnessText(k.longTerm) + " N·mm²"});
+    if (stepsRecorded())
+        k.steps.push_back({"7.2.2", "B = Bs/θ，θ = 2.0（7.2.5，ρ' = 0）",
+                           stiffnessText(k.shortTerm) + "/" + factorText(k.creepFactor),
+                           stiffnessText(k.longTerm) + " N·mm²"});
     k.state = CheckState::Passed;
     return k;
 }

@@ -2,6 +2,7 @@
 
 #include "design/InputCheck.h"
 
+#include "design/HandCalculation.h"
 #include <algorithm>
 #include <cmath>
 
@@ -31,13 +32,15 @@ void checkSection(const ShearInput& in, const Materials& m, ShearResult& r) {
     const double factor = sectionLimitFactor(slenderness);
     r.sectionLimit = factor * m.betaC * m.fc * in.width * in.effectiveDepth / 1e3;
     const bool holds = in.shear <= r.sectionLimit;
-    r.steps.push_back(
-        {"6.3.1", "hw/b", text(webDepth) + "/" + text(in.width), fixedText(slenderness, 3)});
-    r.steps.push_back({"6.3.1", fixedText(factor, 3) + "·βc·fc·b·h0",
-                       fixedText(factor, 3) + "×" + factorText(m.betaC) + "×" + text(m.fc) + "×" +
-                           text(in.width) + "×" + text(in.effectiveDepth) + "×10⁻³",
-                       forceText(r.sectionLimit) + " kN" + (holds ? " ≥ " : " < ") +
-                           "V = " + forceText(in.shear) + " kN" + (holds ? " ✔" : " ✘")});
+    if (stepsRecorded())
+        r.steps.push_back(
+            {"6.3.1", "hw/b", text(webDepth) + "/" + text(in.width), fixedText(slenderness, 3)});
+    if (stepsRecorded())
+        r.steps.push_back({"6.3.1", fixedText(factor, 3) + "·βc·fc·b·h0",
+                           fixedText(factor, 3) + "×" + factorText(m.betaC) + "×" + text(m.fc) +
+                               "×" + text(in.width) + "×" + text(in.effectiveDepth) + "×10⁻³",
+                           forceText(r.sectionLimit) + " kN" + (holds ? " ≥ " : " < ") +
+                               "V = " + forceText(in.shear) + " kN" + (holds ? " ✔" : " ✘")});
     if (!holds) {
         r.failures.push_back("截面尺寸不满足受剪要求");
     }
@@ -51,12 +54,14 @@ void setConcreteFactor(const ShearInput& in, ShearResult& r) {
     const ConcentratedShearFactor c =
         concentratedShearFactor(*in.concentratedForceDistance, in.effectiveDepth);
     r.concreteFactor = c.factor;
-    r.steps.push_back({"6.3.4", "λ = a/h0（1.5 ≤ λ ≤ 3）",
-                       text(*in.concentratedForceDistance) + "/" + text(in.effectiveDepth),
-                       fixedText(c.shearSpanRatio, 3)});
-    r.steps.push_back({"6.3.4", "αcv = 1.75/(λ + 1)",
-                       "1.75/(" + fixedText(c.shearSpanRatio, 3) + " + 1)",
-                       fixedText(c.factor, 4)});
+    if (stepsRecorded())
+        r.steps.push_back({"6.3.4", "λ = a/h0（1.5 ≤ λ ≤ 3）",
+                           text(*in.concentratedForceDistance) + "/" + text(in.effectiveDepth),
+                           fixedText(c.shearSpanRatio, 3)});
+    if (stepsRecorded())
+        r.steps.push_back({"6.3.4", "αcv = 1.75/(λ + 1)",
+                           "1.75/(" + fixedText(c.shearSpanRatio, 3) + " + 1)",
+                           fixedText(c.factor, 4)});
 }
 
 ShearResult unguardedShear(const ShearInput& in, const Materials& m) {
@@ -80,35 +85,41 @@ ShearResult unguardedShear(const ShearInput& in, const Materials& m) {
     const double b = in.width, h0 = in.effectiveDepth;
     r.concreteShear = r.concreteFactor * m.ft * b * h0 / 1e3;
     r.exceedsConcrete = in.shear > r.concreteShear;
-    r.steps.push_back(
-        {"6.3.4", "Vc = αcv·ft·b·h0",
-         factorText(r.concreteFactor) + "×" + text(m.ft) + "×" + text(b) + "×" + text(h0) + "×10⁻³",
-         forceText(r.concreteShear) + " kN" + (r.exceedsConcrete ? " < " : " ≥ ") +
-             "V = " + forceText(in.shear) + " kN"});
+    if (stepsRecorded())
+        r.steps.push_back({"6.3.4", "Vc = αcv·ft·b·h0",
+                           factorText(r.concreteFactor) + "×" + text(m.ft) + "×" + text(b) + "×" +
+                               text(h0) + "×10⁻³",
+                           forceText(r.concreteShear) + " kN" +
+                               (r.exceedsConcrete ? " < " : " ≥ ") + "V = " + forceText(in.shear) +
+                               " kN"});
     const double minimum = 0.24 * m.ft / m.fyv * b;
     if (r.exceedsConcrete) {
         const double calculated = (in.shear - r.concreteShear) * 1e3 / (m.fyv * h0);
-        r.steps.push_back({"6.3.4", "Asv/s = (V − Vc)/(fyv·h0)",
-                           "(" + forceText(in.shear) + " − " + forceText(r.concreteShear) +
-                               ")×10³/(" + text(m.fyv) + "×" + text(h0) + ")",
-                           stirrupRatioText(calculated) + " mm²/mm"});
-        r.steps.push_back({"9.2.9", "Asv/s ≥ 0.24·ft/fyv·b",
-                           "0.24×" + text(m.ft) + "/" + text(m.fyv) + "×" + text(b),
-                           stirrupRatioText(minimum) + " mm²/mm"});
+        if (stepsRecorded())
+            r.steps.push_back({"6.3.4", "Asv/s = (V − Vc)/(fyv·h0)",
+                               "(" + forceText(in.shear) + " − " + forceText(r.concreteShear) +
+                                   ")×10³/(" + text(m.fyv) + "×" + text(h0) + ")",
+                               stirrupRatioText(calculated) + " mm²/mm"});
+        if (stepsRecorded())
+            r.steps.push_back({"9.2.9", "Asv/s ≥ 0.24·ft/fyv·b",
+                               "0.24×" + text(m.ft) + "/" + text(m.fyv) + "×" + text(b),
+                               stirrupRatioText(minimum) + " mm²/mm"});
         r.minimumGoverns = minimum > calculated;
         r.requiredRatio = std::max(calculated, minimum);
     } else {
-        r.steps.push_back({"9.2.9", "V ≤ Vc", "", "按构造配箍，Asv/s = 0"});
+        if (stepsRecorded())
+            r.steps.push_back({"9.2.9", "V ≤ Vc", "", "按构造配箍，Asv/s = 0"});
     }
     if (in.hingeZone) {
         const double hingeMinimum = 0.3 * m.ft / m.fyv * b;
         const double base = r.requiredRatio;
         r.minimumGoverns = hingeMinimum > 1.2 * base;
         r.requiredRatio = std::max(1.2 * base, hingeMinimum);
-        r.steps.push_back({"5.4", "调幅塑性铰区：Asv/s = max(1.2·Asv/s, 0.3·ft/fyv·b)",
-                           "max(1.2×" + stirrupRatioText(base) + ", 0.3×" + text(m.ft) + "/" +
-                               text(m.fyv) + "×" + text(b) + ")",
-                           stirrupRatioText(r.requiredRatio) + " mm²/mm"});
+        if (stepsRecorded())
+            r.steps.push_back({"5.4", "调幅塑性铰区：Asv/s = max(1.2·Asv/s, 0.3·ft/fyv·b)",
+                               "max(1.2×" + stirrupRatioText(base) + ", 0.3×" + text(m.ft) + "/" +
+                                   text(m.fyv) + "×" + text(b) + ")",
+                               stirrupRatioText(r.requiredRatio) + " mm²/mm"});
     }
     return r;
 }
@@ -152,9 +163,10 @@ AdditionalTransverse additionalTransverse(double force, const Materials& m) {
     AdditionalTransverse a;
     a.force = std::isfinite(force) ? force : 0;
     a.area = std::max(a.force, 0.0) * 1e3 / m.fyv;
-    a.steps.push_back({"9.2.11", "Asv ≥ F/fyv",
-                       forceText(std::max(a.force, 0.0)) + "×10³/" + text(m.fyv),
-                       steelAreaText(a.area) + " mm²"});
+    if (stepsRecorded())
+        a.steps.push_back({"9.2.11", "Asv ≥ F/fyv",
+                           forceText(std::max(a.force, 0.0)) + "×10³/" + text(m.fyv),
+                           steelAreaText(a.area) + " mm²"});
     return a;
 }
 

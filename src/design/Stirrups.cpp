@@ -3,6 +3,7 @@
 #include "design/BarText.h"
 #include "model/BarLimits.h"
 
+#include "design/HandCalculation.h"
 #include <cmath>
 #include <numbers>
 
@@ -46,7 +47,8 @@ StirrupChoice proposeStirrups(double requiredRatio, double width,
         c.failures.push_back("所需 Asv/s 无效");
         return c;
     }
-    c.steps.push_back(detailingStep(detailing));
+    if (stepsRecorded())
+        c.steps.push_back(detailingStep(detailing));
     const int legs = proposedStirrupLegs(width);
     for (int d : kProposedStirrupDiameters) {
         if (d < detailing.leastDiameter) {
@@ -57,7 +59,8 @@ StirrupChoice proposeStirrups(double requiredRatio, double width,
             if (s <= detailing.widestSpacing && stirrupRatio(candidate) >= requiredRatio) {
                 c.stirrups = candidate;
                 c.ratio = stirrupRatio(candidate);
-                c.steps.push_back(ratioStep(candidate, c.ratio, requiredRatio));
+                if (stepsRecorded())
+                    c.steps.push_back(ratioStep(candidate, c.ratio, requiredRatio));
                 return c;
             }
         }
@@ -65,7 +68,8 @@ StirrupChoice proposeStirrups(double requiredRatio, double width,
     c.failures.push_back("无满足要求的箍筋");
     const StirrupSet strongest{legs, kProposedStirrupDiameters.back(),
                                kProposedStirrupSpacings.back()};
-    c.steps.push_back(ratioStep(strongest, stirrupRatio(strongest), requiredRatio));
+    if (stepsRecorded())
+        c.steps.push_back(ratioStep(strongest, stirrupRatio(strongest), requiredRatio));
     return c;
 }
 
@@ -76,10 +80,12 @@ StirrupChoice checkStirrups(const StirrupSet& provided, double requiredRatio,
         c.failures.push_back("所需 Asv/s 无效");
         return c;
     }
-    c.steps.push_back(detailingStep(detailing));
+    if (stepsRecorded())
+        c.steps.push_back(detailingStep(detailing));
     c.stirrups = provided;
     c.ratio = stirrupRatio(provided);
-    c.steps.push_back(ratioStep(provided, c.ratio, requiredRatio));
+    if (stepsRecorded())
+        c.steps.push_back(ratioStep(provided, c.ratio, requiredRatio));
     if (c.ratio < requiredRatio) {
         c.failures.push_back("箍筋 Asv/s = " + stirrupRatioText(c.ratio) + " 小于所需 " +
                              stirrupRatioText(requiredRatio) + " mm²/mm");

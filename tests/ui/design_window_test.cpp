@@ -6,6 +6,7 @@
 
 #include "ui/dialogs/ResultWindow.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -108,6 +109,74 @@ private slots:
         // a width changed after the calculation makes the results stale, like any edit
         typeSupport(1, QStringLiteral("0.4"), QStringLiteral("0.2"));
         QVERIFY(find<QWidget>(results, "staleNotice")->isVisible());
+    }
+
+    // The two sections of a secondary beam: a T span (250 × 500 with a 1800 × 100 flange) and the
+    // rectangle over its middle support, the bars typed as provided; 1.3 × 10 kN/m on two 6 m
+    // spans. Span: M = 9/128 × 13 × 36 = 32.906; the flange holds it (14.3 × 1800 × 100 × 410 =
+    // 1055 kN·m), αs = 32.906e6 / (14.3 × 1800 × 460²) = 0.0060, As = 199.3 below the minimum
+    // 0.2 % × 250 × 500 = 250: 2Φ14 (307.9) ✔. Support: M = −58.5, αs = 58.5e6 / (14.3 × 250 ×
+    // 460²) = 0.0773, ξ = 0.0806, As = 368.1: 2Φ16 (402.1) ✔.
+    void theSteelOfATSpanAndARectangularSupport() {
+        QVERIFY(
+            window->openProjectFile(QStringLiteral(SPANWISE_TEST_DATA_DIR "/two_equal_spans.BMD")));
+        for (int span = 1; span <= 2; ++span) {
+            showSpan(span);
+            click(b("sectionButton"));
+            auto* dialog = find<QDialog>(window.get(), "sectionDialog");
+            retype(find<QLineEdit>(dialog, "sectionWidthField"), QStringLiteral("250"));
+            retype(find<QLineEdit>(dialog, "sectionDepthField"), QStringLiteral("500"));
+            click(find<QCheckBox>(dialog, "flangeBox"));
+            retype(find<QLineEdit>(dialog, "flangeWidthField"), QStringLiteral("1800"));
+            retype(find<QLineEdit>(dialog, "flangeDepthField"), QStringLiteral("100"));
+            if (span == 1) {
+                retype(find<QLineEdit>(dialog, "bottomBarsField"), QStringLiteral("2C14"));
+            }
+            click(find<QDialogButtonBox>(dialog, "sectionButtons")->button(QDialogButtonBox::Ok));
+            QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("sectionDialog")) == nullptr);
+        }
+        QCOMPARE(project().beam.span(1).section->bottomBars, std::optional(BarSet{2, 14}));
+        action("supportsAction")->trigger();
+        auto* supports = find<QDialog>(window.get(), "supportsDialog");
+        retype(find<QLineEdit>(supports, "supportTopBarsField1"), QStringLiteral("2c16"));
+        click(find<QDialogButtonBox>(supports, "supportsButtons")->button(QDialogButtonBox::Ok));
+        QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("supportsDialog")) == nullptr);
+        QCOMPARE(supportDesign(project().beam, 1).topBars, std::optional(BarSet{2, 16}));
+
+        click(b("checkButton"));
+        click(b("calculateButton"));
+        ResultWindow* results = window->resultWindow();
+        QVERIFY(results != nullptr);
+        auto* tabs = find<QTabWidget>(results, "resultTabs");
+        auto* page = find<QWidget>(results, "designPage");
+        QVERIFY(tabs->isTabVisible(tabs->indexOf(page)));
+        tabs->setCurrentWidget(page);
+        auto* steel = find<QTableWidget>(results, "designSteelTable1");
+        // columns: 位置, M, αs, ξ, As需, As'需, 钢筋, As实, ρ, wmax, 结论
+        QCOMPARE(cell(steel, 1, 0), QStringLiteral("跨中下部"));
+        QCOMPARE(cell(steel, 1, 1), QStringLiteral("32.906"));
+        QCOMPARE(cell(steel, 1, 2), QStringLiteral("0.0060"));
+        QCOMPARE(cell(steel, 1, 4), QStringLiteral("250.0(最小)"));
+        QCOMPARE(cell(steel, 1, 6), QStringLiteral("2Φ14"));
+        QCOMPARE(cell(steel, 1, 7), QStringLiteral("307.9"));
+        QCOMPARE(cell(steel, 1, 10), QStringLiteral("✔"));
+        QCOMPARE(cell(steel, 2, 0), QStringLiteral("右端支座边缘"));
+        QCOMPARE(cell(steel, 2, 2), QStringLiteral("0.0773"));
+        QCOMPARE(cell(steel, 2, 3), QStringLiteral("0.0806"));
+        QCOMPARE(cell(steel, 2, 4), QStringLiteral("368.1"));
+        QCOMPARE(cell(steel, 2, 6), QStringLiteral("2Φ16"));
+        QCOMPARE(cell(steel, 2, 10), QStringLiteral("✔"));
+        QVERIFY(
+            find<QLabel>(results, "designSummary")->text().contains(QStringLiteral("全部满足")));
+
+        // the proposals (span 2's bottom bars, the stirrups, the ends) taken as provided
+        click(find<QPushButton>(results, "acceptProposalsButton"));
+        QVERIFY(project().beam.span(2).section->bottomBars.has_value());
+        QVERIFY(project().beam.span(1).section->stirrups.has_value());
+        QCOMPARE(project().beam.span(1).section->bottomBars, std::optional(BarSet{2, 14}));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 采用建议配筋"));
+        action("undoAction")->trigger();
+        QVERIFY(!project().beam.span(2).section->bottomBars.has_value());
     }
 
     void aProjectWithoutDesignDataHasNoDesignTab() {

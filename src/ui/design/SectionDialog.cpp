@@ -74,9 +74,9 @@ SectionDialog::SectionDialog(int span, float length, const std::optional<SpanSec
     form->addRow(QStringLiteral("梁肋净距 sn (mm)"), helper);
     form->addRow(m_tableNote);
     form->addRow(QString(), m_independentBox);
-    form->addRow(QStringLiteral("下部钢筋（如 4Φ22）"), m_bottomBarsField);
+    form->addRow(QStringLiteral("下部钢筋（如 4Φ22 或 4C22）"), m_bottomBarsField);
     form->addRow(QStringLiteral("跨中上部钢筋"), m_topBarsField);
-    form->addRow(QStringLiteral("箍筋（如 Φ8@150(2)）"), m_stirrupsField);
+    form->addRow(QStringLiteral("箍筋（如 Φ8@150(2) 或 C8@150(2)）"), m_stirrupsField);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->setObjectName(QStringLiteral("sectionButtons"));
     QPushButton* remove =

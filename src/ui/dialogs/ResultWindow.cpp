@@ -7,6 +7,7 @@
 #include "analysis/NumberFormat.h"
 #include "analysis/SectionForces.h"
 #include "analysis/SpanResults.h"
+#include "design/HandCalculation.h"
 #include "io/ResultCsv.h"
 #include "report/DiagramPainter.h"
 #include "report/Report.h"
@@ -357,6 +358,7 @@ void ResultWindow::showDesign() {
     QString why = m_envelopeFailure;
     if (m_envelope && hasSections(beam())) {
         try {
+            const StepsOmitted resultsOnly; // the hand calculation is the report's
             m_design = designBeam(beam(), designForces(beam(), *m_envelope), *m_envelope);
         } catch (const std::exception& error) {
             why = QString::fromStdString(describeFailure(error));
