@@ -331,6 +331,9 @@ std::string Editor::provideBars(const ProvidedBars& bars) {
     for (int s = 1; s <= n; ++s) {
         const ProvidedBars::OfSpan& given = bars.spans[static_cast<std::size_t>(s - 1)];
         auto& section = changed.span(s).section;
+        if (!(given.bottom || given.spanTop || given.stirrups)) {
+            continue;
+        }
         if (!section) {
             return "第" + std::to_string(s) + "跨没有截面";
         }

@@ -66,6 +66,21 @@ TEST(DesignEdits, EachIsOneStepThatUndoAndRedoTakeBackAndForth) {
          [](Project& p) { p.beam.span(1).section = section(300, 700); }},
         {"删除截面", [](Editor& e) { return e.setSection(std::nullopt); },
          [](Project& p) { p.beam.span(1).section.reset(); }},
+        {"采用建议配筋",
+         [](Editor& e) {
+             ProvidedBars bars;
+             bars.spans.resize(3);
+             bars.supports.resize(4);
+             bars.spans[0].bottom = BarSet{3, 20};
+             bars.spans[1].stirrups = StirrupSet{2, 8, 200};
+             bars.supports[2] = BarSet{2, 22};
+             return e.provideBars(bars);
+         },
+         [](Project& p) {
+             p.beam.span(1).section->bottomBars = BarSet{3, 20};
+             p.beam.span(2).section->stirrups = StirrupSet{2, 8, 200};
+             p.beam.span(2).rightSupportDesign.topBars = BarSet{2, 22};
+         }},
         {"支座宽度与调幅",
          [](Editor& e) {
              auto supports = supportsOf(e.project().beam);
@@ -136,6 +151,17 @@ TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
          },
          "第2支座：支座宽度应在 0～10 m 之间"},
         {[](Editor& e) { return e.setSupportDesigns({SupportDesign{}}); }, "支座数与跨数不符"},
+        // proposals of a calculation made before a span was added, or for a span without section
+        {[](Editor& e) {
+             return e.provideBars(ProvidedBars{{{}, {}}, {{}, {}, {}}});
+         },
+         "配筋与跨数不符，请重新计算"},
+        {[](Editor& e) {
+             ProvidedBars bars{std::vector<ProvidedBars::OfSpan>(3), {{}, {}, {}, {}}};
+             bars.spans[2].bottom = BarSet{2, 16};
+             return e.provideBars(bars);
+         },
+         "第3跨没有截面"},
     };
     for (const Case& c : cases) {
         Editor editor;
