@@ -1,37 +1,131 @@
-// Fuzz target for the road of the batch tool: read a project, check it, and calculate it when
-// the check passes. A beam that passes the data check must calculate or fail with a
-// CalculationError the user is shown; any other exception, a crash or a hang is a fault.
+// Fuzz target for everything a file reaches once it is read: check it, and when the check passes
+// calculate it as the window does (the stiffness of its sections included), query it, take the
+// envelope of its combination, both deflection envelopes, the moment-distribution working, the
+// rows of every table the report, the CSV and the windows print, the design forces and, where
+// every span has a section, the design with its hand calculation. A beam that passes the data
+// check must come through or fail with a CalculationError the user is shown; any other
+// exception, a crash, a hang, or a NaN or infinity in a value that reaches a table is a fault.
 #include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
+#include "analysis/Deflection.h"
+#include "analysis/DeflectionTable.h"
+#include "analysis/DistributionWorking.h"
+#include "analysis/Envelope.h"
+#include "analysis/EnvelopeTable.h"
+#include "analysis/Reactions.h"
 #include "analysis/SectionForces.h"
+#include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
+#include "design/BeamDesign.h"
+#include "design/DesignForcesTable.h"
+#include "design/DesignTable.h"
+#include "design/SectionStiffness.h"
 #include "io/ProjectFile.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <cstdlib>
+#include <string>
 #include <string_view>
+#include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace spanwise;
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const ReadResult read = parseProject(bytes, "fuzz.BMD");
-    if (!read.ok() || !checkBeam(read.project->beam).passed) {
-        return 0;
+namespace {
+
+using namespace spanwise;
+
+// A table cell that shows a value which is not one is a fault: stop here, with the cell.
+void requireNumbers(const std::vector<std::string>& cells) {
+    for (const std::string& cell : cells) {
+        if (cell.find("nan") != std::string::npos || cell.find("inf") != std::string::npos) {
+            __builtin_trap();
+        }
     }
-    const Beam& beam = read.project->beam;
-    auto results = std::make_unique<BeamResults>();
-    try {
-        calculate(beam, *results);
-        // the query of the result window at both ends and the middle of every span
-        for (int s = 1; s <= beam.spanCount(); ++s) {
-            const float L = beam.span(s).length;
-            for (float x : {0.0f, L / 2, L}) {
-                sectionForceAt(beam, *results, s, x);
+}
+
+void requireNumbers(const std::vector<std::vector<std::string>>& rows) {
+    for (const auto& row : rows) {
+        requireNumbers(row);
+    }
+}
+
+void requireFinite(double v) {
+    if (!std::isfinite(v)) {
+        __builtin_trap();
+    }
+}
+
+void tablesOf(const Beam& beam, const Calculation& calculation) {
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        const auto texts = resultRowTexts(spanResult(beam, calculation.results, s));
+        requireNumbers(std::vector<std::string>(texts.begin(), texts.end()));
+        const float L = beam.span(s).length;
+        for (float x : {0.0f, L / 2, L}) {
+            const SectionForce f = sectionForceAt(beam, calculation.results, s, x);
+            for (float v : {f.M, f.MR, f.VL, f.VR}) {
+                requireFinite(v);
             }
         }
+    }
+    SupportReactions reactions;
+    supportReactions(beam, calculation.results, reactions);
+    for (const SupportReaction& r : reactions) {
+        requireFinite(r.R);
+        requireFinite(r.M);
+    }
+    requireNumbers(workingTable(recordDistribution(beam)).rows);
+}
+
+void envelopeAndBeyond(const Beam& beam, const Calculation& calculation) {
+    const Envelope envelope(beam);
+    const EnvelopeTable table = envelopeTable(envelope);
+    requireNumbers(table.spanRows);
+    requireNumbers(table.supportRows);
+    const BeamDeflection asEntered(beam, calculation.results);
+    requireNumbers(deflectionTable(asEntered, false).rows);
+    for (const BeamDeflection& d : BeamDeflection::envelopesOf(beam, envelope)) {
+        requireNumbers(deflectionTable(d, true).rows);
+    }
+    const BeamForces forces = designForces(beam, envelope);
+    const DesignForcesTable forcesTable = designForcesTable(beam, forces);
+    requireNumbers(forcesTable.faceRows);
+    requireNumbers(forcesTable.spanRows);
+    if (hasSections(beam)) {
+        const BeamDesign design = designBeam(beam, forces, envelope); // the hand calculation too
+        const DesignTables tables = designTables(design);
+        for (const TextTable* t :
+             {&tables.steel, &tables.shear, &tables.hangers, &tables.deflection}) {
+            requireNumbers(t->rows);
+        }
+        for (const SpanDesign& span : design.spans) {
+            for (const SteelRow& row : span.rows) {
+                for (const CalculationStep& step : row.flexure.steps) {
+                    requireNumbers({step.substitution, step.result});
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const ReadResult read = parseProject(bytes, "fuzz.BMD");
+    if (!read.ok()) {
+        return 0;
+    }
+    // as the window calculates it: spans with a section take the stiffness it gives
+    const Beam beam = calculationBeam(read.project->beam);
+    if (!checkBeam(beam).passed) {
+        return 0;
+    }
+    try {
+        const Calculation calculation = calculateBeam(beam);
+        tablesOf(beam, calculation);
+        envelopeAndBeyond(beam, calculation);
     } catch (const CalculationError&) {
-        // shown to the user; the results keep their previous contents
+        // shown to the user in words; nothing else changes
     }
     return 0;
 }

@@ -422,5 +422,40 @@ TEST(WholeNumberOf, TakesTheWholePartOfPlainDecimals) {
     }
 }
 
+// Spans taken away by a lower count come back, each in its own place with its loads, length and
+// stiffness, when the count is raised again: by two and by three, and back in two steps.
+TEST(Editor, SpansLoweredByMoreThanOneComeBackInTheirPlaces) {
+    const Answerer never = [](Question) {
+        ADD_FAILURE() << "no question expected";
+        return Answer::Cancel;
+    };
+    Project five;
+    five.beam = BeamBuilder({2, 3, 4, 5, 6})
+                    .uniform(1, 1)
+                    .force(2, 2, 1)
+                    .uniform(3, 3)
+                    .force(4, 4, 2)
+                    .uniform(5, 5)
+                    .beam();
+    for (int s = 1; s <= 5; ++s) {
+        five.beam.span(s).ei = 1000.0f * static_cast<float>(s);
+    }
+    const std::vector<std::vector<int>> roads = {{3, 5}, {2, 5}, {2, 4, 5}, {3, 1, 5}};
+    for (const std::vector<int>& road : roads) {
+        Editor editor;
+        editor.openProject(five);
+        for (int count : road) {
+            ASSERT_TRUE(editor.setSpanCount(count, never));
+            ASSERT_EQ(editor.project().beam.spanCount(), count);
+        }
+        EXPECT_EQ(editor.project().beam.spans, five.beam.spans) << "via " << road.front();
+        // and every count is one step: undo walks back to the five spans
+        for (std::size_t k = 0; k < road.size(); ++k) {
+            editor.undo();
+        }
+        EXPECT_EQ(editor.project().beam, five.beam);
+    }
+}
+
 } // namespace
 } // namespace spanwise

@@ -2,9 +2,16 @@
 // very same bytes, and (the examples) passes the data check and calculates.
 #include "analysis/Calculation.h"
 #include "check/DataCheck.h"
+#include "design/BarText.h"
+#include "design/BeamDesign.h"
+#include "design/DesignForces.h"
+#include "design/LongitudinalBars.h"
+#include "design/SectionStiffness.h"
 #include "io/ProjectFile.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +47,52 @@ TEST(ShippedFiles, ReadAndWriteBackByteForByte) {
             }
         }
     }
-    EXPECT_EQ(files, 16); // 8 examples (two of them with design data) and 8 test files
+    EXPECT_EQ(files, 18); // 8 examples (two of them with design data) and 10 test files
+}
+
+// The README's worked example, examples/main_beam.BMD: three 6.3 m spans, G = 44 and Q = 59.4 kN
+// at the thirds, T 300 × 650 with a 2100 × 100 flange, C30, HRB400, as = 40 (h0 = 610), columns
+// 0.4 m wide. By the three-moment equation (exact fractions, γG = 1.3, γQ = 1.5): span 1's
+// largest moment, Q on spans 1 and 3, P·L/3 + M_B/3 = 250.25 at 2.1 m; Q on spans 1 and 2 gives
+// M_B = -270.732, the shear just left of B -189.273 and just right 166.1, so the faces 0.2 m
+// away carry -270.732 + 189.273 × 0.2 = -232.877 and -270.732 + 166.1 × 0.2 = -237.512. The
+// steel: in the flange αs = 250.25e6 / (14.3 × 2100 × 610²) = 0.0224, ξ = 1 - √(1 - 2αs),
+// As = 14.3 × 2100 × ξ × 610 / 360 = 1152.6; over B (the 300 web) αs = 0.1459 and 0.1488, As =
+// 1151.7 and 1176.8, one set of 6Φ16 = 6 × π × 8² = 1206.4 for both faces; Vc = 0.7 × 1.43 × 300
+// × 610 = 183.183 kN < 189.273, so the minimum 0.24 × 1.43 / 360 × 300 = 0.286 mm²/mm governs;
+// under each force 1.3 × 44 + 1.5 × 59.4 = 146.3 kN needs 146300 / 360 = 406.4 mm² of hangers.
+TEST(ShippedFiles, TheWorkedExampleOfTheReadme) {
+    const ReadResult read = readProjectFile(SPANWISE_EXAMPLES_DIR "/main_beam.BMD");
+    ASSERT_TRUE(read.ok());
+    const Beam beam = calculationBeam(read.project->beam);
+    const Envelope envelope(beam);
+    const BeamForces forces = designForces(beam, envelope);
+    EXPECT_NEAR(forces.span(1).bottomMoment, 250.25, 5e-4);
+    EXPECT_NEAR(forces.span(1).bottomX, 2.1, 1e-6);
+    EXPECT_NEAR(forces.span(1).right.moment, -232.877, 5e-4);
+    EXPECT_NEAR(forces.span(2).left.moment, -237.512, 5e-4);
+    const BeamDesign d = designBeam(beam, forces, envelope);
+    ASSERT_TRUE(d.designed);
+    EXPECT_TRUE(d.failures().empty());
+    const SpanDesign& first = d.span(1);
+    const std::pair<SteelPlace, double> areas[] = {{SteelPlace::Bottom, 1152.6},
+                                                   {SteelPlace::RightFace, 1151.7}};
+    for (const auto& [place, area] : areas) {
+        const auto row = std::find_if(first.rows.begin(), first.rows.end(),
+                                      [&](const SteelRow& r) { return r.place == place; });
+        ASSERT_NE(row, first.rows.end());
+        EXPECT_NEAR(row->flexure.requiredArea, area, 0.05);
+        ASSERT_TRUE(row->bars.bars.has_value());
+        EXPECT_EQ(barText(*row->bars.bars), "6Φ16");
+        EXPECT_NEAR(row->bars.area, 1206.4, 0.05);
+    }
+    EXPECT_NEAR(d.span(2).rows.front().flexure.requiredArea, 1176.8, 0.05);
+    EXPECT_NEAR(first.right.shear, 189.273, 5e-4);
+    EXPECT_NEAR(first.right.result.concreteShear, 183.183, 5e-4);
+    EXPECT_TRUE(first.right.result.minimumGoverns);
+    EXPECT_NEAR(first.right.result.requiredRatio, 0.286, 5e-4);
+    ASSERT_EQ(first.hangers.size(), 2u);
+    EXPECT_NEAR(first.hangers[0].steel.area, 406.4, 0.05);
 }
 
 } // namespace

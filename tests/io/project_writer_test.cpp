@@ -87,7 +87,24 @@ TEST(ProjectWriter, RefusesModelsNoFileCanHold) {
         {"quote in text", [](Project& p) { p.beam.span(1).load(1).text = "a\"b"; }},
         {"line break in text", [](Project& p) { p.beam.span(1).load(1).text = "a\r\nb"; }},
         {"invalid UTF-8", [](Project& p) { p.beam.span(1).load(1).text = "\xFF"; }},
+        {"a title the file cannot quote", [](Project& p) { p.beam.info.checker = "李\"四"; }},
+        {"a section out of range",
+         [](Project& p) {
+             p.beam.span(1).section = SpanSection{50, 500, 0, 0, false, {}, {}, {}};
+         }},
+        {"beta at a simple end",
+         [](Project& p) { p.beam.firstSupportDesign.redistribution = 0.1f; }},
+        {"as of half the depth",
+         [](Project& p) {
+             p.beam.design.tensionCover = 250;
+             p.beam.span(2).section = SpanSection{250, 500, 0, 0, false, {}, {}, {}};
+         }},
     };
+    // the good file a refused save must leave as it is, byte for byte
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kept.BMD");
+    const std::string old = bytesOf(twoSpanExample());
+    ASSERT_TRUE(writeFileAtomically(path, old).ok);
     for (const auto& c : cases) {
         Project m = twoSpanExample();
         c.spoil(m);
@@ -96,6 +113,12 @@ TEST(ProjectWriter, RefusesModelsNoFileCanHold) {
         EXPECT_FALSE(r.ok) << c.name;
         EXPECT_FALSE(r.reason.empty()) << c.name;
         EXPECT_TRUE(bytes.empty()) << c.name;
+        // the save itself: refused with the same reason, the file on disk untouched
+        const SaveResult saved = writeProjectFile(m, path);
+        EXPECT_FALSE(saved.ok) << c.name;
+        EXPECT_EQ(saved.reason, r.reason) << c.name;
+        EXPECT_EQ(fileContents(path), old) << c.name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.BMD"}) << c.name;
     }
 }
 

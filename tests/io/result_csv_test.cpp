@@ -1,6 +1,12 @@
 // The results as CSV: every name and value the file prints, for the ends the table differs on.
 #include "io/ResultCsv.h"
 
+#include "analysis/Envelope.h"
+#include "design/BeamDesign.h"
+#include "design/DesignForces.h"
+#include "design/SectionStiffness.h"
+#include "io/ProjectFile.h"
+
 #include "support/BeamBuilder.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +39,28 @@ TEST(ResultCsv, AFreeEndHasNoReactionRow) {
               kHeader + "第1跨,2,0,0,0,0,-10,-20\r\n第2跨,4,5,-20,0,4,5,0\r\n\r\n"
                         "支座反力\r\n支座,反力(kN),弯矩(kN*m)\r\n"
                         "第1支座,15,\r\n右端支座,-5,\r\n");
+}
+
+// Two 6 m spans, 250 x 500, C30, HRB400, as = 40, g = 20 and q = 15 kN/m, beta = 0.2 at the
+// middle support, worked by hand: M_B = -35 x 36 / 8 = -157.5, at the face 0.8 x that = -126;
+// V_B = 5/8 x 35 x 6 = 131.25 (not lowered); quasi-permanent -27.5 x 36 / 8 = -123.75. The face
+// steel: alpha_s = 126e6 / (14.3 x 250 x 460^2) = 0.1666, xi = 1 - sqrt(1 - 2 alpha_s) =
+// 0.1834, As = 14.3 x 250 x 0.1834 x 460 / 360 = 837.7, 3Φ20 give 942.5 (rho = 942.5 / (250 x
+// 460) = 0.0082); its crack under Mq: w = 0.405 mm > 0.30, so the row says ✘.
+TEST(ResultCsv, TheDesignTablesCarryTheDesignForcesAndTheSteel) {
+    const ReadResult read = readProjectFile(SPANWISE_TEST_DATA_DIR "/redistributed_two_spans.BMD");
+    ASSERT_TRUE(read.ok());
+    const Beam beam = calculationBeam(read.project->beam);
+    const Envelope envelope(beam);
+    const std::string forces = designForcesCsv(beam, &envelope);
+    EXPECT_NE(forces.find("1,右,第1支座,6,0.2,-157.5,-126,-131.25,-131.25,-123.75\r\n"),
+              std::string::npos)
+        << forces;
+    const std::string steel = designCsv(designBeam(beam, designForces(beam, envelope), envelope));
+    EXPECT_NE(steel.find("1,右端支座边缘,-126,0.1666,0.1834,837.7,,3Φ20*,942.5,0.0082,0.405,✘\r\n"),
+              std::string::npos)
+        << steel;
+    EXPECT_NE(steel.find("截面设计,2 处不满足"), std::string::npos) << steel;
 }
 
 } // namespace

@@ -179,6 +179,13 @@ private slots:
         QVERIFY(stale->isVisible());
         QVERIFY(!b("calculateButton")->isEnabled());
         click(b("checkButton"));
+        // checked but not calculated: the results are still the old beam's, and say so
+        QVERIFY(b("calculateButton")->isEnabled());
+        QVERIFY(stale->isVisible());
+        for (const char* export_ : {"exportReportAction", "exportCsvAction"}) {
+            prompter->expectMessage(QStringLiteral("模型在计算之后已修改"));
+            window->resultWindow()->findChild<QAction*>(QString::fromLatin1(export_))->trigger();
+        }
         action("undoAction")->trigger();
         QVERIFY(stale->isHidden()); // the beam is the calculated one again
         QVERIFY(!b("calculateButton")->isEnabled());

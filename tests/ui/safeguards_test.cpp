@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -83,6 +84,46 @@ private slots:
         QCOMPARE(other.readAll(), QByteArray("another project\r\n"));
         other.close();
         QDir::setCurrent(before);
+    }
+
+    // One visit of a field spans a save: q = 10 typed, saved, "5" typed on. Undo comes back to
+    // the saved 10 exactly (no "*", nothing to ask at Exit), redo to 105 unsaved again. The
+    // report's stamp follows: the saved state carries the SHA-256 of the file's bytes (computed
+    // here from the file itself), the unsaved one none ("未保存的修改").
+    void undoAcrossASaveReturnsToTheSavedState() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("跨.BMD"));
+        loadedSpans(1); // the intensity field keeps the focus, its visit goes on
+        auto* intensity = w("intensityField");
+        prompter->expectFile(file);
+        action("saveAction")->trigger();
+        QVERIFY(!window->isWindowModified());
+        QTest::keyClicks(intensity, QStringLiteral("5")); // the same visit of the field
+        QCOMPARE(project().beam.span(1).loads.at(0).q, 105.0f);
+        QVERIFY(window->isWindowModified());
+        QVERIFY(window->editor().hasUnsavedWork());
+
+        action("undoAction")->trigger();
+        QCOMPARE(project().beam.span(1).loads.at(0).q, 10.0f);
+        QCOMPARE(intensity->text(), QStringLiteral("10"));
+        QVERIFY(!window->isWindowModified());        // the title's "[*]" shows no "*"
+        QVERIFY(!window->editor().hasUnsavedWork()); // Exit would not ask
+        QCOMPARE(readProjectFile(file).project->beam, project().beam);
+        calculate();
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray digest =
+            QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256).toHex();
+        QCOMPARE(QString::fromStdString(window->calculation()->source.sha256),
+                 QString::fromLatin1(digest));
+
+        action("redoAction")->trigger();
+        QCOMPARE(project().beam.span(1).loads.at(0).q, 105.0f);
+        QVERIFY(window->isWindowModified());
+        QVERIFY(window->editor().hasUnsavedWork());
+        calculate();
+        QVERIFY(window->calculation()->source.sha256.empty());
+        QCOMPARE(QString::fromStdString(window->calculation()->source.file), file);
     }
 
     // Typing 2.0e5 into EI gives 200000 (not 25), "-6" over a selected 6 in L leaves 6 (not 66):
