@@ -76,6 +76,38 @@ void tablesOf(const Beam& beam, const Calculation& calculation) {
     requireNumbers(workingTable(recordDistribution(beam)).rows);
 }
 
+// Every line of the hand calculation the report writes for a span: no value that is not one.
+void requireNumbers(const CalculationSteps& steps) {
+    for (const CalculationStep& step : steps) {
+        requireNumbers({step.substitution, step.result});
+    }
+}
+
+void designStepsOf(const SpanDesign& span) {
+    for (const SteelRow& row : span.rows) {
+        requireNumbers(row.flexure.steps);
+        requireNumbers(row.bars.steps);
+        requireNumbers(row.crack.steps);
+        requireNumbers(row.failures());
+        if (row.compression) {
+            requireNumbers(row.compression->steps);
+        }
+        if (row.ductility) {
+            requireNumbers(row.ductility->steps);
+        }
+    }
+    for (const FaceShear* face : {&span.left, &span.right}) {
+        requireNumbers(face->result.steps);
+    }
+    requireNumbers(span.stirrups.steps);
+    for (const Hanger& hanger : span.hangers) {
+        requireNumbers(hanger.steel.steps);
+    }
+    requireNumbers(span.deflection.steps);
+    requireNumbers(span.failures());
+    requireNumbers(span.deflection.stiffness.steps);
+}
+
 void envelopeAndBeyond(const Beam& beam, const Calculation& calculation) {
     const Envelope envelope(beam);
     const EnvelopeTable table = envelopeTable(envelope);
@@ -98,11 +130,7 @@ void envelopeAndBeyond(const Beam& beam, const Calculation& calculation) {
             requireNumbers(t->rows);
         }
         for (const SpanDesign& span : design.spans) {
-            for (const SteelRow& row : span.rows) {
-                for (const CalculationStep& step : row.flexure.steps) {
-                    requireNumbers({step.substitution, step.result});
-                }
-            }
+            designStepsOf(span);
         }
     }
 }

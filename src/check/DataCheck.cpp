@@ -74,6 +74,10 @@ bool lineStiffnessCheck(SpanMessages& out, float ai) {
         out.add(kLineStiffnessNegative);
         return false;
     }
+    if (!std::isfinite(ai)) {
+        out.add(kLineStiffnessOutOfRange);
+        return false;
+    }
     return true;
 }
 

@@ -31,6 +31,8 @@ inline constexpr const char* kTrapezoidAZero = "跨梯形荷载 a 等于零!";
 inline constexpr const char* kLengthNegative = "跨跨度为负!";
 inline constexpr const char* kRigidityNegative = "跨刚度为负!";
 inline constexpr const char* kLineStiffnessNegative = "跨线刚度为负!";
+// i = EI/L of a section on a span too short for it: beyond the float range.
+inline constexpr const char* kLineStiffnessOutOfRange = "跨线刚度 EI/L 超出数值范围，跨度过小!";
 inline constexpr const char* kForceOutsideSpan = "跨集中力位置超出跨度!";
 inline constexpr const char* kTrapezoidANegative = "跨梯形荷载 a 小于零!";
 

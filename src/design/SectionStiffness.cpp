@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace spanwise {
 
@@ -51,8 +53,14 @@ Beam calculationBeam(const Beam& beam) {
         if (!(EI > 0) || !(span.length > 0)) {
             continue; // the data check says why
         }
-        span.ei = toSingle(EI);
-        span.lineStiffness = toSingle(double{span.ei} / span.length);
+        const std::optional<float> rigidity = singleIfFinite(EI);
+        if (!rigidity) {
+            continue; // the section's own range keeps EI finite; nothing to take otherwise
+        }
+        span.ei = *rigidity;
+        // a span so short that EI/L leaves the float range: infinite, and the check refuses it
+        span.lineStiffness = singleIfFinite(double{span.ei} / span.length)
+                                 .value_or(std::numeric_limits<float>::infinity());
     }
     return out;
 }

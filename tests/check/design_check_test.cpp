@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,21 @@ TEST(DesignCheck, TheStiffnessNoticeFollowsTheSections) {
     beam.span(1).section = SpanSection{250, 500, 0, 0, false, {}, {}, {}};
     const CheckResult r = checkBeam(calculationBeam(beam));
     EXPECT_EQ(r.notices, Lines{"第2跨 EI 为默认值 1，挠度需输入实际 EI 后方可验算"});
+}
+
+// A section on a span typed far too short: EI = 3.0e4 × 250 × 500³ / 12 N·mm² = 78125 kN·m² over
+// L = 1.4e-45 m (the least float a field or a file can give) is about 5.6e49, beyond the float
+// range: taking the section's stiffness must not fail, and the check refuses the span in words.
+TEST(DesignCheck, ASpanTooShortForItsSectionIsRefusedNotCalculated) {
+    Beam beam = BeamBuilder(2, 6).uniform(1, 10).uniform(2, 10).beam();
+    beam.span(1).length = std::numeric_limits<float>::denorm_min();
+    beam.span(1).section = SpanSection{250, 500, 0, 0, false, {}, {}, {}};
+    Beam calculated;
+    ASSERT_NO_THROW(calculated = calculationBeam(beam));
+    EXPECT_FLOAT_EQ(calculated.span(1).ei, 78125.0f);
+    const CheckResult r = checkBeam(calculated);
+    EXPECT_FALSE(r.passed);
+    EXPECT_EQ(r.messages, Lines{"第1跨线刚度 EI/L 超出数值范围，跨度过小!"});
 }
 
 } // namespace

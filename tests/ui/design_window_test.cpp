@@ -109,6 +109,19 @@ private slots:
         // a width changed after the calculation makes the results stale, like any edit
         typeSupport(1, QStringLiteral("0.4"), QStringLiteral("0.2"));
         QVERIFY(find<QWidget>(results, "staleNotice")->isVisible());
+
+        // a span typed far too short for its section: 78125 / 1e-45 leaves the float range. No
+        // i to show, and the check says why instead of the program failing.
+        showSpan(1);
+        retype(w("spanLengthField"), QStringLiteral("1e-45"));
+        QVERIFY(project().beam.span(1).length > 0);
+        QCOMPARE(w("lineStiffnessField")->text(), QString());
+        click(b("checkButton"));
+        auto* messages = find<QTableWidget>(window.get(), "messageTable");
+        QVERIFY(messages->rowCount() >= 1);
+        QCOMPARE(messages->item(0, 1)->text(),
+                 QStringLiteral("第1跨线刚度 EI/L 超出数值范围，跨度过小!"));
+        QVERIFY(!b("calculateButton")->isEnabled());
     }
 
     // The two sections of a secondary beam: a T span (250 × 500 with a 1800 × 100 flange) and the

@@ -11,6 +11,8 @@
 #include "ui/design/SectionDialog.h"
 #include "ui/design/SupportsDialog.h"
 
+#include <cmath>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,8 +108,11 @@ void MainWindow::refreshStiffnessSource() {
     const Span calculated = calculationBeam(beam).span(m_editor.project().currentSpan);
     controls::setFieldText(valueField(ValueField::EI),
                            QString::fromStdString(fieldText(calculated.ei)));
+    // a span too short for its section has no i to show; the data check says why
     controls::setFieldText(valueField(ValueField::LineStiffness),
-                           QString::fromStdString(fieldText(calculated.lineStiffness)));
+                           std::isfinite(calculated.lineStiffness)
+                               ? QString::fromStdString(fieldText(calculated.lineStiffness))
+                               : QString());
     m_stiffnessSource->setText(
         QStringLiteral("EI、i 由截面 %1、C%2 计算").arg(size).arg(beam.design.concrete));
 }
