@@ -27,6 +27,18 @@ CalculationStep detailingStep(const StirrupDetailing& detailing) {
                 std::to_string(detailing.widestSpacing)};
 }
 
+// What a proposal and a check begin with: a requirement that is a number, and the detailing rule
+// heading the steps.
+StirrupChoice startedChoice(double requiredRatio, const StirrupDetailing& detailing) {
+    StirrupChoice c;
+    if (!std::isfinite(requiredRatio)) {
+        c.failures.push_back("所需 Asv/s 无效");
+    } else if (stepsRecorded()) {
+        c.steps.push_back(detailingStep(detailing));
+    }
+    return c;
+}
+
 } // namespace
 
 double stirrupRatio(const StirrupSet& s) {
@@ -42,13 +54,10 @@ int proposedStirrupLegs(double width) {
 
 StirrupChoice proposeStirrups(double requiredRatio, double width,
                               const StirrupDetailing& detailing) {
-    StirrupChoice c;
-    if (!std::isfinite(requiredRatio)) {
-        c.failures.push_back("所需 Asv/s 无效");
+    StirrupChoice c = startedChoice(requiredRatio, detailing);
+    if (!c.ok()) {
         return c;
     }
-    if (stepsRecorded())
-        c.steps.push_back(detailingStep(detailing));
     const int legs = proposedStirrupLegs(width);
     for (int d : kProposedStirrupDiameters) {
         if (d < detailing.leastDiameter) {
@@ -75,13 +84,10 @@ StirrupChoice proposeStirrups(double requiredRatio, double width,
 
 StirrupChoice checkStirrups(const StirrupSet& provided, double requiredRatio,
                             const StirrupDetailing& detailing) {
-    StirrupChoice c;
-    if (!std::isfinite(requiredRatio)) {
-        c.failures.push_back("所需 Asv/s 无效");
+    StirrupChoice c = startedChoice(requiredRatio, detailing);
+    if (!c.ok()) {
         return c;
     }
-    if (stepsRecorded())
-        c.steps.push_back(detailingStep(detailing));
     c.stirrups = provided;
     c.ratio = stirrupRatio(provided);
     if (stepsRecorded())
