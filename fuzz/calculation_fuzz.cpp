@@ -19,8 +19,8 @@
 #include "design/BeamDesign.h"
 #include "design/DesignForcesTable.h"
 #include "design/DesignTable.h"
-#include "design/SectionStiffness.h"
 #include "io/ProjectFile.h"
+#include "outcome/BeamOutcome.h"
 
 #include <cmath>
 #include <cstddef>
@@ -108,22 +108,25 @@ void designStepsOf(const SpanDesign& span) {
     requireNumbers(span.deflection.stiffness.steps);
 }
 
-void envelopeAndBeyond(const Beam& beam, const Calculation& calculation) {
-    const Envelope envelope(beam);
-    const EnvelopeTable table = envelopeTable(envelope);
+// Each product of the outcome, in the order they are made; a failure other than a
+// CalculationError escapes and ends the run.
+void envelopeAndBeyond(const BeamOutcome& outcome) {
+    const Beam& beam = outcome.beam();
+    const EnvelopeTable table = envelopeTable(outcome.envelope.orThrow());
     requireNumbers(table.spanRows);
     requireNumbers(table.supportRows);
-    const BeamDeflection asEntered(beam, calculation.results);
-    requireNumbers(deflectionTable(asEntered, false).rows);
-    for (const BeamDeflection& d : BeamDeflection::envelopesOf(beam, envelope)) {
-        requireNumbers(deflectionTable(d, true).rows);
+    requireNumbers(deflectionTable(outcome.deflection.orThrow(), false).rows);
+    if (hasLiveLoads(beam)) {
+        for (const BeamDeflection& d : outcome.deflectionCombinations.orThrow()) {
+            requireNumbers(deflectionTable(d, true).rows);
+        }
     }
-    const BeamForces forces = designForces(beam, envelope);
+    const BeamForces& forces = outcome.forces.orThrow();
     const DesignForcesTable forcesTable = designForcesTable(beam, forces);
     requireNumbers(forcesTable.faceRows);
     requireNumbers(forcesTable.spanRows);
     if (hasSections(beam)) {
-        const BeamDesign design = designBeam(beam, forces, envelope); // the hand calculation too
+        const BeamDesign& design = outcome.design.orThrow(); // the hand calculation too
         const DesignTables tables = designTables(design);
         for (const TextTable* t :
              {&tables.steel, &tables.shear, &tables.hangers, &tables.deflection}) {
@@ -143,15 +146,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!read.ok()) {
         return 0;
     }
-    // as the window calculates it: spans with a section take the stiffness it gives
-    const Beam beam = calculationBeam(read.project->beam);
-    if (!checkBeam(beam).passed) {
+    if (!checkBeam(read.project->beam).passed) {
         return 0;
     }
     try {
-        const Calculation calculation = calculateBeam(beam);
-        tablesOf(beam, calculation);
-        envelopeAndBeyond(beam, calculation);
+        // as the report takes it: the design with its hand calculation
+        const BeamOutcome outcome = outcomeOf(read.project->beam, Working::Written);
+        tablesOf(outcome.beam(), outcome.calculation);
+        envelopeAndBeyond(outcome);
     } catch (const CalculationError&) {
         // shown to the user in words; nothing else changes
     }

@@ -118,10 +118,9 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         ok = tabs->currentWidget()->grab().save(out.filePath(QStringLiteral("deflection.png"))) &&
              ok;
-        ok =
-            writeReport(*window.calculation(), "新工程", out.filePath(QStringLiteral("report.pdf")))
-                .ok &&
-            ok;
+        ok = writeReport(*window.outcome(), "新工程", out.filePath(QStringLiteral("report.pdf")))
+                 .ok &&
+             ok;
     } else {
         ok = false;
     }

@@ -1,5 +1,7 @@
 #include "check/DataCheck.h"
 
+#include "design/SectionStiffness.h"
+
 #include "check/DesignCheck.h"
 
 #include "analysis/DeflectionTable.h"
@@ -227,7 +229,9 @@ int checkStepCount(const Beam& beam) {
     return steps;
 }
 
-CheckResult checkBeam(const Beam& beam, const CheckProgress& progress) {
+CheckResult checkBeam(const Beam& typed, const CheckProgress& progress) {
+    // spans with a section are checked with the stiffness it gives, as they are calculated
+    const Beam beam = calculationBeam(typed);
     const int N = beam.spanCount();
     if (N < 1 || N > kMaxSpans) {
         throw std::invalid_argument("checkBeam: span count out of range");

@@ -142,7 +142,8 @@ using CheckProgress = std::function<void(int done, int total)>;
 int checkStepCount(const Beam& beam);
 
 // The whole data check, as the data-check button runs it: the mechanism rule, then every span
-// with its loads in list order, then the joints 1..spanCount - 1. Reads the beam only; the
+// with its loads in list order, then the joints 1..spanCount - 1; spans with a section are
+// checked with the EI and i it gives (calculationBeam). Reads the beam only; the
 // current span and everything else stay as they are. Throws std::invalid_argument for counts
 // outside 1..20 spans or 0..10 loads, which no editing operation or project file produces.
 CheckResult checkBeam(const Beam& beam, const CheckProgress& progress = {});

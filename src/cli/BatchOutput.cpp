@@ -1,7 +1,7 @@
 #include "cli/BatchOutput.h"
 
 #include "cli/JsonResult.h"
-#include "io/ResultCsv.h"
+#include "exports/ResultCsv.h"
 
 #include <cstdio>
 #include <ostream>

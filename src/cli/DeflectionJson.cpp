@@ -3,8 +3,6 @@
 #include "analysis/Deflection.h"
 #include "cli/JsonResult.h"
 
-#include <optional>
-
 namespace spanwise {
 
 namespace {
@@ -43,23 +41,18 @@ std::string spansJson(const BeamDeflection& deflection, bool arrangement) {
 
 } // namespace
 
-std::string deflectionJsonMembers(const Beam& beam, const BeamResults& results,
-                                  const Envelope* envelope) {
-    try {
-        std::string text = ",\"deflection\":" + spansJson(BeamDeflection(beam, results), false);
-        if (hasLiveLoads(beam)) {
-            std::optional<Envelope> own;
-            if (envelope == nullptr) {
-                envelope = &own.emplace(beam);
-            }
-            const auto both = BeamDeflection::envelopesOf(beam, *envelope);
-            text += ",\"deflectionEnvelope\":{\"characteristic\":" + spansJson(both[0], true) +
-                    ",\"quasiPermanent\":" + spansJson(both[1], true) + "}";
-        }
-        return text;
-    } catch (const std::exception&) {
+std::string deflectionJsonMembers(const BeamOutcome& outcome) {
+    const bool live = hasLiveLoads(outcome.beam());
+    if (!outcome.deflection.made() || (live && !outcome.deflectionCombinations.made())) {
         return ",\"deflection\":null"; // a span without a usable EI
     }
+    std::string text = ",\"deflection\":" + spansJson(*outcome.deflection.get(), false);
+    if (live) {
+        const auto& both = *outcome.deflectionCombinations.get();
+        text += ",\"deflectionEnvelope\":{\"characteristic\":" + spansJson(both[0], true) +
+                ",\"quasiPermanent\":" + spansJson(both[1], true) + "}";
+    }
+    return text;
 }
 
 } // namespace spanwise

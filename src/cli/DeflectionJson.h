@@ -1,9 +1,7 @@
 // The deflections of a calculation as JSON members of the batch tool's result object.
 #pragma once
 
-#include "analysis/Envelope.h"
-#include "model/Beam.h"
-#include "model/BeamResults.h"
+#include "outcome/BeamOutcome.h"
 
 #include <string>
 
@@ -13,9 +11,8 @@ namespace spanwise {
 // "ok":true},..] for the loads as entered; with live loads also
 // ,"deflectionEnvelope":{"characteristic":[..],"quasiPermanent":[..]} whose extremes add
 // "liveSpans". x from the span's left end; "ratio" is l0/|w| (null for a span that does not
-// move). "deflection" is null when a span has no usable EI. envelope: the force envelope when
-// already at hand, else one is made for a beam with live loads.
-std::string deflectionJsonMembers(const Beam& beam, const BeamResults& results,
-                                  const Envelope* envelope);
+// move). "deflection" is null when a span has no usable EI (or the combinations of a beam with
+// live loads could not be made).
+std::string deflectionJsonMembers(const BeamOutcome& outcome);
 
 } // namespace spanwise

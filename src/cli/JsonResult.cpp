@@ -53,9 +53,12 @@ std::string jsonNumber(float v) {
     return std::string(buffer, end);
 }
 
-void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam& beam,
-                     const BeamResults& r, long sweeps, const Envelope* envelope,
-                     const std::string& moreMembers) {
+void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamOutcome& outcome,
+                     bool withEnvelope, const std::string& moreMembers) {
+    const Beam& beam = outcome.beam();
+    const BeamResults& r = outcome.calculation.results;
+    const long sweeps = outcome.calculation.sweeps;
+    const Envelope* envelope = withEnvelope ? &outcome.envelope.orThrow() : nullptr;
     out << "{\"file\":" << jsonString(fileName) << ",\"spanCount\":" << beam.spanCount()
         << ",\"leftSupport\":" << beam.leftSupport << ",\"rightSupport\":" << beam.rightSupport
         << ",\"sweeps\":" << sweeps << ",\"spans\":[";
@@ -95,7 +98,7 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam&
     if (envelope != nullptr) {
         out << ",\"envelope\":" << envelopeJson(*envelope);
     }
-    out << deflectionJsonMembers(beam, r, envelope) << moreMembers << "}\n";
+    out << deflectionJsonMembers(outcome) << moreMembers << "}\n";
 }
 
 namespace {

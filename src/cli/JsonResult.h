@@ -2,8 +2,7 @@
 #pragma once
 
 #include "analysis/Envelope.h"
-#include "model/Beam.h"
-#include "model/BeamResults.h"
+#include "outcome/BeamOutcome.h"
 
 #include <iosfwd>
 #include <string>
@@ -13,11 +12,11 @@ namespace spanwise {
 // Writes one JSON object: the file, the counts and supports, the number of distribution sweeps,
 // and per span its end moments, key sections (x, M, V), largest moment and its position, and
 // its row of the result table (numbers and display texts). Floats are written as the shortest
-// text that reads back to the same float. With an envelope, the member "envelope" follows
-// (envelopeJson). moreMembers (",\"name\":value…") end the object.
-void writeJsonResult(std::ostream& out, const std::string& fileName, const Beam& beam,
-                     const BeamResults& results, long sweeps, const Envelope* envelope = nullptr,
-                     const std::string& moreMembers = {});
+// text that reads back to the same float. With withEnvelope, the member "envelope" follows
+// (envelopeJson; the envelope's failure is thrown); then the deflections (deflectionJsonMembers).
+// moreMembers (",\"name\":value…") end the object.
+void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamOutcome& outcome,
+                     bool withEnvelope, const std::string& moreMembers = {});
 
 // {"factors":{"dead":1.3,"live":1.5,"designLife":1,"deadFavourable":null},
 //  "spans":[{"span":1,"maxMoment":{"value":..,"x":..,"liveSpans":[1,3],"shear":..},

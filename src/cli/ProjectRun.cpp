@@ -1,10 +1,7 @@
 #include "cli/ProjectRun.h"
 
-#include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
-#include "analysis/Deflection.h"
 #include "analysis/DistributionWorking.h"
-#include "analysis/Envelope.h"
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
 #include "analysis/SectionForces.h"
@@ -14,11 +11,10 @@
 #include "cli/JsonResult.h"
 #include "design/DesignForcesTable.h"
 #include "design/DesignTable.h"
-#include "design/HandCalculation.h"
-#include "design/SectionStiffness.h"
-#include "io/CalculationSourceOf.h"
+#include "exports/CalculationSourceOf.h"
+#include "exports/ResultCsv.h"
 #include "io/ProjectFile.h"
-#include "io/ResultCsv.h"
+#include "outcome/BeamOutcome.h"
 
 #include <QFile>
 #include <QString>
@@ -148,19 +144,21 @@ sectionsOf(const Beam& beam, const std::vector<SectionQuery>& queries, std::ostr
 // The report is painted with Qt's fonts and paint engine, one at a time.
 std::mutex reportPainting;
 
-int calculateAndPrint(const std::string& projectName, const Beam& beam,
+int calculateAndPrint(const std::string& projectName, const Beam& projectBeam,
                       const std::vector<Section>& sections, const BatchOptions& options,
                       const std::string& reportPath, const ReportWriter& writeReport,
                       ProjectOutcome& outcome, std::ostream& out, std::ostream& err) {
-    Calculation calculation = calculateBeam(beam);
-    const BeamResults& results = calculation.results;
+    BeamOutcome calculated = outcomeOf(projectBeam);
+    const Beam& beam = calculated.beam();
+    const BeamResults& results = calculated.calculation.results;
     if (!reportPath.empty()) {
         // the report's stamp: the file as read, with the digest of its bytes
-        calculation.source = calculationSourceOf(QString::fromStdString(projectName), false);
+        calculated.calculation.source =
+            calculationSourceOf(QString::fromStdString(projectName), false);
         ReportWritten written{false, "计算书模块没有载入"};
         if (writeReport) {
             const std::lock_guard lock(reportPainting);
-            written = writeReport(calculation, projectName, reportPath);
+            written = writeReport(calculated, projectName, reportPath);
         }
         if (!written.ok) {
             err << "spanwise-calc: 无法写入计算书“" << reportPath << "”：" << written.reason
@@ -168,29 +166,21 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
             return kExitCannotWrite;
         }
     }
-    // The envelope is asked for, or the CSV or the summary carries it because live loads exist,
-    // or the design forces are taken from it: asked for, in the CSV of a beam with design data,
-    // in the summary of a beam with sections.
+    // What the output asks of the outcome: a product it needs and could not be made ends the
+    // run with the failure that stopped it. The design forces are shown when asked for, in the
+    // CSV of a beam with design data and in the summary of a beam with sections.
     const bool designForcesShown = options.design || (options.csv && hasDesignData(beam)) ||
                                    (options.summary && hasSections(beam));
-    std::optional<Envelope> envelope;
-    if (options.envelope || ((options.csv || options.summary) && hasLiveLoads(beam)) ||
-        designForcesShown) {
-        envelope.emplace(beam);
+    const bool live = hasLiveLoads(beam);
+    if (options.envelope || ((options.csv || options.summary) && live) || designForcesShown) {
+        calculated.envelope.orThrow();
     }
-    std::optional<BeamForces> forces;
+    const BeamForces* forces = nullptr;
     if (designForcesShown || (options.strict && hasSections(beam))) {
-        if (!envelope) {
-            envelope.emplace(beam);
-        }
-        forces.emplace(designForces(beam, *envelope));
+        forces = &calculated.forces.orThrow();
     }
     // the steel, where every span has a section
-    std::optional<BeamDesign> design;
-    const StepsOmitted resultsOnly; // the hand calculation is the report's
-    if (forces && hasSections(beam)) {
-        design.emplace(designBeam(beam, *forces, *envelope));
-    }
+    const BeamDesign* design = forces && hasSections(beam) ? &calculated.design.orThrow() : nullptr;
     if (options.working) {
         const WorkingTable table = workingTable(recordDistribution(beam));
         printRow(out, table.headers);
@@ -198,40 +188,29 @@ int calculateAndPrint(const std::string& projectName, const Beam& beam,
             printRow(out, row);
         }
     } else if (options.summary) {
-        outcome.summary.liveLoads = hasLiveLoads(beam);
+        outcome.summary.liveLoads = live;
         outcome.summary.sections = hasSections(beam);
         outcome.summary.rows =
-            summaryRows(beam, results, outcome.summary.liveLoads ? &*envelope : nullptr,
-                        forces ? &*forces : nullptr, design ? &*design : nullptr);
+            summaryRows(beam, results, live ? calculated.envelope.get() : nullptr, forces, design);
     } else if (options.csv) {
-        // the envelope as before the design forces took one too
-        const bool withEnvelope = options.envelope || hasLiveLoads(beam);
-        out << resultCsv(beam, results) << (withEnvelope ? envelopeCsv(*envelope) : "")
-            << deflectionCsv(beam, results, withEnvelope ? &*envelope : nullptr)
-            << designForcesCsv(beam, envelope ? &*envelope : nullptr)
-            << (design ? designCsv(*design) : std::string());
+        out << outcomeCsv(calculated, options.envelope || live);
     } else if (options.json) {
-        writeJsonResult(
-            out, projectName, beam, results, calculation.sweeps,
-            options.envelope ? &*envelope : nullptr,
-            options.design
-                ? designForcesJsonMember(*forces) +
-                      designJsonMember(design ? *design : designBeam(beam, *forces, *envelope))
-                : std::string());
+        writeJsonResult(out, projectName, calculated, options.envelope,
+                        options.design ? designForcesJsonMember(*forces) +
+                                             designJsonMember(calculated.design.orThrow())
+                                       : std::string());
     } else if (options.envelope || options.design) {
         if (options.envelope) {
-            printEnvelope(out, *envelope);
+            printEnvelope(out, calculated.envelope.orThrow());
         }
         if (options.design) {
             out << (options.envelope ? "\n" : "");
             printDesignForces(out, beam, *forces);
-            printDesign(out, design ? *design : designBeam(beam, *forces, *envelope));
+            printDesign(out, calculated.design.orThrow());
         }
     } else if (!sections.empty()) {
-        std::optional<BeamDeflection> deflection;
-        if (options.deflection) {
-            deflection.emplace(beam, results);
-        }
+        const BeamDeflection* deflection =
+            options.deflection ? &calculated.deflection.orThrow() : nullptr;
         for (const Section& q : sections) {
             const SectionForce f = sectionForceAt(beam, results, q.span, q.x);
             out << q.span << '\t' << fileNumber(q.x) << '\t' << formatResult(f.M) << '\t'
@@ -275,8 +254,7 @@ ProjectOutcome runProjectFile(const std::string& file, const BatchOptions& optio
         err << read.error.message() << '\n';
         return finish(kExitBadInput);
     }
-    // spans with a section take the stiffness it gives
-    const Beam beam = calculationBeam(read.project->beam);
+    const Beam& beam = read.project->beam;
     const auto sections = sectionsOf(beam, options.queries, err);
     if (!sections) {
         return finish(kExitBadInput);

@@ -4,7 +4,7 @@
 // otherwise be most of the start-up of every run.
 #pragma once
 
-#include "analysis/Calculation.h"
+#include "outcome/BeamOutcome.h"
 
 #include <functional>
 #include <string>
@@ -16,9 +16,9 @@ struct ReportWritten {
     std::string reason; // in the user's language when the report could not be written
 };
 
-// Writes the report of a calculation to path (UTF-8 path); projectName as the report names it.
+// Writes the report of a beam's outcome to path (UTF-8 path); projectName as the report names it.
 using ReportWriter = std::function<ReportWritten(
-    const Calculation& calculation, const std::string& projectName, const std::string& path)>;
+    const BeamOutcome& outcome, const std::string& projectName, const std::string& path)>;
 
 // Loads the module (beside the program, or in ../lib/spanwise from it) and starts the
 // offscreen GUI application the report's fonts need; call on the main thread before any
@@ -32,7 +32,7 @@ void stopReportModule();
 // The module's entry points (C names, so that the loader finds them).
 extern "C" {
 using StartReportsEntry = bool (*)();
-using WriteReportEntry = void (*)(const Calculation& calculation, const std::string& projectName,
+using WriteReportEntry = void (*)(const BeamOutcome& outcome, const std::string& projectName,
                                   const std::string& path, ReportWritten& written);
 using StopReportsEntry = void (*)();
 }

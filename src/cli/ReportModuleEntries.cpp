@@ -41,13 +41,13 @@ extern "C" Q_DECL_EXPORT bool spanwiseStartReports() {
     return true;
 }
 
-extern "C" Q_DECL_EXPORT void spanwiseWriteReport(const spanwise::Calculation& calculation,
+extern "C" Q_DECL_EXPORT void spanwiseWriteReport(const spanwise::BeamOutcome& outcome,
                                                   const std::string& projectName,
                                                   const std::string& path,
                                                   spanwise::ReportWritten& written) {
-    const spanwise::ReportOutcome outcome =
-        spanwise::writeReport(calculation, projectName, QFile::decodeName(path.c_str()));
-    written = {outcome.ok, outcome.reason};
+    const spanwise::ReportOutcome report =
+        spanwise::writeReport(outcome, projectName, QFile::decodeName(path.c_str()));
+    written = {report.ok, report.reason};
 }
 
 extern "C" Q_DECL_EXPORT void spanwiseStopReports() {

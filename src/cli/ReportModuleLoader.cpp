@@ -52,10 +52,10 @@ ReportWriter loadReportModule(std::string& problem) {
         problem = "计算书模块 " + std::string(kReportModuleName) + " 无法使用";
         return {};
     }
-    return [write](const Calculation& calculation, const std::string& projectName,
+    return [write](const BeamOutcome& outcome, const std::string& projectName,
                    const std::string& path) {
         ReportWritten written;
-        write(calculation, projectName, path, written);
+        write(outcome, projectName, path, written);
         return written;
     };
 }

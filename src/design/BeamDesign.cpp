@@ -135,7 +135,7 @@ FlexureInput flexureInput(const SpanSection& section, const Materials& m, double
     in.moment = moment;
     in.width = section.width;
     in.depth = section.depth;
-    in.effectiveDepth = section.depth - m.tensionCover - (twoLayers ? 25.0 : 0.0);
+    in.effectiveDepth = effectiveDepth(section.depth, m, twoLayers);
     in.compressionCover = m.tensionCover;
     if (bottomBars && section.hasFlange()) {
         in.flangeWidth = section.flangeWidth;
@@ -174,7 +174,7 @@ namespace {
 // The shear of one face; a of the 独立梁 rule where the span's concentrated forces between the
 // faces cause more than 75 % of the simple span's shear there.
 FaceShear faceShear(const Beam& beam, int s, const FaceForces& face, bool left, const SpanForces& f,
-                    const SpanSection& section, const Materials& m) {
+                    const SpanSection& section, const Materials& m, Working working) {
     FaceShear out;
     out.present = face.present;
     if (!face.present) {
@@ -187,7 +187,7 @@ FaceShear faceShear(const Beam& beam, int s, const FaceForces& face, bool left, 
     in.shear = out.shear;
     in.width = section.width;
     in.depth = section.depth;
-    in.effectiveDepth = section.depth - m.tensionCover;
+    in.effectiveDepth = effectiveDepth(section.depth, m);
     in.flangeDepth = section.hasFlange() ? double{section.flangeDepth} : 0.0;
     in.hingeZone = face.beta > 0;
     if (section.independent && baseSystem(beam, s) == BaseSystem::SimplySupported) {
@@ -207,12 +207,12 @@ FaceShear faceShear(const Beam& beam, int s, const FaceForces& face, bool left, 
             out.concentratedRule = true;
         }
     }
-    out.result = designShear(in, m);
+    out.result = designShear(in, m, working);
     return out;
 }
 
 // The stirrups of a span: for the larger requirement of its faces, by the detailing of its depth.
-void stirrupsOf(SpanDesign& d) {
+void stirrupsOf(SpanDesign& d, Working working) {
     const bool calculated = (d.left.present && d.left.result.exceedsConcrete) ||
                             (d.right.present && d.right.result.exceedsConcrete);
     d.detailing = stirrupDetailing(d.section.depth, calculated);
@@ -222,9 +222,9 @@ void stirrupsOf(SpanDesign& d) {
         (d.left.present && !d.left.result.ok()) || (d.right.present && !d.right.result.ok());
     d.stirrupsProvided = d.section.stirrups.has_value();
     if (d.stirrupsProvided) {
-        d.stirrups = checkStirrups(*d.section.stirrups, required, d.detailing);
+        d.stirrups = checkStirrups(*d.section.stirrups, required, d.detailing, working);
     } else if (!sectionFails) {
-        d.stirrups = proposeStirrups(required, d.section.width, d.detailing);
+        d.stirrups = proposeStirrups(required, d.section.width, d.detailing, working);
     }
 }
 
@@ -238,13 +238,14 @@ struct RowFlexure {
     FlexureInput input; // one layer
     FlexureResult one;
     const Materials* materials = nullptr;
+    Working working = Working::Omitted;
     mutable std::optional<FlexureResult> twoLayers;
 
     const FlexureResult& two() const {
         if (!twoLayers) {
             FlexureInput deeper = input;
-            deeper.effectiveDepth -= 25;
-            twoLayers = designFlexure(deeper, *materials);
+            deeper.effectiveDepth = effectiveDepth(input.depth, *materials, true);
+            twoLayers = designFlexure(deeper, *materials, working);
         }
         return *twoLayers;
     }
@@ -259,12 +260,13 @@ struct RowFlexure {
 };
 
 RowFlexure rowFlexure(const SpanSection& section, const Materials& m, const SteelRow& row,
-                      double depthLimit) {
+                      double depthLimit, Working working) {
     const double tensionMoment = row.topBars ? -row.moment : row.moment;
     RowFlexure f;
     f.input = flexureInput(section, m, tensionMoment, !row.topBars, false, depthLimit);
-    f.one = designFlexure(f.input, m);
+    f.one = designFlexure(f.input, m, working);
     f.materials = &m;
+    f.working = working;
     return f;
 }
 
@@ -272,9 +274,10 @@ RowFlexure rowFlexure(const SpanSection& section, const Materials& m, const Stee
 // is made only where one layer does not serve.
 template <typename Requirement>
 BarChoice barsFor(const std::optional<BarSet>& given, const Requirement& requirement,
-                  const BarRoom& room, const Materials& m) {
+                  const BarRoom& room, const Materials& m, Working working) {
     auto choose = [&](const BarRequirement& r) {
-        return given ? checkBars(*given, r, room) : proposeBars(r, m.proposedDiameters, room);
+        return given ? checkBars(*given, r, room, working)
+                     : proposeBars(r, m.proposedDiameters, room, working);
     };
     BarChoice choice = choose(requirement(false));
     if (!choice.bars || choice.twoLayers || !choice.ok()) {
@@ -298,7 +301,7 @@ SteelRow faceRow(const FaceForces& face, bool left) {
 // The top bars over every support, for the larger requirement of the faces meeting there, in the
 // room of the narrower span with the thicker stirrups; then what the faces check with them.
 void supportBars(const Beam& beam, BeamDesign& out,
-                 const std::vector<std::vector<RowFlexure>>& flexures) {
+                 const std::vector<std::vector<RowFlexure>>& flexures, Working working) {
     const Materials& m = out.materials;
     const int n = beam.spanCount();
     struct FaceRef {
@@ -349,7 +352,7 @@ void supportBars(const Beam& beam, BeamDesign& out,
             return r;
         };
         const std::optional<BarSet>& given = supportDesign(beam, j).topBars;
-        const BarChoice bars = barsFor(given, required, room, m);
+        const BarChoice bars = barsFor(given, required, room, m, working);
         for (const FaceRef& f : faces) {
             SpanDesign& d = out.spans[static_cast<std::size_t>(f.span - 1)];
             SteelRow& row = d.rows[f.row];
@@ -365,12 +368,14 @@ void supportBars(const Beam& beam, BeamDesign& out,
                         bottomArea = other.bars.area;
                     }
                 }
-                row.compression = checkCompressionSteel(bottomArea, row.flexure.compressionArea);
+                row.compression =
+                    checkCompressionSteel(bottomArea, row.flexure.compressionArea, working);
             }
             // the ductility of a redistributed support, with its bars (none: no verdict)
             if (supportDesign(beam, j).redistribution > 0 && bars.bars) {
-                row.ductility = checkDuctility(bars.area, row.flexure.compressionArea,
-                                               d.section.width, effectiveDepthOf(d, row, m), m);
+                row.ductility =
+                    checkDuctility(bars.area, row.flexure.compressionArea, d.section.width,
+                                   effectiveDepthOf(d, row, m), m, working);
             }
         }
     }
@@ -378,7 +383,8 @@ void supportBars(const Beam& beam, BeamDesign& out,
 
 } // namespace
 
-BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope& envelope) {
+BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope& envelope,
+                      Working working) {
     BeamDesign out;
     if (const auto problem = designSettingsProblem(beam.design)) {
         out.whyNot = *problem;
@@ -406,10 +412,10 @@ BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope
         SpanDesign d;
         d.span = s;
         d.section = *beam.span(s).section;
-        d.effectiveDepth = d.section.depth - m.tensionCover;
-        d.left = faceShear(beam, s, f.left, true, f, d.section, m);
-        d.right = faceShear(beam, s, f.right, false, f, d.section, m);
-        stirrupsOf(d);
+        d.effectiveDepth = effectiveDepth(d.section.depth, m);
+        d.left = faceShear(beam, s, f.left, true, f, d.section, m, working);
+        d.right = faceShear(beam, s, f.right, false, f, d.section, m, working);
+        stirrupsOf(d, working);
         out.spans.push_back(std::move(d));
     }
 
@@ -449,7 +455,7 @@ BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope
                                  : row.place == SteelPlace::RightFace ? limitAt(f.right)
                                                                       : balanced;
             flexures[static_cast<std::size_t>(s - 1)].push_back(
-                rowFlexure(d.section, m, row, limit));
+                rowFlexure(d.section, m, row, limit, working));
         }
     }
 
@@ -477,12 +483,12 @@ BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope
             }
             row.bars = barsFor(
                 given, [&](bool withTwoLayers) { return rowFlex[r].requirement(withTwoLayers); },
-                room, m);
+                room, m, working);
             row.flexure = row.bars.twoLayers ? rowFlex[r].two() : rowFlex[r].one;
         }
     }
-    supportBars(beam, out, flexures);
-    serviceability(beam, forces, envelope, out);
+    supportBars(beam, out, flexures, working);
+    serviceability(beam, forces, envelope, out, working);
     out.designed = true;
     return out;
 }

@@ -113,6 +113,9 @@ ProvidedBars proposedBars(const BeamDesign& design);
 
 // The design of a beam that passed the data check (as calculated: calculationBeam) from its
 // design forces and its envelope. Not designed (whyNot) unless every span has a section.
-BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope& envelope);
+// working: whether every result carries its hand calculation (the 计算书's); the numbers are the
+// same either way.
+BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope& envelope,
+                      Working working = Working::Omitted);
 
 } // namespace spanwise

@@ -24,12 +24,12 @@ std::vector<PlacedForce> concentratedForces(const Beam& beam, int s);
 
 // h0 of the bars' layers of a row.
 inline double effectiveDepthOf(const SpanDesign& d, const SteelRow& row, const Materials& m) {
-    return d.section.depth - m.tensionCover - (row.bars.twoLayers ? 25.0 : 0.0);
+    return effectiveDepth(d.section.depth, m, row.bars.twoLayers);
 }
 
 // The crack widths of every row, the additional transverse reinforcement under concentrated
 // forces and each span's deflection with the long-term stiffness.
 void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& envelope,
-                    BeamDesign& design);
+                    BeamDesign& design, Working working);
 
 } // namespace spanwise::design_parts

@@ -51,7 +51,8 @@ const SteelRow* rowAt(const SpanDesign& d, SteelPlace place) {
 
 // The hanger steel at every place strictly between the faces where concentrated forces act (a
 // cantilever's free end included), their design values summed by place.
-std::vector<Hanger> hangersOf(const Beam& beam, int s, const SpanForces& f, const Materials& m) {
+std::vector<Hanger> hangersOf(const Beam& beam, int s, const SpanForces& f, const Materials& m,
+                              Working working) {
     std::map<float, double> byPlace;
     const BaseSystem base = baseSystem(beam, s);
     const float L = beam.span(s).length;
@@ -64,7 +65,7 @@ std::vector<Hanger> hangersOf(const Beam& beam, int s, const SpanForces& f, cons
     }
     std::vector<Hanger> out;
     for (const auto& [x, force] : byPlace) {
-        out.push_back({x, additionalTransverse(force, m)});
+        out.push_back({x, additionalTransverse(force, m, working)});
     }
     return out;
 }
@@ -92,17 +93,18 @@ double ownTip(const Beam& beam, int s, LoadCase loadCase) {
 }
 
 // The check of a deflection against l0/n of the span.
-void judge(LongTermDeflection& d) {
+void judge(LongTermDeflection& d, StepWriter& steps) {
     d.ratio = d.deflection > 0 ? d.checkLength * 1000 / d.deflection : 0;
     const bool ok = d.deflection <= 0 || d.ratio >= d.limitDenominator;
     d.state = ok ? CheckState::Passed : CheckState::Failed;
-    if (stepsRecorded())
-        d.steps.push_back(
-            {"3.4.3", "l0/f",
-             d.deflection > 0 ? trimmedText(d.checkLength * 1000) + "/" + fixedText(d.deflection, 2)
-                              : std::string(),
-             (d.deflection > 0 ? trimmedText(d.ratio, 0) : std::string("不下挠")) +
-                 (ok ? " ≥ " : " < ") + trimmedText(d.limitDenominator, 0)});
+    steps.add([&] {
+        return CalculationStep{
+            "3.4.3", "l0/f",
+            d.deflection > 0 ? trimmedText(d.checkLength * 1000) + "/" + fixedText(d.deflection, 2)
+                             : std::string(),
+            (d.deflection > 0 ? trimmedText(d.ratio, 0) : std::string("不下挠")) +
+                (ok ? " ≥ " : " < ") + trimmedText(d.limitDenominator, 0)};
+    });
     if (!ok) {
         d.words = "l0/f = " + trimmedText(d.ratio, 0) + " < " + trimmedText(d.limitDenominator, 0);
     }
@@ -110,7 +112,7 @@ void judge(LongTermDeflection& d) {
 
 // B of a span from the row its deflection is measured with; false (with the words) where none.
 bool stiffnessOf(LongTermDeflection& out, const SpanDesign& d, const SteelRow* row,
-                 const Materials& m) {
+                 const Materials& m, Working working) {
     if (row == nullptr) {
         out.words = "无支座边缘截面，不验算挠度";
         return false;
@@ -119,7 +121,7 @@ bool stiffnessOf(LongTermDeflection& out, const SpanDesign& d, const SteelRow* r
         out.words = "钢筋放不下，不验算挠度";
         return false;
     }
-    out.stiffness = longTermStiffness(serviceSection(d, *row, m), m);
+    out.stiffness = longTermStiffness(serviceSection(d, *row, m), m, working);
     if (out.stiffness.state != CheckState::Passed) {
         out.state = out.stiffness.state;
         out.words = out.stiffness.words;
@@ -132,7 +134,7 @@ bool stiffnessOf(LongTermDeflection& out, const SpanDesign& d, const SteelRow* r
 } // namespace
 
 void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& envelope,
-                    BeamDesign& design) {
+                    BeamDesign& design, Working working) {
     const Materials& m = design.materials;
     const int n = beam.spanCount();
     for (SpanDesign& d : design.spans) {
@@ -141,9 +143,9 @@ void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& 
                 row.crack.words = "不需要跨中上部钢筋，不验算";
                 continue;
             }
-            row.crack = crackWidth(serviceSection(d, row, m), m);
+            row.crack = crackWidth(serviceSection(d, row, m), m, working);
         }
-        d.hangers = hangersOf(beam, d.span, forces.span(d.span), m);
+        d.hangers = hangersOf(beam, d.span, forces.span(d.span), m, working);
     }
 
     // deflections: the spans held at both ends first, whose stiffness a cantilever beside one
@@ -159,16 +161,17 @@ void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& 
             continue;
         }
         out.elastic = elastic.max.value;
-        if (!stiffnessOf(out, d, rowAt(d, SteelPlace::Bottom), m)) {
+        if (!stiffnessOf(out, d, rowAt(d, SteelPlace::Bottom), m, working)) {
             continue;
         }
         out.deflection = out.elastic * out.rigidity / out.stiffness.longTerm;
-        if (stepsRecorded())
-            out.steps.push_back({"7.2.2", "f = w·EI/B",
-                                 fixedText(out.elastic, 2) + "×" + stiffnessText(out.rigidity) +
-                                     "/" + stiffnessText(out.stiffness.longTerm),
-                                 fixedText(out.deflection, 2) + " mm"});
-        judge(out);
+        StepWriter steps(working, out.steps);
+        steps.formula("7.2.2", "f = w·EI/B",
+                      {{"w", out.elastic, twoDecimalsText},
+                       {"EI", out.rigidity, stiffnessText},
+                       {"B", out.stiffness.longTerm, stiffnessText}},
+                      [&] { return twoDecimalsText(out.deflection) + " mm"; });
+        judge(out, steps);
     }
     for (SpanDesign& d : design.spans) {
         const SpanDeflection& elastic = quasi.span(d.span);
@@ -179,7 +182,7 @@ void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& 
         const bool freeRight = baseSystem(beam, d.span) == BaseSystem::FreeRight;
         out.elastic = elastic.tip;
         const SteelRow* root = rowAt(d, freeRight ? SteelPlace::LeftFace : SteelPlace::RightFace);
-        if (!stiffnessOf(out, d, root, m)) {
+        if (!stiffnessOf(out, d, root, m, working)) {
             continue;
         }
         // the span beside it turns the cantilever's root: its EI/B; none at a fixed end
@@ -210,12 +213,14 @@ void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& 
             f += std::max(0.0, longTerm(tip, 0.0));
         }
         out.deflection = f;
-        if (stepsRecorded())
-            out.steps.push_back(
-                {"7.2.2", "f = θs·l·EI'/B' + (w − θs·l)·EI/B",
-                 "EI'/B' = " + fixedText(besideRatio, 3) + "，EI/B = " + fixedText(ownRatio, 3),
-                 fixedText(out.deflection, 2) + " mm"});
-        judge(out);
+        StepWriter steps(working, out.steps);
+        steps.add([&] {
+            return CalculationStep{"7.2.2", "f = θs·l·EI'/B' + (w − θs·l)·EI/B",
+                                   "EI'/B' = " + threeDecimalsText(besideRatio) +
+                                       "，EI/B = " + threeDecimalsText(ownRatio),
+                                   twoDecimalsText(out.deflection) + " mm"};
+        });
+        judge(out, steps);
     }
 }
 

@@ -10,11 +10,6 @@ namespace spanwise {
 
 namespace {
 
-// A value put into a formula, as typed: at most three decimals.
-std::string text(double v) {
-    return trimmedText(v);
-}
-
 // The moment in N·mm the rectangle of `width` takes with a depth x of the stress block.
 double blockMoment(const Materials& m, double width, double x, double h0) {
     return m.alpha1 * m.fc * width * x * (h0 - x / 2);
@@ -36,78 +31,103 @@ struct Rectangle {
 };
 
 RectangleDesign designRectangle(const FlexureInput& in, const Materials& m, const Rectangle& rect,
-                                CalculationSteps& steps) {
+                                StepWriter& steps) {
     RectangleDesign r;
     const double h0 = in.effectiveDepth, width = rect.width, moment = rect.moment;
     const bool overhangs = rect.shape == FlexureShape::FlangeClass2;
-    const std::string b = rect.shape == FlexureShape::FlangeClass1 ? "bf'" : "b";
-    const std::string M = overhangs ? "(M − M1)" : "M";
-    const std::string block = factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(width);
-    const std::string momentText = trimmedText(moment / 1e6) + "×10⁶";
+    const bool flangeWide = rect.shape == FlexureShape::FlangeClass1;
+    // bf' is the rectangle's width in class 1, the flange beside the web in class 2
+    const double bf = flangeWide ? width : in.flangeWidth;
     r.alphaS = moment / (m.alpha1 * m.fc * width * h0 * h0);
-    if (stepsRecorded())
-        steps.push_back({"6.2.10", "αs = " + M + "/(α1·fc·" + b + "·h0²)",
-                         momentText + "/(" + block + "×" + text(h0) + "²)",
-                         relativeText(r.alphaS)});
-    const std::string limitText = "ξlim = " + relativeText(in.depthLimit);
+    steps.formula("6.2.10",
+                  overhangs    ? "αs = (M − M1)/(α1·fc·b·h0²)"
+                  : flangeWide ? "αs = M/(α1·fc·bf'·h0²)"
+                               : "αs = M/(α1·fc·b·h0²)",
+                  {{"M", moment, millionsText},
+                   {"(M − M1)", moment, millionsText},
+                   {"α1", m.alpha1, factorText},
+                   {"fc", m.fc, typedText},
+                   {"b", width, typedText},
+                   {"bf'", width, typedText},
+                   {"h0", h0, typedText}},
+                  [&] { return relativeText(r.alphaS); });
+    const auto limitText = [&] { return "ξlim = " + relativeText(in.depthLimit); };
     if (2 * r.alphaS < 1) {
         r.xi = 1 - std::sqrt(1 - 2 * r.alphaS);
         r.doubly = r.xi > in.depthLimit;
-        if (stepsRecorded())
-            steps.push_back({"6.2.10", "ξ = 1 − √(1 − 2αs)",
-                             "1 − √(1 − 2×" + relativeText(r.alphaS) + ")",
-                             relativeText(r.xi) + (r.doubly ? " > " : " ≤ ") + limitText});
+        steps.formula("6.2.10", "ξ = 1 − √(1 − 2αs)", {{"αs", r.alphaS, relativeText}}, [&] {
+            return relativeText(r.xi) + (r.doubly ? " > " : " ≤ ") + limitText();
+        });
     } else {
         r.doubly = true;
-        if (stepsRecorded())
-            steps.push_back({"6.2.10", "2αs", "2×" + relativeText(r.alphaS),
-                             fixedText(2 * r.alphaS, 4) + " ≥ 1，单筋截面不足"});
+        steps.formula("6.2.10", "2αs", {{"αs", r.alphaS, relativeText}},
+                      [&] { return fixedText(2 * r.alphaS, 4) + " ≥ 1，单筋截面不足"; });
     }
-    const std::string overhangText = overhangs ? " + " + factorText(m.alpha1) + "×" + text(m.fc) +
-                                                     "×(" + text(in.flangeWidth) + " − " +
-                                                     text(width) + ")×" + text(in.flangeDepth)
-                                               : "";
-    const std::string overhangFormula = overhangs ? " + α1·fc·(bf' − b)·hf'" : "";
+    double x = 0; // the depth of a doubly reinforced section's stress block
     if (!r.doubly) {
         r.area = (m.alpha1 * m.fc * width * r.xi * h0 + rect.overhangForce) / m.fy;
-        if (stepsRecorded())
-            steps.push_back({"6.2.10", "As = (α1·fc·" + b + "·ξ·h0" + overhangFormula + ")/fy",
-                             "(" + block + "×" + relativeText(r.xi) + "×" + text(h0) +
-                                 overhangText + ")/" + text(m.fy),
-                             steelAreaText(r.area) + " mm²"});
+        steps.formula("6.2.10",
+                      overhangs    ? "As = (α1·fc·b·ξ·h0 + α1·fc·(bf' − b)·hf')/fy"
+                      : flangeWide ? "As = (α1·fc·bf'·ξ·h0)/fy"
+                                   : "As = (α1·fc·b·ξ·h0)/fy",
+                      {{"α1", m.alpha1, factorText},
+                       {"fc", m.fc, typedText},
+                       {"b", width, typedText},
+                       {"bf'", bf, typedText},
+                       {"hf'", in.flangeDepth, typedText},
+                       {"ξ", r.xi, relativeText},
+                       {"h0", h0, typedText},
+                       {"fy", m.fy, typedText}},
+                      [&] { return steelAreaText(r.area) + " mm²"; });
         return r;
     }
     const double leverArm = h0 - in.compressionCover;
     if (!(leverArm > 0)) {
         r.failure = "h0 − as' ≤ 0，不能配受压钢筋";
-        if (stepsRecorded())
-            steps.push_back(
-                {"6.2.10", "h0 − as'", text(h0) + " − " + text(in.compressionCover), r.failure});
+        steps.formula("6.2.10", "h0 − as'",
+                      {{"h0", h0, typedText}, {"as'", in.compressionCover, typedText}},
+                      [&] { return r.failure; });
         return r;
     }
     r.xi = in.depthLimit;
-    const double x = in.depthLimit * h0;
-    const std::string xText = fixedText(x, 1);
-    if (stepsRecorded())
-        steps.push_back({"6.2.10", "按双筋截面：x = ξlim·h0",
-                         relativeText(in.depthLimit) + "×" + text(h0), xText + " mm"});
+    x = in.depthLimit * h0;
+    steps.formula("6.2.10", "按双筋截面：x = ξlim·h0",
+                  {{"ξlim", in.depthLimit, relativeText}, {"h0", h0, typedText}},
+                  [&] { return oneDecimalText(x) + " mm"; });
     r.compressionArea =
         std::max(0.0, (moment - blockMoment(m, width, x, h0)) / (m.fyCompression * leverArm));
-    if (stepsRecorded())
-        steps.push_back({"6.2.10",
-                         "As' = [" + M + " − α1·fc·" + b + "·x·(h0 − x/2)]/[fy'·(h0 − as')]",
-                         "[" + momentText + " − " + block + "×" + xText + "×(" + text(h0) + " − " +
-                             xText + "/2)]/[" + text(m.fyCompression) + "×(" + text(h0) + " − " +
-                             text(in.compressionCover) + ")]",
-                         steelAreaText(r.compressionArea) + " mm²"});
+    steps.formula("6.2.10",
+                  overhangs ? "As' = [(M − M1) − α1·fc·b·x·(h0 − x/2)]/[fy'·(h0 − as')]"
+                  : flangeWide ? "As' = [M − α1·fc·bf'·x·(h0 − x/2)]/[fy'·(h0 − as')]"
+                               : "As' = [M − α1·fc·b·x·(h0 − x/2)]/[fy'·(h0 − as')]",
+                  {{"M", moment, millionsText},
+                   {"(M − M1)", moment, millionsText},
+                   {"α1", m.alpha1, factorText},
+                   {"fc", m.fc, typedText},
+                   {"b", width, typedText},
+                   {"bf'", width, typedText},
+                   {"x", x, oneDecimalText},
+                   {"h0", h0, typedText},
+                   {"fy'", m.fyCompression, typedText},
+                   {"as'", in.compressionCover, typedText}},
+                  [&] { return steelAreaText(r.compressionArea) + " mm²"; });
     r.area =
         (m.alpha1 * m.fc * width * x + m.fyCompression * r.compressionArea + rect.overhangForce) /
         m.fy;
-    if (stepsRecorded())
-        steps.push_back({"6.2.10", "As = (α1·fc·" + b + "·x + fy'·As'" + overhangFormula + ")/fy",
-                         "(" + block + "×" + xText + " + " + text(m.fyCompression) + "×" +
-                             steelAreaText(r.compressionArea) + overhangText + ")/" + text(m.fy),
-                         steelAreaText(r.area) + " mm²"});
+    steps.formula("6.2.10",
+                  overhangs    ? "As = (α1·fc·b·x + fy'·As' + α1·fc·(bf' − b)·hf')/fy"
+                  : flangeWide ? "As = (α1·fc·bf'·x + fy'·As')/fy"
+                               : "As = (α1·fc·b·x + fy'·As')/fy",
+                  {{"α1", m.alpha1, factorText},
+                   {"fc", m.fc, typedText},
+                   {"b", width, typedText},
+                   {"bf'", bf, typedText},
+                   {"hf'", in.flangeDepth, typedText},
+                   {"x", x, oneDecimalText},
+                   {"fy'", m.fyCompression, typedText},
+                   {"As'", r.compressionArea, steelAreaText},
+                   {"fy", m.fy, typedText}},
+                  [&] { return steelAreaText(r.area) + " mm²"; });
     return r;
 }
 
@@ -134,7 +154,8 @@ std::optional<std::string> inputProblem(const FlexureInput& in) {
 
 // Chooses the shape of a flanged section (6.2.11) and designs it; fills r's shape and steel.
 // Precondition: in.moment > 0 and inputProblem(in) found nothing.
-void designForMoment(const FlexureInput& in, const Materials& m, FlexureResult& r) {
+void designForMoment(const FlexureInput& in, const Materials& m, FlexureResult& r,
+                     StepWriter& steps) {
     const double moment = in.moment * 1e6;
     const double h0 = in.effectiveDepth;
     Rectangle rect{FlexureShape::Rectangle, in.width, moment, 0};
@@ -143,31 +164,33 @@ void designForMoment(const FlexureInput& in, const Materials& m, FlexureResult& 
         const double flangeCapacity = m.alpha1 * m.fc * bf * hf * (h0 - hf / 2);
         const bool inFlange = moment <= flangeCapacity;
         rect.shape = inFlange ? FlexureShape::FlangeClass1 : FlexureShape::FlangeClass2;
-        if (stepsRecorded())
-            r.steps.push_back(
-                {"6.2.11", "α1·fc·bf'·hf'·(h0 − hf'/2)",
-                 factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(bf) + "×" + text(hf) + "×(" +
-                     text(h0) + " − " + text(hf) + "/2)×10⁻⁶",
-                 forceText(flangeCapacity / 1e6) + " kN·m" + (inFlange ? " ≥ M = " : " < M = ") +
-                     forceText(in.moment) + " kN·m" +
-                     (inFlange ? "，第一类 T 形截面，按 bf' × h 矩形计算" : "，第二类 T 形截面")});
+        const std::initializer_list<FormulaNumber> flange = {
+            {"α1", m.alpha1, factorText}, {"fc", m.fc, typedText}, {"bf'", bf, typedText},
+            {"b", in.width, typedText},   {"hf'", hf, typedText},  {"h0", h0, typedText}};
+        steps.formula(
+            "6.2.11", "α1·fc·bf'·hf'·(h0 − hf'/2)", flange,
+            [&] {
+                return forceText(flangeCapacity / 1e6) + " kN·m" +
+                       (inFlange ? " ≥ M = " : " < M = ") + forceText(in.moment) + " kN·m" +
+                       (inFlange ? "，第一类 T 形截面，按 bf' × h 矩形计算" : "，第二类 T 形截面");
+            },
+            "×10⁻⁶");
         if (inFlange) {
             rect.width = bf;
         } else {
             rect.overhangForce = m.alpha1 * m.fc * (bf - in.width) * hf;
             rect.moment = moment - rect.overhangForce * (h0 - hf / 2);
-            if (stepsRecorded())
-                r.steps.push_back({"6.2.11", "M1 = α1·fc·(bf' − b)·hf'·(h0 − hf'/2)",
-                                   factorText(m.alpha1) + "×" + text(m.fc) + "×(" + text(bf) +
-                                       " − " + text(in.width) + ")×" + text(hf) + "×(" + text(h0) +
-                                       " − " + text(hf) + "/2)×10⁻⁶",
-                                   forceText((moment - rect.moment) / 1e6) +
-                                       " kN·m；腹板承担 M − M1 = " + forceText(rect.moment / 1e6) +
-                                       " kN·m"});
+            steps.formula(
+                "6.2.11", "M1 = α1·fc·(bf' − b)·hf'·(h0 − hf'/2)", flange,
+                [&] {
+                    return forceText((moment - rect.moment) / 1e6) +
+                           " kN·m；腹板承担 M − M1 = " + forceText(rect.moment / 1e6) + " kN·m";
+                },
+                "×10⁻⁶");
         }
     }
     r.shape = rect.shape;
-    const RectangleDesign design = designRectangle(in, m, rect, r.steps);
+    const RectangleDesign design = designRectangle(in, m, rect, steps);
     if (!design.failure.empty()) {
         r.failures.push_back(design.failure);
         return;
@@ -179,42 +202,46 @@ void designForMoment(const FlexureInput& in, const Materials& m, FlexureResult& 
     r.compressionArea = design.compressionArea;
 }
 
-FlexureResult unguardedFlexure(const FlexureInput& in, const Materials& m) {
+FlexureResult unguardedFlexure(const FlexureInput& in, const Materials& m, Working working) {
     FlexureResult r;
+    StepWriter steps(working, r.steps);
     if (const auto problem = inputProblem(in)) {
         r.failures.push_back(*problem);
         return r;
     }
     if (in.moment > 0) {
-        designForMoment(in, m, r);
+        designForMoment(in, m, r, steps);
         if (!r.ok()) {
             return r;
         }
     } else {
-        if (stepsRecorded())
-            r.steps.push_back({"8.5.1", "M = " + forceText(in.moment) + " kN·m", "",
-                               "钢筋不受拉，按最小配筋率配筋"});
+        steps.add([&] {
+            return CalculationStep{"8.5.1", "M = " + forceText(in.moment) + " kN·m", "",
+                                   "钢筋不受拉，按最小配筋率配筋"};
+        });
     }
     const double rhoMin = minimumRatio(m);
     r.minimumArea = rhoMin * in.width * in.depth;
-    if (stepsRecorded())
-        r.steps.push_back({"8.5.1", "As,min = max(0.20%, 45·ft/fy %)·b·h",
-                           "max(0.20%, 45×" + text(m.ft) + "/" + text(m.fy) + " %)×" +
-                               text(in.width) + "×" + text(in.depth),
-                           steelAreaText(r.minimumArea) + " mm²"});
+    steps.formula("8.5.1", "As,min = max(0.20%, 45·ft/fy %)·b·h",
+                  {{"ft", m.ft, typedText},
+                   {"fy", m.fy, typedText},
+                   {"b", in.width, typedText},
+                   {"h", in.depth, typedText}},
+                  [&] { return steelAreaText(r.minimumArea) + " mm²"; });
     r.minimumGoverns = r.minimumArea > r.calculatedArea;
     r.requiredArea = std::max(r.calculatedArea, r.minimumArea);
     r.ratio = r.requiredArea / (in.width * in.effectiveDepth);
-    if (stepsRecorded())
-        r.steps.push_back({"8.5.1", "ρ = As/(b·h0)",
-                           steelAreaText(r.requiredArea) + "/(" + text(in.width) + "×" +
-                               text(in.effectiveDepth) + ")",
-                           relativeText(r.ratio) + (r.minimumGoverns ? "（最小配筋率控制）" : "")});
+    steps.formula(
+        "8.5.1", "ρ = As/(b·h0)",
+        {{"As", r.requiredArea, steelAreaText},
+         {"b", in.width, typedText},
+         {"h0", in.effectiveDepth, typedText}},
+        [&] { return relativeText(r.ratio) + (r.minimumGoverns ? "（最小配筋率控制）" : ""); });
     return r;
 }
 
 DuctilityCheck unguardedDuctility(double tensionArea, double compressionArea, double width,
-                                  double effectiveDepth, const Materials& m) {
+                                  double effectiveDepth, const Materials& m, Working working) {
     DuctilityCheck c;
     if (!allPositive({width, effectiveDepth})) {
         c.failures.push_back(kInvalidSectionWords);
@@ -236,13 +263,17 @@ DuctilityCheck unguardedDuctility(double tensionArea, double compressionArea, do
     } else {
         verdict += "，0.10 ≤ ξ ≤ 0.35 ✔";
     }
-    if (stepsRecorded())
-        c.steps.push_back({"5.4.3", "ξ = (fy·As − fy'·As')/(α1·fc·b·h0)",
-                           "(" + text(m.fy) + "×" + steelAreaText(tensionArea) + " − " +
-                               text(m.fyCompression) + "×" + steelAreaText(compressionArea) +
-                               ")/(" + factorText(m.alpha1) + "×" + text(m.fc) + "×" + text(width) +
-                               "×" + text(effectiveDepth) + ")",
-                           verdict});
+    StepWriter(working, c.steps)
+        .formula("5.4.3", "ξ = (fy·As − fy'·As')/(α1·fc·b·h0)",
+                 {{"fy", m.fy, typedText},
+                  {"As", tensionArea, steelAreaText},
+                  {"fy'", m.fyCompression, typedText},
+                  {"As'", compressionArea, steelAreaText},
+                  {"α1", m.alpha1, factorText},
+                  {"fc", m.fc, typedText},
+                  {"b", width, typedText},
+                  {"h0", effectiveDepth, typedText}},
+                 [&] { return verdict; });
     return c;
 }
 
@@ -252,8 +283,9 @@ double minimumRatio(const Materials& materials) {
     return std::max(0.0020, 0.45 * materials.ft / materials.fy);
 }
 
-FlexureResult designFlexure(const FlexureInput& input, const Materials& materials) {
-    FlexureResult r = unguardedFlexure(input, materials);
+FlexureResult designFlexure(const FlexureInput& input, const Materials& materials,
+                            Working working) {
+    FlexureResult r = unguardedFlexure(input, materials, working);
     if (!allFinite({r.alphaS, r.xi, r.calculatedArea, r.minimumArea, r.requiredArea,
                     r.compressionArea, r.ratio})) {
         r = FlexureResult{};
@@ -263,9 +295,9 @@ FlexureResult designFlexure(const FlexureInput& input, const Materials& material
 }
 
 DuctilityCheck checkDuctility(double tensionArea, double compressionArea, double width,
-                              double effectiveDepth, const Materials& materials) {
+                              double effectiveDepth, const Materials& materials, Working working) {
     DuctilityCheck c =
-        unguardedDuctility(tensionArea, compressionArea, width, effectiveDepth, materials);
+        unguardedDuctility(tensionArea, compressionArea, width, effectiveDepth, materials, working);
     if (!std::isfinite(c.xi)) {
         c = DuctilityCheck{};
         c.failures.push_back(kOutOfRangeWords);
@@ -273,16 +305,18 @@ DuctilityCheck checkDuctility(double tensionArea, double compressionArea, double
     return c;
 }
 
-CompressionSteelCheck checkCompressionSteel(double bottomBarArea, double compressionArea) {
+CompressionSteelCheck checkCompressionSteel(double bottomBarArea, double compressionArea,
+                                            Working working) {
     CompressionSteelCheck c;
     if (!(compressionArea > 0)) {
         return c;
     }
     const bool enough = bottomBarArea >= compressionArea;
-    if (stepsRecorded())
-        c.steps.push_back({"6.2.10", "伸入支座的底筋 As ≥ As'", "",
-                           steelAreaText(bottomBarArea) + (enough ? " ≥ " : " < ") +
-                               steelAreaText(compressionArea) + " mm² " + (enough ? "✔" : "✘")});
+    StepWriter(working, c.steps).add([&] {
+        return CalculationStep{"6.2.10", "伸入支座的底筋 As ≥ As'", "",
+                               steelAreaText(bottomBarArea) + (enough ? " ≥ " : " < ") +
+                                   steelAreaText(compressionArea) + " mm² " + (enough ? "✔" : "✘")};
+    });
     if (!enough) {
         c.failures.push_back("伸入支座的底筋 " + steelAreaText(bottomBarArea) +
                              " mm² 小于所需受压钢筋 " + steelAreaText(compressionArea) + " mm²");

@@ -47,7 +47,9 @@ struct FlexureResult {
     bool ok() const { return failures.empty(); }
 };
 
-FlexureResult designFlexure(const FlexureInput& input, const Materials& materials);
+// working: whether the steps of the hand calculation are written (the numbers are the same).
+FlexureResult designFlexure(const FlexureInput& input, const Materials& materials,
+                            Working working = Working::Omitted);
 
 // ρmin = max(0.20 %, 45·ft/fy %) as a fraction (8.5.1).
 double minimumRatio(const Materials& materials);
@@ -60,7 +62,8 @@ struct CompressionSteelCheck {
 
     bool ok() const { return failures.empty(); }
 };
-CompressionSteelCheck checkCompressionSteel(double bottomBarArea, double compressionArea);
+CompressionSteelCheck checkCompressionSteel(double bottomBarArea, double compressionArea,
+                                            Working working = Working::Omitted);
 
 // The ductility of a redistributed support's face (5.4.3): ξ = (fy·As − fy'·As')/(α1·fc·b·h0).
 // A failure above 0.35 ("调幅后 ξ = 0.3712 > 0.35"), a notice below 0.10.
@@ -76,6 +79,7 @@ struct DuctilityCheck {
 // tensionArea As of the top bars over the support, compressionArea As' that 6.2.10 requires at
 // the face (0 if none); width b and effectiveDepth h0 of the face's span, in mm.
 DuctilityCheck checkDuctility(double tensionArea, double compressionArea, double width,
-                              double effectiveDepth, const Materials& materials);
+                              double effectiveDepth, const Materials& materials,
+                              Working working = Working::Omitted);
 
 } // namespace spanwise

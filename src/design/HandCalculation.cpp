@@ -56,19 +56,64 @@ std::string stepText(const CalculationStep& step) {
 }
 
 namespace {
-thread_local bool recording = true;
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'';
+}
+
+// A byte that continues a symbol: an ASCII letter or digit, a prime, or the first byte of a
+// Greek letter (U+0370…U+03FF: the ψ of "ψq", the ρ of "ρte").
+bool continuesSymbol(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return isLetter(c) || (c >= '0' && c <= '9') || u == 0xCE || u == 0xCF;
+}
+
+bool endsWithNumber(const std::string& text) {
+    return !text.empty() && ((text.back() >= '0' && text.back() <= '9') || text.back() == ')');
+}
+
 } // namespace
 
-bool stepsRecorded() {
-    return recording;
-}
-
-StepsOmitted::StepsOmitted() : m_before(recording) {
-    recording = false;
-}
-
-StepsOmitted::~StepsOmitted() {
-    recording = m_before;
+std::string substitution(std::string_view formula, std::initializer_list<FormulaNumber> numbers) {
+    std::string_view rhs = formula;
+    const std::size_t equals = rhs.find(" = "), atLeast = rhs.find(" ≥ ");
+    if (equals != std::string_view::npos || atLeast != std::string_view::npos) {
+        rhs.remove_prefix(equals < atLeast ? equals + std::string_view(" = ").size()
+                                           : atLeast + std::string_view(" ≥ ").size());
+    }
+    constexpr std::string_view kRemark = "（";
+    if (const std::size_t remark = rhs.rfind(kRemark);
+        remark != std::string_view::npos && remark > 0 && rhs.ends_with("）")) {
+        rhs = rhs.substr(0, remark);
+    }
+    constexpr std::string_view kDot = "·";
+    std::string out;
+    std::size_t i = 0;
+    while (i < rhs.size()) {
+        const FormulaNumber* match = nullptr;
+        for (const FormulaNumber& n : numbers) {
+            const std::size_t end = i + n.symbol.size();
+            if (rhs.substr(i, n.symbol.size()) == n.symbol && (i == 0 || !isLetter(rhs[i - 1])) &&
+                (end == rhs.size() || !continuesSymbol(rhs[end]) ||
+                 !continuesSymbol(n.symbol.back())) &&
+                (match == nullptr || n.symbol.size() > match->symbol.size())) {
+                match = &n;
+            }
+        }
+        if (match != nullptr) {
+            if (endsWithNumber(out) && i > 0 && rhs[i - 1] != ' ') {
+                out += "×"; // "2αs": a number multiplies the symbol
+            }
+            out += match->text(match->value);
+            i += match->symbol.size();
+        } else if (rhs.substr(i, kDot.size()) == kDot) {
+            out += "×";
+            i += kDot.size();
+        } else {
+            out += rhs[i++];
+        }
+    }
+    return out;
 }
 
 std::string fixedText(double v, int decimals) {

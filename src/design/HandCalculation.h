@@ -7,7 +7,9 @@
 // never produce another kind.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace spanwise {
@@ -26,18 +28,57 @@ struct CalculationStep {
 
 using CalculationSteps = std::vector<CalculationStep>;
 
-// Whether the design functions write their hand calculation on this thread: on, unless a caller
-// that shows only the results (a window's tables, the batch tool's) turns it off for a while.
-bool stepsRecorded();
-class StepsOmitted {
+// Whether a design function writes its hand calculation: the 计算书 asks for it, the windows'
+// tables and the batch tool's do not. A plain argument of every design function; the numbers
+// they compute are the same either way.
+enum class Working : bool { Omitted = false, Written = true };
+
+// A number put into a formula: its symbol there ("h0"), its value and how the substitution
+// writes it (one of the texts below, or a unit's: "150×10⁶").
+struct FormulaNumber {
+    std::string_view symbol;
+    double value = 0;
+    std::string (*text)(double) = nullptr;
+};
+
+// The substitution of a formula: its right-hand side (after the first " = " or " ≥ "; the whole
+// formula where there is none), without a closing remark in full-width brackets ("（≥ 0.01）"),
+// with each symbol replaced by its number's text (the longest symbol first; a symbol counts only
+// where no letter, digit or prime continues it), "·" written "×", and "×" put between a number
+// and the symbol it multiplies: "1 − √(1 − 2αs)" with αs = 0.1983 gives "1 − √(1 − 2×0.1983)".
+std::string substitution(std::string_view formula, std::initializer_list<FormulaNumber> numbers);
+
+// The steps of one result, each made only where the working is written, so that what they
+// cost is spent for the report alone.
+class StepWriter {
 public:
-    StepsOmitted();
-    ~StepsOmitted();
-    StepsOmitted(const StepsOmitted&) = delete;
-    StepsOmitted& operator=(const StepsOmitted&) = delete;
+    StepWriter(Working working, CalculationSteps& steps)
+        : m_written(working == Working::Written), m_steps(steps) {}
+
+    bool written() const { return m_written; }
+
+    // A formula and its numbers (the substitution follows from the formula, scale after it:
+    // "×10⁻³"); result() gives the step's result text.
+    template <typename Result>
+    void formula(std::string_view clause, std::string_view formula,
+                 std::initializer_list<FormulaNumber> numbers, Result&& result,
+                 std::string_view scale = {}) {
+        if (m_written) {
+            m_steps.push_back({std::string(clause), std::string(formula),
+                               substitution(formula, numbers) + std::string(scale), result()});
+        }
+    }
+
+    // A step in its own words: make() returns it.
+    template <typename Make> void add(Make&& make) {
+        if (m_written) {
+            m_steps.push_back(make());
+        }
+    }
 
 private:
-    bool m_before;
+    bool m_written;
+    CalculationSteps& m_steps;
 };
 
 // "αs = M/(α1·fc·b·h0²) = 150×10⁶/(1.0×14.3×250×460²) = 0.1983", or without a substitution
@@ -81,5 +122,23 @@ inline std::string crackWidthText(double v) {
 inline std::string stiffnessText(double v) {
     return significantText(v, 4);
 } // B, N·mm²
+
+// How a formula's substitution writes its numbers: a value as typed (at most three decimals), a
+// factor (1.0, 0.94), a moment in N·mm from kN·m ("150×10⁶"), one, two or three fixed decimals.
+inline std::string typedText(double v) {
+    return trimmedText(v, 3);
+}
+inline std::string millionsText(double v) {
+    return trimmedText(v / 1e6, 3) + "×10⁶";
+}
+inline std::string oneDecimalText(double v) {
+    return fixedText(v, 1);
+}
+inline std::string twoDecimalsText(double v) {
+    return fixedText(v, 2);
+}
+inline std::string threeDecimalsText(double v) {
+    return fixedText(v, 3);
+}
 
 } // namespace spanwise

@@ -79,12 +79,13 @@ std::optional<std::string> inputProblem(const BarRequirement& required, const Ba
     return std::nullopt;
 }
 
-void addAreaVerdict(BarChoice& c) {
+void addAreaVerdict(BarChoice& c, StepWriter& steps) {
     const bool enough = c.area >= c.requiredArea;
-    if (stepsRecorded())
-        c.steps.push_back({"6.2.10", "As,实配 ≥ As", "",
-                           steelAreaText(c.area) + (enough ? " ≥ " : " < ") +
-                               steelAreaText(c.requiredArea) + " mm² " + (enough ? "✔" : "✘")});
+    steps.add([&] {
+        return CalculationStep{"6.2.10", "As,实配 ≥ As", "",
+                               steelAreaText(c.area) + (enough ? " ≥ " : " < ") +
+                                   steelAreaText(c.requiredArea) + " mm² " + (enough ? "✔" : "✘")};
+    });
     if (!enough) {
         c.failures.push_back("实配钢筋面积 " + steelAreaText(c.area) + " mm² 小于所需 " +
                              steelAreaText(c.requiredArea) + " mm²");
@@ -118,8 +119,9 @@ int oneLayerCapacity(int diameter, const BarRoom& room) {
 }
 
 BarChoice proposeBars(const BarRequirement& required, const std::vector<int>& diameters,
-                      const BarRoom& room) {
+                      const BarRoom& room, Working working) {
     BarChoice c;
+    StepWriter steps(working, c.steps);
     if (const auto problem = inputProblem(required, room)) {
         c.failures.push_back(*problem);
         return c;
@@ -138,29 +140,35 @@ BarChoice proposeBars(const BarRequirement& required, const std::vector<int>& di
     }
     if (!best) {
         c.failures.push_back("钢筋放不下");
-        if (stepsRecorded())
-            c.steps.push_back({"9.2.1", "b − 2·(c + dv)",
-                               text(room.width) + " − 2×(" + text(room.cover) + " + " +
-                                   text(room.stirrupDiameter) + ")",
-                               text(roomOf(room)) + " mm，两排也放不下 As = " +
-                                   steelAreaText(c.requiredArea) + " mm² 的钢筋 ✘"});
+        steps.formula("9.2.1", "b − 2·(c + dv)",
+                      {{"b", room.width, typedText},
+                       {"c", room.cover, typedText},
+                       {"dv", room.stirrupDiameter, typedText}},
+                      [&] {
+                          return text(roomOf(room)) +
+                                 " mm，两排也放不下 As = " + steelAreaText(c.requiredArea) +
+                                 " mm² 的钢筋 ✘";
+                      });
         return c;
     }
     c.bars = best;
     c.area = barArea(*best);
     const int capacityOfBest = capacity(best->diameter);
     const int firstLayer = c.twoLayers ? capacityOfBest : best->count;
-    if (stepsRecorded())
-        c.steps.push_back(fitStep(firstLayer, best->diameter, room, true,
-                                  c.twoLayers ? "一排最多 " + std::to_string(capacityOfBest) +
-                                                    " 根，" + barText(*best) + " 两排"
-                                              : barText(*best) + " 一排"));
-    addAreaVerdict(c);
+    steps.add([&] {
+        return fitStep(firstLayer, best->diameter, room, true,
+                       c.twoLayers ? "一排最多 " + std::to_string(capacityOfBest) + " 根，" +
+                                         barText(*best) + " 两排"
+                                   : barText(*best) + " 一排");
+    });
+    addAreaVerdict(c, steps);
     return c;
 }
 
-BarChoice checkBars(const BarSet& provided, const BarRequirement& required, const BarRoom& room) {
+BarChoice checkBars(const BarSet& provided, const BarRequirement& required, const BarRoom& room,
+                    Working working) {
     BarChoice c;
+    StepWriter steps(working, c.steps);
     if (const auto problem = inputProblem(required, room)) {
         c.failures.push_back(*problem);
         return c;
@@ -174,30 +182,30 @@ BarChoice checkBars(const BarSet& provided, const BarRequirement& required, cons
     if (provided.count <= capacity) {
         c.bars = provided;
         c.requiredArea = required.oneLayer;
-        if (stepsRecorded())
-            c.steps.push_back(fitStep(provided.count, provided.diameter, room, true, "一排"));
-        addAreaVerdict(c);
+        steps.add([&] { return fitStep(provided.count, provided.diameter, room, true, "一排"); });
+        addAreaVerdict(c, steps);
         return c;
     }
     if (provided.count > 2 * capacity) {
         c.failures.push_back("钢筋放不下");
-        if (stepsRecorded())
-            c.steps.push_back(
-                fitStep(provided.count, provided.diameter, room, false,
-                        "一排最多 " + std::to_string(capacity) + " 根，两排也放不下 ✘"));
+        steps.add([&] {
+            return fitStep(provided.count, provided.diameter, room, false,
+                           "一排最多 " + std::to_string(capacity) + " 根，两排也放不下 ✘");
+        });
         return c;
     }
     c.bars = provided;
     c.twoLayers = true;
-    if (stepsRecorded())
-        c.steps.push_back(fitStep(capacity, provided.diameter, room, true,
-                                  "一排最多 " + std::to_string(capacity) + " 根，两排"));
+    steps.add([&] {
+        return fitStep(capacity, provided.diameter, room, true,
+                       "一排最多 " + std::to_string(capacity) + " 根，两排");
+    });
     if (!required.twoLayers) {
         c.failures.push_back("两排钢筋时截面不能计算");
         return c;
     }
     c.requiredArea = *required.twoLayers;
-    addAreaVerdict(c);
+    addAreaVerdict(c, steps);
     return c;
 }
 

@@ -59,11 +59,12 @@ struct BarChoice {
 // layers (more than one layer's capacity, at most twice it) for the two-layer requirement,
 // marked "两排"; where none of those either, "钢筋放不下" and no bars.
 BarChoice proposeBars(const BarRequirement& required, const std::vector<int>& diameters,
-                      const BarRoom& room);
+                      const BarRoom& room, Working working = Working::Omitted);
 
 // The bars the engineer provided, kept as they are: in two layers when one does not hold them
 // ("两排", then checked against the two-layer requirement), "钢筋放不下" when two do not, and a
 // failure when their area is below the requirement.
-BarChoice checkBars(const BarSet& provided, const BarRequirement& required, const BarRoom& room);
+BarChoice checkBars(const BarSet& provided, const BarRequirement& required, const BarRoom& room,
+                    Working working = Working::Omitted);
 
 } // namespace spanwise

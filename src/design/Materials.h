@@ -45,6 +45,15 @@ struct Materials {
     double tensionCover = 0;     // as: the setting, or c + 20 when it is 0
 };
 
+// Two layers of tension bars put their centroid this much further from the tension face than
+// one layer (mm).
+inline constexpr double kSecondLayerOffset = 25;
+
+// h0 of a section of depth h (mm) with its tension bars in one layer or two: h − as, h − as − 25.
+inline double effectiveDepth(double depth, const Materials& m, bool twoLayers = false) {
+    return depth - m.tensionCover - (twoLayers ? kSecondLayerOffset : 0.0);
+}
+
 // The materials of the settings. Precondition: designSettingsProblem(settings) is empty;
 // otherwise throws std::invalid_argument with its words.
 Materials materialsOf(const DesignSettings& settings);

@@ -55,7 +55,8 @@ struct CrackWidth {
     CalculationSteps steps;
 };
 
-CrackWidth crackWidth(const ServiceSection& section, const Materials& materials);
+CrackWidth crackWidth(const ServiceSection& section, const Materials& materials,
+                      Working working = Working::Omitted);
 
 struct LongTermStiffness {
     CheckState state = CheckState::NotChecked; // Passed when computed (there is no verdict here)
@@ -70,6 +71,7 @@ struct LongTermStiffness {
     CalculationSteps steps;
 };
 
-LongTermStiffness longTermStiffness(const ServiceSection& section, const Materials& materials);
+LongTermStiffness longTermStiffness(const ServiceSection& section, const Materials& materials,
+                                    Working working = Working::Omitted);
 
 } // namespace spanwise

@@ -48,7 +48,8 @@ struct ShearResult {
 
 // Beyond the section limit the result fails with "截面尺寸不满足受剪要求" and still reports Vc
 // and Asv/s, which then mean nothing for the stirrups: the span gets no stirrup proposal.
-ShearResult designShear(const ShearInput& input, const Materials& materials);
+ShearResult designShear(const ShearInput& input, const Materials& materials,
+                        Working working = Working::Omitted);
 
 // Table 9.2.9 and 9.2.9: the least stirrup diameter and the largest spacing for a beam of depth
 // h, in the column of V > Vc when calculatedStirrups (either face of the span), else V ≤ Vc.
@@ -64,6 +65,7 @@ struct AdditionalTransverse {
     double area = 0;  // Asv, mm²
     CalculationSteps steps;
 };
-AdditionalTransverse additionalTransverse(double force, const Materials& materials);
+AdditionalTransverse additionalTransverse(double force, const Materials& materials,
+                                          Working working = Working::Omitted);
 
 } // namespace spanwise

@@ -29,12 +29,13 @@ CalculationStep detailingStep(const StirrupDetailing& detailing) {
 
 // What a proposal and a check begin with: a requirement that is a number, and the detailing rule
 // heading the steps.
-StirrupChoice startedChoice(double requiredRatio, const StirrupDetailing& detailing) {
+StirrupChoice startedChoice(double requiredRatio, const StirrupDetailing& detailing,
+                            Working working) {
     StirrupChoice c;
     if (!std::isfinite(requiredRatio)) {
         c.failures.push_back("所需 Asv/s 无效");
-    } else if (stepsRecorded()) {
-        c.steps.push_back(detailingStep(detailing));
+    } else {
+        StepWriter(working, c.steps).add([&] { return detailingStep(detailing); });
     }
     return c;
 }
@@ -52,9 +53,10 @@ int proposedStirrupLegs(double width) {
     return width > 400 ? 4 : 2;
 }
 
-StirrupChoice proposeStirrups(double requiredRatio, double width,
-                              const StirrupDetailing& detailing) {
-    StirrupChoice c = startedChoice(requiredRatio, detailing);
+StirrupChoice proposeStirrups(double requiredRatio, double width, const StirrupDetailing& detailing,
+                              Working working) {
+    StirrupChoice c = startedChoice(requiredRatio, detailing, working);
+    StepWriter steps(working, c.steps);
     if (!c.ok()) {
         return c;
     }
@@ -68,8 +70,7 @@ StirrupChoice proposeStirrups(double requiredRatio, double width,
             if (s <= detailing.widestSpacing && stirrupRatio(candidate) >= requiredRatio) {
                 c.stirrups = candidate;
                 c.ratio = stirrupRatio(candidate);
-                if (stepsRecorded())
-                    c.steps.push_back(ratioStep(candidate, c.ratio, requiredRatio));
+                steps.add([&] { return ratioStep(candidate, c.ratio, requiredRatio); });
                 return c;
             }
         }
@@ -77,21 +78,19 @@ StirrupChoice proposeStirrups(double requiredRatio, double width,
     c.failures.push_back("无满足要求的箍筋");
     const StirrupSet strongest{legs, kProposedStirrupDiameters.back(),
                                kProposedStirrupSpacings.back()};
-    if (stepsRecorded())
-        c.steps.push_back(ratioStep(strongest, stirrupRatio(strongest), requiredRatio));
+    steps.add([&] { return ratioStep(strongest, stirrupRatio(strongest), requiredRatio); });
     return c;
 }
 
 StirrupChoice checkStirrups(const StirrupSet& provided, double requiredRatio,
-                            const StirrupDetailing& detailing) {
-    StirrupChoice c = startedChoice(requiredRatio, detailing);
+                            const StirrupDetailing& detailing, Working working) {
+    StirrupChoice c = startedChoice(requiredRatio, detailing, working);
     if (!c.ok()) {
         return c;
     }
     c.stirrups = provided;
     c.ratio = stirrupRatio(provided);
-    if (stepsRecorded())
-        c.steps.push_back(ratioStep(provided, c.ratio, requiredRatio));
+    StepWriter(working, c.steps).add([&] { return ratioStep(provided, c.ratio, requiredRatio); });
     if (c.ratio < requiredRatio) {
         c.failures.push_back("箍筋 Asv/s = " + stirrupRatioText(c.ratio) + " 小于所需 " +
                              stirrupRatioText(requiredRatio) + " mm²/mm");

@@ -32,12 +32,12 @@ struct StirrupChoice {
 // For the span's larger required Asv/s of its two faces: the smallest diameter of 6, 8, 10, 12
 // not below the detailing minimum, with the largest spacing of 400, 350, …, 100 not above smax,
 // that meets it; "无满足要求的箍筋" where none does.
-StirrupChoice proposeStirrups(double requiredRatio, double width,
-                              const StirrupDetailing& detailing);
+StirrupChoice proposeStirrups(double requiredRatio, double width, const StirrupDetailing& detailing,
+                              Working working = Working::Omitted);
 
 // A provided set, kept as it is; a failure for each of: Asv/s below the requirement, a diameter
 // below the detailing minimum, a spacing above smax.
 StirrupChoice checkStirrups(const StirrupSet& provided, double requiredRatio,
-                            const StirrupDetailing& detailing);
+                            const StirrupDetailing& detailing, Working working = Working::Omitted);
 
 } // namespace spanwise

@@ -7,7 +7,7 @@
 #include "design/BeamDesign.h"
 #include "design/DesignTable.h"
 #include "design/HandCalculation.h"
-#include "report/SectionSketch.h"
+#include "drawing/SectionSketch.h"
 
 #include <QPainter>
 
@@ -148,20 +148,18 @@ void spanWorking(PageCursor& page, QPainter& painter, const SpanDesign& d, const
 
 } // namespace
 
-void designSection(PageCursor& page, QPainter& painter, const Beam& beam, const Envelope* envelope,
-                   const std::string& whyNone, const QString& title, const QFont& heading,
-                   const QFont& body, const QFont& small) {
-    if (!designSectionStarts(page, title, envelope, whyNone, heading, body)) {
+void designSection(PageCursor& page, QPainter& painter, const BeamOutcome& outcome,
+                   const QString& title, const QFont& heading, const QFont& body,
+                   const QFont& small) {
+    if (!designSectionStarts(page, title, outcome, heading, body)) {
         return;
     }
-    BeamDesign design;
-    try {
-        design = designBeam(beam, designForces(beam, *envelope), *envelope);
-    } catch (const std::exception& error) {
-        page.line(QStringLiteral("无法设计：") + QString::fromStdString(describeFailure(error)),
+    if (!outcome.design.made()) {
+        page.line(QStringLiteral("无法设计：") + QString::fromStdString(outcome.design.whyNot()),
                   body);
         return;
     }
+    const BeamDesign& design = *outcome.design.get();
     if (!design.designed) {
         page.line(QString::fromStdString(design.summary()), body);
         return;

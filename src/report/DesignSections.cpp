@@ -79,32 +79,30 @@ void designInput(PageCursor& page, const Beam& beam, const QFont& body, const QF
         small);
 }
 
-bool designSectionStarts(PageCursor& page, const QString& title, const Envelope* envelope,
-                         const std::string& whyNone, const QFont& heading, const QFont& body) {
+bool designSectionStarts(PageCursor& page, const QString& title, const BeamOutcome& outcome,
+                         const QFont& heading, const QFont& body) {
     page.keepTogether(120);
     page.line(title, heading);
-    if (envelope == nullptr) {
-        page.line(QString::fromStdString(whyNone), body);
+    if (!outcome.envelope.made()) {
+        page.line(QString::fromStdString(outcome.envelope.whyNot()), body);
         return false;
     }
     return true;
 }
 
-void designForcesSection(PageCursor& page, const Beam& beam, const Envelope* envelope,
-                         const std::string& whyNone, const QString& title, const QFont& heading,
-                         const QFont& body, const QFont& small) {
-    if (!designSectionStarts(page, title, envelope, whyNone, heading, body)) {
+void designForcesSection(PageCursor& page, const BeamOutcome& outcome, const QString& title,
+                         const QFont& heading, const QFont& body, const QFont& small) {
+    if (!designSectionStarts(page, title, outcome, heading, body)) {
         return;
     }
-    BeamForces forces;
-    try {
-        forces = designForces(beam, *envelope);
-    } catch (const std::exception& error) {
+    const Beam& beam = outcome.beam();
+    if (!outcome.forces.made()) {
         page.line(QStringLiteral("无法计算设计内力：") +
-                      QString::fromStdString(describeFailure(error)),
+                      QString::fromStdString(outcome.forces.whyNot()),
                   body);
         return;
     }
+    const BeamForces& forces = *outcome.forces.get();
     const DesignForcesTable table = designForcesTable(beam, forces);
     page.line(QString::fromStdString(designForcesSummary(beam, forces)), body);
     page.line(

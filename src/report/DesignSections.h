@@ -2,8 +2,7 @@
 // supports) and the design forces at the faces and in the spans with the rules that gave them.
 #pragma once
 
-#include "analysis/Calculation.h"
-#include "analysis/Envelope.h"
+#include "outcome/BeamOutcome.h"
 #include "report/ReportPages.h"
 
 namespace spanwise::report_pages {
@@ -13,21 +12,20 @@ namespace spanwise::report_pages {
 void designInput(PageCursor& page, const Beam& beam, const QFont& body, const QFont& small);
 
 // The design forces of a beam with design data: how they are taken, the working of every
-// redistributed span, the faces' and the spans' tables. envelope: that of the calculated beam,
-// or null and whyNone when it could not be had.
-void designForcesSection(PageCursor& page, const Beam& beam, const Envelope* envelope,
-                         const std::string& whyNone, const QString& title, const QFont& heading,
-                         const QFont& body, const QFont& small);
+// redistributed span, the faces' and the spans' tables (or why there are none).
+void designForcesSection(PageCursor& page, const BeamOutcome& outcome, const QString& title,
+                         const QFont& heading, const QFont& body, const QFont& small);
 
 // The title of a design section; false (after saying why) when there is no envelope to design
 // from.
-bool designSectionStarts(PageCursor& page, const QString& title, const Envelope* envelope,
-                         const std::string& whyNone, const QFont& heading, const QFont& body);
+bool designSectionStarts(PageCursor& page, const QString& title, const BeamOutcome& outcome,
+                         const QFont& heading, const QFont& body);
 
 // The steel of a beam whose spans all have sections: the materials, the tables and, span by
-// span, its sections drawn and the hand calculation of each design section.
-void designSection(PageCursor& page, QPainter& painter, const Beam& beam, const Envelope* envelope,
-                   const std::string& whyNone, const QString& title, const QFont& heading,
-                   const QFont& body, const QFont& small);
+// span, its sections drawn and the hand calculation of each design section (the outcome's
+// design with its working written).
+void designSection(PageCursor& page, QPainter& painter, const BeamOutcome& outcome,
+                   const QString& title, const QFont& heading, const QFont& body,
+                   const QFont& small);
 
 } // namespace spanwise::report_pages

@@ -9,9 +9,9 @@
 #include "analysis/NumberFormat.h"
 #include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
+#include "drawing/DiagramPainter.h"
 #include "model/Version.h"
 #include "report/DesignSections.h"
-#include "report/DiagramPainter.h"
 #include "report/ReportPages.h"
 #include "report/ReportSections.h"
 #include "verify/Verification.h"
@@ -82,12 +82,16 @@ QStringList stampLines(const Calculation& calculation, const std::string& projec
 
 } // namespace
 
-ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
+ReportOutcome writeReport(const BeamOutcome& outcome, const std::string& projectName,
                           const QString& path, const QDateTime& when) {
+    // the design's hand calculation belongs to the report
+    const BeamOutcome worked = hasSections(outcome.beam()) && outcome.working == Working::Omitted
+                                   ? withWorking(outcome)
+                                   : outcome;
     // the pages are counted first, so that every page can say "共 m 页"
     QBuffer counting;
     counting.open(QIODevice::WriteOnly);
-    const ReportOutcome counted = layOutReport(calculation, projectName, counting, when, 0);
+    const ReportOutcome counted = layOutReport(worked, projectName, counting, when, 0);
     if (!counted.ok) {
         return counted;
     }
@@ -95,16 +99,17 @@ ReportOutcome writeReport(const Calculation& calculation, const std::string& pro
     if (!file.open(QIODevice::WriteOnly)) {
         return {false, "无法写入文件", 0};
     }
-    ReportOutcome outcome = layOutReport(calculation, projectName, file, when, counted.pages);
+    ReportOutcome written = layOutReport(worked, projectName, file, when, counted.pages);
     file.close();
-    if (outcome.ok && file.error() != QFileDevice::NoError) {
+    if (written.ok && file.error() != QFileDevice::NoError) {
         return {false, "无法写入文件", 0};
     }
-    return outcome;
+    return written;
 }
 
-ReportOutcome layOutReport(const Calculation& calculation, const std::string& projectName,
+ReportOutcome layOutReport(const BeamOutcome& beamOutcome, const std::string& projectName,
                            QIODevice& device, const QDateTime& when, int pageCount) {
+    const Calculation& calculation = beamOutcome.calculation;
     const Beam& beam = calculation.beam;
     const BeamResults& results = calculation.results;
     ReportOutcome outcome;
@@ -241,38 +246,27 @@ ReportOutcome layOutReport(const Calculation& calculation, const std::string& pr
     paintDiagrams(painter,
                   QRectF(page.left(), page.take(diagramHeight), page.width(), diagramHeight), beam,
                   results, {});
-    // the envelope of the live loads, for its own section and the deflections
-    std::optional<Envelope> envelope;
-    std::string whyNoEnvelope;
     const bool design = hasDesignData(beam);
-    if (live || design) {
-        try {
-            envelope.emplace(beam);
-        } catch (const std::exception& e) {
-            whyNoEnvelope = describeFailure(e);
-        }
-    }
     if (live) {
         page.gap(8);
-        envelopeSection(page, painter, calculation, envelope ? &*envelope : nullptr, whyNoEnvelope,
-                        heading, body, small);
+        envelopeSection(page, painter, beamOutcome, heading, body, small);
     }
     page.gap(8);
     workingSection(page, calculation,
                    live ? QStringLiteral("六、弯矩分配过程") : QStringLiteral("五、弯矩分配过程"),
                    heading, small);
     page.gap(8);
-    deflectionSection(page, painter, calculation, live && envelope ? &*envelope : nullptr,
+    deflectionSection(page, painter, beamOutcome,
                       live ? QStringLiteral("七、挠度验算") : QStringLiteral("六、挠度验算"),
                       heading, body, small);
     if (design) {
         page.gap(8);
-        designForcesSection(page, beam, envelope ? &*envelope : nullptr, whyNoEnvelope,
+        designForcesSection(page, beamOutcome,
                             live ? QStringLiteral("八、设计内力") : QStringLiteral("七、设计内力"),
                             heading, body, small);
         if (hasSections(beam)) {
             page.gap(8);
-            designSection(page, painter, beam, envelope ? &*envelope : nullptr, whyNoEnvelope,
+            designSection(page, painter, beamOutcome,
                           live ? QStringLiteral("九、截面设计") : QStringLiteral("八、截面设计"),
                           heading, body, small);
         }

@@ -5,7 +5,7 @@
 // diagrams follow. Needs QtGui (a QGuiApplication must exist; the offscreen platform will do).
 #pragma once
 
-#include "analysis/Calculation.h"
+#include "outcome/BeamOutcome.h"
 
 #include <QDateTime>
 #include <QIODevice>
@@ -21,17 +21,18 @@ struct ReportOutcome {
     int pages = 0;
 };
 
-// Writes the report of a calculation to path; projectName is the project's file (its name
-// without the folder is printed) or "新工程". Every page carries a stamp: the program and its
-// version, the calculation's time (calculation.source, else when), the verification problems'
-// result, "第 n 页 共 m 页", and the input file with the SHA-256 of its bytes (or "未保存的修改"
-// when the beam calculated was not what the file holds).
-ReportOutcome writeReport(const Calculation& calculation, const std::string& projectName,
+// Writes the report of a beam's outcome to path (the design with its hand calculation);
+// projectName is the project's file (its name without the folder is printed) or "新工程". Every
+// page carries a stamp: the program and its version, the calculation's time
+// (outcome.calculation.source, else when), the verification problems' result, "第 n 页 共 m 页",
+// and the input file with the SHA-256 of its bytes (or "未保存的修改" when the beam calculated
+// was not what the file holds).
+ReportOutcome writeReport(const BeamOutcome& outcome, const std::string& projectName,
                           const QString& path,
                           const QDateTime& when = QDateTime::currentDateTime());
 
 // The same written to device; pageCount is what the stamps give as the number of pages.
-ReportOutcome layOutReport(const Calculation& calculation, const std::string& projectName,
+ReportOutcome layOutReport(const BeamOutcome& outcome, const std::string& projectName,
                            QIODevice& device, const QDateTime& when, int pageCount);
 
 } // namespace spanwise

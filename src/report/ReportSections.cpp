@@ -9,7 +9,7 @@
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
 #include "check/DataCheck.h"
-#include "report/DiagramPainter.h"
+#include "drawing/DiagramPainter.h"
 
 #include <array>
 #include <optional>
@@ -86,13 +86,14 @@ void loadTable(PageCursor& page, const Beam& beam, const QFont& body, const QFon
 
 // The basic combination over every live-load arrangement: factors, the extremes of every span
 // and support with the arrangements that give them, and the envelope diagrams.
-void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& calculation,
-                     const Envelope* envelope, const std::string& whyNone, const QFont& heading,
-                     const QFont& body, const QFont& small) {
+void envelopeSection(PageCursor& page, QPainter& painter, const BeamOutcome& outcome,
+                     const QFont& heading, const QFont& body, const QFont& small) {
+    const Calculation& calculation = outcome.calculation;
+    const Envelope* envelope = outcome.envelope.get();
     page.keepTogether(120);
     page.line(QStringLiteral("五、荷载组合与包络"), heading);
     if (envelope == nullptr) {
-        page.line(QString::fromStdString(whyNone), body);
+        page.line(QString::fromStdString(outcome.envelope.whyNot()), body);
         return;
     }
     page.line(QStringLiteral("基本组合 ") +
@@ -135,25 +136,31 @@ void envelopeSection(PageCursor& page, QPainter& painter, const Calculation& cal
 
 // The deflections from EI: what they are, the check of every span (the loads as entered; with
 // live loads both combinations over every arrangement) and the deflected line.
-void deflectionSection(PageCursor& page, QPainter& painter, const Calculation& calculation,
-                       const Envelope* envelope, const QString& title, const QFont& heading,
-                       const QFont& body, const QFont& small) {
-    const Beam& beam = calculation.beam;
+void deflectionSection(PageCursor& page, QPainter& painter, const BeamOutcome& outcome,
+                       const QString& title, const QFont& heading, const QFont& body,
+                       const QFont& small) {
+    const Beam& beam = outcome.beam();
     page.keepTogether(120);
     page.line(title, heading);
-    std::optional<BeamDeflection> asEntered;
-    std::optional<std::array<BeamDeflection, 2>> combinations;
-    try {
-        asEntered.emplace(beam, calculation.results);
-        if (hasLiveLoads(beam) && envelope != nullptr) {
-            combinations = BeamDeflection::envelopesOf(beam, *envelope);
+    const BeamDeflection* asEntered = outcome.deflection.get();
+    const std::array<BeamDeflection, 2>* combinations = nullptr;
+    // the combinations where the beam has live loads and an envelope to take them from
+    const bool withCombinations = hasLiveLoads(beam) && outcome.envelope.made();
+    const auto whyNot = [&](const auto& product) {
+        return product.template failedWith<CalculationError>()
+                   ? QString::fromStdString(product.whyNot())
+                   : QStringLiteral("挠度无法计算：有跨的 EI 不是正数。");
+    };
+    if (asEntered == nullptr) {
+        page.line(whyNot(outcome.deflection), body);
+        return;
+    }
+    if (withCombinations) {
+        combinations = outcome.deflectionCombinations.get();
+        if (combinations == nullptr) {
+            page.line(whyNot(outcome.deflectionCombinations), body);
+            return;
         }
-    } catch (const CalculationError& error) {
-        page.line(QString::fromStdString(describe(error)), body);
-        return;
-    } catch (const std::exception&) {
-        page.line(QStringLiteral("挠度无法计算：有跨的 EI 不是正数。"), body);
-        return;
     }
     page.line(QString::fromUtf8(kElasticDeflectionNote) +
                   QStringLiteral("（钢筋混凝土梁应输入长期刚度 B）；") +

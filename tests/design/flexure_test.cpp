@@ -18,7 +18,7 @@ FlexureInput section(double moment, double b, double h, double h0, double bf = 0
 TEST(Flexure, RectangleByHand) {
     // αs = 150e6/(14.3·250·460²) = 0.198289; ξ = 1 − √(1 − 2αs) = 0.223198;
     // As = 14.3·250·ξ·460/360 = 1019.58 > 0.2 %·250·500 = 250 (45·1.43/360 = 0.179 % < 0.2 %)
-    const FlexureResult r = designFlexure(section(150, 250, 500, 460), c30);
+    const FlexureResult r = designFlexure(section(150, 250, 500, 460), c30, Working::Written);
     ASSERT_TRUE(r.ok());
     EXPECT_FALSE(r.doublyReinforced || r.minimumGoverns);
     EXPECT_NEAR(r.alphaS, 0.19829, 5e-6);

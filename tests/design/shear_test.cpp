@@ -35,7 +35,7 @@ TEST(Shear, StirrupsByHand) {
     const ShearResult least = designShear(face(150), hpb);
     EXPECT_TRUE(least.minimumGoverns);
     EXPECT_NEAR(least.requiredRatio, 0.317778, 1e-6);
-    const ShearResult detailing = designShear(face(140), hpb);
+    const ShearResult detailing = designShear(face(140), hpb, Working::Written);
     EXPECT_FALSE(detailing.exceedsConcrete);
     EXPECT_EQ(detailing.requiredRatio, 0);
     EXPECT_EQ(stepText(detailing.steps.back()), "V ≤ Vc：按构造配箍，Asv/s = 0");
@@ -85,7 +85,7 @@ TEST(Shear, DetailingByDepth) {
 
 TEST(Shear, AdditionalTransverseReinforcement) {
     const Materials hrb = withStirrups(400);
-    EXPECT_EQ(stepText(additionalTransverse(100, hrb).steps.front()),
+    EXPECT_EQ(stepText(additionalTransverse(100, hrb, Working::Written).steps.front()),
               "Asv ≥ F/fyv = 100×10³/360 = 277.8 mm²");
     EXPECT_NEAR(additionalTransverse(100, hrb).area, 277.78, 0.01);
     EXPECT_EQ(additionalTransverse(-20, hrb).area, 0); // an upward force

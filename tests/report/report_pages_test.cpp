@@ -157,10 +157,10 @@ private slots:
         QFETCH(QString, project);
         const ReadResult read = readProjectFile(project);
         QVERIFY2(read.ok(), read.error.message().c_str());
-        Calculation calculation = calculateBeam(read.project->beam);
+        const BeamOutcome outcome = outcomeOf(read.project->beam);
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
-        QVERIFY(writeReport(calculation, QFileInfo(project).fileName().toStdString(), pdf).ok);
+        QVERIFY(writeReport(outcome, QFileInfo(project).fileName().toStdString(), pdf).ok);
         const std::vector<Page> pages = readBack(pdf, folder.path());
         QVERIFY2(!pages.empty(), "poppler read no page back");
 
@@ -183,7 +183,7 @@ private slots:
                 }
             }
         }
-        for (const QString& text : expectedTexts(calculation)) {
+        for (const QString& text : expectedTexts(outcome.calculation)) {
             QVERIFY2(words.contains(text), qPrintable(QStringLiteral("not whole: ") + text));
         }
     }

@@ -114,7 +114,7 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray digest =
             QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256).toHex();
-        QCOMPARE(QString::fromStdString(window->calculation()->source.sha256),
+        QCOMPARE(QString::fromStdString(window->outcome()->calculation.source.sha256),
                  QString::fromLatin1(digest));
 
         action("redoAction")->trigger();
@@ -122,8 +122,8 @@ private slots:
         QVERIFY(window->isWindowModified());
         QVERIFY(window->editor().hasUnsavedWork());
         calculate();
-        QVERIFY(window->calculation()->source.sha256.empty());
-        QCOMPARE(QString::fromStdString(window->calculation()->source.file), file);
+        QVERIFY(window->outcome()->calculation.source.sha256.empty());
+        QCOMPARE(QString::fromStdString(window->outcome()->calculation.source.file), file);
     }
 
     // Typing 2.0e5 into EI gives 200000 (not 25), "-6" over a selected 6 in L leaves 6 (not 66):

@@ -39,27 +39,22 @@ DesignForcesPage::DesignForcesPage(QWidget* parent) : QWidget(parent) {
     column->addWidget(m_spanTable, 2);
 }
 
-bool DesignForcesPage::showCalculation(const Calculation& calculation, const Envelope* envelope,
-                                       const QString& whyNoEnvelope) {
-    const Beam& beam = calculation.beam;
+bool DesignForcesPage::showOutcome(const BeamOutcome& outcome) {
+    const Beam& beam = outcome.beam();
     if (!hasDesignData(beam)) {
         return false;
     }
     m_failure->clear();
     m_failure->hide();
-    try {
-        if (envelope == nullptr) {
-            throw std::runtime_error(whyNoEnvelope.toStdString());
-        }
-        const BeamForces forces = designForces(beam, *envelope);
-        const DesignForcesTable table = designForcesTable(beam, forces);
-        m_summary->setText(QString::fromStdString(designForcesSummary(beam, forces)));
+    if (const BeamForces* forces = outcome.forces.get()) {
+        const DesignForcesTable table = designForcesTable(beam, *forces);
+        m_summary->setText(QString::fromStdString(designForcesSummary(beam, *forces)));
         fillTable(m_faceTable, table.faceHeaders, table.faceRows);
         fillTable(m_spanTable, table.spanHeaders, table.spanRows);
-    } catch (const std::exception& error) {
+    } else {
         m_summary->clear();
         m_failure->setText(QStringLiteral("无法计算设计内力：") +
-                           QString::fromStdString(describeFailure(error)));
+                           QString::fromStdString(outcome.forces.whyNot()));
         m_failure->show();
         m_faceTable->setRowCount(0);
         m_spanTable->setRowCount(0);

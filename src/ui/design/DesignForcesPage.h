@@ -4,8 +4,7 @@
 // it, the top bars' moment inside the span and the largest quasi-permanent moment.
 #pragma once
 
-#include "analysis/Calculation.h"
-#include "analysis/Envelope.h"
+#include "outcome/BeamOutcome.h"
 
 #include <QWidget>
 
@@ -20,10 +19,9 @@ class DesignForcesPage : public QWidget {
 public:
     explicit DesignForcesPage(QWidget* parent = nullptr);
 
-    // The design forces of the calculated beam from its envelope (null: none, for the reason
-    // given). False when the beam has no design data: the tab has nothing to show.
-    bool showCalculation(const Calculation& calculation, const Envelope* envelope,
-                         const QString& whyNoEnvelope);
+    // The design forces of an outcome (or why there are none). False when the beam has no
+    // design data: the tab has nothing to show.
+    bool showOutcome(const BeamOutcome& outcome);
 
 private:
     QLabel* m_summary;

@@ -1,7 +1,7 @@
 #include "ui/design/DesignPage.h"
 
 #include "design/DesignTable.h"
-#include "report/SectionSketch.h"
+#include "drawing/SectionSketch.h"
 #include "ui/common/Controls.h"
 #include "ui/common/TableFill.h"
 
@@ -142,8 +142,7 @@ DesignPage::DesignPage(QWidget* parent) : QWidget(parent) {
     column->addWidget(scroll, 1);
 }
 
-bool DesignPage::showDesign(const Beam& beam, const std::optional<BeamDesign>& design,
-                            const QString& whyNone) {
+bool DesignPage::showDesign(const Beam& beam, const BeamDesign* design, const QString& whyNone) {
     if (!hasSections(beam)) {
         return false;
     }

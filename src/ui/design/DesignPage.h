@@ -25,8 +25,7 @@ public:
 
     // The design of the calculated beam (which the caller keeps as long as the page shows it).
     // False when the beam has no sections: the tab has nothing to show.
-    bool showDesign(const Beam& beam, const std::optional<BeamDesign>& design,
-                    const QString& whyNone);
+    bool showDesign(const Beam& beam, const BeamDesign* design, const QString& whyNone);
 
 signals:
     // The user takes every bar set the design proposed as provided.

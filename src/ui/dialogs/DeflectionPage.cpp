@@ -87,33 +87,39 @@ DeflectionPage::DeflectionPage(QWidget* parent) : QWidget(parent) {
     connect(m_panel, &DiagramPanel::sectionClicked, this, &DeflectionPage::sectionClicked);
 }
 
-bool DeflectionPage::showCalculation(const Calculation& calculation, const Envelope* envelope,
-                                     const QString& whyNoEnvelope) {
+bool DeflectionPage::showOutcome(const BeamOutcome& outcome) {
+    const Calculation& calculation = outcome.calculation;
     m_calculation = &calculation;
     const Beam& beam = calculation.beam;
     m_panel->setDeflection(nullptr);
-    m_asEntered.reset();
-    m_combinations.reset();
+    m_asEntered = outcome.deflection.get();
+    m_combinations = nullptr;
     QString failure; // a calculation that failed says so here instead of showing nothing
-    try {
-        m_asEntered.emplace(beam, calculation.results);
-        if (hasLiveLoads(beam)) {
-            if (envelope == nullptr) {
-                failure = whyNoEnvelope;
-            } else {
-                m_combinations = BeamDeflection::envelopesOf(beam, *envelope);
-            }
-        }
-    } catch (const CalculationError& error) {
-        failure = QString::fromStdString(describe(error));
-        m_combinations.reset();
-    } catch (const std::exception&) {
-        m_asEntered.reset(); // a span without a usable EI (the data check says so)
-        m_combinations.reset();
+    // a span without a usable EI (the data check says so): nothing to show
+    auto unusable = [](const auto& product) {
+        return !product.made() && product.failure &&
+               !product.template failedWith<CalculationError>();
+    };
+    if (unusable(outcome.deflection)) {
         return false;
     }
+    if (!m_asEntered) {
+        failure = QString::fromStdString(outcome.deflection.whyNot());
+    } else if (hasLiveLoads(beam)) {
+        if (!outcome.envelope.made()) {
+            failure = QString::fromStdString(outcome.envelope.whyNot());
+        } else if (unusable(outcome.deflectionCombinations)) {
+            m_asEntered = nullptr;
+            return false;
+        } else {
+            m_combinations = outcome.deflectionCombinations.get();
+            if (!m_combinations) {
+                failure = QString::fromStdString(outcome.deflectionCombinations.whyNot());
+            }
+        }
+    }
     for (int c = 1; c <= 2; ++c) {
-        m_tables->setTabVisible(c, m_combinations.has_value());
+        m_tables->setTabVisible(c, m_combinations != nullptr);
     }
     m_failure->setText(failure);
     m_failure->setVisible(!failure.isEmpty());
@@ -125,7 +131,7 @@ bool DeflectionPage::showCalculation(const Calculation& calculation, const Envel
         return true;
     }
     m_panel->setCalculation(&calculation);
-    m_panel->setDeflection(&*m_asEntered);
+    m_panel->setDeflection(m_asEntered);
     // the deflection is only as good as the EI entered; and the moments came from i
     QString note = QString::fromUtf8(kElasticDeflectionNote) +
                    QStringLiteral("（钢筋混凝土梁请输入长期刚度 B）。");

@@ -3,8 +3,7 @@
 // and the quasi-permanent combination; a click on the line queries w there.
 #pragma once
 
-#include "analysis/Calculation.h"
-#include "analysis/Deflection.h"
+#include "outcome/BeamOutcome.h"
 
 #include <QWidget>
 
@@ -26,13 +25,11 @@ class DeflectionPage : public QWidget {
 public:
     explicit DeflectionPage(QWidget* parent = nullptr);
 
-    // The deflections of calculation, which the caller keeps as long as the page shows it; the
-    // combinations from envelope, the force envelope of the same beam (null: none to show, for
-    // the reason given when the beam has live loads).
-    // False when a span has no usable EI: then there is nothing to show. A calculation that
-    // fails (an overflow) is said on the page.
-    bool showCalculation(const Calculation& calculation, const Envelope* envelope,
-                         const QString& whyNoEnvelope = QString());
+    // The deflections of an outcome, which the caller keeps as long as the page shows it: the
+    // loads as entered and, with live loads, both combinations. False when a span has no usable
+    // EI: then there is nothing to show. A calculation that failed (an overflow) is said on the
+    // page.
+    bool showOutcome(const BeamOutcome& outcome);
     // The query's section: marked on the line, w there written below it.
     void setQuery(int span, float x);
 
@@ -47,8 +44,8 @@ private:
     void fitTables();
 
     const Calculation* m_calculation = nullptr;
-    std::optional<BeamDeflection> m_asEntered;
-    std::optional<std::array<BeamDeflection, 2>> m_combinations; // characteristic, quasi-permanent
+    const BeamDeflection* m_asEntered = nullptr;
+    const std::array<BeamDeflection, 2>* m_combinations = nullptr; // characteristic, quasi-perm.
     QLabel* m_failure; // what could not be calculated, in words
     QLabel* m_note;
     DiagramPanel* m_panel;

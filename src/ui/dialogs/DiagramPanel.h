@@ -4,7 +4,7 @@
 #pragma once
 
 #include "analysis/Calculation.h"
-#include "report/DiagramPainter.h"
+#include "drawing/DiagramPainter.h"
 
 #include <QWidget>
 

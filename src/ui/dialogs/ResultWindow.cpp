@@ -8,8 +8,8 @@
 #include "analysis/SectionForces.h"
 #include "analysis/SpanResults.h"
 #include "design/HandCalculation.h"
-#include "io/ResultCsv.h"
-#include "report/DiagramPainter.h"
+#include "drawing/DiagramPainter.h"
+#include "exports/ResultCsv.h"
 #include "report/Report.h"
 #include "ui/common/Controls.h"
 #include "ui/common/FocusLoss.h"
@@ -143,8 +143,9 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     m_designPage = new DesignPage;
     tabs->addTab(m_designPage, QStringLiteral("配筋"));
     connect(m_designPage, &DesignPage::proposalsAccepted, this, [this] {
-        if (m_design && !refusedAsStale(QStringLiteral("采用建议配筋"))) {
-            emit proposedBarsAccepted(proposedBars(*m_design));
+        const BeamDesign* design = m_outcome ? m_outcome->design.get() : nullptr;
+        if (design && design->designed && !refusedAsStale(QStringLiteral("采用建议配筋"))) {
+            emit proposedBarsAccepted(proposedBars(*design));
         }
     });
 
@@ -264,33 +265,28 @@ ResultWindow::~ResultWindow() {
     removeFocusLossHandlers(this);
 }
 
-void ResultWindow::showCalculation(const Calculation& calculation, const std::string& projectName) {
-    const bool first = !m_calculation;
-    m_calculation = calculation;
-    m_projectName = projectName;
-    m_diagrams->setCalculation(&*m_calculation);
+void ResultWindow::showOutcome(const BeamOutcome& outcome, const std::string& projectName) {
+    const bool first = !m_outcome;
+    m_diagrams->setCalculation(nullptr);
+    m_envelopeDiagrams->setCalculation(nullptr);
     m_envelopeDiagrams->setEnvelope(nullptr);
-    m_envelope.reset();
-    m_envelopeFailure.clear();
-    try {
-        m_envelope.emplace(beam());
-    } catch (const std::exception& error) {
-        // the factored loads can overflow where the loads as entered did not: say so
-        m_envelopeFailure = QString::fromStdString(describeFailure(error));
-    }
-    m_envelopeDiagrams->setCalculation(&*m_calculation);
-    m_envelopeDiagrams->setEnvelope(m_envelope ? &*m_envelope : nullptr);
+    m_outcome = outcome;
+    m_projectName = projectName;
+    const Calculation& calculation = m_outcome->calculation;
+    m_diagrams->setCalculation(&calculation);
+    m_envelopeDiagrams->setCalculation(&calculation);
+    m_envelopeDiagrams->setEnvelope(envelope());
     m_tabs->setTabVisible(m_tabs->indexOf(m_deflectionPage),
-                          m_deflectionPage->showCalculation(*m_calculation,
-                                                            m_envelope ? &*m_envelope : nullptr,
-                                                            m_envelopeFailure));
+                          m_deflectionPage->showOutcome(*m_outcome));
     m_tabs->setTabVisible(m_tabs->indexOf(m_designForcesPage),
-                          m_designForcesPage->showCalculation(*m_calculation,
-                                                              m_envelope ? &*m_envelope : nullptr,
-                                                              m_envelopeFailure));
-    showDesign();
+                          m_designForcesPage->showOutcome(*m_outcome));
+    // the steel, where every span has a section
+    m_tabs->setTabVisible(
+        m_tabs->indexOf(m_designPage),
+        m_designPage->showDesign(beam(), m_outcome->design.get(),
+                                 QString::fromStdString(m_outcome->design.whyNot())));
     fillTables();
-    m_working->showWorking(*m_calculation);
+    m_working->showWorking(calculation);
     // the table is the loads as entered; with live loads the user must know they are all on
     m_loadsCaption->setVisible(hasLiveLoads(beam()));
     fillEnvelope();
@@ -310,7 +306,8 @@ void ResultWindow::fillTables() {
     m_resultTable->setRowCount(N);
     QStringList rowLabels;
     for (int s = 1; s <= N; ++s) {
-        const auto texts = resultRowTexts(spanResult(calculated, m_calculation->results, s));
+        const auto texts =
+            resultRowTexts(spanResult(calculated, m_outcome->calculation.results, s));
         rowLabels << QString::fromStdString(texts[0]);
         for (int c = 0; c < kResultColumns; ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(texts[c]));
@@ -321,7 +318,8 @@ void ResultWindow::fillTables() {
         }
     }
     m_resultTable->setVerticalHeaderLabels(rowLabels); // row headers for screen readers
-    const std::vector<QStringList> reactions = reactionRows(calculated, m_calculation->results);
+    const std::vector<QStringList> reactions =
+        reactionRows(calculated, m_outcome->calculation.results);
     m_reactionTable->setRowCount(static_cast<int>(reactions.size()));
     for (int r = 0; r < static_cast<int>(reactions.size()); ++r) {
         const QStringList& cells = reactions[static_cast<std::size_t>(r)];
@@ -338,34 +336,20 @@ void ResultWindow::fillTables() {
 
 void ResultWindow::fillEnvelope() {
     m_envelopeQueryText->clear();
-    if (!m_envelope) {
-        m_factorsLabel->setText(m_envelopeFailure);
-        m_envelopeQueryText->setText(m_envelopeFailure);
+    if (!envelope()) {
+        const QString why = QString::fromStdString(m_outcome->envelope.whyNot());
+        m_factorsLabel->setText(why);
+        m_envelopeQueryText->setText(why);
         for (QTableWidget* table : {m_envelopeSpanTable, m_envelopeSupportTable}) {
             table->setRowCount(0);
         }
         return;
     }
-    const EnvelopeTable table = envelopeTable(*m_envelope);
+    const EnvelopeTable table = envelopeTable(*envelope());
     m_factorsLabel->setText(QStringLiteral("基本组合 ") +
                             QString::fromStdString(factorsText(beam().factors)));
     controls::fillTable(m_envelopeSpanTable, table.spanHeaders, table.spanRows);
     controls::fillTable(m_envelopeSupportTable, table.supportHeaders, table.supportRows);
-}
-
-void ResultWindow::showDesign() {
-    m_design.reset();
-    QString why = m_envelopeFailure;
-    if (m_envelope && hasSections(beam())) {
-        try {
-            const StepsOmitted resultsOnly; // the hand calculation is the report's
-            m_design = designBeam(beam(), designForces(beam(), *m_envelope), *m_envelope);
-        } catch (const std::exception& error) {
-            why = QString::fromStdString(describeFailure(error));
-        }
-    }
-    m_tabs->setTabVisible(m_tabs->indexOf(m_designPage),
-                          m_designPage->showDesign(beam(), m_design, why));
 }
 
 void ResultWindow::setStale(bool stale) {

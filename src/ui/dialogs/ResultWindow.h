@@ -1,13 +1,12 @@
 // The result window: the result table of a calculation, its moment and shear diagrams, the
 // support reactions, and a query of M and V at any section; the report and the table can be
-// exported. Everything it shows and exports comes from one Calculation (the beam as calculated
-// and its results), which it keeps; a notice says when the edited beam has changed since.
+// exported. Everything it shows and exports comes from one outcome (the beam as calculated and
+// everything computed from it), which it keeps; a notice says when the edited beam has changed
+// since.
 // Modeless; closing it unloads it (the next calculation opens a fresh one).
 #pragma once
 
-#include "analysis/Calculation.h"
-#include "analysis/Envelope.h"
-#include "design/BeamDesign.h"
+#include "outcome/BeamOutcome.h"
 
 #include <QMainWindow>
 
@@ -36,9 +35,9 @@ public:
     explicit ResultWindow(Prompter& prompter, QWidget* parent = nullptr);
     ~ResultWindow() override;
 
-    // Shows a calculation just made of the project named projectName (a later calculation
-    // replaces it and keeps the query's span and distance where they still exist).
-    void showCalculation(const Calculation& calculation, const std::string& projectName);
+    // Shows the outcome of a calculation just made of the project named projectName (a later
+    // one replaces it and keeps the query's span and distance where they still exist).
+    void showOutcome(const BeamOutcome& outcome, const std::string& projectName);
 
     // Shows or hides the notice that the beam has changed since the calculation.
     void setStale(bool stale);
@@ -53,7 +52,6 @@ signals:
 private:
     void fillTables();
     void fillEnvelope(); // the basic combination over every live-load arrangement
-    void showDesign();   // the steel, where every span has a section
     void typeQuerySpan();
     void showNeighbourSpan(int step);
     void typeQueryDistance();
@@ -71,12 +69,11 @@ private:
     void editProjectInfo();
     void exportReport();
     void exportCsv();
-    const Beam& beam() const { return m_calculation->beam; }
+    const Beam& beam() const { return m_outcome->beam(); }
+    const Envelope* envelope() const { return m_outcome->envelope.get(); }
 
     Prompter& m_prompter;
-    std::optional<Calculation> m_calculation;
-    std::optional<Envelope> m_envelope; // of m_calculation's beam
-    QString m_envelopeFailure;          // why there is none, in words
+    std::optional<BeamOutcome> m_outcome;
     std::string m_projectName;
     int m_querySpan = 1;
     float m_queryDistance = 0;
@@ -86,7 +83,6 @@ private:
     DiagramPanel* m_diagrams = nullptr;
     DesignForcesPage* m_designForcesPage = nullptr;
     DesignPage* m_designPage = nullptr;
-    std::optional<BeamDesign> m_design; // of m_calculation's beam, where every span has a section
     QTableWidget* m_reactionTable = nullptr;
     QPushButton* m_previousSpanButton = nullptr;
     QLineEdit* m_querySpanField = nullptr;

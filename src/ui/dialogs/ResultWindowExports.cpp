@@ -2,9 +2,8 @@
 // results the beam has left behind.
 #include "ui/dialogs/ResultWindow.h"
 
-#include "analysis/Envelope.h"
+#include "exports/ResultCsv.h"
 #include "io/Gbk.h"
-#include "io/ResultCsv.h"
 #include "report/Report.h"
 #include "ui/common/Prompter.h"
 #include "ui/dialogs/ProjectInfoDialog.h"
@@ -15,7 +14,7 @@
 namespace spanwise {
 
 void ResultWindow::editProjectInfo() {
-    if (!m_calculation) {
+    if (!m_outcome) {
         return;
     }
     auto* dialog = new ProjectInfoDialog(beam().info, this);
@@ -33,7 +32,7 @@ void ResultWindow::editProjectInfo() {
             m_prompter.tell(Prompter::Icon::Exclamation, QString::fromStdString(problem));
             return;
         }
-        m_calculation->beam.info = typed;
+        m_outcome->calculation.beam.info = typed;
         emit projectInfoEdited(typed);
     });
     dialog->open();
@@ -60,7 +59,7 @@ void ResultWindow::exportReport() {
     if (path.isEmpty()) {
         return;
     }
-    const ReportOutcome written = writeReport(*m_calculation, m_projectName, path);
+    const ReportOutcome written = writeReport(*m_outcome, m_projectName, path);
     if (!written.ok) {
         m_prompter.tell(Prompter::Icon::Critical,
                         QStringLiteral("导出计算书“%1”失败：%2")
@@ -78,9 +77,7 @@ void ResultWindow::exportCsv() {
         return;
     }
     // with live loads the table carries the envelope after the loads as entered
-    const SaveResult written =
-        writeResultCsv(beam(), m_calculation->results, path,
-                       m_envelope && hasLiveLoads(beam()) ? &*m_envelope : nullptr);
+    const SaveResult written = writeOutcomeCsv(*m_outcome, path);
     if (!written.ok) {
         m_prompter.tell(Prompter::Icon::Critical,
                         QStringLiteral("导出表格“%1”失败：%2")

@@ -117,7 +117,7 @@ void ResultWindow::showQuery() {
     m_deflectionPage->setQuery(m_querySpan, m_queryDistance);
     showEnvelopeQuery();
     const SectionForce force =
-        sectionForceAt(beam(), m_calculation->results, m_querySpan, m_queryDistance);
+        sectionForceAt(beam(), m_outcome->calculation.results, m_querySpan, m_queryDistance);
     m_queryMomentField->setText(result(force.M));
     // on a concentrated moment M jumps: left and right of it
     const bool onMoment = force.M != force.MR;
@@ -143,12 +143,12 @@ void ResultWindow::showQuery() {
 }
 
 void ResultWindow::showEnvelopeQuery() {
-    if (!m_envelope) {
+    if (!envelope()) {
         return;
     }
     EnvelopeSection e;
     try {
-        e = m_envelope->at(m_querySpan, m_queryDistance);
+        e = envelope()->at(m_querySpan, m_queryDistance);
     } catch (const std::exception&) {
         m_envelopeQueryText->clear();
         return;

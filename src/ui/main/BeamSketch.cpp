@@ -1,6 +1,6 @@
 #include "ui/main/BeamSketch.h"
 
-#include "report/DiagramPainter.h"
+#include "drawing/DiagramPainter.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>

@@ -4,7 +4,7 @@
 #include "analysis/CalculationError.h"
 #include "check/DataCheck.h"
 #include "design/SectionStiffness.h"
-#include "io/CalculationSourceOf.h"
+#include "exports/CalculationSourceOf.h"
 #include "ui/common/Prompter.h"
 #include "ui/dialogs/CheckWindow.h"
 #include "ui/dialogs/CombinationDialog.h"
@@ -96,8 +96,7 @@ void MainWindow::checkData() {
     }
     m_checkWindow->show();
     m_checkWindow->raise();
-    // spans with a section take the stiffness it gives
-    const Beam beam = calculationBeam(m_editor.project().beam);
+    const Beam& beam = m_editor.project().beam;
     m_checkWindow->start(checkStepCount(beam));
     const CheckResult outcome =
         checkBeam(beam, [this](int done, int /*total*/) { m_checkWindow->progress(done); });
@@ -143,10 +142,10 @@ void MainWindow::addSlabLoad() {
 
 void MainWindow::calculate() {
     try {
-        m_calculation = calculateBeam(calculationBeam(m_editor.project().beam));
+        m_outcome = outcomeOf(m_editor.project().beam);
         // a project never saved has no file; one with edits since its save has no digest
         const bool named = m_projectName != QString::fromUtf8(kNewProjectName);
-        m_calculation->source =
+        m_outcome->calculation.source =
             calculationSourceOf(named ? m_projectName : QString(), m_editor.hasUnsavedWork());
     } catch (const CalculationError& error) {
         // the last calculation stays as it was, and so does the result window
@@ -176,14 +175,14 @@ void MainWindow::showResults() {
         connect(m_resultWindow, &ResultWindow::projectInfoEdited, this,
                 [this](const ProjectInfo& info) {
                     m_editor.setProjectInfo(info); // checked by the window already
-                    if (m_calculation) {
-                        m_calculation->beam.info = info;
+                    if (m_outcome) {
+                        m_outcome->calculation.beam.info = info;
                     }
                     refresh();
                 });
     }
     m_resultWindow->show();
-    m_resultWindow->showCalculation(*m_calculation, m_projectName.toStdString());
+    m_resultWindow->showOutcome(*m_outcome, m_projectName.toStdString());
     m_resultWindow->raise();
     refresh();
 }

@@ -14,8 +14,8 @@
 // DesignCommands.cpp (the design data's dialogs).
 #pragma once
 
-#include "analysis/Calculation.h"
 #include "edit/Editor.h"
+#include "outcome/BeamOutcome.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -51,7 +51,7 @@ public:
 
     const Editor& editor() const { return m_editor; }
     // The last calculation that succeeded: the beam it was computed from and its results.
-    const std::optional<Calculation>& calculation() const { return m_calculation; }
+    const std::optional<BeamOutcome>& outcome() const { return m_outcome; }
     // The project's file as the user chose it, or "新工程" while it has none.
     const QString& projectName() const { return m_projectName; }
 
@@ -151,11 +151,11 @@ private:
     Prompter& m_prompter;
     Editor m_editor;
     QString m_projectName;
-    std::optional<Calculation> m_calculation;
-    int m_offeredKindRow = 0;          // the row of the load-kind list the user last chose
-    LoadCase m_chosenCase = Dead;      // the case the next new load takes
-    bool m_finishingSpanCount = false; // a question about the count is open
-    bool m_ending = false;             // Exit answered: close without asking again
+    std::optional<BeamOutcome> m_outcome; // of the last calculation
+    int m_offeredKindRow = 0;             // the row of the load-kind list the user last chose
+    LoadCase m_chosenCase = Dead;         // the case the next new load takes
+    bool m_finishingSpanCount = false;    // a question about the count is open
+    bool m_ending = false;                // Exit answered: close without asking again
 
     QPointer<CheckWindow> m_checkWindow;
     QPointer<ResultWindow> m_resultWindow;

@@ -120,9 +120,8 @@ void MainWindow::refreshCommands() {
                                ? QStringLiteral(" ") + QString::fromStdString(m_editor.redoName())
                                : QString()));
 
-    if (m_resultWindow && m_calculation) {
-        m_resultWindow->setStale(
-            !sameCalculationInput(m_calculation->beam, calculationBeam(m_editor.project().beam)));
+    if (m_resultWindow && m_outcome) {
+        m_resultWindow->setStale(!outcomeIsCurrent(*m_outcome, m_editor.project().beam));
     }
 }
 

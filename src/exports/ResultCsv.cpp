@@ -1,4 +1,4 @@
-#include "io/ResultCsv.h"
+#include "exports/ResultCsv.h"
 
 #include "analysis/DeflectionTable.h"
 #include "analysis/EnvelopeTable.h"
@@ -10,7 +10,6 @@
 
 #include <array>
 #include <initializer_list>
-#include <optional>
 
 namespace spanwise {
 
@@ -94,7 +93,13 @@ std::string envelopeCsv(const Envelope& envelope) {
     return out;
 }
 
-std::string deflectionCsv(const Beam& beam, const BeamResults& results, const Envelope* envelope) {
+std::string deflectionCsv(const BeamOutcome& outcome, bool withCombinations) {
+    const Beam& beam = outcome.beam();
+    const BeamDeflection* asEntered = outcome.deflection.get();
+    const bool combinations = withCombinations && hasLiveLoads(beam);
+    if (asEntered == nullptr || (combinations && !outcome.deflectionCombinations.made())) {
+        return {}; // a span without a usable EI: no deflections (the data check says why)
+    }
     std::string out;
     auto table = [&](const char* title, const BeamDeflection& deflection, bool arrangements) {
         const DeflectionTable t = deflectionTable(deflection, arrangements);
@@ -104,54 +109,41 @@ std::string deflectionCsv(const Beam& beam, const BeamResults& results, const En
             appendRow(out, row);
         }
     };
-    try {
-        const BeamDeflection asEntered(beam, results);
-        out += kLineEnd;
-        appendRow(out,
-                  {"挠度验算", kElasticDeflectionNote, "限值 " + limitRuleText(beam.deflection)});
-        if (const std::string note = defaultRigidityNote(beam); !note.empty()) {
-            appendRow(out, {note});
-        }
-        table(hasLiveLoads(beam) ? "荷载标准值，活载满布" : "荷载标准值", asEntered, false);
-        if (envelope != nullptr && hasLiveLoads(beam)) {
-            const auto both = BeamDeflection::envelopesOf(beam, *envelope);
-            appendRow(out, {deflectionSettingsText(beam.deflection)});
-            table("标准组合 G+Q", both[0], true);
-            table("准永久组合 G+ψqQ", both[1], true);
-        }
-    } catch (const std::exception&) {
-        return {}; // a span without a usable EI: no deflections (the data check says why)
+    out += kLineEnd;
+    appendRow(out, {"挠度验算", kElasticDeflectionNote, "限值 " + limitRuleText(beam.deflection)});
+    if (const std::string note = defaultRigidityNote(beam); !note.empty()) {
+        appendRow(out, {note});
+    }
+    table(hasLiveLoads(beam) ? "荷载标准值，活载满布" : "荷载标准值", *asEntered, false);
+    if (combinations) {
+        const auto& both = *outcome.deflectionCombinations.get();
+        appendRow(out, {deflectionSettingsText(beam.deflection)});
+        table("标准组合 G+Q", both[0], true);
+        table("准永久组合 G+ψqQ", both[1], true);
     }
     return out;
 }
 
-std::string designForcesCsv(const Beam& beam, const Envelope* envelope) {
-    if (!hasDesignData(beam)) {
-        return {};
-    }
-    try {
-        std::optional<Envelope> own;
-        if (envelope == nullptr) {
-            envelope = &own.emplace(beam);
-        }
-        const BeamForces forces = designForces(beam, *envelope);
-        const DesignForcesTable table = designForcesTable(beam, forces);
-        std::string out(kLineEnd);
-        appendRow(out, {"设计内力", designForcesSummary(beam, forces)});
-        appendRow(out, {"支座边缘"});
-        appendRow(out, table.faceHeaders);
-        for (const auto& row : table.faceRows) {
-            appendRow(out, row);
-        }
-        appendRow(out, {"跨内"});
-        appendRow(out, table.spanHeaders);
-        for (const auto& row : table.spanRows) {
-            appendRow(out, row);
-        }
-        return out;
-    } catch (const std::exception&) {
+std::string designForcesCsv(const BeamOutcome& outcome) {
+    const Beam& beam = outcome.beam();
+    const BeamForces* forces = outcome.forces.get();
+    if (!hasDesignData(beam) || forces == nullptr) {
         return {}; // an overflow of the factored loads: the window and the report say so
     }
+    const DesignForcesTable table = designForcesTable(beam, *forces);
+    std::string out(kLineEnd);
+    appendRow(out, {"设计内力", designForcesSummary(beam, *forces)});
+    appendRow(out, {"支座边缘"});
+    appendRow(out, table.faceHeaders);
+    for (const auto& row : table.faceRows) {
+        appendRow(out, row);
+    }
+    appendRow(out, {"跨内"});
+    appendRow(out, table.spanHeaders);
+    for (const auto& row : table.spanRows) {
+        appendRow(out, row);
+    }
+    return out;
 }
 
 std::string designCsv(const BeamDesign& design) {
@@ -180,11 +172,18 @@ std::string designCsv(const BeamDesign& design) {
     return out;
 }
 
-SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,
-                          const Envelope* envelope) {
-    return writeFileAtomically(
-        path, resultCsv(beam, results) + (envelope ? envelopeCsv(*envelope) : std::string()) +
-                  deflectionCsv(beam, results, envelope) + designForcesCsv(beam, envelope));
+std::string outcomeCsv(const BeamOutcome& outcome, bool withEnvelope) {
+    const Beam& beam = outcome.beam();
+    const Envelope* envelope = withEnvelope ? outcome.envelope.get() : nullptr;
+    const BeamDesign* design = outcome.design.get();
+    return resultCsv(beam, outcome.calculation.results) +
+           (envelope ? envelopeCsv(*envelope) : std::string()) +
+           deflectionCsv(outcome, withEnvelope) + designForcesCsv(outcome) +
+           (design && hasSections(beam) ? designCsv(*design) : std::string());
+}
+
+SaveResult writeOutcomeCsv(const BeamOutcome& outcome, const QString& path) {
+    return writeFileAtomically(path, outcomeCsv(outcome, hasLiveLoads(outcome.beam())));
 }
 
 } // namespace spanwise

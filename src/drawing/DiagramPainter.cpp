@@ -1,6 +1,6 @@
-#include "report/DiagramPainter.h"
+#include "drawing/DiagramPainter.h"
 
-#include "report/DrawingParts.h"
+#include "drawing/DrawingParts.h"
 
 #include "analysis/Diagrams.h"
 #include "analysis/NumberFormat.h"

@@ -1,4 +1,4 @@
-#include "io/CalculationSourceOf.h"
+#include "exports/CalculationSourceOf.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "report/DrawingParts.h"
+#include "drawing/DrawingParts.h"
 
 #include "analysis/NumberFormat.h"
 #include "analysis/SectionForces.h"

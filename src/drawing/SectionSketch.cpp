@@ -1,4 +1,4 @@
-#include "report/SectionSketch.h"
+#include "drawing/SectionSketch.h"
 
 #include "design/BarText.h"
 #include "design/LongitudinalBars.h"

@@ -1,7 +1,7 @@
 // The deflected line of the whole beam, drawn to the scale of the other diagrams.
 #include "analysis/Deflection.h"
-#include "report/DiagramPainter.h"
-#include "report/DrawingParts.h"
+#include "drawing/DiagramPainter.h"
+#include "drawing/DrawingParts.h"
 
 #include <QPainter>
 

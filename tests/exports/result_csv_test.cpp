@@ -1,10 +1,6 @@
 // The results as CSV: every name and value the file prints, for the ends the table differs on.
-#include "io/ResultCsv.h"
+#include "exports/ResultCsv.h"
 
-#include "analysis/Envelope.h"
-#include "design/BeamDesign.h"
-#include "design/DesignForces.h"
-#include "design/SectionStiffness.h"
 #include "io/ProjectFile.h"
 
 #include "support/BeamBuilder.h"
@@ -50,13 +46,12 @@ TEST(ResultCsv, AFreeEndHasNoReactionRow) {
 TEST(ResultCsv, TheDesignTablesCarryTheDesignForcesAndTheSteel) {
     const ReadResult read = readProjectFile(SPANWISE_TEST_DATA_DIR "/redistributed_two_spans.BMD");
     ASSERT_TRUE(read.ok());
-    const Beam beam = calculationBeam(read.project->beam);
-    const Envelope envelope(beam);
-    const std::string forces = designForcesCsv(beam, &envelope);
+    const BeamOutcome outcome = outcomeOf(read.project->beam);
+    const std::string forces = designForcesCsv(outcome);
     EXPECT_NE(forces.find("1,右,第1支座,6,0.2,-157.5,-126,-131.25,-131.25,-123.75\r\n"),
               std::string::npos)
         << forces;
-    const std::string steel = designCsv(designBeam(beam, designForces(beam, envelope), envelope));
+    const std::string steel = designCsv(*outcome.design.get());
     EXPECT_NE(steel.find("1,右端支座边缘,-126,0.1666,0.1834,837.7,,3Φ20*,942.5,0.0082,0.405,✘\r\n"),
               std::string::npos)
         << steel;

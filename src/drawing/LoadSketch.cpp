@@ -1,9 +1,9 @@
 // The beam with every load drawn and labelled: loads that would cover one another (a force and
 // a block at the same place, two forces at one point, labels side by side) are stacked in lanes
 // above the beam, so that none hides another; live loads are drawn dashed in blue with "(活)".
-#include "report/DiagramPainter.h"
+#include "drawing/DiagramPainter.h"
 
-#include "report/DrawingParts.h"
+#include "drawing/DrawingParts.h"
 
 #include "analysis/NumberFormat.h"
 #include "analysis/SectionForces.h"

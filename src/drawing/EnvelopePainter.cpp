@@ -1,7 +1,7 @@
 #include "analysis/Diagrams.h"
 #include "analysis/Envelope.h"
-#include "report/DiagramPainter.h"
-#include "report/DrawingParts.h"
+#include "drawing/DiagramPainter.h"
+#include "drawing/DrawingParts.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-// The results of the last calculation as CSV text, for spreadsheet programs and the batch tool.
+// The outcome of a calculation as CSV text, for spreadsheet programs and the batch tool.
 #pragma once
 
 #include "analysis/Envelope.h"
@@ -6,6 +6,7 @@
 #include "io/ProjectFile.h"
 #include "model/Beam.h"
 #include "model/BeamResults.h"
+#include "outcome/BeamOutcome.h"
 
 #include <string>
 #include <string_view>
@@ -29,22 +30,26 @@ std::string resultCsv(const Beam& beam, const BeamResults& results);
 std::string envelopeCsv(const Envelope& envelope);
 
 // The deflection section that ends the CSV: an empty line; "挠度验算" and the note that it is
-// the elastic deflection of the EI entered; the table of the loads as entered; with an envelope
-// of a beam with live loads, the settings and the tables of both combinations. Empty when a
-// span has no usable EI.
-std::string deflectionCsv(const Beam& beam, const BeamResults& results, const Envelope* envelope);
+// the elastic deflection of the EI entered; the table of the loads as entered; with
+// withCombinations on a beam with live loads, the settings and the tables of both combinations.
+// Empty when a span has no usable EI (or the combinations asked for could not be made).
+std::string deflectionCsv(const BeamOutcome& outcome, bool withCombinations);
 // The design forces that end the CSV of a beam with design data: an empty line; "设计内力" and
 // the summary line; "支座边缘", the titles and rows of the faces; "跨内", the titles and rows of
-// the spans (designForcesTable). envelope: the force envelope when at hand, else one is made.
-// Empty without design data, or when the factored loads overflow.
-std::string designForcesCsv(const Beam& beam, const Envelope* envelope);
+// the spans (designForcesTable). Empty without design data, or when the factored loads overflow.
+std::string designForcesCsv(const BeamOutcome& outcome);
 // The steel after the design forces: an empty line; "截面设计" and the summary; each of the
 // design tables (designTables) under its title; a note on the proposed bars.
 std::string designCsv(const BeamDesign& design);
-// Writes resultCsv() to path atomically (see writeFileAtomically), followed by envelopeCsv()
-// when an envelope is given, then deflectionCsv() and designForcesCsv().
-SaveResult writeResultCsv(const Beam& beam, const BeamResults& results, const QString& path,
-                          const Envelope* envelope = nullptr);
+
+// The whole CSV of an outcome: resultCsv(); envelopeCsv() where withEnvelope and the envelope
+// was made; deflectionCsv() (with the combinations where withEnvelope); designForcesCsv(); and
+// designCsv() where every span has a section and the design was made.
+std::string outcomeCsv(const BeamOutcome& outcome, bool withEnvelope);
+
+// Writes outcomeCsv() to path atomically (see writeFileAtomically), with the envelope where the
+// beam has live loads.
+SaveResult writeOutcomeCsv(const BeamOutcome& outcome, const QString& path);
 
 // One CSV field: the text itself, or in double quotes with inner quotes doubled when it holds a
 // comma, a double quote, CR or LF.

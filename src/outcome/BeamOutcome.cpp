@@ -1,0 +1,90 @@
+#include "outcome/BeamOutcome.h"
+
+#include "analysis/CalculationError.h"
+#include "design/SectionStiffness.h"
+
+namespace spanwise {
+
+namespace {
+
+// Makes a product with make(), keeping the failure it throws.
+template <typename T, typename Make> void attempt(Product<T>& product, Make&& make) {
+    try {
+        product.value.emplace(make());
+    } catch (...) {
+        product.value.reset();
+        product.failure = std::current_exception();
+    }
+}
+
+} // namespace
+
+template <typename T> std::string Product<T>::whyNot() const {
+    if (value) {
+        return {};
+    }
+    if (!failure) {
+        return "未计算";
+    }
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+        return describeFailure(error);
+    } catch (...) {
+        return "计算失败";
+    }
+}
+
+template struct Product<Envelope>;
+template struct Product<BeamDeflection>;
+template struct Product<std::array<BeamDeflection, 2>>;
+template struct Product<BeamForces>;
+template struct Product<BeamDesign>;
+
+namespace {
+
+void designOf(BeamOutcome& out) {
+    if (const BeamForces* forces = out.forces.get()) {
+        attempt(out.design,
+                [&] { return designBeam(out.beam(), *forces, *out.envelope.get(), out.working); });
+    } else {
+        out.design.failure = out.forces.failure;
+    }
+}
+
+} // namespace
+
+BeamOutcome outcomeOf(const Beam& beam, Working working) {
+    BeamOutcome out;
+    out.working = working;
+    out.calculation = calculateBeam(calculationBeam(beam));
+    const Beam& calculated = out.beam();
+    attempt(out.envelope, [&] { return Envelope(calculated); });
+    attempt(out.deflection, [&] { return BeamDeflection(calculated, out.calculation.results); });
+    if (const Envelope* envelope = out.envelope.get()) {
+        if (hasLiveLoads(calculated)) {
+            attempt(out.deflectionCombinations,
+                    [&] { return BeamDeflection::envelopesOf(calculated, *envelope); });
+        }
+        attempt(out.forces, [&] { return designForces(calculated, *envelope); });
+    } else {
+        out.deflectionCombinations.failure = out.envelope.failure;
+        out.forces.failure = out.envelope.failure;
+    }
+    designOf(out);
+    return out;
+}
+
+BeamOutcome withWorking(const BeamOutcome& outcome) {
+    BeamOutcome out = outcome;
+    out.working = Working::Written;
+    out.design = {};
+    designOf(out);
+    return out;
+}
+
+bool outcomeIsCurrent(const BeamOutcome& outcome, const Beam& edited) {
+    return sameCalculationInput(outcome.beam(), calculationBeam(edited));
+}
+
+} // namespace spanwise
