@@ -46,14 +46,4 @@ void supportReactions(const Beam& beam, const BeamResults& results, SupportReact
     }
 }
 
-std::string supportLabel(int support, int spanCount) {
-    if (support == 0) {
-        return "左端支座";
-    }
-    if (support == spanCount) {
-        return "右端支座";
-    }
-    return "第" + std::to_string(support) + "支座";
-}
-
 } // namespace spanwise

@@ -43,8 +43,4 @@ using SupportReactions = std::array<SupportReaction, kMaxSpans + 1>;
 // 1..20 and FloatingPointFault on a fault.
 void supportReactions(const Beam& beam, const BeamResults& results, SupportReactions& out);
 
-// The support's name as tables show it: "左端支座" for support 0, "右端支座" for support N,
-// "第j支座" for an interior support j.
-std::string supportLabel(int support, int spanCount);
-
 } // namespace spanwise

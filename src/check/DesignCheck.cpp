@@ -26,9 +26,8 @@ bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
         if (span.section) {
             if (std::string problem = sectionProblem(*span.section); !problem.empty()) {
                 add(name + "跨截面：" + problem, {s, 0});
-            } else if (beam.design.tensionCover > 0 &&
-                       beam.design.tensionCover >= span.section->depth / 2) {
-                add(name + kTensionCoverTooLarge, {s, 0});
+            } else if (!tensionCoverFits(beam.design.tensionCover, *span.section)) {
+                add(name + "跨：" + kTensionCoverWords + "!", {s, 0});
             }
         }
         // the faces of the supports leave the span some length (a free end has no face)
@@ -51,15 +50,15 @@ bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
         if (isFreeEnd(beam, j)) {
             continue; // no support: whatever it holds is not used
         }
-        if (support.redistribution > 0 && !redistributionAllowed(beam, j)) {
-            const Exposure e = beam.design.environment;
-            if (e == Exposure::ThreeA || e == Exposure::ThreeB) {
+        const std::string why = whyNoRedistribution(beam, j);
+        if (support.redistribution > 0 && !why.empty()) {
+            if (why == kNoRedistributionInEnvironment) { // said once for the beam
                 if (!environmentSaid) {
-                    add(kRedistributionInEnvironment, {});
+                    add(why + "!", {});
                     environmentSaid = true;
                 }
             } else {
-                add(name + kRedistributionBesideCantilever, {nearSpan, 0});
+                add(name + "：不能调幅，" + why + "!", {nearSpan, 0});
             }
         }
     }

@@ -11,10 +11,6 @@
 namespace spanwise {
 
 inline constexpr const char* kSpanWithoutLengthBetweenFaces = "跨两端支座宽度之半的和不小于跨度!";
-inline constexpr const char* kTensionCoverTooLarge = "跨 as 不小于梁高的一半!";
-inline constexpr const char* kRedistributionBesideCantilever =
-    "调幅系数 β 只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端!";
-inline constexpr const char* kRedistributionInEnvironment = "环境类别为三a或三b时不能调幅!";
 
 // Appends the messages of the design data (none for a beam without any) to list and places.
 // Returns true when it appended none.

@@ -263,17 +263,14 @@ std::string Editor::setDesignSettings(const DesignSettings& settings) {
     if (const auto problem = designSettingsProblem(settings)) {
         return *problem;
     }
-    for (int s = 1; s <= m_project.beam.spanCount(); ++s) {
-        const auto& section = m_project.beam.span(s).section;
-        if (section && settings.tensionCover > 0 && settings.tensionCover >= section->depth / 2) {
-            return "as 应小于第" + std::to_string(s) + "跨梁高的一半";
-        }
+    Beam changed = m_project.beam;
+    changed.design = settings;
+    if (std::string problem = tensionCoverProblem(changed); !problem.empty()) {
+        return problem;
     }
-    const bool noRedistribution =
-        settings.environment == Exposure::ThreeA || settings.environment == Exposure::ThreeB;
-    for (int j = 0; noRedistribution && j <= m_project.beam.spanCount(); ++j) {
-        if (!isFreeEnd(m_project.beam, j) && supportDesign(m_project.beam, j).redistribution > 0) {
-            return "环境类别为三a、三b 时不应调幅：请先将各支座的调幅系数 β 改为 0";
+    for (int j = 0; j <= changed.spanCount(); ++j) {
+        if (std::string problem = redistributionProblem(changed, j); !problem.empty()) {
+            return problem + "：请先将其调幅系数 β 改为 0";
         }
     }
     edit("设计参数", 0, [&] { m_project.beam.design = settings; });
@@ -286,9 +283,8 @@ std::string Editor::setSection(const std::optional<SpanSection>& section) {
         if (std::string problem = sectionProblem(*section); !problem.empty()) {
             return problem;
         }
-        const float as = m_project.beam.design.tensionCover;
-        if (as > 0 && as >= section->depth / 2) {
-            return "梁高的一半应大于 as";
+        if (!tensionCoverFits(m_project.beam.design.tensionCover, *section)) {
+            return kTensionCoverWords;
         }
     }
     edit(section ? "修改截面" : "删除截面", 0,
@@ -312,8 +308,7 @@ std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports
     for (int j = 0; j <= beam.spanCount(); ++j) {
         supportDesign(changed, j) = supports[static_cast<std::size_t>(j)];
         if (std::string problem = redistributionProblem(changed, j); !problem.empty()) {
-            return supportLabel(j, beam.spanCount()) + "：不能调幅（悬臂旁的支座、简支端不调幅；"
-                                                       "环境类别为三a、三b 时不调幅）";
+            return problem;
         }
     }
     edit("支座宽度与调幅", 0, [&] { beam = changed; });

@@ -131,41 +131,56 @@ SpanEnds spanEnds(const Beam& beam, int s) {
             s == n ? outerEnd(beam.rightSupport) : EndSupport::Continuous};
 }
 
-bool redistributionAllowed(const Beam& beam, int j) {
+std::string supportLabel(int support, int spanCount) {
+    if (support == 0) {
+        return "左端支座";
+    }
+    if (support == spanCount) {
+        return "右端支座";
+    }
+    return "第" + std::to_string(support) + "支座";
+}
+
+std::string whyNoRedistribution(const Beam& beam, int j) {
     const int n = beam.spanCount();
     const Exposure e = beam.design.environment;
-    if (e == Exposure::ThreeA || e == Exposure::ThreeB || j < 0 || j > n) {
-        return false;
+    if (e == Exposure::ThreeA || e == Exposure::ThreeB) {
+        return kNoRedistributionInEnvironment;
     }
     auto heldAtBothEnds = [&](int s) {
         const SpanEnds ends = spanEnds(beam, s);
         return ends.left != EndSupport::Free && ends.right != EndSupport::Free;
     };
+    bool allowed = false;
     if (j > 0 && j < n) {
-        return heldAtBothEnds(j) && heldAtBothEnds(j + 1);
+        allowed = heldAtBothEnds(j) && heldAtBothEnds(j + 1);
+    } else if (j == 0 || j == n) {
+        const bool fixed = (j == 0 ? beam.leftSupport : beam.rightSupport) == Fixed;
+        allowed = fixed && heldAtBothEnds(j == 0 ? 1 : n);
     }
-    const bool fixed = (j == 0 ? beam.leftSupport : beam.rightSupport) == Fixed;
-    return fixed && heldAtBothEnds(j == 0 ? 1 : n);
-}
-
-std::string tensionCoverProblem(const Beam& beam) {
-    const float as = beam.design.tensionCover;
-    for (int s = 1; s <= beam.spanCount(); ++s) {
-        const auto& section = beam.span(s).section;
-        if (section && as > 0 && as >= section->depth / 2) {
-            return "as 应小于第 " + std::to_string(s) + " 跨梁高的一半";
-        }
-    }
-    return {};
+    return allowed ? std::string() : std::string(kNoRedistributionThere);
 }
 
 std::string redistributionProblem(const Beam& beam, int j) {
-    if (isFreeEnd(beam, j) || supportDesign(beam, j).redistribution <= 0 ||
-        redistributionAllowed(beam, j)) {
+    if (isFreeEnd(beam, j) || supportDesign(beam, j).redistribution <= 0) {
         return {};
     }
-    return std::to_string(j) + " 号支座不能调幅：只能用于两侧均为两端支承跨的中间支座或"
-                               "两端支承跨的固定端，且环境类别不为三a、三b";
+    const std::string why = whyNoRedistribution(beam, j);
+    return why.empty() ? why : supportLabel(j, beam.spanCount()) + "：不能调幅，" + why;
+}
+
+bool tensionCoverFits(float tensionCover, const SpanSection& section) {
+    return !(tensionCover > 0 && tensionCover >= section.depth / 2);
+}
+
+std::string tensionCoverProblem(const Beam& beam) {
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        const auto& section = beam.span(s).section;
+        if (section && !tensionCoverFits(beam.design.tensionCover, *section)) {
+            return "第" + std::to_string(s) + "跨：" + kTensionCoverWords;
+        }
+    }
+    return {};
 }
 
 std::string designFileProblem(const Beam& beam) {

@@ -241,18 +241,37 @@ bool hasDesignData(const Beam& beam);
 // True when every span has a section: the beam can be designed.
 bool hasSections(const Beam& beam);
 
-// True when beta may be taken at support j (0..spanCount): an interior support between two
-// spans held at both ends, or a fixed outer end of a span held at both ends (never beside a
-// cantilever, whose moment is statically determinate); never in environment 三a or 三b.
-bool redistributionAllowed(const Beam& beam, int j);
+// The support's name as tables show it: "左端支座" for support 0, "右端支座" for support N,
+// "第j支座" for an interior support j.
+std::string supportLabel(int support, int spanCount);
 
-// What a project file may not hold, in the words the reader and the writer give (empty when it
-// may): beta > 0 where redistributionAllowed() says no ("j 号支座不能调幅：…"), and as not less
-// than half the depth of a span with a section.
-std::string designFileProblem(const Beam& beam);
-// The parts of it: as against the spans' depths, and beta at support j.
-std::string tensionCoverProblem(const Beam& beam);
+// The rules of the design data the beam must keep, each with the words every place that asks
+// it shows (the editor, the data check, the project file's reader and writer, the dialogs).
+
+// Redistribution (GB 50010 5.4.2, 5.4.3): beta may be taken at an interior support between two
+// spans held at both ends, or at a fixed outer end of a span held at both ends (never beside a
+// cantilever, whose moment is statically determinate), and never in environment 三a or 三b.
+inline constexpr const char* kNoRedistributionInEnvironment = "环境类别为三a、三b 时不调幅";
+inline constexpr const char* kNoRedistributionThere =
+    "只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支座、简支端不调幅）";
+// Why beta may not be taken at support j (0..spanCount): one of the words above, or empty
+// where it may.
+std::string whyNoRedistribution(const Beam& beam, int j);
+inline bool redistributionAllowed(const Beam& beam, int j) {
+    return whyNoRedistribution(beam, j).empty();
+}
+// beta > 0 where it may not be taken: "左端支座：不能调幅，…", or empty.
 std::string redistributionProblem(const Beam& beam, int j);
+
+// as (0 takes the cover + 20, which every depth allows) below half the depth of a section.
+inline constexpr const char* kTensionCoverWords = "as 应小于梁高的一半";
+bool tensionCoverFits(float tensionCover, const SpanSection& section);
+// "第s跨：as 应小于梁高的一半" for the first span whose section it does not fit, or empty.
+std::string tensionCoverProblem(const Beam& beam);
+
+// What a project file may not hold (empty when it may): the first of tensionCoverProblem() and
+// redistributionProblem() at every support.
+std::string designFileProblem(const Beam& beam);
 
 // Sets beta back to 0 at every support where it may no longer be taken (a support that became
 // the root of a cantilever, environment 三a or 三b); true when it changed any.

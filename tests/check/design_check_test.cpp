@@ -47,12 +47,16 @@ TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
          Simple,
          Cantilever,
          [](Beam& b) { b.span(2).rightSupportDesign.redistribution = 0.2f; },
-         {"第2支座调幅系数 β 只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端!"}},
+         {"第2支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
+          "座、"
+          "简支端不调幅）!"}},
         {"beta at a simple end",
          Simple,
          Simple,
          [](Beam& b) { b.firstSupportDesign.redistribution = 0.1f; },
-         {"左端支座调幅系数 β 只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端!"}},
+         {"左端支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
+          "座、"
+          "简支端不调幅）!"}},
         {"beta at a fixed end of a span held at both ends is allowed",
          Fixed,
          Simple,
@@ -66,7 +70,7 @@ TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
              b.span(1).rightSupportDesign.redistribution = 0.1f;
              b.span(2).rightSupportDesign.redistribution = 0.1f;
          },
-         {"环境类别为三a或三b时不能调幅!"}},
+         {"环境类别为三a、三b 时不调幅!"}},
         {"as of 260 mm against a 500 mm section",
          Simple,
          Simple,
@@ -74,7 +78,7 @@ TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
              b.design.tensionCover = 260;
              b.span(3).section = SpanSection{250, 500, 0, 0, false, {}, {}, {}};
          },
-         {"第3跨 as 不小于梁高的一半!"}},
+         {"第3跨：as 应小于梁高的一半!"}},
         {"a flange not wider than the web",
          Simple,
          Simple,

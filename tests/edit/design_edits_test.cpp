@@ -128,14 +128,14 @@ TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
              d.tensionCover = 250;
              return e.setDesignSettings(d);
          },
-         "as 应小于第1跨梁高的一半"},
+         "第1跨：as 应小于梁高的一半"},
         // beta is kept at supports 1 and 2: the environment that forbids it is refused
         {[](Editor& e) {
              DesignSettings d;
              d.environment = Exposure::ThreeA;
              return e.setDesignSettings(d);
          },
-         "环境类别为三a、三b 时不应调幅：请先将各支座的调幅系数 β 改为 0"},
+         "第1支座：不能调幅，环境类别为三a、三b 时不调幅：请先将其调幅系数 β 改为 0"},
         {[](Editor& e) { return e.setSection(section(250, 120)); },
          "梁高 h 应在 150～3000 mm 之间"},
         {[](Editor& e) {
@@ -143,7 +143,9 @@ TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
              supports[0].redistribution = 0.1f; // a simple end
              return e.setSupportDesigns(supports);
          },
-         "左端支座：不能调幅（悬臂旁的支座、简支端不调幅；环境类别为三a、三b 时不调幅）"},
+         "左端支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
+         "座、"
+         "简支端不调幅）"},
         {[](Editor& e) {
              auto supports = supportsOf(e.project().beam);
              supports[2].width = 12;

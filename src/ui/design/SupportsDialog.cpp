@@ -22,15 +22,6 @@ QString text(float v) {
     return QString::fromStdString(fieldText(v));
 }
 
-// Why beta cannot be taken at support j, for the row's tip.
-QString whyNoRedistribution(const Beam& beam) {
-    const Exposure e = beam.design.environment;
-    if (e == Exposure::ThreeA || e == Exposure::ThreeB) {
-        return QStringLiteral("环境类别为三a、三b 时不应调幅");
-    }
-    return QStringLiteral("悬臂及其根部支座、简支端不调幅");
-}
-
 } // namespace
 
 SupportsDialog::SupportsDialog(const Beam& beam, QWidget* parent) : QDialog(parent) {
@@ -63,7 +54,7 @@ SupportsDialog::SupportsDialog(const Beam& beam, QWidget* parent) : QDialog(pare
         if (!redistributionAllowed(beam, j)) {
             // a beta kept from before stays editable so that it can be set back to 0
             row.beta->setEnabled(d.redistribution != 0);
-            row.beta->setToolTip(whyNoRedistribution(beam));
+            row.beta->setToolTip(QString::fromStdString(whyNoRedistribution(beam, j)));
         }
         const int r = static_cast<int>(m_rows.size()) + 1;
         grid->addWidget(new QLabel(QString::fromStdString(row.name)), r, 0);
