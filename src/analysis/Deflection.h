@@ -21,6 +21,9 @@
 
 namespace spanwise {
 
+// The lines are in m; every value handed out is in mm.
+inline constexpr double kMillimetres = 1000;
+
 struct DeflectionPeak {
     float value = 0;         // mm, positive downward
     float x = 0;             // m from the span's left end

@@ -27,6 +27,22 @@ inline double effectiveDepthOf(const SpanDesign& d, const SteelRow& row, const M
     return effectiveDepth(d.section.depth, m, row.bars.twoLayers);
 }
 
+// The shear at one face of span s (f its forces; left: its left face), with the 独立梁 rule where
+// the span's concentrated forces between the faces cause more than 75 % of the simple span's
+// shear there.
+FaceShear faceShear(const Beam& beam, int s, const FaceForces& face, bool left, const SpanForces& f,
+                    const SpanSection& section, const Materials& m, Working working);
+
+// The stirrups of a span, for the larger requirement of its faces, by the detailing of its depth.
+void stirrupsOf(SpanDesign& d, Working working);
+
+// dv of a span: its stirrups' diameter, or the detailing minimum where it has none.
+double stirrupDiameterOf(const SpanDesign& d);
+
+// The rows of every span of out (whose shear is designed) and their bars: each span's bottom
+// bars and top bars inside it, then the top bars over every support.
+void steelOf(const BeamForces& forces, BeamDesign& out, const Beam& beam, Working working);
+
 // The crack widths of every row, the additional transverse reinforcement under concentrated
 // forces and each span's deflection with the long-term stiffness.
 void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& envelope,

@@ -7,6 +7,7 @@
 // with a trailing point; leaving the field turns such a text into the value's canonical text.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace spanwise {
@@ -14,6 +15,11 @@ namespace spanwise {
 // The eight value fields, in the order the panel fills them.
 enum class ValueField { Length, LineStiffness, EI, P, q, a, b, c };
 inline constexpr int kValueFieldCount = 8;
+
+// Where a field's text is kept among the kValueFieldCount texts.
+inline std::size_t indexOf(ValueField field) {
+    return static_cast<std::size_t>(field);
+}
 
 inline bool isLoadField(ValueField field) {
     return field == ValueField::P || field == ValueField::q || field == ValueField::a ||

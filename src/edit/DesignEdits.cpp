@@ -1,0 +1,102 @@
+// The editor's changes of the design data: the settings, the span's section, the supports' widths
+// and beta, and the bars the design proposed taken as provided. Each is one undo step, or refused
+// with the rule's words and nothing changed.
+#include "edit/Editor.h"
+
+namespace spanwise {
+
+std::string Editor::setDesignSettings(const DesignSettings& settings) {
+    m_inFieldVisit = false;
+    if (const auto problem = designSettingsProblem(settings)) {
+        return *problem;
+    }
+    Beam changed = m_project.beam;
+    changed.design = settings;
+    if (std::string problem = tensionCoverProblem(changed); !problem.empty()) {
+        return problem;
+    }
+    for (int j = 0; j <= changed.spanCount(); ++j) {
+        if (std::string problem = redistributionProblem(changed, j); !problem.empty()) {
+            return problem + "：请先将其调幅系数 β 改为 0";
+        }
+    }
+    edit("设计参数", 0, [&] { m_project.beam.design = settings; });
+    return {};
+}
+
+std::string Editor::setSection(const std::optional<SpanSection>& section) {
+    m_inFieldVisit = false;
+    if (section) {
+        if (std::string problem = sectionProblem(*section); !problem.empty()) {
+            return problem;
+        }
+        if (!tensionCoverFits(m_project.beam.design.tensionCover, *section)) {
+            return kTensionCoverWords;
+        }
+    }
+    edit(section ? "修改截面" : "删除截面", 0,
+         [&] { m_project.beam.span(m_project.currentSpan).section = section; });
+    showProjectInFields();
+    return {};
+}
+
+std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports) {
+    m_inFieldVisit = false;
+    Beam& beam = m_project.beam;
+    if (static_cast<int>(supports.size()) != beam.spanCount() + 1) {
+        return "支座数与跨数不符";
+    }
+    for (std::size_t j = 0; j < supports.size(); ++j) {
+        if (std::string problem = supportDesignProblem(supports[j]); !problem.empty()) {
+            return supportLabel(static_cast<int>(j), beam.spanCount()) + "：" + problem;
+        }
+    }
+    Beam changed = beam;
+    for (int j = 0; j <= beam.spanCount(); ++j) {
+        supportDesign(changed, j) = supports[static_cast<std::size_t>(j)];
+        if (std::string problem = redistributionProblem(changed, j); !problem.empty()) {
+            return problem;
+        }
+    }
+    edit("支座宽度与调幅", 0, [&] { beam = changed; });
+    return {};
+}
+
+std::string Editor::provideBars(const ProvidedBars& bars) {
+    m_inFieldVisit = false;
+    Beam changed = m_project.beam;
+    const int n = changed.spanCount();
+    if (static_cast<int>(bars.spans.size()) != n ||
+        static_cast<int>(bars.supports.size()) != n + 1) {
+        return "配筋与跨数不符，请重新计算";
+    }
+    for (int s = 1; s <= n; ++s) {
+        const ProvidedBars::OfSpan& given = bars.spans[static_cast<std::size_t>(s - 1)];
+        auto& section = changed.span(s).section;
+        if (!(given.bottom || given.spanTop || given.stirrups)) {
+            continue;
+        }
+        if (!section) {
+            return "第" + std::to_string(s) + "跨没有截面";
+        }
+        if (given.bottom) {
+            section->bottomBars = given.bottom;
+        }
+        if (given.spanTop) {
+            section->topBars = given.spanTop;
+        }
+        if (given.stirrups) {
+            section->stirrups = given.stirrups;
+        }
+    }
+    for (int j = 0; j <= n; ++j) {
+        if (const auto& top = bars.supports[static_cast<std::size_t>(j)];
+            top && !isFreeEnd(changed, j)) {
+            supportDesign(changed, j).topBars = top;
+        }
+    }
+    edit("采用建议配筋", 0, [&] { m_project.beam = changed; });
+    return {};
+}
+
+} // namespace spanwise
