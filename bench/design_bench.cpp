@@ -7,6 +7,7 @@
 #include "design/DesignForces.h"
 #include "design/HandCalculation.h"
 #include "design/SectionStiffness.h"
+#include "outcome/BeamOutcome.h"
 
 #include <benchmark/benchmark.h>
 
@@ -67,6 +68,17 @@ void BM_WholeDesignTwentySpans(benchmark::State& state) {
 
 } // namespace
 
+// The whole outcome the windows and the batch tool take: the calculation, the envelope, the
+// deflections of both combinations, the design forces and the design.
+void BM_OutcomeTwentySpans(benchmark::State& state) {
+    const Beam beam = designedBeam();
+    for (auto _ : state) {
+        BeamOutcome outcome = outcomeOf(beam);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+
 BENCHMARK(BM_WholeDesignTwentySpans)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OutcomeTwentySpans)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DesignForcesTwentySpans)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EnvelopeAndDesignForcesTwentySpans)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,6 @@
 #include "design/HandCalculation.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,7 +12,9 @@ namespace {
 
 // Half up, as the result table rounds: floor(v·10^k + 0.5)/10^k; -0 becomes 0.
 double roundHalfUp(double v, int decimals) {
-    const double scale = std::pow(10.0, decimals);
+    static constexpr double kScales[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const double scale =
+        decimals >= 0 && decimals <= 9 ? kScales[decimals] : std::pow(10.0, decimals);
     const double r = std::floor(v * scale + 0.5) / scale;
     return r == 0 ? 0.0 : r;
 }
@@ -87,16 +90,38 @@ std::string substitution(std::string_view formula, std::initializer_list<Formula
         rhs = rhs.substr(0, remark);
     }
     constexpr std::string_view kDot = "·";
+    // the bytes a symbol or the dot can start with: the runs between them are copied whole
+    std::array<bool, 256> starts{};
+    starts[static_cast<unsigned char>(kDot.front())] = true;
+    for (const FormulaNumber& n : numbers) {
+        if (!n.symbol.empty()) {
+            starts[static_cast<unsigned char>(n.symbol.front())] = true;
+        }
+    }
     std::string out;
+    out.reserve(rhs.size() * 2);
     std::size_t i = 0;
     while (i < rhs.size()) {
+        if (!starts[static_cast<unsigned char>(rhs[i])]) {
+            std::size_t j = i + 1;
+            while (j < rhs.size() && !starts[static_cast<unsigned char>(rhs[j])]) {
+                ++j;
+            }
+            out.append(rhs.substr(i, j - i));
+            i = j;
+            continue;
+        }
         const FormulaNumber* match = nullptr;
         for (const FormulaNumber& n : numbers) {
             const std::size_t end = i + n.symbol.size();
-            if (rhs.substr(i, n.symbol.size()) == n.symbol && (i == 0 || !isLetter(rhs[i - 1])) &&
+            if (n.symbol.empty() || n.symbol.front() != rhs[i] ||
+                (match != nullptr && n.symbol.size() <= match->symbol.size())) {
+                continue;
+            }
+            if (rhs.compare(i, n.symbol.size(), n.symbol) == 0 &&
+                (i == 0 || !isLetter(rhs[i - 1])) &&
                 (end == rhs.size() || !continuesSymbol(rhs[end]) ||
-                 !continuesSymbol(n.symbol.back())) &&
-                (match == nullptr || n.symbol.size() > match->symbol.size())) {
+                 !continuesSymbol(n.symbol.back()))) {
                 match = &n;
             }
         }

@@ -64,8 +64,12 @@ public:
                  std::initializer_list<FormulaNumber> numbers, Result&& result,
                  std::string_view scale = {}) {
         if (m_written) {
-            m_steps.push_back({std::string(clause), std::string(formula),
-                               substitution(formula, numbers) + std::string(scale), result()});
+            CalculationStep& step = m_steps.emplace_back();
+            step.clause = clause;
+            step.formula = formula;
+            step.substitution = substitution(formula, numbers);
+            step.substitution += scale;
+            step.result = result();
         }
     }
 

@@ -77,24 +77,16 @@ bool MainWindow::save() {
     if (m_projectName == QString::fromUtf8(kNewProjectName)) {
         return saveAs();
     }
-    const QString path = m_projectName;
-    const SaveResult saved = writeProjectFile(m_editor.project(), path);
-    if (!saved.ok) {
-        m_prompter.tell(Prompter::Icon::Critical, saveFailure(path, saved.reason));
-        return false;
-    }
-    m_projectName = path;
-    m_editor.markSaved();
-    refresh();
-    return true;
+    return saveTo(m_projectName);
 }
 
 bool MainWindow::saveAs() {
     const QString path =
         m_prompter.saveFileName(QStringLiteral("保存工程"), kFilter, QStringLiteral("bmd"));
-    if (path.isEmpty()) {
-        return false;
-    }
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool MainWindow::saveTo(const QString& path) {
     const SaveResult saved = writeProjectFile(m_editor.project(), path);
     if (!saved.ok) {
         m_prompter.tell(Prompter::Icon::Critical, saveFailure(path, saved.reason));

@@ -124,6 +124,8 @@ private:
     void openCommand();
     bool save();
     bool saveAs();
+    // Writes the project to path and makes it the project's file; says why when it cannot.
+    bool saveTo(const QString& path);
     void exitCommand();
     void endProgram();
     void closeEvent(QCloseEvent* event) override;
