@@ -24,6 +24,10 @@ namespace spanwise {
 // The lines are in m; every value handed out is in mm.
 inline constexpr double kMillimetres = 1000;
 
+// A deflection smaller in magnitude than this (mm) is zero by mechanics, whatever its round-off:
+// a span that does not move has no l0/w.
+inline constexpr double kDeflectionRoundOff = 1e-9;
+
 struct DeflectionPeak {
     float value = 0;         // mm, positive downward
     float x = 0;             // m from the span's left end

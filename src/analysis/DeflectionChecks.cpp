@@ -131,7 +131,7 @@ void BeamDeflection::check(const Beam& beam) {
         d.judged = beam.span(s).ei != kDefaultRigidity;
         const double largest =
             std::max(std::fabs(double{d.max.value}), std::fabs(double{d.min.value}));
-        if (largest > 0) {
+        if (largest >= kDeflectionRoundOff) {
             d.ratio = toSingle(l0 * kMillimetres / largest);
             d.ok = !d.judged || double{d.ratio} >= d.limitDenominator;
         }

@@ -3,7 +3,24 @@
 #include "analysis/EnvelopeTable.h"
 #include "analysis/NumberFormat.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace spanwise {
+
+namespace {
+
+// A ratio rounded down to a whole number, whatever its size (a float holds up to 3.4×10³⁸, no
+// integer type does).
+std::string wholeText(float ratio) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::floor(double{ratio}),
+                                   std::chars_format::fixed, 0)
+                         .ptr;
+    return std::string(buffer, end);
+}
+
+} // namespace
 
 std::string limitText(float limitDenominator) {
     return "l0/" + formatResult(limitDenominator);
@@ -34,7 +51,8 @@ std::string defaultRigidityNote(const Beam& beam) {
     return spans + "跨 EI 为默认值 1，挠度需输入实际 EI 后方可验算";
 }
 
-DeflectionTable deflectionTable(const BeamDeflection& deflection, bool arrangements) {
+DeflectionTable deflectionTable(const BeamDeflection& deflection, bool arrangements,
+                                bool verdicts) {
     DeflectionTable table;
     table.headers = {"跨   号", "l0(m)", "最大挠度(mm)", "位置(m)"};
     if (arrangements) {
@@ -44,7 +62,10 @@ DeflectionTable deflectionTable(const BeamDeflection& deflection, bool arrangeme
     if (arrangements) {
         table.headers.emplace_back("活载布置");
     }
-    table.headers.insert(table.headers.end(), {"l0/w", "限值", "验算"});
+    table.headers.emplace_back("l0/w");
+    if (verdicts) {
+        table.headers.insert(table.headers.end(), {"限值", "验算"});
+    }
     for (int s = 1; s <= deflection.spanCount(); ++s) {
         const SpanDeflection& d = deflection.span(s);
         std::vector<std::string> row{"第" + std::to_string(s) + "跨", formatResult(d.checkLength),
@@ -58,11 +79,12 @@ DeflectionTable deflectionTable(const BeamDeflection& deflection, bool arrangeme
         }
         // l0/w rounded down, as a limit is checked
         const bool measured = d.judged && d.ratio > 0;
-        row.insert(row.end(), {measured ? std::to_string(static_cast<long long>(d.ratio)) : "—",
-                               limitText(d.limitDenominator),
-                               !d.judged ? kNeedsRealRigidity
-                               : d.ok    ? "✔"
-                                         : "✘"});
+        row.push_back(measured ? wholeText(d.ratio) : "—");
+        if (verdicts) {
+            row.insert(row.end(), {limitText(d.limitDenominator), !d.judged ? kNeedsRealRigidity
+                                                                  : d.ok    ? "✔"
+                                                                            : "✘"});
+        }
         table.rows.push_back(std::move(row));
     }
     return table;

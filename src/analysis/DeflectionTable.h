@@ -20,10 +20,17 @@ struct DeflectionTable {
 // What the verdict cell says of a span whose EI was never entered.
 inline constexpr const char* kNeedsRealRigidity = "需输入实际 EI";
 
-// 跨号; l0; the largest downward deflection and where; the largest upward one and where; l0/w;
-// the span's limit; ✔ or ✘ (kNeedsRealRigidity where the span is not judged). With
-// arrangements (an envelope), the live spans of each extreme follow it.
-DeflectionTable deflectionTable(const BeamDeflection& deflection, bool arrangements);
+// 跨号; l0; the largest downward deflection and where; the largest upward one and where; l0/w
+// (rounded down; "—" for a span that does not move); with verdicts, the span's limit and ✔ or
+// ✘ (kNeedsRealRigidity where the span is not judged). With arrangements (an envelope), the live
+// spans of each extreme follow it. Without verdicts the deflection is shown as what it is, the
+// check being another's (a designed beam's is the one with the long-term stiffness B).
+DeflectionTable deflectionTable(const BeamDeflection& deflection, bool arrangements,
+                                bool verdicts = true);
+
+// Said of the elastic deflection of a beam whose check is the design's, with B.
+inline constexpr const char* kDeflectionCheckedWithB =
+    "挠度验算按长期刚度 B 进行（见截面设计），此处为弹性挠度，不作判断";
 
 // The limit as the engineer writes it: "l0/250".
 std::string limitText(float limitDenominator);

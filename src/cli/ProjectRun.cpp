@@ -81,6 +81,9 @@ void printDesign(std::ostream& out, const BeamDesign& design) {
     if (!design.designed) {
         return;
     }
+    for (const std::string& notice : design.notices()) {
+        out << "注意：" << notice << '\n';
+    }
     const DesignTables tables = designTables(design);
     for (const TextTable* table :
          {&tables.steel, &tables.shear, &tables.hangers, &tables.deflection}) {
@@ -197,7 +200,7 @@ int calculateAndPrint(const std::string& projectName, const Beam& projectBeam,
     } else if (options.json) {
         writeJsonResult(out, projectName, calculated, options.envelope,
                         options.design ? designForcesJsonMember(*forces) +
-                                             designJsonMember(calculated.design.orThrow())
+                                             designJsonMember(beam, calculated.design.orThrow())
                                        : std::string());
     } else if (options.envelope || options.design) {
         if (options.envelope) {

@@ -42,11 +42,12 @@ bool take(std::string_view& text, std::initializer_list<std::string_view> option
     return false;
 }
 
-// The bar sign: Φ (φ, ϕ), or the letter drafting software types for a grade (A HPB300, C
-// HRB400, …, either case); the grade itself is the project's setting, whatever letter is typed.
-bool takeBarSign(std::string_view& text) {
-    if (!text.empty() &&
-        std::string_view("ABCDEabcde").find(text.front()) != std::string_view::npos) {
+// The bar sign: Φ (φ, ϕ), the project's grade (grade 0), or the letter drafting software types
+// for a grade (A HPB300, B HRB335, C HRB400, E HRB500, either case), which names the set's own.
+bool takeBarSign(std::string_view& text, int& grade) {
+    grade = 0;
+    if (!text.empty() && steelCodeOfLetter(text.front()) != 0) {
+        grade = steelCodeOfLetter(text.front());
         text.remove_prefix(1);
         return true;
     }
@@ -73,23 +74,57 @@ std::optional<int> takeNumber(std::string_view& text) {
 
 } // namespace
 
-std::string barText(const BarSet& bars) {
-    return std::to_string(bars.count) + "Φ" + std::to_string(bars.diameter);
+std::string steelSignText(int code, SteelSigns signs) {
+    switch (signs) {
+    case SteelSigns::Letters:
+        return std::string(1, steelLetter(code));
+    case SteelSigns::Codes: {
+        const int index = code == 300 ? 0 : code == 335 ? 1 : code == 400 ? 2 : 3;
+        return "%%13" + std::to_string(index);
+    }
+    case SteelSigns::Phi:
+        return "Φ";
+    default:
+        return code == 300 ? "Φ" : std::string(1, steelLetter(code));
+    }
 }
 
-std::string stirrupText(const StirrupSet& s) {
-    return "Φ" + std::to_string(s.diameter) + "@" + std::to_string(s.spacing) + "(" +
+std::string barText(const BarSet& bars, int projectGrade, SteelSigns signs) {
+    return std::to_string(bars.count) + steelSignText(gradeOf(bars.grade, projectGrade), signs) +
+           std::to_string(bars.diameter);
+}
+
+std::string stirrupText(const StirrupSet& s, int projectGrade, SteelSigns signs) {
+    return steelSignText(gradeOf(s.grade, projectGrade), signs) + std::to_string(s.diameter) + "@" +
+           std::to_string(s.spacing) + "(" + std::to_string(s.legs) + ")";
+}
+
+namespace {
+
+std::string typedSign(int grade) {
+    return grade == 0 ? std::string("Φ") : steelSignText(grade, SteelSigns::Letters);
+}
+
+} // namespace
+
+std::string typedBarText(const BarSet& bars) {
+    return std::to_string(bars.count) + typedSign(bars.grade) + std::to_string(bars.diameter);
+}
+
+std::string typedStirrupText(const StirrupSet& s) {
+    return typedSign(s.grade) + std::to_string(s.diameter) + "@" + std::to_string(s.spacing) + "(" +
            std::to_string(s.legs) + ")";
 }
 
 Parsed<BarSet> parseBars(std::string_view typed) {
     const std::string text = withoutSpaces(typed);
     std::string_view rest = text;
+    int grade = 0;
     const std::optional<int> count = takeNumber(rest);
-    const bool sign = count && takeBarSign(rest);
+    const bool sign = count && takeBarSign(rest, grade);
     const std::optional<int> diameter = sign ? takeNumber(rest) : std::nullopt;
     if (!diameter || !rest.empty()) {
-        return {std::nullopt, "格式应为 根数Φ直径，如 4Φ22 或 4C22"};
+        return {std::nullopt, "格式应为 根数Φ直径，如 4Φ22 或 4C22（A、B、C、E 为牌号）"};
     }
     if (*count < kFewestBars || *count > kMostBars) {
         return {std::nullopt, "根数应为 2～20"};
@@ -97,14 +132,15 @@ Parsed<BarSet> parseBars(std::string_view typed) {
     if (!isListed(kLongitudinalDiameters, *diameter)) {
         return {std::nullopt, "纵筋直径应为 10、12、14、16、18、20、22、25、28、32、36、40 之一"};
     }
-    return {BarSet{*count, *diameter}, ""};
+    return {BarSet{*count, *diameter, grade}, ""};
 }
 
 Parsed<StirrupSet> parseStirrups(std::string_view typed) {
     const std::string text = withoutSpaces(typed);
     std::string_view rest = text;
     std::optional<int> diameter, spacing, legs = 2;
-    if (takeBarSign(rest) && (diameter = takeNumber(rest)) && take(rest, {"@", "＠"}) &&
+    int grade = 0;
+    if (takeBarSign(rest, grade) && (diameter = takeNumber(rest)) && take(rest, {"@", "＠"}) &&
         (spacing = takeNumber(rest)) && take(rest, {"(", "（"})) {
         legs = takeNumber(rest);
         if (!legs || !take(rest, {")", "）"})) {
@@ -121,9 +157,9 @@ Parsed<StirrupSet> parseStirrups(std::string_view typed) {
         return {std::nullopt, "箍筋间距应为 50～400"};
     }
     if (!isListed(kStirrupLegs, *legs)) {
-        return {std::nullopt, "箍筋肢数应为 2、4 或 6"};
+        return {std::nullopt, "箍筋肢数应为 2、3、4 或 6"};
     }
-    return {StirrupSet{*legs, *diameter, *spacing}, ""};
+    return {StirrupSet{*legs, *diameter, *spacing, grade}, ""};
 }
 
 } // namespace spanwise

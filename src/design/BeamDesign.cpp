@@ -27,24 +27,28 @@ BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope
         }
     }
     out.materials = materialsOf(beam.design);
-    const Materials& m = out.materials;
+    SteelsOf steels(out.materials);
     const int n = beam.spanCount();
 
-    // shear and stirrups first: the stirrups' diameter sets the room the bars have
+    // shear and stirrups first (with the steel of the span's stirrups): the stirrups' diameter
+    // sets the room the bars have
     for (int s = 1; s <= n; ++s) {
         const SpanForces& f = forces.span(s);
         SpanDesign d;
         d.span = s;
         d.section = *beam.span(s).section;
+        d.stirrupSteel =
+            gradeOf(d.section.stirrups ? d.section.stirrups->grade : 0, beam.design.stirrupSteel);
+        const Materials& m = steels.stirrups(d.stirrupSteel);
         d.effectiveDepth = effectiveDepth(d.section.depth, m);
         d.left = faceShear(beam, s, f.left, true, f, d.section, m, working);
         d.right = faceShear(beam, s, f.right, false, f, d.section, m, working);
-        stirrupsOf(d, working);
+        stirrupsOf(d, m, working);
         out.spans.push_back(std::move(d));
     }
 
-    steelOf(forces, out, beam, working);
-    serviceability(beam, forces, envelope, out, working);
+    steelOf(forces, out, beam, steels, working);
+    serviceability(beam, forces, envelope, out, steels, working);
     out.designed = true;
     return out;
 }

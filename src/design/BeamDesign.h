@@ -37,10 +37,14 @@ struct SteelRow {
     double moment = 0;               // the design moment, sagging positive
     double quasiPermanentMoment = 0; // Mq at the same place, sagging positive
     bool topBars = false;            // the bars designed are the top bars
-    bool tension = false;  // the design moment puts these bars in tension; else the minimum only
-    FlexureResult flexure; // with h0 of the layers the bars take (two layers: as + 25)
-    BarChoice bars;        // proposed or provided ("两排" where two layers)
-    bool provided = false; // the engineer's bars
+    bool tension = false; // the design moment puts these bars in tension; else the minimum only
+    bool redistributed = false; // a face whose hogging moment beta lowered
+    int steel = 0;              // the code of the steel of the row's bars (its set's, or the
+                                // project's)
+    FlexureResult flexure;      // with h0 of the layers the bars take (two layers: as + 25)
+    double effectiveDepth = 0;  // that h0 (as,top for the top bars)
+    BarChoice bars;             // proposed or provided ("两排" where two layers)
+    bool provided = false;      // the engineer's bars
     std::optional<CompressionSteelCheck> compression; // a face that needs As'
     std::optional<DuctilityCheck> ductility;          // a face of a redistributed support
     CrackWidth crack;
@@ -67,6 +71,7 @@ struct Hanger {
 
 // The deflection of a span with the long-term stiffness B.
 struct LongTermDeflection {
+    bool cantileverTip = false; // a cantilever's: the deflection of its free end
     CheckState state = CheckState::NotChecked;
     std::string words; // why it failed or was not checked
     LongTermStiffness stiffness;
@@ -88,6 +93,7 @@ struct SpanDesign {
     StirrupDetailing detailing;
     StirrupChoice stirrups;
     bool stirrupsProvided = false;
+    int stirrupSteel = 0; // the code of the stirrups' steel (the set's, or the project's)
     std::vector<Hanger> hangers;
     LongTermDeflection deflection;
 
@@ -104,6 +110,9 @@ struct BeamDesign {
     const SpanDesign& span(int s) const { return spans.at(static_cast<std::size_t>(s - 1)); }
     // Every failure of the beam, each with its span and place.
     std::vector<std::string> failures() const;
+    // Every notice (not a failure) with its span and place: a redistributed face whose ξ < 0.10
+    // ("第2跨左端支座边缘：调幅后 ξ = 0.0812 < 0.10").
+    std::vector<std::string> notices() const;
     // "全部满足" or "3 处不满足：第1跨右端支座边缘 …".
     std::string summary() const;
 };

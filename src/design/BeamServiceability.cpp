@@ -16,28 +16,9 @@ namespace spanwise::design_parts {
 
 namespace {
 
-// The section of a row with its bars under the quasi-permanent moment.
-ServiceSection serviceSection(const SpanDesign& d, const SteelRow& row, const Materials& m) {
-    ServiceSection s;
-    s.moment = row.topBars ? -row.quasiPermanentMoment : row.quasiPermanentMoment;
-    s.width = d.section.width;
-    s.depth = d.section.depth;
-    s.effectiveDepth = effectiveDepthOf(d, row, m);
-    if (row.bars.bars) {
-        s.bars = *row.bars.bars;
-    }
-    s.stirrupDiameter =
-        d.stirrups.stirrups ? d.stirrups.stirrups->diameter : d.detailing.leastDiameter;
-    if (d.section.hasFlange()) {
-        if (row.topBars) { // the slab lies on the tension side of the top bars
-            s.tensionFlangeWidth = d.section.flangeWidth;
-            s.tensionFlangeDepth = d.section.flangeDepth;
-        } else {
-            s.compressionFlangeWidth = d.section.flangeWidth;
-            s.compressionFlangeDepth = d.section.flangeDepth;
-        }
-    }
-    return s;
+// The section of a row with its bars (in their layers) under the quasi-permanent moment.
+ServiceSection rowSection(const SpanDesign& d, const SteelRow& row, const Materials& m) {
+    return serviceSection(d, row, m, row.bars.bars ? *row.bars.bars : BarSet{}, row.bars.twoLayers);
 }
 
 const SteelRow* rowAt(const SpanDesign& d, SteelPlace place) {
@@ -94,6 +75,13 @@ double ownTip(const Beam& beam, int s, LoadCase loadCase) {
 
 // The check of a deflection against l0/n of the span.
 void judge(LongTermDeflection& d, StepWriter& steps) {
+    // a deflection that is zero by mechanics decides nothing by its round-off
+    if (std::fabs(d.deflection) < kDeflectionRoundOff) {
+        d.deflection = 0;
+    }
+    if (std::fabs(d.elastic) < kDeflectionRoundOff) {
+        d.elastic = 0;
+    }
     d.ratio = d.deflection > 0 ? d.checkLength * 1000 / d.deflection : 0;
     const bool ok = d.deflection <= 0 || d.ratio >= d.limitDenominator;
     d.state = ok ? CheckState::Passed : CheckState::Failed;
@@ -112,7 +100,7 @@ void judge(LongTermDeflection& d, StepWriter& steps) {
 
 // B of a span from the row its deflection is measured with; false (with the words) where none.
 bool stiffnessOf(LongTermDeflection& out, const SpanDesign& d, const SteelRow* row,
-                 const Materials& m, Working working) {
+                 SteelsOf& steels, Working working) {
     if (row == nullptr) {
         out.words = "无支座边缘截面，不验算挠度";
         return false;
@@ -121,7 +109,8 @@ bool stiffnessOf(LongTermDeflection& out, const SpanDesign& d, const SteelRow* r
         out.words = "钢筋放不下，不验算挠度";
         return false;
     }
-    out.stiffness = longTermStiffness(serviceSection(d, *row, m), m, working);
+    const Materials& m = steels.bars(row->steel);
+    out.stiffness = longTermStiffness(rowSection(d, *row, m), m, working);
     if (out.stiffness.state != CheckState::Passed) {
         out.state = out.stiffness.state;
         out.words = out.stiffness.words;
@@ -134,8 +123,7 @@ bool stiffnessOf(LongTermDeflection& out, const SpanDesign& d, const SteelRow* r
 } // namespace
 
 void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& envelope,
-                    BeamDesign& design, Working working) {
-    const Materials& m = design.materials;
+                    BeamDesign& design, SteelsOf& steels, Working working) {
     const int n = beam.spanCount();
     for (SpanDesign& d : design.spans) {
         for (SteelRow& row : d.rows) {
@@ -143,9 +131,11 @@ void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& 
                 row.crack.words = "不需要跨中上部钢筋，不验算";
                 continue;
             }
-            row.crack = crackWidth(serviceSection(d, row, m), m, working);
+            const Materials& m = steels.bars(row.steel);
+            row.crack = crackWidth(rowSection(d, row, m), m, working);
         }
-        d.hangers = hangersOf(beam, d.span, forces.span(d.span), m, working);
+        d.hangers =
+            hangersOf(beam, d.span, forces.span(d.span), steels.stirrups(d.stirrupSteel), working);
     }
 
     // deflections: the spans held at both ends first, whose stiffness a cantilever beside one
@@ -161,7 +151,7 @@ void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& 
             continue;
         }
         out.elastic = elastic.max.value;
-        if (!stiffnessOf(out, d, rowAt(d, SteelPlace::Bottom), m, working)) {
+        if (!stiffnessOf(out, d, rowAt(d, SteelPlace::Bottom), steels, working)) {
             continue;
         }
         out.deflection = out.elastic * out.rigidity / out.stiffness.longTerm;
@@ -179,10 +169,11 @@ void serviceability(const Beam& beam, const BeamForces& forces, const Envelope& 
             continue;
         }
         LongTermDeflection& out = d.deflection;
+        out.cantileverTip = true;
         const bool freeRight = baseSystem(beam, d.span) == BaseSystem::FreeRight;
         out.elastic = elastic.tip;
         const SteelRow* root = rowAt(d, freeRight ? SteelPlace::LeftFace : SteelPlace::RightFace);
-        if (!stiffnessOf(out, d, root, m, working)) {
+        if (!stiffnessOf(out, d, root, steels, working)) {
             continue;
         }
         // the span beside it turns the cantilever's root: its EI/B; none at a fixed end

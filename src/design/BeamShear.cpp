@@ -70,7 +70,7 @@ FaceShear faceShear(const Beam& beam, int s, const FaceForces& face, bool left, 
 }
 
 // The stirrups of a span: for the larger requirement of its faces, by the detailing of its depth.
-void stirrupsOf(SpanDesign& d, Working working) {
+void stirrupsOf(SpanDesign& d, const Materials& m, Working working) {
     const bool calculated = (d.left.present && d.left.result.exceedsConcrete) ||
                             (d.right.present && d.right.result.exceedsConcrete);
     d.detailing = stirrupDetailing(d.section.depth, calculated);
@@ -80,9 +80,11 @@ void stirrupsOf(SpanDesign& d, Working working) {
         (d.left.present && !d.left.result.ok()) || (d.right.present && !d.right.result.ok());
     d.stirrupsProvided = d.section.stirrups.has_value();
     if (d.stirrupsProvided) {
-        d.stirrups = checkStirrups(*d.section.stirrups, required, d.detailing, working);
+        d.stirrups =
+            checkStirrups(*d.section.stirrups, required, d.detailing, m.stirrupSteel, working);
     } else if (!sectionFails) {
-        d.stirrups = proposeStirrups(required, d.section.width, d.detailing, working);
+        d.stirrups =
+            proposeStirrups(required, d.section.width, d.detailing, m.stirrupSteel, working);
     }
 }
 

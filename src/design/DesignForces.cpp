@@ -46,7 +46,17 @@ BeamForces designForces(const Beam& beam, const Envelope& envelope) {
     const CombinationWeights basic = CombinationWeights::basic(beam.factors);
     const CombinationWeights quasi =
         CombinationWeights::quasiPermanent(beam.deflection.quasiPermanent);
-    auto scaled = [g0](double v) { return toSingle(g0 * v); };
+    // a moment that is zero by mechanics (its magnitude below kRoundOff of the beam's largest)
+    // is 0: its round-off puts no bars in tension
+    double largest = 0;
+    for (int s = 1; s <= n; ++s) {
+        const SpanEnvelope& e = envelope.span(s);
+        largest = std::max(
+            {largest, double{std::fabs(e.maxMoment.value)}, double{std::fabs(e.minMoment.value)}});
+    }
+    const double threshold = kRoundOff * std::fabs(g0) * largest;
+    auto clean = [threshold](float v) { return std::fabs(v) < threshold ? 0.0f : v; };
+    auto scaled = [&](double v) { return clean(toSingle(g0 * v)); };
 
     // gamma0 x the smallest centre-line moment at every support, from the span beside it
     std::vector<double> centre(static_cast<std::size_t>(n + 1), 0.0);
@@ -81,11 +91,14 @@ BeamForces designForces(const Beam& beam, const Envelope& envelope) {
             const EnvelopeSection e = envelope.at(s, face->x);
             const EnvelopeSection q = envelope.at(s, face->x, quasi);
             face->elasticMoment = scaled(left ? e.minMomentRight.value : e.minMoment.value);
-            face->moment = toSingle((1.0 - face->beta) * face->elasticMoment);
+            // beta lowers a hogging moment only: a face that sags stays as it is
+            face->redistributed = face->beta > 0 && face->elasticMoment < 0;
+            face->moment = face->redistributed ? toSingle((1.0 - face->beta) * face->elasticMoment)
+                                               : face->elasticMoment;
             face->elasticShear = scaled(left ? largerShear(e.maxShearRight, e.minShearRight)
                                              : largerShear(e.maxShearLeft, e.minShearLeft));
             face->shear = face->elasticShear;
-            face->quasiPermanentMoment = left ? q.minMomentRight.value : q.minMoment.value;
+            face->quasiPermanentMoment = clean(left ? q.minMomentRight.value : q.minMoment.value);
         }
 
         // between the faces
@@ -100,6 +113,7 @@ BeamForces designForces(const Beam& beam, const Envelope& envelope) {
         f.topMoment =
             scaled(bottomRight ? atBottom.minMomentRight.value : atBottom.minMoment.value);
         f.topX = f.bottomX;
+        MomentSide topSide = f.elasticBottomSide;
         // a hogging peak strictly between the faces, below both of their moments
         const float least = scaled(range.min.value);
         const bool inside = range.min.x > f.from && range.min.x < f.to;
@@ -109,9 +123,14 @@ BeamForces designForces(const Beam& beam, const Envelope& envelope) {
             f.topMoment = least;
             f.topX = range.min.x;
             f.hoggingPeak = true;
+            topSide = range.min.side;
         }
+        // the quasi-permanent moment of the top bars inside the span at their own place
+        const EnvelopeSection quasiAtTop = envelope.at(s, f.topX, quasi);
+        f.quasiPermanentTop = clean(topSide == MomentSide::Right ? quasiAtTop.minMomentRight.value
+                                                                 : quasiAtTop.minMoment.value);
         const MomentRange quasiRange = envelope.momentRange(s, f.from, f.to, quasi);
-        f.quasiPermanentBottom = quasiRange.max.value;
+        f.quasiPermanentBottom = clean(quasiRange.max.value);
         f.quasiPermanentBottomX = quasiRange.max.x;
 
         // redistribution at a support of the span with beta > 0 (the data check allows it only
@@ -122,11 +141,15 @@ BeamForces designForces(const Beam& beam, const Envelope& envelope) {
             const SimpleSpan simple(beam, s, g0);
             const double M0 = simple.maximum();
             f.redistributed = true;
-            // the reduced centre-line moments, signed (hogging: not above 0)
-            const double Ml =
-                (1.0 - betaLeft) * std::min(0.0, centre[static_cast<std::size_t>(s - 1)]);
-            const double Mr =
-                (1.0 - betaRight) * std::min(0.0, centre[static_cast<std::size_t>(s)]);
+            // the reduced centre-line moments, signed (hogging: not above 0); none on a side
+            // whose face sags, which beta does not lower
+            const auto reduced = [&](const FaceForces& face, float beta, int j) {
+                return face.present && face.elasticMoment >= 0
+                           ? 0.0
+                           : (1.0 - beta) * std::min(0.0, centre[static_cast<std::size_t>(j)]);
+            };
+            const double Ml = reduced(f.left, betaLeft, s - 1);
+            const double Mr = reduced(f.right, betaRight, s);
             f.simpleMaximum = toSingle(M0);
             f.reducedLeft = toSingle(std::fabs(Ml));
             f.reducedRight = toSingle(std::fabs(Mr));
@@ -154,9 +177,9 @@ BeamForces designForces(const Beam& beam, const Envelope& envelope) {
             }
         }
         const EnvelopeSection quasiAtBottom = envelope.at(s, f.bottomX, quasi);
-        f.quasiPermanentAtBottom = f.bottomX == f.elasticBottomX && bottomRight
-                                       ? quasiAtBottom.minMomentRight.value
-                                       : quasiAtBottom.minMoment.value;
+        f.quasiPermanentAtBottom =
+            clean(f.bottomX == f.elasticBottomX && bottomRight ? quasiAtBottom.minMomentRight.value
+                                                               : quasiAtBottom.minMoment.value);
         out.spans.push_back(f);
     }
     return out;

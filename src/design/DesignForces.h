@@ -22,15 +22,19 @@ enum class SpanMomentRule {
     ThirdOfSimple, // M0 / 3
 };
 
+inline constexpr double kRoundOff = 1e-9;
+
 struct FaceForces {
     bool present = false;    // a cantilever's free end has no face
     int support = 0;         // 0..N
     float x = 0;             // the face, m from the span's left end
     float beta = 0;          // the support's redistribution factor
     float elasticMoment = 0; // gamma0 x the smallest moment of the basic combination
-    float moment = 0;        // the top bars' design moment: (1 - beta) x elastic
-    float elasticShear = 0;  // gamma0 x the shear of largest magnitude on the span side
-    float shear = 0;         // the design shear: the larger of it and the redistributed one
+    // the top bars' design moment: (1 - beta) x elastic where the face hogs, else elastic
+    float moment = 0;
+    bool redistributed = false; // beta > 0 lowered a hogging moment here
+    float elasticShear = 0;     // gamma0 x the shear of largest magnitude on the span side
+    float shear = 0;            // the design shear: the larger of it and the redistributed one
     bool redistributedShearGoverns = false;
     float quasiPermanentMoment = 0; // the smallest of G + psi_q Q
 };
@@ -54,6 +58,7 @@ struct SpanForces {
 
     float quasiPermanentBottom = 0, quasiPermanentBottomX = 0; // the largest between the faces
     float quasiPermanentAtBottom = 0; // the smallest where the bottom bars' design moment is
+    float quasiPermanentTop = 0;      // the smallest where the top bars' design moment is
 };
 
 struct BeamForces {
@@ -67,6 +72,8 @@ struct BeamForces {
 
 // The design forces of a beam (as calculated: calculationBeam) from its envelope. Expects the
 // design data to have passed the data check (faces inside the spans, beta where it may be).
+// A moment smaller in magnitude than kRoundOff of the beam's largest envelope moment is zero by
+// mechanics and is given as 0, so that its round-off decides nothing.
 // Throws what the envelope's evaluation throws (a FloatingPointFault naming the span).
 BeamForces designForces(const Beam& beam, const Envelope& envelope);
 

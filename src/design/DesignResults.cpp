@@ -75,6 +75,19 @@ std::vector<std::string> BeamDesign::failures() const {
     return out;
 }
 
+std::vector<std::string> BeamDesign::notices() const {
+    std::vector<std::string> out;
+    for (const SpanDesign& span : spans) {
+        for (const SteelRow& row : span.rows) {
+            if (row.ductility && row.ductility->notice) {
+                out.push_back("第" + std::to_string(span.span) + "跨" + steelPlaceName(row.place) +
+                              "：" + *row.ductility->notice);
+            }
+        }
+    }
+    return out;
+}
+
 std::string BeamDesign::summary() const {
     if (!designed) {
         return "未设计：" + whyNot;

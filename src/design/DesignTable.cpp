@@ -13,7 +13,9 @@ std::string rowBarsText(const SteelRow& row) {
     if (!row.bars.bars) {
         return "放不下";
     }
-    return barText(*row.bars.bars) + (row.bars.twoLayers ? "(两排)" : "");
+    return barText(*row.bars.bars, row.steel) + (!row.bars.fits       ? "(放不下)"
+                                                 : row.bars.twoLayers ? "(两排)"
+                                                                      : "");
 }
 
 namespace {
@@ -44,8 +46,8 @@ DesignTables designTables(const BeamDesign& design) {
                  f.compressionArea > 0 ? steelAreaText(f.compressionArea) : "",
                  rowBarsText(row) + (row.provided ? "" : "*"),
                  row.bars.bars ? steelAreaText(row.bars.area) : "",
-                 row.bars.bars && d.effectiveDepth > 0
-                     ? relativeText(row.bars.area / (d.section.width * d.effectiveDepth))
+                 row.bars.bars && row.effectiveDepth > 0
+                     ? relativeText(row.bars.area / (d.section.width * row.effectiveDepth))
                      : "",
                  crackText(row.crack), verdictMark(true, ok)});
         }
@@ -59,9 +61,9 @@ DesignTables designTables(const BeamDesign& design) {
             t.shear.rows.push_back(
                 {span, face == &d.left ? "左" : "右", forceText(face->shear),
                  forceText(r.concreteShear), stirrupRatioText(r.requiredRatio),
-                 d.stirrups.stirrups
-                     ? stirrupText(*d.stirrups.stirrups) + (d.stirrupsProvided ? "" : "*")
-                     : "无",
+                 d.stirrups.stirrups ? stirrupText(*d.stirrups.stirrups, d.stirrupSteel) +
+                                           (d.stirrupsProvided ? "" : "*")
+                                     : "无",
                  d.stirrups.stirrups ? stirrupRatioText(provided) : "", verdictMark(true, ok)});
         }
         for (const Hanger& h : d.hangers) {

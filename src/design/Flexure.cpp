@@ -39,11 +39,14 @@ RectangleDesign designRectangle(const FlexureInput& in, const Materials& m, cons
     // bf' is the rectangle's width in class 1, the flange beside the web in class 2
     const double bf = flangeWide ? width : in.flangeWidth;
     r.alphaS = moment / (m.alpha1 * m.fc * width * h0 * h0);
+    // the top bars take the hogging moment's magnitude: |M| keeps M's sign the convention's
     steps.formula("6.2.10",
                   overhangs    ? "αs = (M − M1)/(α1·fc·b·h0²)"
                   : flangeWide ? "αs = M/(α1·fc·bf'·h0²)"
+                  : in.topBars ? "αs = |M|/(α1·fc·b·h0²)"
                                : "αs = M/(α1·fc·b·h0²)",
                   {{"M", moment, millionsText},
+                   {"|M|", moment, millionsText},
                    {"(M − M1)", moment, millionsText},
                    {"α1", m.alpha1, factorText},
                    {"fc", m.fc, typedText},
@@ -99,8 +102,10 @@ RectangleDesign designRectangle(const FlexureInput& in, const Materials& m, cons
     steps.formula("6.2.10",
                   overhangs ? "As' = [(M − M1) − α1·fc·b·x·(h0 − x/2)]/[fy'·(h0 − as')]"
                   : flangeWide ? "As' = [M − α1·fc·bf'·x·(h0 − x/2)]/[fy'·(h0 − as')]"
+                  : in.topBars ? "As' = [|M| − α1·fc·b·x·(h0 − x/2)]/[fy'·(h0 − as')]"
                                : "As' = [M − α1·fc·b·x·(h0 − x/2)]/[fy'·(h0 − as')]",
                   {{"M", moment, millionsText},
+                   {"|M|", moment, millionsText},
                    {"(M − M1)", moment, millionsText},
                    {"α1", m.alpha1, factorText},
                    {"fc", m.fc, typedText},
@@ -215,9 +220,11 @@ FlexureResult unguardedFlexure(const FlexureInput& in, const Materials& m, Worki
             return r;
         }
     } else {
+        // M with the sign convention's sign: a top-bar section takes the moment negated
         steps.add([&] {
-            return CalculationStep{"8.5.1", "M = " + forceText(in.moment) + " kN·m", "",
-                                   "钢筋不受拉，按最小配筋率配筋"};
+            return CalculationStep{
+                "8.5.1", "M = " + forceText(in.topBars ? -in.moment : in.moment) + " kN·m", "",
+                "钢筋不受拉，按最小配筋率配筋"};
         });
     }
     const double rhoMin = minimumRatio(m);

@@ -28,6 +28,7 @@ struct FlexureInput {
     double flangeWidth = 0;      // bf' of the compression flange (a span's bottom bars); 0: none
     double flangeDepth = 0;      // hf'; 0: none
     double depthLimit = 0;       // ξlim: ξb, or min(ξb, 0.35) at a redistributed support's faces
+    bool topBars = false; // the top bars: the working writes M with the sign convention's sign
 };
 
 struct FlexureResult {

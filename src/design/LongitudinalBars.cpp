@@ -5,6 +5,8 @@
 #include "model/BarLimits.h"
 
 #include "design/HandCalculation.h"
+#include "design/Materials.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -52,31 +54,56 @@ bool preferred(const BarSet& a, const BarSet& b) {
     return a.diameter < b.diameter;
 }
 
-// The best set of `diameters` with a count in (lowest(d), highest(d)] reaching `area`.
-template <typename Lowest, typename Highest>
-std::optional<BarSet> bestSet(double area, const std::vector<int>& diameters, Lowest lowest,
-                              Highest highest) {
-    std::optional<BarSet> best;
-    for (int d : diameters) {
-        for (int count = std::max(kFewestBars, lowest(d) + 1); count <= highest(d); ++count) {
-            const BarSet candidate{count, d};
-            if (barArea(candidate) >= area && (!best || preferred(candidate, *best))) {
-                best = candidate;
-            }
-        }
-    }
-    return best;
-}
-
-std::optional<std::string> inputProblem(const BarRequirement& required, const BarRoom& room) {
+std::optional<std::string> inputProblem(double required, const BarRoom& room) {
     if (!allFinite({room.width, room.cover, room.stirrupDiameter})) {
         return kInvalidSectionWords;
     }
-    if (!std::isfinite(required.oneLayer) ||
-        (required.twoLayers && !std::isfinite(*required.twoLayers))) {
+    if (!std::isfinite(required)) {
         return "所需钢筋面积无效";
     }
     return std::nullopt;
+}
+
+// The two-layer requirement, asked for once.
+struct TwoLayerArea {
+    const BarDemand& demand;
+    std::optional<std::optional<double>> asked;
+
+    std::optional<double> get() {
+        if (!asked) {
+            asked = demand.twoLayers ? demand.twoLayers() : std::nullopt;
+            if (*asked && !std::isfinite(**asked)) {
+                asked->reset();
+            }
+        }
+        return *asked;
+    }
+};
+
+// The need at the bars' real centroid where it lies further in than the layers' as (8.5).
+std::optional<RealDepthNeed> needAtRealDepth(const BarDemand& demand, const BarSet& bars,
+                                             const BarRoom& room, bool twoLayers) {
+    const double centroid = barsCentroid(bars, room);
+    const double used = demand.layerCover + (twoLayers ? kSecondLayerOffset : 0.0);
+    if (!demand.atCentroid || !(centroid > used + 1e-9)) {
+        return std::nullopt;
+    }
+    return demand.atCentroid(centroid, twoLayers);
+}
+
+// "钢筋实际位置：a = 20 + 8 + 25/2 = 40.5 > as = 40，h0 = 459.5，需 As = 1030.2 mm² ✔"
+CalculationStep realDepthStep(const BarSet& bars, const BarRoom& room, double used,
+                              const RealDepthNeed& need, double area) {
+    const bool enough = area >= need.area;
+    return {"6.2.10", "钢筋实际位置 a", "",
+            text(barsCentroid(bars, room)) + " > as = " + text(used) +
+                "，h0 = " + text(need.effectiveDepth) + "，需 As = " + steelAreaText(need.area) +
+                " mm² " + (enough ? "✔" : "✘")};
+}
+
+std::string realDepthFailure(const RealDepthNeed& need) {
+    return "按钢筋实际位置 h0 = " + text(need.effectiveDepth) +
+           " 需 As = " + steelAreaText(need.area);
 }
 
 void addAreaVerdict(BarChoice& c, StepWriter& steps) {
@@ -118,27 +145,88 @@ int oneLayerCapacity(int diameter, const BarRoom& room) {
     return count;
 }
 
-BarChoice proposeBars(const BarRequirement& required, const std::vector<int>& diameters,
+BarDemand::BarDemand(const BarRequirement& required)
+    : oneLayer(required.oneLayer), twoLayers([two = required.twoLayers] { return two; }) {}
+
+double barsCentroid(const BarSet& bars, const BarRoom& room) {
+    const double first = room.cover + room.stirrupDiameter + bars.diameter / 2.0;
+    const int capacity = oneLayerCapacity(bars.diameter, room);
+    if (bars.count <= capacity || capacity <= 0) {
+        return first;
+    }
+    const double second = first + bars.diameter + kSecondLayerOffset;
+    return (capacity * first + (bars.count - capacity) * second) / bars.count;
+}
+
+BarChoice proposeBars(const BarDemand& demand, const std::vector<int>& diameters,
                       const BarRoom& room, Working working) {
     BarChoice c;
     StepWriter steps(working, c.steps);
-    if (const auto problem = inputProblem(required, room)) {
+    if (const auto problem = inputProblem(demand.oneLayer, room)) {
         c.failures.push_back(*problem);
         return c;
     }
-    const auto capacity = [&room](int d) { return oneLayerCapacity(d, room); };
-    const auto none = [](int) { return 0; };
-    c.requiredArea = required.oneLayer;
-    std::optional<BarSet> best = bestSet(required.oneLayer, diameters, none, capacity);
-    if (!best && required.twoLayers) {
-        const auto twice = [&room](int d) {
-            return std::min(kMostBars, 2 * oneLayerCapacity(d, room));
-        };
-        best = bestSet(*required.twoLayers, diameters, capacity, twice);
-        c.twoLayers = best.has_value();
-        c.requiredArea = *required.twoLayers;
+    TwoLayerArea twoLayerArea{demand, {}};
+    // the combinations of one layer, then of two, each in the order of the proposal
+    std::vector<BarSet> oneLayer, twoLayers;
+    for (int d : diameters) {
+        const int capacity = oneLayerCapacity(d, room);
+        for (int n = kFewestBars; n <= capacity; ++n) {
+            oneLayer.push_back({n, d});
+        }
+        for (int n = std::max(kFewestBars, capacity + 1); n <= std::min(kMostBars, 2 * capacity);
+             ++n) {
+            twoLayers.push_back({n, d});
+        }
     }
-    if (!best) {
+    std::sort(oneLayer.begin(), oneLayer.end(), preferred);
+    std::sort(twoLayers.begin(), twoLayers.end(), preferred);
+
+    struct Found {
+        BarSet bars;
+        bool twoLayers;
+        double required;
+        std::optional<RealDepthNeed> need;
+    };
+    std::optional<Found> byArea, chosen;
+    c.requiredArea = demand.oneLayer;
+    for (const bool two : {false, true}) {
+        if (two) {
+            const std::optional<double> required = twoLayerArea.get();
+            if (!required || (byArea && !demand.cracksHold)) {
+                break;
+            }
+            if (!byArea) {
+                c.requiredArea = *required;
+            }
+        }
+        const double required = two ? *twoLayerArea.get() : demand.oneLayer;
+        for (const BarSet& candidate : two ? twoLayers : oneLayer) {
+            const double area = barArea(candidate);
+            if (area < required) {
+                continue;
+            }
+            std::optional<RealDepthNeed> need = needAtRealDepth(demand, candidate, room, two);
+            if (need && area < need->area) {
+                continue; // short of what it needs where it really lies
+            }
+            if (!byArea) {
+                byArea = Found{candidate, two, required, need};
+            }
+            if (!demand.cracksHold || demand.cracksHold(candidate, two)) {
+                chosen = Found{candidate, two, required, need};
+                break;
+            }
+        }
+        if (chosen) {
+            break;
+        }
+    }
+    if (!chosen && byArea) {
+        chosen = byArea; // no combination keeps the cracks: the area alone decides
+    }
+    if (!chosen) {
+        c.twoLayers = twoLayerArea.get().has_value();
         c.failures.push_back("钢筋放不下");
         steps.formula("9.2.1", "b − 2·(c + dv)",
                       {{"b", room.width, typedText},
@@ -151,25 +239,48 @@ BarChoice proposeBars(const BarRequirement& required, const std::vector<int>& di
                       });
         return c;
     }
-    c.bars = best;
-    c.area = barArea(*best);
-    const int capacityOfBest = capacity(best->diameter);
-    const int firstLayer = c.twoLayers ? capacityOfBest : best->count;
+    c.bars = chosen->bars;
+    c.twoLayers = chosen->twoLayers;
+    c.area = barArea(chosen->bars);
+    c.requiredArea = chosen->required;
+    c.centroid = barsCentroid(chosen->bars, room);
+    c.atRealDepth = chosen->need;
+    if (byArea && byArea->bars != chosen->bars) {
+        c.areaAlone = byArea->bars;
+    }
+    const int capacity = oneLayerCapacity(chosen->bars.diameter, room);
+    const int firstLayer = c.twoLayers ? capacity : chosen->bars.count;
     steps.add([&] {
-        return fitStep(firstLayer, best->diameter, room, true,
-                       c.twoLayers ? "一排最多 " + std::to_string(capacityOfBest) + " 根，" +
-                                         barText(*best) + " 两排"
-                                   : barText(*best) + " 一排");
+        const std::string set = barText(*c.bars, demand.steel);
+        return fitStep(firstLayer, c.bars->diameter, room, true,
+                       c.twoLayers
+                           ? "一排最多 " + std::to_string(capacity) + " 根，" + set + " 两排"
+                           : set + " 一排");
     });
     addAreaVerdict(c, steps);
+    if (c.atRealDepth) {
+        steps.add([&] {
+            return realDepthStep(*c.bars, room,
+                                 demand.layerCover + (c.twoLayers ? kSecondLayerOffset : 0.0),
+                                 *c.atRealDepth, c.area);
+        });
+    }
+    if (c.areaAlone) {
+        steps.add([&] {
+            return CalculationStep{"7.1.2", "按裂缝宽度选配", "",
+                                   barText(*c.areaAlone, demand.steel) +
+                                       " 裂缝宽度超限，取满足 wmax ≤ wlim 的下一组合 " +
+                                       barText(*c.bars, demand.steel)};
+        });
+    }
     return c;
 }
 
-BarChoice checkBars(const BarSet& provided, const BarRequirement& required, const BarRoom& room,
+BarChoice checkBars(const BarSet& provided, const BarDemand& demand, const BarRoom& room,
                     Working working) {
     BarChoice c;
     StepWriter steps(working, c.steps);
-    if (const auto problem = inputProblem(required, room)) {
+    if (const auto problem = inputProblem(demand.oneLayer, room)) {
         c.failures.push_back(*problem);
         return c;
     }
@@ -177,35 +288,49 @@ BarChoice checkBars(const BarSet& provided, const BarRequirement& required, cons
         c.failures.push_back("钢筋根数应为 2～20");
         return c;
     }
+    TwoLayerArea twoLayerArea{demand, {}};
     const int capacity = oneLayerCapacity(provided.diameter, room);
+    c.bars = provided;
     c.area = barArea(provided);
+    c.centroid = barsCentroid(provided, room);
     if (provided.count <= capacity) {
-        c.bars = provided;
-        c.requiredArea = required.oneLayer;
+        c.requiredArea = demand.oneLayer;
         steps.add([&] { return fitStep(provided.count, provided.diameter, room, true, "一排"); });
-        addAreaVerdict(c, steps);
-        return c;
-    }
-    if (provided.count > 2 * capacity) {
+    } else if (provided.count > 2 * capacity) {
+        // kept as the engineer gave it, checked at the depth of two layers
+        c.fits = false;
+        c.twoLayers = true;
         c.failures.push_back("钢筋放不下");
         steps.add([&] {
             return fitStep(provided.count, provided.diameter, room, false,
                            "一排最多 " + std::to_string(capacity) + " 根，两排也放不下 ✘");
         });
         return c;
+    } else {
+        c.twoLayers = true;
+        steps.add([&] {
+            return fitStep(capacity, provided.diameter, room, true,
+                           "一排最多 " + std::to_string(capacity) + " 根，两排");
+        });
+        const std::optional<double> required = twoLayerArea.get();
+        if (!required) {
+            c.failures.push_back("两排钢筋时截面不能计算");
+            return c;
+        }
+        c.requiredArea = *required;
     }
-    c.bars = provided;
-    c.twoLayers = true;
-    steps.add([&] {
-        return fitStep(capacity, provided.diameter, room, true,
-                       "一排最多 " + std::to_string(capacity) + " 根，两排");
-    });
-    if (!required.twoLayers) {
-        c.failures.push_back("两排钢筋时截面不能计算");
-        return c;
-    }
-    c.requiredArea = *required.twoLayers;
     addAreaVerdict(c, steps);
+    c.atRealDepth = needAtRealDepth(demand, provided, room, c.twoLayers);
+    if (c.atRealDepth) {
+        steps.add([&] {
+            return realDepthStep(provided, room,
+                                 demand.layerCover + (c.twoLayers ? kSecondLayerOffset : 0.0),
+                                 *c.atRealDepth, c.area);
+        });
+        if (c.area < c.atRealDepth->area) {
+            c.failures.push_back(realDepthFailure(*c.atRealDepth));
+        }
+    }
     return c;
 }
 

@@ -9,6 +9,7 @@
 #include "model/Design.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,29 +43,69 @@ struct BarRequirement {
     std::optional<double> twoLayers;
 };
 
+// What the section needs where the bars' centroid really lies (GB 50010 6.2.10 with h0 at it):
+// the area, and that h0 (of the section that needs the most, over a support's two faces).
+struct RealDepthNeed {
+    double area = 0;
+    double effectiveDepth = 0;
+};
+
+// What a set of bars must serve: the area its sections need with one layer and (asked for only
+// where one layer does not serve) with two; and, where given, the area they need with the
+// centroid where the bars really lie, and whether every crack the set closes stays within its
+// limit with it.
+struct BarDemand {
+    double oneLayer = 0;
+    std::function<std::optional<double>()> twoLayers; // none: no two-layer design
+    double layerCover = 0; // as of one layer (as or as,top); two layers take as + 25
+    int steel = 0;         // the code of the bars' steel, for their text in the working
+    // the need with the bars' centroid at `centroid` mm from the tension face (two layers or one)
+    std::function<RealDepthNeed(double centroid, bool twoLayers)> atCentroid;
+    std::function<bool(const BarSet& bars, bool twoLayers)> cracksHold;
+
+    BarDemand() = default;
+    // Only the areas: no check at the bars' real depth, none of the cracks.
+    BarDemand(const BarRequirement& required); // NOLINT: a requirement is a demand
+};
+
+// Where the centroid of n bars of d lies from the tension face (mm): one layer at c + dv + d/2;
+// two layers, the outer holding the one-layer capacity and the inner the rest 25 mm clear
+// inside it (c + dv + 1.5·d + 25), at the centroid of their areas.
+double barsCentroid(const BarSet& bars, const BarRoom& room);
+
 struct BarChoice {
     std::vector<std::string> failures; // "钢筋放不下", an area below the requirement
-    std::optional<BarSet> bars;        // nothing where no bars fit
+    std::optional<BarSet> bars;        // nothing where no bars fit (a provided set is kept)
     bool twoLayers = false;            // "两排": h0 of the section is that of two layers
-    double area = 0;                   // of the bars
-    double requiredArea = 0;           // the requirement of the layers the bars take
+    bool fits = true; // false for a provided set that not even two layers hold ("钢筋放不下")
+    double area = 0;  // of the bars
+    double requiredArea = 0; // the requirement of the layers the bars take
+    double centroid = 0;     // of the bars, from the tension face (mm)
+    // the need at the bars' centroid where it lies further in than the layers' as
+    std::optional<RealDepthNeed> atRealDepth;
+    // a proposal larger than the area alone asks, so that its cracks stay within the limit: the
+    // set the area alone gives
+    std::optional<BarSet> areaAlone;
     CalculationSteps steps;
 
     bool ok() const { return failures.empty(); }
 };
 
-// The bars proposed for the requirement from `diameters` (ascending, Materials::proposedDiameters):
-// among the one-layer sets of at least 2 bars, the least area not below the requirement; ties go
-// to fewer bars, then to the smaller diameter. Where none holds it, the same among sets in two
-// layers (more than one layer's capacity, at most twice it) for the two-layer requirement,
-// marked "两排"; where none of those either, "钢筋放不下" and no bars.
-BarChoice proposeBars(const BarRequirement& required, const std::vector<int>& diameters,
+// The bars proposed for the demand from `diameters` (ascending, Materials::proposedDiameters):
+// the combinations in order — the one-layer sets of at least 2 bars, then the two-layer sets
+// (more than one layer's capacity, at most twice it), each by least area, then fewer bars, then
+// the smaller diameter — and of them the first that reaches the requirement of its layers, and
+// the need at its real centroid where that lies further in, and keeps every crack within its
+// limit; where none keeps the cracks, the first that the area alone gives. Two layers are marked
+// "两排"; where no combination reaches the requirement, "钢筋放不下" and no bars.
+BarChoice proposeBars(const BarDemand& demand, const std::vector<int>& diameters,
                       const BarRoom& room, Working working = Working::Omitted);
 
 // The bars the engineer provided, kept as they are: in two layers when one does not hold them
-// ("两排", then checked against the two-layer requirement), "钢筋放不下" when two do not, and a
-// failure when their area is below the requirement.
-BarChoice checkBars(const BarSet& provided, const BarRequirement& required, const BarRoom& room,
+// ("两排", then checked against the two-layer requirement), "钢筋放不下" (kept, fits false) when
+// two do not, a failure when their area is below the requirement, and one when it is below the
+// need at their real centroid ("按钢筋实际位置 h0 = … 需 As = …").
+BarChoice checkBars(const BarSet& provided, const BarDemand& demand, const BarRoom& room,
                     Working working = Working::Omitted);
 
 } // namespace spanwise

@@ -37,7 +37,8 @@ struct SteelRow {
     int largestProposed; // Table 2: 12 … this diameter
 };
 
-constexpr std::array<SteelRow, 3> kSteel = {{{300, "HPB300", 270, 2.10e5, 0.7, 22},
+constexpr std::array<SteelRow, 4> kSteel = {{{300, "HPB300", 270, 2.10e5, 0.7, 22},
+                                             {335, "HRB335", 300, 2.00e5, 1.0, 25},
                                              {400, "HRB400", 360, 2.00e5, 1.0, 32},
                                              {500, "HRB500", 435, 2.00e5, 1.0, 32}}};
 
@@ -82,23 +83,8 @@ Materials materialsOf(const DesignSettings& settings) {
     m.betaC = byGrade(grade, 1.0, 0.8);
     m.ultimateStrain = std::min(0.0033, 0.0033 - (grade - 50) * 1e-5);
 
-    const SteelRow& steel = *steelOf(settings.longitudinalSteel);
-    m.steelName = steel.name;
-    m.fy = steel.fy;
-    m.fyCompression = steel.fy;
-    m.Es = steel.modulus;
-    m.bondFactor = steel.bond;
-    for (int d : kLongitudinalDiameters) {
-        if (d >= 12 && d <= steel.largestProposed) {
-            m.proposedDiameters.push_back(d);
-        }
-    }
-
-    const SteelRow& stirrup = *steelOf(settings.stirrupSteel);
-    m.stirrupSteelName = stirrup.name;
-    m.fyv = std::min(stirrup.fy, 360.0);
-
-    m.balancedDepth = m.beta1 / (1 + m.fy / (m.Es * m.ultimateStrain));
+    m = withBarSteel(m, settings.longitudinalSteel);
+    m = withStirrupSteel(m, settings.stirrupSteel);
 
     const EnvironmentRow& environment =
         kEnvironment[static_cast<std::size_t>(static_cast<int>(settings.environment))];
@@ -106,7 +92,63 @@ Materials materialsOf(const DesignSettings& settings) {
     m.cover = environment.cover + (grade <= 25 ? 5 : 0);
     m.crackLimit = environment.crackLimit;
     m.tensionCover = settings.tensionCover > 0 ? double{settings.tensionCover} : m.cover + 20;
+    m.topTensionCover =
+        settings.topTensionCover > 0 ? double{settings.topTensionCover} : m.tensionCover;
     return m;
+}
+
+Materials withBarSteel(const Materials& materials, int code) {
+    const SteelRow* steel = steelOf(code);
+    if (steel == nullptr || code == materials.steel) {
+        return materials;
+    }
+    Materials m = materials;
+    m.steel = code;
+    m.steelName = steel->name;
+    m.fy = steel->fy;
+    m.fyCompression = steel->fy;
+    m.Es = steel->modulus;
+    m.bondFactor = steel->bond;
+    m.proposedDiameters.clear();
+    for (int d : kLongitudinalDiameters) {
+        if (d >= 12 && d <= steel->largestProposed) {
+            m.proposedDiameters.push_back(d);
+        }
+    }
+    m.balancedDepth = m.beta1 / (1 + m.fy / (m.Es * m.ultimateStrain));
+    return m;
+}
+
+Materials withStirrupSteel(const Materials& materials, int code) {
+    const SteelRow* steel = steelOf(code);
+    if (steel == nullptr || code == materials.stirrupSteel) {
+        return materials;
+    }
+    Materials m = materials;
+    m.stirrupSteel = code;
+    m.stirrupSteelName = steel->name;
+    m.fyv = std::min(steel->fy, 360.0);
+    return m;
+}
+
+const char* steelName(int code) {
+    const SteelRow* steel = steelOf(code);
+    return steel ? steel->name : "?";
+}
+
+const char* steelSign(int code) {
+    switch (code) {
+    case 300:
+        return "Φ";
+    case 335:
+        return "B";
+    case 400:
+        return "C";
+    case 500:
+        return "E";
+    default:
+        return "?";
+    }
 }
 
 } // namespace spanwise

@@ -24,6 +24,7 @@ double sectionLimitFactor(double slenderness) {
 void checkSection(const ShearInput& in, const Materials& m, ShearResult& r, StepWriter& steps) {
     const double webDepth = in.effectiveDepth - in.flangeDepth;
     const double slenderness = webDepth / in.width;
+    r.slenderness = slenderness;
     const double factor = sectionLimitFactor(slenderness);
     r.sectionLimit = factor * m.betaC * m.fc * in.width * in.effectiveDepth / 1e3;
     const bool holds = in.shear <= r.sectionLimit;
@@ -120,7 +121,8 @@ ShearResult unguardedShear(const ShearInput& in, const Materials& m, Working wor
         const double base = r.requiredRatio;
         r.minimumGoverns = hingeMinimum > 1.2 * base;
         r.requiredRatio = std::max(1.2 * base, hingeMinimum);
-        steps.formula("5.4", "调幅塑性铰区：Asv/s = max(1.2·Asv/s, 0.3·ft/fyv·b)",
+        steps.formula("CECS 51:93，GB 50010 5.4",
+                      "调幅塑性铰区：Asv/s = max(1.2·Asv/s, 0.3·ft/fyv·b)",
                       {{"Asv/s", base, stirrupRatioText},
                        {"ft", m.ft, typedText},
                        {"fyv", m.fyv, typedText},

@@ -35,6 +35,7 @@ struct ShearInput {
 
 struct ShearResult {
     std::vector<std::string> failures; // "截面尺寸不满足受剪要求" and invalid input
+    double slenderness = 0;            // hw/b of the section limit
     double sectionLimit = 0;           // the largest V the section takes (6.3.1)
     double concreteFactor = 0;         // αcv
     double concreteShear = 0;          // Vc = αcv·ft·b·h0

@@ -12,9 +12,9 @@ namespace spanwise {
 namespace {
 
 // "Asv/s = n·π·d²/4/s = 2×π×8²/4/150 = 0.670 ≥ 0.501 ✔"
-CalculationStep ratioStep(const StirrupSet& s, double ratio, double requiredRatio) {
+CalculationStep ratioStep(const StirrupSet& s, int steel, double ratio, double requiredRatio) {
     const bool enough = ratio >= requiredRatio;
-    return {"6.3.4", stirrupText(s) + "：Asv/s = n·π·d²/4/s",
+    return {"6.3.4", stirrupText(s, steel) + "：Asv/s = n·π·d²/4/s",
             std::to_string(s.legs) + "×π×" + std::to_string(s.diameter) + "²/4/" +
                 std::to_string(s.spacing),
             stirrupRatioText(ratio) + (enough ? " ≥ " : " < ") + stirrupRatioText(requiredRatio) +
@@ -54,7 +54,7 @@ int proposedStirrupLegs(double width) {
 }
 
 StirrupChoice proposeStirrups(double requiredRatio, double width, const StirrupDetailing& detailing,
-                              Working working) {
+                              int steel, Working working) {
     StirrupChoice c = startedChoice(requiredRatio, detailing, working);
     StepWriter steps(working, c.steps);
     if (!c.ok()) {
@@ -70,7 +70,7 @@ StirrupChoice proposeStirrups(double requiredRatio, double width, const StirrupD
             if (s <= detailing.widestSpacing && stirrupRatio(candidate) >= requiredRatio) {
                 c.stirrups = candidate;
                 c.ratio = stirrupRatio(candidate);
-                steps.add([&] { return ratioStep(candidate, c.ratio, requiredRatio); });
+                steps.add([&] { return ratioStep(candidate, steel, c.ratio, requiredRatio); });
                 return c;
             }
         }
@@ -78,19 +78,21 @@ StirrupChoice proposeStirrups(double requiredRatio, double width, const StirrupD
     c.failures.push_back("无满足要求的箍筋");
     const StirrupSet strongest{legs, kProposedStirrupDiameters.back(),
                                kProposedStirrupSpacings.back()};
-    steps.add([&] { return ratioStep(strongest, stirrupRatio(strongest), requiredRatio); });
+    steps.add([&] { return ratioStep(strongest, steel, stirrupRatio(strongest), requiredRatio); });
     return c;
 }
 
 StirrupChoice checkStirrups(const StirrupSet& provided, double requiredRatio,
-                            const StirrupDetailing& detailing, Working working) {
+                            const StirrupDetailing& detailing, int steel, Working working) {
     StirrupChoice c = startedChoice(requiredRatio, detailing, working);
     if (!c.ok()) {
         return c;
     }
     c.stirrups = provided;
     c.ratio = stirrupRatio(provided);
-    StepWriter(working, c.steps).add([&] { return ratioStep(provided, c.ratio, requiredRatio); });
+    StepWriter(working, c.steps).add([&] {
+        return ratioStep(provided, steel, c.ratio, requiredRatio);
+    });
     if (c.ratio < requiredRatio) {
         c.failures.push_back("箍筋 Asv/s = " + stirrupRatioText(c.ratio) + " 小于所需 " +
                              stirrupRatioText(requiredRatio) + " mm²/mm");

@@ -33,11 +33,12 @@ struct StirrupChoice {
 // not below the detailing minimum, with the largest spacing of 400, 350, …, 100 not above smax,
 // that meets it; "无满足要求的箍筋" where none does.
 StirrupChoice proposeStirrups(double requiredRatio, double width, const StirrupDetailing& detailing,
-                              Working working = Working::Omitted);
+                              int steel, Working working = Working::Omitted);
 
 // A provided set, kept as it is; a failure for each of: Asv/s below the requirement, a diameter
 // below the detailing minimum, a spacing above smax.
 StirrupChoice checkStirrups(const StirrupSet& provided, double requiredRatio,
-                            const StirrupDetailing& detailing, Working working = Working::Omitted);
+                            const StirrupDetailing& detailing, int steel,
+                            Working working = Working::Omitted);
 
 } // namespace spanwise

@@ -22,11 +22,14 @@ SpanSketches spanSketches(const SpanDesign& span) {
         if (row.place == SteelPlace::Bottom) {
             base.bottom = row.bars.bars;
             base.bottomTwoLayers = row.bars.twoLayers;
+            base.bottomSteel = row.steel;
             out.middle.bottom = row.bars.bars;
             out.middle.bottomTwoLayers = row.bars.twoLayers;
+            out.middle.bottomSteel = row.steel;
         } else if (row.place == SteelPlace::SpanTop) {
             out.middle.top = row.bars.bars;
             out.middle.topTwoLayers = row.bars.twoLayers;
+            out.middle.topSteel = row.steel;
         }
     }
     for (const SteelRow& row : span.rows) {
@@ -34,6 +37,7 @@ SpanSketches spanSketches(const SpanDesign& span) {
             SectionBars face = base;
             face.top = row.bars.bars;
             face.topTwoLayers = row.bars.twoLayers;
+            face.topSteel = row.steel;
             (row.place == SteelPlace::LeftFace ? out.left : out.right) = face;
         }
     }
@@ -128,11 +132,13 @@ void paintSectionSketch(QPainter& painter, const QRectF& area, const SpanSection
 
     painter.setPen(Qt::black);
     const QString barsText =
-        (bars.top ? QStringLiteral("上 ") + QString::fromStdString(barText(*bars.top)) +
-                        (bars.topTwoLayers ? QStringLiteral("(两排)") : QString())
-                  : QString()) +
+        (bars.top
+             ? QStringLiteral("上 ") + QString::fromStdString(barText(*bars.top, bars.topSteel)) +
+                   (bars.topTwoLayers ? QStringLiteral("(两排)") : QString())
+             : QString()) +
         (bars.top && bars.bottom ? QStringLiteral("  ") : QString()) +
-        (bars.bottom ? QStringLiteral("下 ") + QString::fromStdString(barText(*bars.bottom)) +
+        (bars.bottom ? QStringLiteral("下 ") +
+                           QString::fromStdString(barText(*bars.bottom, bars.bottomSteel)) +
                            (bars.bottomTwoLayers ? QStringLiteral("(两排)") : QString())
                      : QString());
     painter.drawText(

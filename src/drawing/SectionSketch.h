@@ -17,8 +17,10 @@ namespace spanwise {
 struct SectionBars {
     std::optional<BarSet> bottom;
     bool bottomTwoLayers = false;
+    int bottomSteel = 0; // the code of the bottom bars' steel
     std::optional<BarSet> top;
     bool topTwoLayers = false;
+    int topSteel = 0;
     double stirrupDiameter = 0; // mm
 };
 

@@ -30,7 +30,7 @@ std::string Editor::setSection(const std::optional<SpanSection>& section) {
         if (std::string problem = sectionProblem(*section); !problem.empty()) {
             return problem;
         }
-        if (!tensionCoverFits(m_project.beam.design.tensionCover, *section)) {
+        if (!tensionCoverFits(m_project.beam.design, *section)) {
             return kTensionCoverWords;
         }
     }

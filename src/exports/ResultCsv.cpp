@@ -101,8 +101,9 @@ std::string deflectionCsv(const BeamOutcome& outcome, bool withCombinations) {
         return {}; // a span without a usable EI: no deflections (the data check says why)
     }
     std::string out;
+    const bool verdicts = !deflectionCheckedWithB(outcome);
     auto table = [&](const char* title, const BeamDeflection& deflection, bool arrangements) {
-        const DeflectionTable t = deflectionTable(deflection, arrangements);
+        const DeflectionTable t = deflectionTable(deflection, arrangements, verdicts);
         appendRow(out, {title});
         appendRow(out, t.headers);
         for (const auto& row : t.rows) {
@@ -110,7 +111,12 @@ std::string deflectionCsv(const BeamOutcome& outcome, bool withCombinations) {
         }
     };
     out += kLineEnd;
-    appendRow(out, {"挠度验算", kElasticDeflectionNote, "限值 " + limitRuleText(beam.deflection)});
+    if (verdicts) {
+        appendRow(out,
+                  {"挠度验算", kElasticDeflectionNote, "限值 " + limitRuleText(beam.deflection)});
+    } else {
+        appendRow(out, {"挠度", kElasticDeflectionNote, kDeflectionCheckedWithB});
+    }
     if (const std::string note = defaultRigidityNote(beam); !note.empty()) {
         appendRow(out, {note});
     }
@@ -151,6 +157,9 @@ std::string designCsv(const BeamDesign& design) {
     appendRow(out, {"截面设计", design.summary()});
     if (!design.designed) {
         return out;
+    }
+    for (const std::string& notice : design.notices()) {
+        appendRow(out, {"注意", notice});
     }
     const DesignTables tables = designTables(design);
     const std::pair<const char*, const TextTable*> parts[] = {

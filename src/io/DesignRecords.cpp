@@ -25,6 +25,9 @@ std::vector<std::vector<std::string>> designRecords(const Beam& beam) {
     records.push_back({quoted("design"), integer(d.concrete), integer(d.longitudinalSteel),
                        integer(d.stirrupSteel), quoted(exposureCode(d.environment)),
                        fileNumber(d.tensionCover), fileNumber(d.importance)});
+    if (d.topTensionCover != 0 && d.topTensionCover != d.tensionCover) {
+        records.push_back({quoted("topas"), fileNumber(d.topTensionCover)});
+    }
     const int n = beam.spanCount();
     for (int s = 1; s <= n; ++s) {
         if (const auto& section = beam.span(s).section) {
@@ -43,8 +46,17 @@ std::vector<std::vector<std::string>> designRecords(const Beam& beam) {
                                fileNumber(support.redistribution)});
         }
     }
+    // a set's own grade where it is not the project's
+    auto withGrade = [](std::vector<std::string> record, int grade, int project) {
+        if (grade != 0 && grade != project) {
+            record.push_back(integer(grade));
+        }
+        return record;
+    };
     auto bars = [&](const char* name, int at, const BarSet& set) {
-        records.push_back({quoted(name), integer(at), integer(set.count), integer(set.diameter)});
+        records.push_back(
+            withGrade({quoted(name), integer(at), integer(set.count), integer(set.diameter)},
+                      set.grade, d.longitudinalSteel));
     };
     for (int s = 1; s <= n; ++s) {
         if (const auto& section = beam.span(s).section) {
@@ -55,8 +67,9 @@ std::vector<std::vector<std::string>> designRecords(const Beam& beam) {
                 bars("spantop", s, *section->topBars);
             }
             if (const auto& st = section->stirrups) {
-                records.push_back({quoted("stirrups"), integer(s), integer(st->legs),
-                                   integer(st->diameter), integer(st->spacing)});
+                records.push_back(withGrade({quoted("stirrups"), integer(s), integer(st->legs),
+                                             integer(st->diameter), integer(st->spacing)},
+                                            st->grade, d.stirrupSteel));
             }
         }
     }
@@ -77,7 +90,27 @@ int designRecordSize(std::string_view name) {
     if (name == "support" || name == "bottom" || name == "spantop" || name == "top") {
         return 4;
     }
+    if (name == "topas") {
+        return 2;
+    }
     return name == "stirrups" ? 5 : 0;
+}
+
+int designRecordLongest(std::string_view name) {
+    const bool bars = name == "bottom" || name == "spantop" || name == "top" || name == "stirrups";
+    return designRecordSize(name) + (bars ? 1 : 0);
+}
+
+int DesignRecordReader::grade(const Record& f) {
+    const std::size_t last = static_cast<std::size_t>(designRecordSize(f[0].text));
+    if (f.size() <= last) {
+        return 0; // the project's
+    }
+    const int code = integer(f[last], "钢筋牌号", 300, 500);
+    if (steelLetter(code) == '?') {
+        fail(f[last].line, "钢筋牌号“" + std::to_string(code) + "”应为 300、335、400 或 500");
+    }
+    return code;
 }
 
 int DesignRecordReader::span(const Field& f) {
@@ -125,6 +158,12 @@ void DesignRecordReader::take(const Record& f) {
         if (const auto problem = designSettingsProblem(d)) {
             fail(f[0].line, *problem);
         }
+    } else if (name == "topas") {
+        once("as,top", f[0]);
+        m_beam.design.topTensionCover = real(f[1], "as,top");
+        if (!(m_beam.design.topTensionCover > 0)) {
+            fail(f[1].line, "as,top 应大于 0");
+        }
     } else if (name == "section") {
         const int s = span(f[1]);
         once("第 " + std::to_string(s) + " 跨的截面", f[0]);
@@ -157,7 +196,8 @@ void DesignRecordReader::take(const Record& f) {
     } else if (name == "top") {
         const int j = support(f[1], true);
         once(std::to_string(j) + " 号支座的上部钢筋", f[0]);
-        const BarSet bars{integer(f[2], "钢筋根数", 0, 1000), integer(f[3], "钢筋直径", 0, 1000)};
+        const BarSet bars{integer(f[2], "钢筋根数", 0, 1000), integer(f[3], "钢筋直径", 0, 1000),
+                          grade(f)};
         if (std::string problem = barSetProblem(bars); !problem.empty()) {
             fail(f[0].line, problem);
         }
@@ -173,14 +213,15 @@ void DesignRecordReader::take(const Record& f) {
         if (stirrups) {
             const StirrupSet set{integer(f[2], "箍筋肢数", 0, 1000),
                                  integer(f[3], "箍筋直径", 0, 1000),
-                                 integer(f[4], "箍筋间距", 0, 100000)};
+                                 integer(f[4], "箍筋间距", 0, 100000), grade(f)};
             if (std::string problem = stirrupSetProblem(set); !problem.empty()) {
                 fail(f[0].line, problem);
             }
             section.stirrups = set;
             return;
         }
-        const BarSet bars{integer(f[2], "钢筋根数", 0, 1000), integer(f[3], "钢筋直径", 0, 1000)};
+        const BarSet bars{integer(f[2], "钢筋根数", 0, 1000), integer(f[3], "钢筋直径", 0, 1000),
+                          grade(f)};
         if (std::string problem = barSetProblem(bars); !problem.empty()) {
             fail(f[0].line, problem);
         }

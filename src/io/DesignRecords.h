@@ -1,11 +1,13 @@
 // The design data in the project file's extension block (version 2), after the load cases:
-//   "design",concrete,steel,stirrup,"environment",as,gamma0   the settings (30 for C30; 300, 400
-//                                                             or 500; "1", "2a", "2b", "3a" or
-//                                                             "3b"; as 0: cover + 20)
+//   "design",concrete,steel,stirrup,"environment",as,gamma0   the settings (30 for C30; 300, 335,
+//                                                             400 or 500; "1", "2a", "2b", "3a"
+//                                                             or "3b"; as 0: cover + 20)
+//   "topas",mm                                                as,top, where it differs from as
 //   "section",s,b,h,bf,hf,independent                         the spans that have one
 //   "support",n,width,beta                                    where one is not 0
 //   "bottom",s,n,d  "spantop",s,n,d  "stirrups",s,legs,d,s    the bars provided for span s
 //   "top",n,count,d                                           over support n
+// A bar record ends with the set's grade (300, 335, 400, 500) where it is not the project's.
 // Written only for a beam that has design data (and then the settings always); read back whole
 // or refused with the line and the reason.
 #pragma once
@@ -27,8 +29,10 @@ std::vector<std::vector<std::string>> designRecords(const Beam& beam);
 
 namespace project_fields {
 
-// How many fields a design record of this name has; 0 when the name is no design record's.
+// How many fields a design record of this name has; 0 when the name is no design record's. A bar
+// record may end with one more, its grade: designRecordLongest() is its most.
 int designRecordSize(std::string_view name);
+int designRecordLongest(std::string_view name);
 
 // Takes the design records of one block into the beam, refusing (fail) a record it cannot take
 // whole: a span or support that does not exist (a cantilever's free end included), a value out
@@ -45,6 +49,7 @@ public:
 
 private:
     int span(const Field& f);
+    int grade(const Record& fields); // the optional last field of a bar record; 0 without it
     int support(const Field& f, bool barsOver);
     void once(const std::string& what, const Field& first);
 

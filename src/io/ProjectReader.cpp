@@ -154,7 +154,7 @@ private:
                     fail(f[1].line, "“" + caption + "”不是有效的 GBK 文字");
                 }
             } else if (const int size = designRecordSize(name); size > 0) {
-                design.take(recordFrom(*first, size, "字段"));
+                design.take(recordFrom(*first, size, "字段", designRecordLongest(name)));
             } else {
                 fail(first->line, "本程序不认识扩展记录" + quote(first->text));
             }
@@ -182,19 +182,24 @@ private:
         return fields;
     }
 
-    // The same when its first field is already read.
-    Record recordFrom(const Field& first, int n, const char* unit) {
+    // The same when its first field is already read; a record of n fields that may end with
+    // optional ones takes them up to `longest`.
+    Record recordFrom(const Field& first, int n, const char* unit, int longest = 0) {
         Record fields;
         fields.add() = first;
-        completeRecord(fields, n, unit);
+        completeRecord(fields, n, unit, longest);
         return fields;
     }
 
-    // Reads the fields after the first up to n.
-    void completeRecord(Record& fields, int n, const char* unit) {
+    // Reads the fields after the first up to n, and the optional ones on up to longest.
+    void completeRecord(Record& fields, int n, const char* unit, int longest = 0) {
         const int start = fields[0].line;
-        auto expected = [&] { return "应有 " + std::to_string(n) + " 个" + unit; };
-        while (static_cast<int>(fields.size()) < n) {
+        auto expected = [&] {
+            return "应有 " + std::to_string(n) +
+                   (longest > n ? " 至 " + std::to_string(longest) : std::string()) + " 个" + unit;
+        };
+        while (static_cast<int>(fields.size()) < n ||
+               (static_cast<int>(fields.size()) < longest && fields.back().commaFollows)) {
             const bool afterComma = fields.back().commaFollows;
             if (!m_fields.read(afterComma, fields.add())) {
                 fail(start, expected() + "，文件在第 " + std::to_string(fields.size() - 1) +

@@ -13,7 +13,7 @@ inline constexpr int kFewestBars = 2;
 inline constexpr int kMostBars = 20;
 
 inline constexpr std::array<int, 5> kStirrupDiameters = {6, 8, 10, 12, 14};
-inline constexpr std::array<int, 3> kStirrupLegs = {2, 4, 6};
+inline constexpr std::array<int, 4> kStirrupLegs = {2, 3, 4, 6};
 inline constexpr int kNarrowestStirrupSpacing = 50;
 inline constexpr int kWidestStirrupSpacing = 400;
 

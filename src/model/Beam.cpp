@@ -169,14 +169,19 @@ std::string redistributionProblem(const Beam& beam, int j) {
     return why.empty() ? why : supportLabel(j, beam.spanCount()) + "：不能调幅，" + why;
 }
 
-bool tensionCoverFits(float tensionCover, const SpanSection& section) {
-    return !(tensionCover > 0 && tensionCover >= section.depth / 2);
+bool tensionCoverFits(const DesignSettings& settings, const SpanSection& section) {
+    for (float as : {settings.tensionCover, settings.topTensionCover}) {
+        if (as > 0 && as >= section.depth / 2) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string tensionCoverProblem(const Beam& beam) {
     for (int s = 1; s <= beam.spanCount(); ++s) {
         const auto& section = beam.span(s).section;
-        if (section && !tensionCoverFits(beam.design.tensionCover, *section)) {
+        if (section && !tensionCoverFits(beam.design, *section)) {
             return "第" + std::to_string(s) + "跨：" + kTensionCoverWords;
         }
     }

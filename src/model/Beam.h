@@ -263,9 +263,10 @@ inline bool redistributionAllowed(const Beam& beam, int j) {
 // beta > 0 where it may not be taken: "左端支座：不能调幅，…", or empty.
 std::string redistributionProblem(const Beam& beam, int j);
 
-// as (0 takes the cover + 20, which every depth allows) below half the depth of a section.
-inline constexpr const char* kTensionCoverWords = "as 应小于梁高的一半";
-bool tensionCoverFits(float tensionCover, const SpanSection& section);
+// as and as,top (0 takes the cover + 20, or as, which every depth allows) below half the depth of
+// a section.
+inline constexpr const char* kTensionCoverWords = "as、as,top 应小于梁高的一半";
+bool tensionCoverFits(const DesignSettings& settings, const SpanSection& section);
 // "第s跨：as 应小于梁高的一半" for the first span whose section it does not fit, or empty.
 std::string tensionCoverProblem(const Beam& beam);
 

@@ -23,11 +23,12 @@ std::optional<std::string> designSettingsProblem(const DesignSettings& settings)
         return "混凝土强度等级应为 C20～C80（级差 5）";
     }
     const int steel = settings.longitudinalSteel;
-    if (steel != 300 && steel != 400 && steel != 500) {
-        return "纵筋应为 HPB300、HRB400 或 HRB500";
+    if (steel != 300 && steel != 335 && steel != 400 && steel != 500) {
+        return "纵筋应为 HPB300、HRB335、HRB400 或 HRB500";
     }
-    if (settings.stirrupSteel != 300 && settings.stirrupSteel != 400) {
-        return "箍筋应为 HPB300 或 HRB400";
+    const int stirrups = settings.stirrupSteel;
+    if (stirrups != 300 && stirrups != 335 && stirrups != 400) {
+        return "箍筋应为 HPB300、HRB335 或 HRB400";
     }
     const auto environment = static_cast<int>(settings.environment);
     if (environment < 0 || environment >= static_cast<int>(kExposureNames.size())) {
@@ -36,11 +37,50 @@ std::optional<std::string> designSettingsProblem(const DesignSettings& settings)
     if (!(settings.tensionCover >= 0) || !std::isfinite(settings.tensionCover)) {
         return "as 应大于 0（0 表示取保护层厚度 + 20）";
     }
+    if (!(settings.topTensionCover >= 0) || !std::isfinite(settings.topTensionCover)) {
+        return "as,top 应大于 0（0 表示与 as 相同）";
+    }
     if (settings.importance != 0.9f && settings.importance != 1.0f && settings.importance != 1.1f) {
         return "结构重要性系数 γ0 应为 0.9、1.0 或 1.1";
     }
     return std::nullopt;
 }
+
+char steelLetter(int code) {
+    switch (code) {
+    case 300:
+        return 'A';
+    case 335:
+        return 'B';
+    case 400:
+        return 'C';
+    case 500:
+        return 'E';
+    default:
+        return '?';
+    }
+}
+
+int steelCodeOfLetter(char letter) {
+    for (int code : kSteelCodes) {
+        if (steelLetter(code) == letter || steelLetter(code) == letter - 'a' + 'A') {
+            return code;
+        }
+    }
+    return 0;
+}
+
+bool concreteTooWeakFor(int concrete, int steelCode) {
+    return concrete < 25 && steelCode >= 400;
+}
+
+namespace {
+
+bool knownGrade(int grade) {
+    return grade == 0 || steelLetter(grade) != '?';
+}
+
+} // namespace
 
 std::string barSetProblem(const BarSet& bars) {
     if (bars.count < kFewestBars || bars.count > kMostBars) {
@@ -49,12 +89,18 @@ std::string barSetProblem(const BarSet& bars) {
     if (!isListed(kLongitudinalDiameters, bars.diameter)) {
         return "纵筋直径应为 10、12、14、16、18、20、22、25、28、32、36 或 40";
     }
+    if (!knownGrade(bars.grade)) {
+        return "钢筋牌号应为 HPB300、HRB335、HRB400 或 HRB500";
+    }
     return {};
 }
 
 std::string stirrupSetProblem(const StirrupSet& stirrups) {
     if (!isListed(kStirrupLegs, stirrups.legs)) {
-        return "箍筋肢数应为 2、4 或 6";
+        return "箍筋肢数应为 2、3、4 或 6";
+    }
+    if (!knownGrade(stirrups.grade)) {
+        return "箍筋牌号应为 HPB300、HRB335、HRB400 或 HRB500";
     }
     if (!isListed(kStirrupDiameters, stirrups.diameter)) {
         return "箍筋直径应为 6、8、10、12 或 14";

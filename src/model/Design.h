@@ -18,20 +18,25 @@ enum class Exposure : std::int16_t { One = 0, TwoA, TwoB, ThreeA, ThreeB };
 
 // The project's design settings, with the defaults a new project takes.
 struct DesignSettings {
-    int concrete = 30;           // the grade's number: C30 is 30 (20..80 in steps of 5)
-    int longitudinalSteel = 400; // characteristic strength: 300 HPB300, 400 HRB400, 500 HRB500
-    int stirrupSteel = 400;      // 300 HPB300 or 400 HRB400
+    int concrete = 30; // the grade's number: C30 is 30 (20..80 in steps of 5)
+    // the steels by their codes: 300 HPB300, 335 HRB335, 400 HRB400, 500 HRB500
+    int longitudinalSteel = 400; // 300, 335, 400 or 500
+    int stirrupSteel = 400;      // 300, 335 or 400
     Exposure environment = Exposure::One;
     float tensionCover = 0;  // as, mm from the tension face to one layer's centroid; 0: cover + 20
     float importance = 1.0f; // gamma0: 0.9, 1.0 or 1.1
+    // as,top of the top bars (faces, 跨中负弯矩), which run under the slab's and the secondary
+    // beams' bars in a main beam; 0: equal to as
+    float topTensionCover = 0;
 
     bool operator==(const DesignSettings&) const = default;
 };
 
-// n bars of diameter d.
+// n bars of diameter d, of their own steel grade or of the project's.
 struct BarSet {
     int count = 0;
     int diameter = 0;
+    int grade = 0; // the steel's code (300, 335, 400, 500); 0: the project's longitudinal steel
 
     bool operator==(const BarSet&) const = default;
 };
@@ -41,9 +46,21 @@ struct StirrupSet {
     int legs = 0;
     int diameter = 0;
     int spacing = 0;
+    int grade = 0; // the steel's code (300, 335, 400, 500); 0: the project's stirrup steel
 
     bool operator==(const StirrupSet&) const = default;
 };
+
+// The steel codes of the grades, and the letter drafting software writes for each: A HPB300,
+// B HRB335, C HRB400, E HRB500.
+inline constexpr int kSteelCodes[] = {300, 335, 400, 500};
+// The letter of a code ('?' for none), and the code of a letter (either case; 0 for none).
+char steelLetter(int code);
+int steelCodeOfLetter(char letter);
+// The grade a set is made of: its own, or the project's (0).
+inline int gradeOf(int own, int project) {
+    return own != 0 ? own : project;
+}
 
 // The section of a span: web b x h, and a compression flange bf' x hf' where the slab acts with
 // the beam (both 0 for a rectangle). The bar sets are those the engineer provided; where one is
@@ -90,8 +107,14 @@ struct ProvidedBars {
 // nothing) when the values can be used, else why not, in the words the dialogs and the file's
 // reader show.
 
-// A grade, a steel or a factor outside the lists of the design dialog; as negative.
+// A grade, a steel or a factor outside the lists of the design dialog; as or as,top negative.
 std::optional<std::string> designSettingsProblem(const DesignSettings& settings);
+
+// GB 50010 4.1.2: concrete below C25 with a steel of 400 MPa or more (longitudinal or stirrup,
+// the project's or a set's own). The data check's words.
+inline constexpr const char* kConcreteBelowC25Words =
+    "采用 400MPa 及以上钢筋时混凝土强度等级不应低于 C25（GB 50010 4.1.2）";
+bool concreteTooWeakFor(int concrete, int steelCode);
 
 // b 100..2000 and h 150..3000 mm; a flange with bf' > b and 0 < hf' < h, or none (both 0); bars
 // within the ranges an engineer may provide.
@@ -100,8 +123,8 @@ std::string sectionProblem(const SpanSection& section);
 // Width 0..10 m; beta 0..0.25; top bars within the ranges.
 std::string supportDesignProblem(const SupportDesign& support);
 
-// n 2..20 of a diameter 10..40 of the list; stirrups of 2, 4 or 6 legs, a diameter 6..14 of
-// the list, spacing 50..400 mm.
+// n 2..20 of a diameter 10..40 of the list, a grade of the list or 0; stirrups of 2, 3, 4 or 6
+// legs, a diameter 6..14 of the list, spacing 50..400 mm, a grade of the list or 0.
 std::string barSetProblem(const BarSet& bars);
 std::string stirrupSetProblem(const StirrupSet& stirrups);
 

@@ -83,6 +83,11 @@ BeamOutcome withWorking(const BeamOutcome& outcome) {
     return out;
 }
 
+bool deflectionCheckedWithB(const BeamOutcome& outcome) {
+    const BeamDesign* design = outcome.design.get();
+    return design != nullptr && design->designed && hasSections(outcome.beam());
+}
+
 bool outcomeIsCurrent(const BeamOutcome& outcome, const Beam& edited) {
     return sameCalculationInput(outcome.beam(), calculationBeam(edited));
 }

@@ -80,6 +80,11 @@ BeamOutcome outcomeOf(const Beam& beam, Working working = Working::Omitted);
 // made again, from the same forces.
 BeamOutcome withWorking(const BeamOutcome& outcome);
 
+// True when the outcome's deflection check is the design's, with the long-term stiffness B
+// (every span has a section and the beam was designed): the elastic deflection with EI is then
+// shown as such, without a verdict of its own.
+bool deflectionCheckedWithB(const BeamOutcome& outcome);
+
 // True when the edited beam would be calculated exactly as the outcome's was: the outcome is
 // still the edited beam's.
 bool outcomeIsCurrent(const BeamOutcome& outcome, const Beam& edited);

@@ -189,6 +189,9 @@ void designSection(PageCursor& page, QPainter& painter, const BeamOutcome& outco
                       .arg(m.crackLimit),
               small);
     page.line(QStringLiteral("结论：") + QString::fromStdString(design.summary()), body);
+    for (const std::string& notice : design.notices()) {
+        page.line(QStringLiteral("注意：") + QString::fromStdString(notice), body);
+    }
     const DesignTables tables = designTables(design);
     table(page, QStringLiteral("正截面受弯与裂缝宽度"), tables.steel, body, small);
     table(page, QStringLiteral("斜截面受剪"), tables.shear, body, small);

@@ -112,12 +112,17 @@ void designForcesSection(PageCursor& page, const BeamOutcome& outcome, const QSt
                        "并取该位置的最小弯矩为跨中负弯矩。"),
         small);
     if (forces.redistributed) {
-        page.line(QStringLiteral("弯矩调幅（GB 50010 第 5.4 节）：支座边缘 M设计 = (1 − β)·M弹性；"
-                                 "相邻跨的跨内 M设计 取 M弹性、1.02M0 − (Ml + Mr)/2、M0/3 三者中的"
-                                 "最大值，M0 为按简支梁计算的跨内最大弯矩设计值，Ml、Mr 为调幅后"
-                                 "支座中线弯矩的绝对值；支座边缘剪力取弹性值与简支梁剪力 + (Mr − "
-                                 "Ml)/L 中绝对值较大者，调幅不降低剪力设计值。"),
-                  small);
+        page.line(
+            QStringLiteral("弯矩调幅（GB 50010 第 5.4.1～5.4.3 条；跨中弯矩与塑性铰区箍筋按 "
+                           "CECS 51:93《钢筋混凝土连续梁和框架考虑内力重分布设计规程》）：支座"
+                           "边缘弯矩为负时 M设计 = (1 − β)·M弹性，为正时不调幅；"
+                           "相邻跨的跨内 M设计 取 M弹性、1.02M0 − (Ml + Mr)/2、M0/3 三者中的"
+                           "最大值，M0 为按简支梁计算的跨内最大弯矩设计值，Ml、Mr 为调幅后"
+                           "支座中线弯矩的绝对值（该侧边缘弯矩不为负时取 0）；支座边缘剪力取"
+                           "弹性值与简支梁剪力 + (Mr − Ml)/L 中绝对值较大者，调幅不降低剪力"
+                           "设计值；调幅支座两侧塑性铰区箍筋 Asv/s 取 1.2 倍且不小于 "
+                           "0.3·ft/fyv·b。"),
+            small);
         for (const std::string& line : redistributionWorking(forces)) {
             page.line(QString::fromStdString(line), small);
         }

@@ -162,12 +162,22 @@ void deflectionSection(PageCursor& page, QPainter& painter, const BeamOutcome& o
             return;
         }
     }
-    page.line(QString::fromUtf8(kElasticDeflectionNote) +
-                  QStringLiteral("（钢筋混凝土梁应输入长期刚度 B）；") +
-                  QString::fromStdString(combinations ? deflectionSettingsText(beam.deflection)
-                                                      : "限值 " + limitRuleText(beam.deflection)) +
-                  QStringLiteral("；悬臂跨的 l0 取其跨度的两倍。"),
-              body);
+    // a designed beam's deflection is checked with B in its design section: one verdict
+    const bool verdicts = !deflectionCheckedWithB(outcome);
+    if (verdicts) {
+        page.line(QString::fromUtf8(kElasticDeflectionNote) +
+                      QStringLiteral("（钢筋混凝土梁应输入长期刚度 B）；") +
+                      QString::fromStdString(combinations
+                                                 ? deflectionSettingsText(beam.deflection)
+                                                 : "限值 " + limitRuleText(beam.deflection)) +
+                      QStringLiteral("；悬臂跨的 l0 取其跨度的两倍。"),
+                  body);
+    } else {
+        page.line(QString::fromUtf8(kElasticDeflectionNote) +
+                      QStringLiteral("（截面 EI = Ec·I）；") +
+                      QString::fromUtf8(kDeflectionCheckedWithB) + QStringLiteral("。"),
+                  body);
+    }
     if (const std::string note = defaultRigidityNote(beam); !note.empty()) {
         page.line(QStringLiteral("注意：") + QString::fromStdString(note) + QStringLiteral("。"),
                   body);
@@ -178,7 +188,7 @@ void deflectionSection(PageCursor& page, QPainter& painter, const BeamOutcome& o
                   small);
     }
     auto table = [&](const QString& caption, const BeamDeflection& d, bool arrangements) {
-        const DeflectionTable t = deflectionTable(d, arrangements);
+        const DeflectionTable t = deflectionTable(d, arrangements, verdicts);
         page.line(caption, body);
         tablePart(page, t.headers, t.rows, 1, t.headers.size() - 1, small);
         page.gap(4);

@@ -34,12 +34,15 @@ TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
              b.span(1).rightSupportDesign.width = 6;
              b.span(2).rightSupportDesign.width = 6.2f;
          },
-         {"第2跨两端支座宽度之半的和不小于跨度!"}},
+         // and each of those supports passes the middle of the span on its other side
+         {"第1支座宽度之半不小于第1跨跨度之半（支座边缘到达或越过跨中）!",
+          "第2跨两端支座宽度之半的和不小于跨度!",
+          "第2支座宽度之半不小于第3跨跨度之半（支座边缘到达或越过跨中）!"}},
         {"a free end's width is no face: the cantilever keeps its length",
          Simple,
          Cantilever,
          [](Beam& b) {
-             b.span(2).rightSupportDesign.width = 9;
+             b.span(3).rightSupportDesign.width = 9; // what support 3, the free end, held
              b.span(1).rightSupportDesign.width = 0.4f;
          },
          {"没有错误!"}},
@@ -78,7 +81,7 @@ TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
              b.design.tensionCover = 260;
              b.span(3).section = SpanSection{250, 500, 0, 0, false, {}, {}, {}};
          },
-         {"第3跨：as 应小于梁高的一半!"}},
+         {"第3跨：as、as,top 应小于梁高的一半!"}},
         {"a flange not wider than the web",
          Simple,
          Simple,

@@ -52,7 +52,8 @@ TEST(Bars, ProposalTakesTheLeastAreaThenFewerBars) {
                  {400, 1010, {4, 18}},
                  {400, 1220, {2, 28}}};
     for (const auto& c : cases) {
-        const BarChoice choice = proposeBars({c.required, c.required}, hrbDiameters, bottom(c.b));
+        const BarChoice choice =
+            proposeBars(BarRequirement{c.required, c.required}, hrbDiameters, bottom(c.b));
         EXPECT_TRUE(choice.ok() && !choice.twoLayers) << c.required;
         EXPECT_EQ(choice.bars, c.bars) << c.required;
     }
@@ -61,7 +62,7 @@ TEST(Bars, ProposalTakesTheLeastAreaThenFewerBars) {
 TEST(Bars, TwoLayersAndBarsThatDoNotFit) {
     // b = 200 (room 144): one layer holds at most 3Φ28 = 1847.3 mm² < 2000; in two layers (more
     // than one layer's n, at most twice it) the least n·d² ≥ 2100·4/π = 2673.8 is 6·22² = 2904
-    const BarChoice two = proposeBars({2000, 2100}, hrbDiameters, bottom(200));
+    const BarChoice two = proposeBars(BarRequirement{2000, 2100}, hrbDiameters, bottom(200));
     EXPECT_TRUE(two.ok() && two.twoLayers);
     EXPECT_EQ(two.bars, (BarSet{6, 22}));
     EXPECT_DOUBLE_EQ(two.requiredArea, 2100);
@@ -95,23 +96,23 @@ TEST(Stirrups, ProposalTakesTheSmallestDiameterAtItsLargestSpacing) {
                  {0.67, 250, 600, true, {2, 8, 150}},   {0.6703, 250, 600, true, {2, 8, 100}}};
     for (const auto& c : cases) {
         const StirrupChoice s =
-            proposeStirrups(c.required, c.b, stirrupDetailing(c.h, c.calculated));
+            proposeStirrups(c.required, c.b, stirrupDetailing(c.h, c.calculated), 400);
         EXPECT_TRUE(s.ok()) << c.required;
         EXPECT_EQ(s.stirrups, c.stirrups) << c.required;
     }
     // the most of 2 legs is Φ12@100: 2·113.097/100 = 2.262
-    const StirrupChoice none = proposeStirrups(2.3, 250, stirrupDetailing(600, true));
+    const StirrupChoice none = proposeStirrups(2.3, 250, stirrupDetailing(600, true), 400);
     EXPECT_EQ(none.failures, Words{"无满足要求的箍筋"});
     EXPECT_FALSE(none.stirrups);
 }
 
 TEST(Stirrups, ProvidedSetsAreCheckedWithTheirWords) {
-    const StirrupDetailing deep = stirrupDetailing(900, true); // d ≥ 8, s ≤ 300
-    EXPECT_EQ(checkStirrups({2, 6, 300}, 0.5, deep).failures,  // 56.549/300 = 0.188
+    const StirrupDetailing deep = stirrupDetailing(900, true);     // d ≥ 8, s ≤ 300
+    EXPECT_EQ(checkStirrups({2, 6, 300}, 0.5, deep, 400).failures, // 56.549/300 = 0.188
               (Words{"箍筋 Asv/s = 0.188 小于所需 0.500 mm²/mm", "箍筋直径 6 小于构造最小直径 8"}));
-    EXPECT_EQ(checkStirrups({4, 10, 350}, 0.5, deep).failures,
+    EXPECT_EQ(checkStirrups({4, 10, 350}, 0.5, deep, 400).failures,
               Words{"箍筋间距 350 大于最大间距 300"});
-    const StirrupChoice fine = checkStirrups({2, 8, 150}, 0.5, deep);
+    const StirrupChoice fine = checkStirrups({2, 8, 150}, 0.5, deep, 400);
     EXPECT_TRUE(fine.ok());
     EXPECT_NEAR(fine.ratio, 2 * 16 * std::numbers::pi / 150, 1e-12);
 }

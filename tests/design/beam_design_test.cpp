@@ -161,6 +161,11 @@ TEST(BeamDesign, EveryFailureIsSaidAndTheRestIsDesigned) {
     };
     SpanSection fewBottomBars = rectangle(250, 500);
     fewBottomBars.bottomBars = BarSet{2, 12};
+    // 2C25 (981.7 mm²) reach the span's As (about 879 mm²) but not its crack: under Mq = 9/128 ×
+    // 40 × 6² = 101.25, σsq = 101.25e6/(0.87 × 460 × 981.7) = 257.7, ρte = 0.01571, ψ = 0.777,
+    // w = 1.9 × 0.777 × 257.7/2e5 × (1.9 × 26 + 0.08 × 25/0.01571) = 0.336 > 0.30
+    SpanSection largeBottomBars = rectangle(250, 500);
+    largeBottomBars.bottomBars = BarSet{2, 25};
     SpanSection wideStirrups = rectangle(250, 500);
     wideStirrups.stirrups = StirrupSet{2, 6, 400};
     const std::vector<Case> cases = {
@@ -170,7 +175,7 @@ TEST(BeamDesign, EveryFailureIsSaidAndTheRestIsDesigned) {
         {"bars provided below the requirement", twoSpans(40), fewBottomBars, "小于所需"},
         {"stirrups provided wider than the largest spacing", twoSpans(40), wideStirrups,
          "大于最大间距"},
-        {"the crack width of a face", twoSpans(40), rectangle(250, 500), "裂缝宽度"},
+        {"the crack width of bars provided", twoSpans(40), largeBottomBars, "裂缝宽度 0.33"},
     };
     for (const Case& c : cases) {
         const BeamDesign d = design(c.beam(), c.section);

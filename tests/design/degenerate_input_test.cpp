@@ -59,14 +59,17 @@ TEST(DegenerateInput, EveryResultStaysFiniteOrSaysItOverflowed) {
                 const ShearResult r = designShear(in, c30);
                 EXPECT_TRUE(allFinite({r.sectionLimit, r.concreteShear, r.requiredRatio}));
                 EXPECT_TRUE(std::isfinite(additionalTransverse(in.shear, c30).area));
-                const StirrupChoice s = proposeStirrups(in.shear, 250, stirrupDetailing(600, true));
+                const StirrupChoice s =
+                    proposeStirrups(in.shear, 250, stirrupDetailing(600, true), 400);
                 EXPECT_EQ(s.ok(), std::isfinite(in.shear) && in.shear <= 2.26); // Φ12@100(2)
             });
     for (double v : kOdd) {
         for (const BarChoice& c :
-             {proposeBars({v, v}, c30.proposedDiameters, {BarFace::Bottom, 250, 20, 8}),
-              proposeBars({1000, 1100}, c30.proposedDiameters, {BarFace::Top, v, 20, 8}),
-              checkBars({4, 22}, {1000, 1100}, {BarFace::Bottom, 250, v, 8})}) {
+             {proposeBars(BarRequirement{v, v}, c30.proposedDiameters,
+                          {BarFace::Bottom, 250, 20, 8}),
+              proposeBars(BarRequirement{1000, 1100}, c30.proposedDiameters,
+                          {BarFace::Top, v, 20, 8}),
+              checkBars({4, 22}, BarRequirement{1000, 1100}, {BarFace::Bottom, 250, v, 8})}) {
             EXPECT_TRUE(allFinite({c.area, c.requiredArea}));
         }
     }

@@ -63,9 +63,11 @@ TEST(Materials, CoverAndCrackLimitByEnvironment) {
 TEST(Materials, SettingsOutsideTheListsAreRefusedWithTheirWords) {
     const DesignSettings stirrup{.stirrupSteel = 500}, importance{.importance = 1.2f};
     EXPECT_FALSE(designSettingsProblem(DesignSettings{}));
+    EXPECT_FALSE(designSettingsProblem(settings(30, 335))); // HRB335, still in the 2015 edition
     EXPECT_EQ(designSettingsProblem(settings(33, 400)), "混凝土强度等级应为 C20～C80（级差 5）");
-    EXPECT_EQ(designSettingsProblem(settings(30, 335)), "纵筋应为 HPB300、HRB400 或 HRB500");
-    EXPECT_EQ(designSettingsProblem(stirrup), "箍筋应为 HPB300 或 HRB400");
+    EXPECT_EQ(designSettingsProblem(settings(30, 350)),
+              "纵筋应为 HPB300、HRB335、HRB400 或 HRB500");
+    EXPECT_EQ(designSettingsProblem(stirrup), "箍筋应为 HPB300、HRB335 或 HRB400");
     EXPECT_EQ(designSettingsProblem(importance), "结构重要性系数 γ0 应为 0.9、1.0 或 1.1");
     EXPECT_THROW(materialsOf(settings(85, 400)), std::invalid_argument);
 }

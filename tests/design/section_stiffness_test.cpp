@@ -58,15 +58,56 @@ TEST(SectionStiffness, TheCalculationTakesEIAndIFromTheSections) {
     EXPECT_EQ(calculationBeam(beam).span(1).ei, 20000);
 }
 
-// Table 5.2.4 for a beam of a ribbed floor: the least of l0/3, b + sn and, where hf'/h0 < 0.1,
-// b + 12 hf'.
+// Table 5.2.4: the least of l0/3 and, for a beam cast with the slab, b + sn (the helper) and
+// b + 12hf' where hf'/h0 < 0.1; for an 独立梁, b + 6hf' where 0.05 ≤ hf'/h0 < 0.1 and no flange
+// below 0.05. Each case worked by hand beside it.
 TEST(SectionStiffness, FlangeWidthByTheTable) {
-    // l0 = 6.6 m: 2200; b + sn = 250 + 3050 = 3300; hf'/h0 = 80/460 = 0.17: no third limit
-    EXPECT_DOUBLE_EQ(flangeWidthByTable(6.6, 250, 80, 460, 3050), 2200);
-    // hf'/h0 = 40/460 = 0.087 < 0.1: b + 12 hf' = 730 governs
-    EXPECT_DOUBLE_EQ(flangeWidthByTable(6.6, 250, 40, 460, 3050), 730);
-    // close ribs: b + sn = 250 + 1200 = 1450
-    EXPECT_DOUBLE_EQ(flangeWidthByTable(6.6, 250, 100, 460, 1200), 1450);
+    const auto section = [](double hf, bool independent) {
+        SpanSection s;
+        s.width = 250;
+        s.depth = 500;
+        s.flangeDepth = static_cast<float>(hf);
+        s.independent = independent;
+        return s;
+    };
+    const struct {
+        double hf, sn;
+        bool independent;
+        double helper, limit;
+        const char* item;
+    } cases[] = {// l0 = 6.6 m: 2200; b + sn = 3300; hf'/h0 = 80/460 = 0.17: no third limit
+                 {80, 3050, false, 2200, 2200, "l0/3"},
+                 // hf'/h0 = 40/460 = 0.087 < 0.1: b + 12 hf' = 730 governs
+                 {40, 3050, false, 730, 730, "b + 12hf'"},
+                 // close ribs: b + sn = 1450 is the helper's; the table itself allows l0/3
+                 {100, 1200, false, 1450, 2200, "l0/3"},
+                 // an 独立梁 with hf'/h0 = 40/460 = 0.087: b + 6hf' = 490; sn does not count
+                 {40, 100, true, 490, 490, "b + 6hf'"},
+                 // an 独立梁 with hf'/h0 = 20/460 = 0.043 < 0.05: no flange, bf' = b
+                 {20, 100, true, 250, 250, "b"}};
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(flangeWidthByTable(6.6, section(c.hf, c.independent), 460, c.sn), c.helper)
+            << c.hf;
+        const FlangeLimit limit = flangeLimitByTable(6.6, section(c.hf, c.independent), 460);
+        EXPECT_DOUBLE_EQ(limit.width, c.limit) << c.hf;
+        EXPECT_STREQ(limit.item, c.item) << c.hf;
+    }
+    // the data check's words: 5000 on a 6 m span passes l0/3 = 2000; a flange worked out for
+    // 6.64 m (2213.3) passes that of 6.6 m (2200); the table's own value passes
+    SpanSection wide = section(120, false);
+    wide.flangeWidth = 5000;
+    EXPECT_EQ(flangeProblem(3, 6.0, wide, 460),
+              "第3跨翼缘计算宽度 bf' = 5000 超过 GB 50010 表 5.2.4 的限值 2000（l0/3）");
+    wide.flangeWidth = 2213.3f;
+    EXPECT_EQ(flangeProblem(2, 6.6, wide, 460),
+              "第2跨翼缘计算宽度 bf' = 2213.3 超过 GB 50010 表 5.2.4 的限值 2200（l0/3）");
+    wide.flangeWidth = 2200;
+    EXPECT_EQ(flangeProblem(2, 6.6f, wide, 460), "");
+    SpanSection thin = section(20, true);
+    thin.flangeWidth = 300;
+    EXPECT_EQ(
+        flangeProblem(1, 6.6, thin, 460),
+        "第1跨为独立梁，hf'/h0 < 0.05，GB 50010 表 5.2.4 不计翼缘（bf' = b），应按矩形截面输入");
 }
 
 } // namespace

@@ -128,7 +128,7 @@ TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
              d.tensionCover = 250;
              return e.setDesignSettings(d);
          },
-         "第1跨：as 应小于梁高的一半"},
+         "第1跨：as、as,top 应小于梁高的一半"},
         // beta is kept at supports 1 and 2: the environment that forbids it is refused
         {[](Editor& e) {
              DesignSettings d;

@@ -128,8 +128,8 @@ private slots:
     // rectangle over its middle support, the bars typed as provided; 1.3 × 10 kN/m on two 6 m
     // spans. Span: M = 9/128 × 13 × 36 = 32.906; the flange holds it (14.3 × 1800 × 100 × 410 =
     // 1055 kN·m), αs = 32.906e6 / (14.3 × 1800 × 460²) = 0.0060, As = 199.3 below the minimum
-    // 0.2 % × 250 × 500 = 250: 2Φ14 (307.9) ✔. Support: M = −58.5, αs = 58.5e6 / (14.3 × 250 ×
-    // 460²) = 0.0773, ξ = 0.0806, As = 368.1: 2Φ16 (402.1) ✔.
+    // 0.2 % × 250 × 500 = 250: 2C14 (307.9) ✔. Support: M = −58.5, αs = 58.5e6 / (14.3 × 250 ×
+    // 460²) = 0.0773, ξ = 0.0806, As = 368.1: 2C16 (402.1) ✔.
     void theSteelOfATSpanAndARectangularSupport() {
         QVERIFY(
             window->openProjectFile(QStringLiteral(SPANWISE_TEST_DATA_DIR "/two_equal_spans.BMD")));
@@ -148,13 +148,13 @@ private slots:
             click(find<QDialogButtonBox>(dialog, "sectionButtons")->button(QDialogButtonBox::Ok));
             QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("sectionDialog")) == nullptr);
         }
-        QCOMPARE(project().beam.span(1).section->bottomBars, std::optional(BarSet{2, 14}));
+        QCOMPARE(project().beam.span(1).section->bottomBars, std::optional(BarSet{2, 14, 400}));
         action("supportsAction")->trigger();
         auto* supports = find<QDialog>(window.get(), "supportsDialog");
         retype(find<QLineEdit>(supports, "supportTopBarsField1"), QStringLiteral("2c16"));
         click(find<QDialogButtonBox>(supports, "supportsButtons")->button(QDialogButtonBox::Ok));
         QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("supportsDialog")) == nullptr);
-        QCOMPARE(supportDesign(project().beam, 1).topBars, std::optional(BarSet{2, 16}));
+        QCOMPARE(supportDesign(project().beam, 1).topBars, std::optional(BarSet{2, 16, 400}));
 
         click(b("checkButton"));
         click(b("calculateButton"));
@@ -170,14 +170,14 @@ private slots:
         QCOMPARE(cell(steel, 1, 1), QStringLiteral("32.906"));
         QCOMPARE(cell(steel, 1, 2), QStringLiteral("0.0060"));
         QCOMPARE(cell(steel, 1, 4), QStringLiteral("250.0(最小)"));
-        QCOMPARE(cell(steel, 1, 6), QStringLiteral("2Φ14"));
+        QCOMPARE(cell(steel, 1, 6), QStringLiteral("2C14"));
         QCOMPARE(cell(steel, 1, 7), QStringLiteral("307.9"));
         QCOMPARE(cell(steel, 1, 10), QStringLiteral("✔"));
         QCOMPARE(cell(steel, 2, 0), QStringLiteral("右端支座边缘"));
         QCOMPARE(cell(steel, 2, 2), QStringLiteral("0.0773"));
         QCOMPARE(cell(steel, 2, 3), QStringLiteral("0.0806"));
         QCOMPARE(cell(steel, 2, 4), QStringLiteral("368.1"));
-        QCOMPARE(cell(steel, 2, 6), QStringLiteral("2Φ16"));
+        QCOMPARE(cell(steel, 2, 6), QStringLiteral("2C16"));
         QCOMPARE(cell(steel, 2, 10), QStringLiteral("✔"));
         QVERIFY(
             find<QLabel>(results, "designSummary")->text().contains(QStringLiteral("全部满足")));
@@ -186,7 +186,7 @@ private slots:
         click(find<QPushButton>(results, "acceptProposalsButton"));
         QVERIFY(project().beam.span(2).section->bottomBars.has_value());
         QVERIFY(project().beam.span(1).section->stirrups.has_value());
-        QCOMPARE(project().beam.span(1).section->bottomBars, std::optional(BarSet{2, 14}));
+        QCOMPARE(project().beam.span(1).section->bottomBars, std::optional(BarSet{2, 14, 400}));
         QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 采用建议配筋"));
         action("undoAction")->trigger();
         QVERIFY(!project().beam.span(2).section->bottomBars.has_value());

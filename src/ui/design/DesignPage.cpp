@@ -114,6 +114,12 @@ QString notesOf(const SpanDesign& d, const DesignTables& tables) {
     for (const std::string& failure : d.failures()) {
         lines << QStringLiteral("✘ ") + QString::fromStdString(failure);
     }
+    for (const SteelRow& row : d.rows) {
+        if (row.ductility && row.ductility->notice) {
+            lines << QStringLiteral("注意：") + QString::fromUtf8(steelPlaceName(row.place)) +
+                         QStringLiteral("：") + QString::fromStdString(*row.ductility->notice);
+        }
+    }
     return lines.join(QLatin1Char('\n'));
 }
 

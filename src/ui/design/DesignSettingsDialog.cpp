@@ -39,11 +39,14 @@ DesignSettingsDialog::DesignSettingsDialog(const DesignSettings& settings, QWidg
     m_concreteList = listOf("concreteList", grades, settings.concrete);
     m_steelList = listOf("steelList",
                          {{QStringLiteral("HPB300"), 300},
+                          {QStringLiteral("HRB335"), 335},
                           {QStringLiteral("HRB400"), 400},
                           {QStringLiteral("HRB500"), 500}},
                          settings.longitudinalSteel);
     m_stirrupSteelList = listOf("stirrupSteelList",
-                                {{QStringLiteral("HPB300"), 300}, {QStringLiteral("HRB400"), 400}},
+                                {{QStringLiteral("HPB300"), 300},
+                                 {QStringLiteral("HRB335"), 335},
+                                 {QStringLiteral("HRB400"), 400}},
                                 settings.stirrupSteel);
     std::vector<std::pair<QString, QVariant>> classes;
     for (int e = 0; e <= static_cast<int>(Exposure::ThreeB); ++e) {
@@ -53,6 +56,12 @@ DesignSettingsDialog::DesignSettingsDialog(const DesignSettings& settings, QWidg
     m_tensionCoverField =
         field("tensionCoverField", QString::fromStdString(fieldText(settings.tensionCover)));
     m_tensionCoverField->setValidator(new NumberValidator(false, {}, m_tensionCoverField));
+    m_topTensionCoverField =
+        field("topTensionCoverField", QString::fromStdString(fieldText(settings.topTensionCover)));
+    m_topTensionCoverField->setValidator(new NumberValidator(false, {}, m_topTensionCoverField));
+    m_topTensionCoverField->setToolTip(
+        QStringLiteral("支座及跨中负弯矩的上部钢筋合力点至梁顶的距离；主梁上部钢筋在板和次梁"
+                       "钢筋之下，取值较大"));
     m_importanceList = listOf(
         "importanceList",
         {{QStringLiteral("0.9"), 0.9}, {QStringLiteral("1.0"), 1.0}, {QStringLiteral("1.1"), 1.1}},
@@ -69,6 +78,7 @@ DesignSettingsDialog::DesignSettingsDialog(const DesignSettings& settings, QWidg
     form->addRow(QStringLiteral("箍筋"), m_stirrupSteelList);
     form->addRow(QStringLiteral("环境类别"), m_environmentList);
     form->addRow(QStringLiteral("as (mm，0 取保护层厚度 + 20)"), m_tensionCoverField);
+    form->addRow(QStringLiteral("as,top 上部钢筋 (mm，0 取 as)"), m_topTensionCoverField);
     form->addRow(QStringLiteral("结构重要性系数 γ0"), m_importanceList);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->setObjectName(QStringLiteral("designSettingsButtons"));
@@ -79,7 +89,8 @@ DesignSettingsDialog::DesignSettingsDialog(const DesignSettings& settings, QWidg
 
 std::optional<DesignSettings> DesignSettingsDialog::settings() const {
     const auto as = parseFieldNumber(m_tensionCoverField->text().toStdString());
-    if (!as) {
+    const auto asTop = parseFieldNumber(m_topTensionCoverField->text().toStdString());
+    if (!as || !asTop) {
         return std::nullopt;
     }
     DesignSettings s;
@@ -88,6 +99,7 @@ std::optional<DesignSettings> DesignSettingsDialog::settings() const {
     s.stirrupSteel = m_stirrupSteelList->currentData().toInt();
     s.environment = static_cast<Exposure>(m_environmentList->currentData().toInt());
     s.tensionCover = *as;
+    s.topTensionCover = *asTop;
     s.importance = static_cast<float>(m_importanceList->currentData().toDouble());
     return s;
 }

@@ -29,6 +29,7 @@ private:
     QComboBox* m_stirrupSteelList;
     QComboBox* m_environmentList;
     QLineEdit* m_tensionCoverField;
+    QLineEdit* m_topTensionCoverField;
     QComboBox* m_importanceList;
 };
 

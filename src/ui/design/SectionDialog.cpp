@@ -56,11 +56,11 @@ SectionDialog::SectionDialog(int span, float length, const std::optional<SpanSec
         return f;
     };
     m_bottomBarsField =
-        bars("bottomBarsField", shown.bottomBars, [](const BarSet& b) { return barText(b); });
+        bars("bottomBarsField", shown.bottomBars, [](const BarSet& b) { return typedBarText(b); });
     m_topBarsField =
-        bars("spanTopBarsField", shown.topBars, [](const BarSet& b) { return barText(b); });
-    m_stirrupsField =
-        bars("stirrupsField", shown.stirrups, [](const StirrupSet& s) { return stirrupText(s); });
+        bars("spanTopBarsField", shown.topBars, [](const BarSet& b) { return typedBarText(b); });
+    m_stirrupsField = bars("stirrupsField", shown.stirrups,
+                           [](const StirrupSet& s) { return typedStirrupText(s); });
 
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("梁宽 b (mm)"), m_widthField);
@@ -112,16 +112,14 @@ void SectionDialog::fillFlangeByTable() {
         m_tableNote->setText(QStringLiteral("请先输入 b、h、hf' 和梁肋净距 sn"));
         return;
     }
-    const double h0 = *h - m_tensionCover;
-    const double bf = flangeWidthByTable(m_length, *b, *hf, h0, *sn);
+    SpanSection typed;
+    typed.width = *b;
+    typed.flangeDepth = *hf;
+    typed.independent = m_independentBox->isChecked();
+    std::string working;
+    const double bf = flangeWidthByTable(m_length, typed, *h - m_tensionCover, *sn, &working);
     m_flangeWidthField->setText(QString::fromStdString(fieldText(static_cast<float>(bf))));
-    m_tableNote->setText(QStringLiteral("bf' 取 l0/3 = %1、b + sn = %2%3 中的最小值")
-                             .arg(QString::fromStdString(formatResult(m_length * 1000 / 3)))
-                             .arg(QString::fromStdString(formatResult(*b + *sn)))
-                             .arg(h0 > 0 && *hf / h0 < 0.1 ? QStringLiteral("、b + 12hf' = %1")
-                                                                 .arg(QString::fromStdString(
-                                                                     formatResult(*b + 12 * *hf)))
-                                                           : QString()));
+    m_tableNote->setText(QString::fromStdString(working));
 }
 
 std::optional<SpanSection> SectionDialog::section() const {

@@ -48,7 +48,7 @@ SupportsDialog::SupportsDialog(const Beam& beam, QWidget* parent) : QDialog(pare
         Row row{j, supportLabel(j, n), number("supportWidthField", d.width),
                 number("redistributionField", d.redistribution),
                 field(("supportTopBarsField" + suffix).c_str(),
-                      d.topBars ? QString::fromStdString(barText(*d.topBars)) : QString())};
+                      d.topBars ? QString::fromStdString(typedBarText(*d.topBars)) : QString())};
         row.topBars->setPlaceholderText(QStringLiteral("自动选配"));
         row.topBars->setMaximumWidth(120);
         if (!redistributionAllowed(beam, j)) {
@@ -74,8 +74,8 @@ SupportsDialog::SupportsDialog(const Beam& beam, QWidget* parent) : QDialog(pare
     auto* note =
         label("supportsNote",
               QStringLiteral("宽度为柱、墙或主梁沿梁轴线的尺寸，弯矩与剪力取支座边缘处的值；"
-                             "β 为支座弯矩调幅系数（0～0.25），跨中弯矩按 GB 50010 "
-                             "第 5.4 节相应增大。"));
+                             "β 为支座弯矩调幅系数（0～0.25，GB 50010 5.4.3），只调负弯矩；"
+                             "跨中弯矩按 CECS 51:93 相应增大（GB 50010 5.4）。"));
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->setObjectName(QStringLiteral("supportsButtons"));

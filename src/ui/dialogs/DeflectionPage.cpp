@@ -132,9 +132,13 @@ bool DeflectionPage::showOutcome(const BeamOutcome& outcome) {
     }
     m_panel->setCalculation(&calculation);
     m_panel->setDeflection(m_asEntered);
-    // the deflection is only as good as the EI entered; and the moments came from i
+    // the deflection is only as good as the EI entered; and the moments came from i. A designed
+    // beam's check is the design's, with B: one verdict
+    const bool verdicts = !deflectionCheckedWithB(outcome);
     QString note = QString::fromUtf8(kElasticDeflectionNote) +
-                   QStringLiteral("（钢筋混凝土梁请输入长期刚度 B）。");
+                   (verdicts ? QStringLiteral("（钢筋混凝土梁请输入长期刚度 B）。")
+                             : QStringLiteral("；") + QString::fromUtf8(kDeflectionCheckedWithB) +
+                                   QStringLiteral("。"));
     if (const std::string rigidity = defaultRigidityNote(beam); !rigidity.empty()) {
         note += QString::fromStdString(rigidity) + QStringLiteral("。");
     }
@@ -143,7 +147,7 @@ bool DeflectionPage::showOutcome(const BeamOutcome& outcome) {
                                "来自不同的刚度。");
     }
     m_note->setText(note);
-    const DeflectionTable asEntered = deflectionTable(*m_asEntered, false);
+    const DeflectionTable asEntered = deflectionTable(*m_asEntered, false, verdicts);
     fillTable(m_table, asEntered.headers, asEntered.rows);
     m_settings->setText((hasLiveLoads(beam) ? QStringLiteral("荷载标准值，活载满布；")
                                             : QStringLiteral("荷载标准值；")) +
@@ -152,7 +156,7 @@ bool DeflectionPage::showOutcome(const BeamOutcome& outcome) {
                                                    : "限值 " + limitRuleText(beam.deflection)));
     for (std::size_t c = 0; c < 2; ++c) {
         if (m_combinations) {
-            const DeflectionTable table = deflectionTable((*m_combinations)[c], true);
+            const DeflectionTable table = deflectionTable((*m_combinations)[c], true, verdicts);
             fillTable(m_combinationTables[c], table.headers, table.rows);
         }
     }
