@@ -82,6 +82,40 @@ TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
              b.span(3).section = SpanSection{250, 500, 0, 0, false, {}, {}, {}};
          },
          {"第3跨：as、as,top 应小于梁高的一半!"}},
+        // GB 50010 4.1.2: C20 with 400 MPa steel, the project's or a set's own
+        {"C20 with HRB400",
+         Simple,
+         Simple,
+         [](Beam& b) { b.design.concrete = 20; },
+         {"采用 400MPa 及以上钢筋时混凝土强度等级不应低于 C25（GB 50010 4.1.2）!"}},
+        {"C20 with HRB335 and one set of C",
+         Simple,
+         Simple,
+         [](Beam& b) {
+             b.design = {.concrete = 20, .longitudinalSteel = 335, .stirrupSteel = 300};
+             b.span(2).section = SpanSection{250, 500, 0, 0, false, BarSet{4, 22, 400}, {}, {}};
+         },
+         {"采用 400MPa 及以上钢筋时混凝土强度等级不应低于 C25（GB 50010 4.1.2）!"}},
+        {"C20 with HRB335 and HPB300",
+         Simple,
+         Simple,
+         [](Beam& b) {
+             b.design = {.concrete = 20, .longitudinalSteel = 335, .stirrupSteel = 300};
+         },
+         {"没有错误!"}},
+        // a support 7 m wide on 6 m spans: each face passes the middle of its span
+        {"a support wider than its spans",
+         Simple,
+         Simple,
+         [](Beam& b) { b.span(1).rightSupportDesign.width = 7; },
+         {"第1支座宽度之半不小于第1跨跨度之半（支座边缘到达或越过跨中）!",
+          "第1支座宽度之半不小于第2跨跨度之半（支座边缘到达或越过跨中）!"}},
+        // Table 5.2.4: bf' = 5000 on a 6 m span, l0/3 = 2000 (hf'/h0 = 120/460 > 0.1)
+        {"a flange wider than the table allows",
+         Simple,
+         Simple,
+         [](Beam& b) { b.span(1).section = SpanSection{250, 500, 5000, 120, false, {}, {}, {}}; },
+         {"第1跨翼缘计算宽度 bf' = 5000 超过 GB 50010 表 5.2.4 的限值 2000（l0/3）!"}},
         {"a flange not wider than the web",
          Simple,
          Simple,

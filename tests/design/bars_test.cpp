@@ -82,6 +82,24 @@ TEST(Bars, TwoLayersAndBarsThatDoNotFit) {
               Words{"实配钢筋面积 402.1 mm² 小于所需 1000.0 mm²"});
 }
 
+// A proposal goes on in the order of area until its cracks hold: b = 250 (room 194 with c = 20
+// and dv = 8), 1000 mm² in one layer, 1050 in two. By area alone 5C16 (1005.3). Where sets of
+// more than 14 mm crack too wide, no one-layer set of 14 or less reaches 1000 (5C14 = 769.7 is
+// the most one layer holds), and in two layers 7C14 (1077.6) comes before 10C12 (1131.0). Where
+// nothing keeps its cracks, the area alone decides.
+TEST(Bars, AProposalKeepsItsCracksWhereItCan) {
+    BarDemand demand(BarRequirement{1000, 1050});
+    demand.cracksHold = [](const BarSet& bars, bool) { return bars.diameter <= 14; };
+    const BarChoice smaller = proposeBars(demand, hrbDiameters, bottom(250));
+    EXPECT_EQ(smaller.bars, (BarSet{7, 14, 0}));
+    EXPECT_TRUE(smaller.twoLayers);
+    EXPECT_EQ(smaller.areaAlone, (BarSet{5, 16, 0}));
+    demand.cracksHold = [](const BarSet&, bool) { return false; };
+    const BarChoice none = proposeBars(demand, hrbDiameters, bottom(250));
+    EXPECT_EQ(none.bars, (BarSet{5, 16, 0}));
+    EXPECT_FALSE(none.twoLayers || none.areaAlone);
+}
+
 TEST(Stirrups, ProposalTakesTheSmallestDiameterAtItsLargestSpacing) {
     // 2 legs of 6: 56.549 mm², of 8: 100.531 (0.67021 at 150); 0.7266 needs s ≤ 77.8 with Φ6,
     // ≤ 138.4 with Φ8; 0.4181 allows Φ6 at 135.3, 0.3 at 188.5; V ≤ Vc at h 600: smax 350;

@@ -103,6 +103,20 @@ TEST(Flexure, SectionsThatCannotBeDesignedSayWhy) {
     EXPECT_NEAR(tiny.compressionArea, 19577.8, 0.1);
 }
 
+// The working writes M with the sign convention's sign: a face whose moment sags (+2.2) does not
+// put its top bars in tension, and is written "M = 2.2", not the top bars' −2.2.
+TEST(Flexure, TheWorkingWritesMWithTheConventionsSign) {
+    FlexureInput face = section(-2.2, 250, 500, 460);
+    face.topBars = true;
+    const FlexureResult r = designFlexure(face, c30, Working::Written);
+    ASSERT_FALSE(r.steps.empty());
+    EXPECT_EQ(stepText(r.steps.front()), "M = 2.2 kN·m：钢筋不受拉，按最小配筋率配筋");
+    // a hogging face takes its magnitude: |M| = 150 kN·m
+    face.moment = 150;
+    EXPECT_EQ(stepText(designFlexure(face, c30, Working::Written).steps.front()),
+              "αs = |M|/(α1·fc·b·h0²) = 150×10⁶/(1.0×14.3×250×460²) = 0.1983");
+}
+
 TEST(Flexure, DuctilityOfRedistributedFaces) {
     // ξ = (360·As − 360·As')/(14.3·250·460); 4Φ22 = 1520.53, 5Φ22 = 1900.66 mm²
     const DuctilityCheck fine = checkDuctility(1520.53, 0, 250, 460, c30);

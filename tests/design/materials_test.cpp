@@ -37,6 +37,23 @@ TEST(Materials, StressBlockAndBalancedDepthByGrade) {
     }
 }
 
+// HRB335 (GB 50010 4.2.3, still in the 2015 edition): fy = fy' = 300, Es = 2.00e5, ν = 1.0,
+// proposed 12…25; ξb = 0.8/(1 + 300/(2e5 × 0.0033)) = 0.8/(1 + 5/11) = 0.55; as stirrups fyv =
+// 300. A set's own grade gives the project's materials that steel.
+TEST(Materials, HRB335AndTheSteelOfASet) {
+    const Materials m = materialsOf({.longitudinalSteel = 335, .stirrupSteel = 335});
+    EXPECT_EQ(m.steelName, "HRB335");
+    EXPECT_EQ(std::vector<double>({m.fy, m.fyCompression, m.Es, m.bondFactor, m.fyv}),
+              std::vector<double>({300, 300, 2e5, 1.0, 300}));
+    EXPECT_NEAR(m.balancedDepth, 0.55, 1e-12);
+    EXPECT_EQ(m.proposedDiameters, (std::vector<int>{12, 14, 16, 18, 20, 22, 25}));
+    const Materials own = withBarSteel(materialsOf({}), 500);
+    EXPECT_EQ(own.fy, 435);
+    EXPECT_NEAR(own.balancedDepth, 0.8 * 660 / 1095, 1e-12);
+    EXPECT_EQ(withStirrupSteel(materialsOf({}), 300).fyv, 270);
+    EXPECT_EQ(withStirrupSteel(materialsOf({}), 500).fyv, 360); // not more than 360
+}
+
 TEST(Materials, CoverAndCrackLimitByEnvironment) {
     // Table 8.2.1 (+5 for C20, C25), Table 3.4.5; as = c + 20 unless set
     const struct {

@@ -59,6 +59,12 @@ TEST(ResultCsv, TheDesignTablesCarryTheDesignForcesAndTheSteel) {
         std::string::npos)
         << steel;
     EXPECT_NE(steel.find("截面设计,全部满足"), std::string::npos) << steel;
+    // one deflection verdict: the design's with B; the elastic one is shown without its own
+    const std::string whole = outcomeCsv(outcome, true);
+    EXPECT_NE(whole.find("挠度,按输入 EI 计算的弹性挠度,挠度验算按长期刚度 B 进行"),
+              std::string::npos);
+    EXPECT_EQ(whole.find("l0/w,限值,验算"), std::string::npos);
+    EXPECT_NE(whole.find("跨号,B(N*mm²),w按EI(mm),f按B(mm),l0/f,限值,结论"), std::string::npos);
 }
 
 } // namespace

@@ -57,6 +57,29 @@ TEST(DesignRecords, EveryRecordIsWrittenAsLaidOutAndReadBackWhole) {
     ASSERT_TRUE(back.ok()) << back.error.message();
     EXPECT_EQ(*back.project, p);
 
+    // a set's own grade where it is not the project's; as,top where it is not as
+    Project graded = p;
+    graded.beam.design.topTensionCover = 60;
+    graded.beam.span(1).section->bottomBars = BarSet{4, 22, 400};       // differs from HRB500
+    graded.beam.span(1).section->stirrups = StirrupSet{3, 8, 150, 300}; // the project's
+    graded.beam.span(1).rightSupportDesign.topBars = BarSet{3, 20, 335};
+    std::string withGrades = expected;
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{
+                                       "\"2a\",45,1.1\r\n", "\"2a\",45,1.1\r\n\"topas\",60\r\n"},
+                                   {"\"bottom\",1,4,22\r\n", "\"bottom\",1,4,22,400\r\n"},
+                                   {"\"stirrups\",1,2,8,150\r\n", "\"stirrups\",1,3,8,150\r\n"},
+                                   {"\"top\",1,3,20\r\n", "\"top\",1,3,20,335\r\n"}}) {
+        withGrades.replace(withGrades.find(from), from.size(), to);
+    }
+    EXPECT_EQ(bytesOf(graded), withGrades);
+    const ReadResult gradedBack = parseProject(withGrades, "t.BMD");
+    ASSERT_TRUE(gradedBack.ok()) << gradedBack.error.message();
+    const Beam& b = gradedBack.project->beam;
+    EXPECT_EQ(b.span(1).section->bottomBars, (BarSet{4, 22, 400}));
+    EXPECT_EQ(b.span(1).section->stirrups, (StirrupSet{3, 8, 150, 0})); // the project's again
+    EXPECT_EQ(b.span(1).rightSupportDesign.topBars, (BarSet{3, 20, 335}));
+    EXPECT_EQ(b.design.topTensionCover, 60);
+
     // settings alone (a section on no span yet) still make the block version 2
     Project settingsOnly = twoSpanProject();
     settingsOnly.beam.design.concrete = 40;
