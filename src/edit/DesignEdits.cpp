@@ -5,34 +5,57 @@
 
 namespace spanwise {
 
-std::string Editor::setDesignSettings(const DesignSettings& settings) {
-    m_inFieldVisit = false;
+std::optional<Editor::SettingsFault>
+Editor::designSettingsFault(const DesignSettings& settings) const {
     if (const auto problem = designSettingsProblem(settings)) {
-        return *problem;
+        return SettingsFault{SettingsPart::Settings, *problem};
     }
     Beam changed = m_project.beam;
     changed.design = settings;
     if (std::string problem = tensionCoverProblem(changed); !problem.empty()) {
-        return problem;
+        // the one of as and as,top that does not fit
+        DesignSettings bottomOnly = settings;
+        bottomOnly.topTensionCover = 0;
+        changed.design = bottomOnly;
+        const bool bottom = !tensionCoverProblem(changed).empty();
+        return SettingsFault{bottom ? SettingsPart::TensionCover : SettingsPart::TopTensionCover,
+                             problem};
     }
     for (int j = 0; j <= changed.spanCount(); ++j) {
         if (std::string problem = redistributionProblem(changed, j); !problem.empty()) {
-            return problem + "：请先将其调幅系数 β 改为 0";
+            return SettingsFault{SettingsPart::Environment,
+                                 problem + "：请先将其调幅系数 β 改为 0"};
         }
+    }
+    return std::nullopt;
+}
+
+std::string Editor::setDesignSettings(const DesignSettings& settings) {
+    m_inFieldVisit = false;
+    if (const auto fault = designSettingsFault(settings)) {
+        return fault->words;
     }
     edit("设计参数", 0, [&] { m_project.beam.design = settings; });
     return {};
 }
 
+std::optional<SectionFault> Editor::sectionFault(const std::optional<SpanSection>& section) const {
+    if (!section) {
+        return std::nullopt; // no section: a span of typed EI and i
+    }
+    if (auto fault = spanwise::sectionFault(*section)) {
+        return fault;
+    }
+    if (!tensionCoverFits(m_project.beam.design, *section)) {
+        return SectionFault{SectionPart::Depth, kTensionCoverWords};
+    }
+    return std::nullopt;
+}
+
 std::string Editor::setSection(const std::optional<SpanSection>& section) {
     m_inFieldVisit = false;
-    if (section) {
-        if (std::string problem = sectionProblem(*section); !problem.empty()) {
-            return problem;
-        }
-        if (!tensionCoverFits(m_project.beam.design, *section)) {
-            return kTensionCoverWords;
-        }
+    if (const auto fault = sectionFault(section)) {
+        return fault->words;
     }
     edit(section ? "修改截面" : "删除截面", 0,
          [&] { m_project.beam.span(m_project.currentSpan).section = section; });
@@ -40,25 +63,42 @@ std::string Editor::setSection(const std::optional<SpanSection>& section) {
     return {};
 }
 
-std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports) {
-    m_inFieldVisit = false;
-    Beam& beam = m_project.beam;
+std::optional<Editor::SupportsFault>
+Editor::supportsFault(const std::vector<SupportDesign>& supports) const {
+    const Beam& beam = m_project.beam;
     if (static_cast<int>(supports.size()) != beam.spanCount() + 1) {
-        return "支座数与跨数不符";
+        return SupportsFault{-1, {SupportPart::Width, "支座数与跨数不符"}};
     }
     for (std::size_t j = 0; j < supports.size(); ++j) {
-        if (std::string problem = supportDesignProblem(supports[j]); !problem.empty()) {
-            return supportLabel(static_cast<int>(j), beam.spanCount()) + "：" + problem;
+        if (auto fault = supportDesignFault(supports[j])) {
+            fault->words =
+                supportLabel(static_cast<int>(j), beam.spanCount()) + "：" + fault->words;
+            return SupportsFault{static_cast<int>(j), *fault};
         }
     }
     Beam changed = beam;
     for (int j = 0; j <= beam.spanCount(); ++j) {
         supportDesign(changed, j) = supports[static_cast<std::size_t>(j)];
+    }
+    for (int j = 0; j <= beam.spanCount(); ++j) {
         if (std::string problem = redistributionProblem(changed, j); !problem.empty()) {
-            return problem;
+            return SupportsFault{j, {SupportPart::Redistribution, problem}};
         }
     }
-    edit("支座宽度与调幅", 0, [&] { beam = changed; });
+    return std::nullopt;
+}
+
+std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports) {
+    m_inFieldVisit = false;
+    if (const auto fault = supportsFault(supports)) {
+        return fault->fault.words;
+    }
+    Beam& beam = m_project.beam;
+    edit("支座宽度与调幅", 0, [&] {
+        for (int j = 0; j <= beam.spanCount(); ++j) {
+            supportDesign(beam, j) = supports[static_cast<std::size_t>(j)];
+        }
+    });
     return {};
 }
 

@@ -127,12 +127,25 @@ public:
 
     // -- design data, each one step; nothing and the reason when a value is out of its range
     // (the data check says what the ranges alone do not: beta where it may not be taken, faces
-    // that leave a span no length)
+    // that leave a span no length). The ...Fault() questions say beforehand which value a
+    // change would be refused for, and why, so that a dialog can mark it and stay open.
     std::string setDesignSettings(const DesignSettings& settings);
+    enum class SettingsPart : std::int8_t { Settings, TensionCover, TopTensionCover, Environment };
+    struct SettingsFault {
+        SettingsPart part;
+        std::string words;
+    };
+    std::optional<SettingsFault> designSettingsFault(const DesignSettings& settings) const;
     // The section of the span shown; none makes it a span of typed EI and i again.
     std::string setSection(const std::optional<SpanSection>& section);
+    std::optional<SectionFault> sectionFault(const std::optional<SpanSection>& section) const;
     // The design data of every support 0..spanCount, in order.
     std::string setSupportDesigns(const std::vector<SupportDesign>& supports);
+    struct SupportsFault {
+        int support; // -1 for the list as a whole
+        SupportFault fault;
+    };
+    std::optional<SupportsFault> supportsFault(const std::vector<SupportDesign>& supports) const;
     // The bar sets given kept as provided (the design's proposals, 采用建议配筋), one step; the
     // spans and supports must be those of the project, the spans with sections.
     std::string provideBars(const ProvidedBars& bars);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace spanwise {
 
@@ -111,46 +112,63 @@ std::string stirrupSetProblem(const StirrupSet& stirrups) {
     return {};
 }
 
-std::string sectionProblem(const SpanSection& section) {
+std::optional<SectionFault> sectionFault(const SpanSection& section) {
+    using P = SectionPart;
     if (!within(section.width, 100, 2000)) {
-        return "梁宽 b 应在 100～2000 mm 之间";
+        return SectionFault{P::Width, "梁宽 b 应在 100～2000 mm 之间"};
     }
     if (!within(section.depth, 150, 3000)) {
-        return "梁高 h 应在 150～3000 mm 之间";
+        return SectionFault{P::Depth, "梁高 h 应在 150～3000 mm 之间"};
     }
     const bool rectangle = section.flangeWidth == 0 && section.flangeDepth == 0;
     if (!rectangle &&
         !(within(section.flangeWidth, 0, 1e5) && section.flangeWidth > section.width)) {
-        return "翼缘宽度 bf' 应大于梁宽 b（矩形截面填 0）";
+        return SectionFault{P::FlangeWidth, "翼缘宽度 bf' 应大于梁宽 b（矩形截面填 0）"};
     }
     if (!rectangle && !(within(section.flangeDepth, 0, 1e5) && section.flangeDepth > 0 &&
                         section.flangeDepth < section.depth)) {
-        return "翼缘高度 hf' 应在 0 与梁高 h 之间（矩形截面填 0）";
+        return SectionFault{P::FlangeDepth, "翼缘高度 hf' 应在 0 与梁高 h 之间（矩形截面填 0）"};
     }
-    for (const auto& bars : {section.bottomBars, section.topBars}) {
-        if (bars) {
-            if (std::string problem = barSetProblem(*bars); !problem.empty()) {
-                return problem;
+    const std::pair<const std::optional<BarSet>*, P> sets[] = {{&section.bottomBars, P::BottomBars},
+                                                               {&section.topBars, P::TopBars}};
+    for (const auto& [bars, part] : sets) {
+        if (*bars) {
+            if (std::string problem = barSetProblem(**bars); !problem.empty()) {
+                return SectionFault{part, problem};
             }
         }
     }
     if (section.stirrups) {
-        return stirrupSetProblem(*section.stirrups);
+        if (std::string problem = stirrupSetProblem(*section.stirrups); !problem.empty()) {
+            return SectionFault{P::Stirrups, problem};
+        }
     }
-    return {};
+    return std::nullopt;
+}
+
+std::string sectionProblem(const SpanSection& section) {
+    const auto fault = sectionFault(section);
+    return fault ? fault->words : std::string();
+}
+
+std::optional<SupportFault> supportDesignFault(const SupportDesign& support) {
+    if (!within(support.width, 0, 10)) {
+        return SupportFault{SupportPart::Width, "支座宽度应在 0～10 m 之间"};
+    }
+    if (!within(support.redistribution, 0, 0.25)) {
+        return SupportFault{SupportPart::Redistribution, "调幅系数 β 应在 0～0.25 之间"};
+    }
+    if (support.topBars) {
+        if (std::string problem = barSetProblem(*support.topBars); !problem.empty()) {
+            return SupportFault{SupportPart::TopBars, problem};
+        }
+    }
+    return std::nullopt;
 }
 
 std::string supportDesignProblem(const SupportDesign& support) {
-    if (!within(support.width, 0, 10)) {
-        return "支座宽度应在 0～10 m 之间";
-    }
-    if (!within(support.redistribution, 0, 0.25)) {
-        return "调幅系数 β 应在 0～0.25 之间";
-    }
-    if (support.topBars) {
-        return barSetProblem(*support.topBars);
-    }
-    return {};
+    const auto fault = supportDesignFault(support);
+    return fault ? fault->words : std::string();
 }
 
 const char* exposureName(Exposure exposure) {

@@ -116,11 +116,34 @@ inline constexpr const char* kConcreteBelowC25Words =
     "采用 400MPa 及以上钢筋时混凝土强度等级不应低于 C25（GB 50010 4.1.2）";
 bool concreteTooWeakFor(int concrete, int steelCode);
 
+// The value of a section or a support a rule refuses, and the rule's words: what a dialog marks.
+enum class SectionPart : std::int8_t {
+    Width,
+    Depth,
+    FlangeWidth,
+    FlangeDepth,
+    BottomBars,
+    TopBars,
+    Stirrups
+};
+struct SectionFault {
+    SectionPart part;
+    std::string words;
+};
+enum class SupportPart : std::int8_t { Width, Redistribution, TopBars };
+struct SupportFault {
+    SupportPart part;
+    std::string words;
+};
+
 // b 100..2000 and h 150..3000 mm; a flange with bf' > b and 0 < hf' < h, or none (both 0); bars
-// within the ranges an engineer may provide.
+// within the ranges an engineer may provide. The first value that breaks a rule, or nothing.
+std::optional<SectionFault> sectionFault(const SpanSection& section);
+// Its words, or empty.
 std::string sectionProblem(const SpanSection& section);
 
 // Width 0..10 m; beta 0..0.25; top bars within the ranges.
+std::optional<SupportFault> supportDesignFault(const SupportDesign& support);
 std::string supportDesignProblem(const SupportDesign& support);
 
 // n 2..20 of a diameter 10..40 of the list, a grade of the list or 0; stirrups of 2, 3, 4 or 6

@@ -88,7 +88,15 @@ inline void retype(QLineEdit* field, const QString& text) {
     if (text.isEmpty()) {
         QTest::keyClick(field, Qt::Key_Backspace);
     }
-    QTest::keyClicks(field, text);
+    // key by key; a character no key of the keyboard names (Φ, the full-width comma) comes as
+    // an input method gives it, a key event that carries the text
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(field, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 // Moves the keyboard focus away from a field, as clicking elsewhere does.

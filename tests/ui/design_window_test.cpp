@@ -50,6 +50,44 @@ private slots:
     void init() { open(); }
     void cleanup() { QVERIFY2(close(), "something expected did not happen"); }
 
+    // What was typed in one visit of the section dialog stays when one value is refused: the
+    // dialog keeps every field, marks the depth, and takes the whole visit once it is mended, as
+    // one undo step.
+    void aRefusedValueKeepsTheRestOfTheVisit() {
+        QVERIFY(
+            window->openProjectFile(QStringLiteral(SPANWISE_TEST_DATA_DIR "/two_equal_spans.BMD")));
+        click(b("sectionButton"));
+        auto* dialog = find<QDialog>(window.get(), "sectionDialog");
+        retype(find<QLineEdit>(dialog, "sectionWidthField"), QStringLiteral("250"));
+        retype(find<QLineEdit>(dialog, "sectionDepthField"), QStringLiteral("30"));
+        retype(find<QLineEdit>(dialog, "bottomBarsField"), QStringLiteral("3Φ20"));
+        retype(find<QLineEdit>(dialog, "stirrupsField"), QStringLiteral("Φ8@150(2)"));
+        auto* ok = find<QDialogButtonBox>(dialog, "sectionButtons")->button(QDialogButtonBox::Ok);
+        click(ok);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(find<QLabel>(dialog, "dialogStatus")->text(),
+                 QStringLiteral("梁高 h 应在 150～3000 mm 之间"));
+        QCOMPARE(dialog->focusWidget(), find<QLineEdit>(dialog, "sectionDepthField"));
+        QCOMPARE(find<QLineEdit>(dialog, "bottomBarsField")->text(), QStringLiteral("3Φ20"));
+        QCOMPARE(find<QLineEdit>(dialog, "stirrupsField")->text(), QStringLiteral("Φ8@150(2)"));
+        QVERIFY(!project().beam.span(1).section);
+        // a bar text that cannot be read is refused in its own field
+        retype(find<QLineEdit>(dialog, "sectionDepthField"), QStringLiteral("500"));
+        retype(find<QLineEdit>(dialog, "bottomBarsField"), QStringLiteral("3X20"));
+        click(ok);
+        QCOMPARE(dialog->focusWidget(), find<QLineEdit>(dialog, "bottomBarsField"));
+        retype(find<QLineEdit>(dialog, "bottomBarsField"), QStringLiteral("3Φ20"));
+        click(ok);
+        QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("sectionDialog")) == nullptr);
+        const SpanSection& section = *project().beam.span(1).section;
+        QCOMPARE(section.depth, 500.0f);
+        QCOMPARE(section.bottomBars, std::optional(BarSet{3, 20, 0}));
+        QCOMPARE(section.stirrups, std::optional(StirrupSet{2, 8, 150, 0}));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 修改截面"));
+        action("undoAction")->trigger();
+        QVERIFY(!project().beam.span(1).section);
+    }
+
     void aSectionAWidthAndABetaThenTheDesignForces() {
         QVERIFY(
             window->openProjectFile(QStringLiteral(SPANWISE_TEST_DATA_DIR "/two_equal_spans.BMD")));
@@ -66,10 +104,28 @@ private slots:
         QVERIFY(!w("rigidityField")->isReadOnly()); // span 2 has none yet: typed EI
         typeSection(QStringLiteral("250"), QStringLiteral("500"));
 
-        // beta 0.3 is out of its range: said, and nothing changes
-        prompter->expectMessage(QStringLiteral("调幅系数 β 应在 0～0.25 之间"));
-        typeSupport(1, QStringLiteral("0.3"), QStringLiteral("0.3"));
+        // beta 0.3 is out of its range: the dialog stays with every field as typed, the reason
+        // on its status line and the focus on beta; nothing changes until it is mended
+        action("supportsAction")->trigger();
+        auto* supports = find<QDialog>(window.get(), "supportsDialog");
+        retype(find<QLineEdit>(supports, "supportWidthField1"), QStringLiteral("0.3"));
+        retype(find<QLineEdit>(supports, "redistributionField1"), QStringLiteral("0.3"));
+        retype(find<QLineEdit>(supports, "supportTopBarsField1"), QStringLiteral("3C20"));
+        auto* ok =
+            find<QDialogButtonBox>(supports, "supportsButtons")->button(QDialogButtonBox::Ok);
+        click(ok);
+        QVERIFY(supports->isVisible());
+        QCOMPARE(find<QLabel>(supports, "dialogStatus")->text(),
+                 QStringLiteral("第1支座：调幅系数 β 应在 0～0.25 之间"));
+        QCOMPARE(supports->focusWidget(), find<QLineEdit>(supports, "redistributionField1"));
+        QCOMPARE(find<QLineEdit>(supports, "supportWidthField1")->text(), QStringLiteral("0.3"));
+        QCOMPARE(find<QLineEdit>(supports, "supportTopBarsField1")->text(), QStringLiteral("3C20"));
         QCOMPARE(supportDesign(project().beam, 1), SupportDesign{});
+        // Escape discards the whole visit
+        QTest::keyClick(supports, Qt::Key_Escape);
+        QTRY_VERIFY(window->findChild<QDialog*>(QStringLiteral("supportsDialog")) == nullptr);
+        QCOMPARE(supportDesign(project().beam, 1), SupportDesign{});
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 修改截面"));
         typeSupport(1, QStringLiteral("0.3"), QStringLiteral("0.2"));
         QCOMPARE(supportDesign(project().beam, 1), (SupportDesign{0.3f, 0.2f, std::nullopt}));
         QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 支座宽度与调幅"));

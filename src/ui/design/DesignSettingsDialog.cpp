@@ -29,7 +29,7 @@ QComboBox* listOf(const char* name, const std::vector<std::pair<QString, QVarian
 } // namespace
 
 DesignSettingsDialog::DesignSettingsDialog(const DesignSettings& settings, QWidget* parent)
-    : QDialog(parent) {
+    : CommittingDialog(parent) {
     setObjectName(QStringLiteral("designSettingsDialog"));
     setWindowTitle(QStringLiteral("设计参数"));
     std::vector<std::pair<QString, QVariant>> grades;
@@ -80,6 +80,7 @@ DesignSettingsDialog::DesignSettingsDialog(const DesignSettings& settings, QWidg
     form->addRow(QStringLiteral("as (mm，0 取保护层厚度 + 20)"), m_tensionCoverField);
     form->addRow(QStringLiteral("as,top 上部钢筋 (mm，0 取 as)"), m_topTensionCoverField);
     form->addRow(QStringLiteral("结构重要性系数 γ0"), m_importanceList);
+    form->addRow(statusLine());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->setObjectName(QStringLiteral("designSettingsButtons"));
     form->addRow(buttons);
@@ -87,21 +88,35 @@ DesignSettingsDialog::DesignSettingsDialog(const DesignSettings& settings, QWidg
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-std::optional<DesignSettings> DesignSettingsDialog::settings() const {
-    const auto as = parseFieldNumber(m_tensionCoverField->text().toStdString());
-    const auto asTop = parseFieldNumber(m_topTensionCoverField->text().toStdString());
-    if (!as || !asTop) {
-        return std::nullopt;
-    }
+std::variant<DesignSettings, CommittingDialog::Refusal> DesignSettingsDialog::typed() const {
     DesignSettings s;
+    for (const auto& [f, into] : {std::pair{m_tensionCoverField, &s.tensionCover},
+                                  std::pair{m_topTensionCoverField, &s.topTensionCover}}) {
+        const auto value = parseFieldNumber(f->text().toStdString());
+        if (!value) {
+            return Refusal{f, QStringLiteral("应为数字")};
+        }
+        *into = *value;
+    }
     s.concrete = m_concreteList->currentData().toInt();
     s.longitudinalSteel = m_steelList->currentData().toInt();
     s.stirrupSteel = m_stirrupSteelList->currentData().toInt();
     s.environment = static_cast<Exposure>(m_environmentList->currentData().toInt());
-    s.tensionCover = *as;
-    s.topTensionCover = *asTop;
     s.importance = static_cast<float>(m_importanceList->currentData().toDouble());
     return s;
+}
+
+QWidget* DesignSettingsDialog::controlOf(Editor::SettingsPart part) const {
+    switch (part) {
+    case Editor::SettingsPart::TensionCover:
+        return m_tensionCoverField;
+    case Editor::SettingsPart::TopTensionCover:
+        return m_topTensionCoverField;
+    case Editor::SettingsPart::Environment:
+        return m_environmentList;
+    default:
+        return m_concreteList;
+    }
 }
 
 } // namespace spanwise

@@ -5,23 +5,27 @@
 
 #include "model/Design.h"
 
-#include <QDialog>
+#include "edit/Editor.h"
+#include "ui/common/CommittingDialog.h"
 
 #include <optional>
+#include <variant>
 
 class QComboBox;
 class QLineEdit;
 
 namespace spanwise {
 
-class DesignSettingsDialog : public QDialog {
+class DesignSettingsDialog : public CommittingDialog {
     Q_OBJECT
 
 public:
     explicit DesignSettingsDialog(const DesignSettings& settings, QWidget* parent = nullptr);
 
-    // The settings as chosen; nothing when as does not hold a number.
-    std::optional<DesignSettings> settings() const;
+    // The settings as chosen, or the field that does not hold a number.
+    std::variant<DesignSettings, Refusal> typed() const;
+    // The control of a part of the settings.
+    QWidget* controlOf(Editor::SettingsPart part) const;
 
 private:
     QComboBox* m_concreteList;

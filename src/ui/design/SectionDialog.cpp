@@ -28,7 +28,7 @@ QString text(float v) {
 
 SectionDialog::SectionDialog(int span, float length, const std::optional<SpanSection>& section,
                              float tensionCover, QWidget* parent)
-    : QDialog(parent), m_length(length), m_tensionCover(tensionCover) {
+    : CommittingDialog(parent), m_length(length), m_tensionCover(tensionCover) {
     setObjectName(QStringLiteral("sectionDialog"));
     setWindowTitle(QStringLiteral("第%1跨截面").arg(span));
     const SpanSection shown = section.value_or(SpanSection{250, 500, 0, 0, false, {}, {}, {}});
@@ -77,6 +77,7 @@ SectionDialog::SectionDialog(int span, float length, const std::optional<SpanSec
     form->addRow(QStringLiteral("下部钢筋（如 4Φ22 或 4C22）"), m_bottomBarsField);
     form->addRow(QStringLiteral("跨中上部钢筋"), m_topBarsField);
     form->addRow(QStringLiteral("箍筋（如 Φ8@150(2) 或 C8@150(2)）"), m_stirrupsField);
+    form->addRow(statusLine());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->setObjectName(QStringLiteral("sectionButtons"));
     QPushButton* remove =
@@ -122,44 +123,70 @@ void SectionDialog::fillFlangeByTable() {
     m_tableNote->setText(QString::fromStdString(working));
 }
 
-std::optional<SpanSection> SectionDialog::section() const {
-    m_problem.clear();
+std::variant<std::optional<SpanSection>, CommittingDialog::Refusal> SectionDialog::typed() const {
     if (m_removed) {
-        return std::nullopt;
+        return std::optional<SpanSection>();
     }
-    auto value = [](const QLineEdit* f) { return parseFieldNumber(f->text().toStdString()); };
-    const auto b = value(m_widthField), h = value(m_depthField);
     const bool flange = m_flangeBox->isChecked();
-    const auto bf = flange ? value(m_flangeWidthField) : std::optional<float>(0.0f);
-    const auto hf = flange ? value(m_flangeDepthField) : std::optional<float>(0.0f);
-    if (!b || !h || !bf || !hf) {
-        m_problem = "截面尺寸应为数字";
-        return std::nullopt;
-    }
-    SpanSection s{*b, *h, *bf, *hf, m_independentBox->isChecked(), {}, {}, {}};
-    auto bars = [&](const QLineEdit* f, std::optional<BarSet>& into) {
-        const std::string typed = f->text().trimmed().toStdString();
-        if (!typed.empty()) {
-            const Parsed<BarSet> parsed = parseBars(typed);
-            into = parsed.value;
-            if (!parsed.ok()) {
-                m_problem = parsed.problem;
-            }
+    SpanSection s;
+    s.independent = m_independentBox->isChecked();
+    const std::pair<QLineEdit*, float*> numbers[] = {{m_widthField, &s.width},
+                                                     {m_depthField, &s.depth},
+                                                     {m_flangeWidthField, &s.flangeWidth},
+                                                     {m_flangeDepthField, &s.flangeDepth}};
+    for (const auto& [f, into] : numbers) {
+        if (!flange && (f == m_flangeWidthField || f == m_flangeDepthField)) {
+            continue; // a rectangle: no flange
         }
+        const auto value = parseFieldNumber(f->text().toStdString());
+        if (!value) {
+            return Refusal{f, QStringLiteral("应为数字")};
+        }
+        *into = *value;
+    }
+    auto bars = [](QLineEdit* f, std::optional<BarSet>& into) -> std::optional<Refusal> {
+        const std::string text = f->text().trimmed().toStdString();
+        if (text.empty()) {
+            return std::nullopt; // proposed by the design
+        }
+        const Parsed<BarSet> parsed = parseBars(text);
+        into = parsed.value;
+        return parsed.ok() ? std::nullopt
+                           : std::optional(Refusal{f, QString::fromStdString(parsed.problem)});
     };
-    bars(m_bottomBarsField, s.bottomBars);
-    bars(m_topBarsField, s.topBars);
-    if (const std::string typed = m_stirrupsField->text().trimmed().toStdString(); !typed.empty()) {
-        const Parsed<StirrupSet> parsed = parseStirrups(typed);
-        s.stirrups = parsed.value;
-        if (!parsed.ok()) {
-            m_problem = parsed.problem;
+    for (const auto& [f, into] :
+         {std::pair{m_bottomBarsField, &s.bottomBars}, std::pair{m_topBarsField, &s.topBars}}) {
+        if (auto refusal = bars(f, *into)) {
+            return *refusal;
         }
     }
-    if (!m_problem.empty()) {
-        return std::nullopt;
+    if (const std::string text = m_stirrupsField->text().trimmed().toStdString(); !text.empty()) {
+        const Parsed<StirrupSet> parsed = parseStirrups(text);
+        if (!parsed.ok()) {
+            return Refusal{m_stirrupsField, QString::fromStdString(parsed.problem)};
+        }
+        s.stirrups = parsed.value;
     }
-    return s;
+    return std::optional<SpanSection>(s);
+}
+
+QWidget* SectionDialog::controlOf(SectionPart part) const {
+    switch (part) {
+    case SectionPart::Width:
+        return m_widthField;
+    case SectionPart::Depth:
+        return m_depthField;
+    case SectionPart::FlangeWidth:
+        return m_flangeWidthField;
+    case SectionPart::FlangeDepth:
+        return m_flangeDepthField;
+    case SectionPart::BottomBars:
+        return m_bottomBarsField;
+    case SectionPart::TopBars:
+        return m_topBarsField;
+    default:
+        return m_stirrupsField;
+    }
 }
 
 } // namespace spanwise

@@ -7,10 +7,11 @@
 
 #include "model/Design.h"
 
-#include <QDialog>
+#include "ui/common/CommittingDialog.h"
 
 #include <optional>
 #include <string>
+#include <variant>
 
 class QCheckBox;
 class QLabel;
@@ -18,7 +19,7 @@ class QLineEdit;
 
 namespace spanwise {
 
-class SectionDialog : public QDialog {
+class SectionDialog : public CommittingDialog {
     Q_OBJECT
 
 public:
@@ -27,11 +28,12 @@ public:
     SectionDialog(int span, float length, const std::optional<SpanSection>& section,
                   float tensionCover, QWidget* parent = nullptr);
 
-    // The section as typed, or nothing when the user asked to delete it (removed()) or a field
-    // does not hold a number or a bar text (problem() says which).
-    std::optional<SpanSection> section() const;
+    // The section as typed, or nothing when the user asked to delete it (removed()); or the field
+    // that does not hold a number or a bar text, and why.
+    std::variant<std::optional<SpanSection>, Refusal> typed() const;
     bool removed() const { return m_removed; }
-    const std::string& problem() const { return m_problem; }
+    // The field that holds a part of the section.
+    QWidget* controlOf(SectionPart part) const;
 
 private:
     void fillFlangeByTable();
@@ -40,7 +42,6 @@ private:
     float m_length;
     float m_tensionCover;
     bool m_removed = false;
-    mutable std::string m_problem;
     QLineEdit* m_widthField;
     QLineEdit* m_depthField;
     QCheckBox* m_flangeBox;

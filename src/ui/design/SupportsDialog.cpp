@@ -24,7 +24,7 @@ QString text(float v) {
 
 } // namespace
 
-SupportsDialog::SupportsDialog(const Beam& beam, QWidget* parent) : QDialog(parent) {
+SupportsDialog::SupportsDialog(const Beam& beam, QWidget* parent) : CommittingDialog(parent) {
     setObjectName(QStringLiteral("supportsDialog"));
     setWindowTitle(QStringLiteral("支座宽度与调幅"));
     const int n = beam.spanCount();
@@ -84,34 +84,44 @@ SupportsDialog::SupportsDialog(const Beam& beam, QWidget* parent) : QDialog(pare
     auto* page = new QVBoxLayout(this);
     page->addWidget(scroll, 1);
     page->addWidget(note);
+    page->addWidget(statusLine());
     page->addWidget(buttons);
 }
 
-std::optional<std::vector<SupportDesign>> SupportsDialog::supports() const {
-    m_problem.clear();
+std::variant<std::vector<SupportDesign>, CommittingDialog::Refusal> SupportsDialog::typed() const {
     std::vector<SupportDesign> out = m_kept;
     for (const Row& row : m_rows) {
-        const auto width = parseFieldNumber(row.width->text().toStdString());
-        const auto beta = parseFieldNumber(row.beta->text().toStdString());
-        const std::string where = row.name + "：";
-        if (!width || !beta) {
-            m_problem = where + "宽度与调幅系数应为数字";
-            return std::nullopt;
-        }
+        const QString where = QString::fromStdString(row.name) + QStringLiteral("：");
         SupportDesign& d = out[static_cast<std::size_t>(row.support)];
-        d.width = *width;
-        d.redistribution = *beta;
+        for (const auto& [f, into] :
+             {std::pair{row.width, &d.width}, std::pair{row.beta, &d.redistribution}}) {
+            const auto value = parseFieldNumber(f->text().toStdString());
+            if (!value) {
+                return Refusal{f, where + QStringLiteral("应为数字")};
+            }
+            *into = *value;
+        }
         d.topBars.reset();
-        if (const std::string typed = row.topBars->text().trimmed().toStdString(); !typed.empty()) {
-            const Parsed<BarSet> parsed = parseBars(typed);
+        if (const std::string text = row.topBars->text().trimmed().toStdString(); !text.empty()) {
+            const Parsed<BarSet> parsed = parseBars(text);
             if (!parsed.ok()) {
-                m_problem = where + parsed.problem;
-                return std::nullopt;
+                return Refusal{row.topBars, where + QString::fromStdString(parsed.problem)};
             }
             d.topBars = parsed.value;
         }
     }
     return out;
+}
+
+QWidget* SupportsDialog::controlOf(int support, SupportPart part) const {
+    for (const Row& row : m_rows) {
+        if (row.support == support) {
+            return part == SupportPart::Width            ? row.width
+                   : part == SupportPart::Redistribution ? row.beta
+                                                         : row.topBars;
+        }
+    }
+    return m_rows.empty() ? nullptr : m_rows.front().width;
 }
 
 } // namespace spanwise

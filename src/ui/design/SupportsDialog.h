@@ -7,25 +7,27 @@
 
 #include "model/Beam.h"
 
-#include <QDialog>
+#include "ui/common/CommittingDialog.h"
 
 #include <string>
+#include <variant>
 #include <vector>
 
 class QLineEdit;
 
 namespace spanwise {
 
-class SupportsDialog : public QDialog {
+class SupportsDialog : public CommittingDialog {
     Q_OBJECT
 
 public:
     explicit SupportsDialog(const Beam& beam, QWidget* parent = nullptr);
 
-    // The data of every support 0..spanCount (a free end keeps what it held), or nothing when a
-    // field holds no number or no bar text: problem() says which.
-    std::optional<std::vector<SupportDesign>> supports() const;
-    const std::string& problem() const { return m_problem; }
+    // The data of every support 0..spanCount (a free end keeps what it held), or the field that
+    // holds no number or no bar text, and why.
+    std::variant<std::vector<SupportDesign>, Refusal> typed() const;
+    // The field that holds a value of support j (the dialog's first where it has none).
+    QWidget* controlOf(int support, SupportPart part) const;
 
 private:
     struct Row {
@@ -38,7 +40,6 @@ private:
 
     std::vector<SupportDesign> m_kept;
     std::vector<Row> m_rows;
-    mutable std::string m_problem;
 };
 
 } // namespace spanwise

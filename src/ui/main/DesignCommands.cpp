@@ -18,6 +18,7 @@
 #include <QPushButton>
 
 #include <functional>
+#include <variant>
 
 namespace spanwise {
 
@@ -29,29 +30,40 @@ float tensionCoverOf(const DesignSettings& settings) {
                                            : static_cast<float>(materialsOf(settings).tensionCover);
 }
 
-// Opens a dialog; when it is accepted, apply() gives the reason its values cannot be used (or
-// nothing), which the user is told; the window is refreshed either way.
-template <typename Dialog, typename Apply>
-void openDialog(Dialog* dialog, Prompter& prompter, Apply apply, std::function<void()> after) {
+using Refusal = CommittingDialog::Refusal;
+
+QString words(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Opens a dialog whose OK takes the visit whole or keeps the dialog open (CommittingDialog):
+// commit(dialog) applies what it holds through the editor, or names the control a rule refuses
+// and the rule's words. The window is refreshed when the dialog closes, however it closes.
+template <typename Dialog, typename Commit>
+void openCommitting(Dialog* dialog, MainWindow* window, Commit commit,
+                    std::function<void()> refresh) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, &prompter, apply, after] {
-        const std::string problem = apply(*dialog);
-        if (!problem.empty()) { // a bad value changes nothing
-            prompter.tell(Prompter::Icon::Exclamation, QString::fromStdString(problem));
-        }
-        after();
-    });
+    dialog->setCommit([dialog, commit] { return commit(*dialog); });
+    QObject::connect(dialog, &QDialog::finished, window, [refresh] { refresh(); });
     dialog->open();
 }
 
 } // namespace
 
 void MainWindow::editDesignSettings() {
-    openDialog(
-        new DesignSettingsDialog(m_editor.project().beam.design, this), m_prompter,
-        [this](const DesignSettingsDialog& d) {
-            const auto settings = d.settings();
-            return settings ? m_editor.setDesignSettings(*settings) : std::string("as 应为数字");
+    openCommitting(
+        new DesignSettingsDialog(m_editor.project().beam.design, this), this,
+        [this](DesignSettingsDialog& d) -> std::optional<Refusal> {
+            const auto typed = d.typed();
+            if (const auto* refusal = std::get_if<Refusal>(&typed)) {
+                return *refusal;
+            }
+            const DesignSettings& settings = std::get<DesignSettings>(typed);
+            if (const auto fault = m_editor.designSettingsFault(settings)) {
+                return Refusal{d.controlOf(fault->part), words(fault->words)};
+            }
+            m_editor.setDesignSettings(settings);
+            return std::nullopt;
         },
         [this] { refresh(); });
 }
@@ -59,26 +71,40 @@ void MainWindow::editDesignSettings() {
 void MainWindow::editSection() {
     const Project& project = m_editor.project();
     const Span& span = m_editor.shownSpan();
-    openDialog(
+    openCommitting(
         new SectionDialog(project.currentSpan, span.length, span.section,
                           tensionCoverOf(project.beam.design), this),
-        m_prompter,
-        [this](const SectionDialog& d) {
-            const auto section = d.section();
-            if (!section && !d.removed()) {
-                return d.problem();
+        this,
+        [this](SectionDialog& d) -> std::optional<Refusal> {
+            const auto typed = d.typed();
+            if (const auto* refusal = std::get_if<Refusal>(&typed)) {
+                return *refusal;
             }
-            return m_editor.setSection(section);
+            const auto& section = std::get<std::optional<SpanSection>>(typed);
+            if (const auto fault = m_editor.sectionFault(section)) {
+                return Refusal{d.controlOf(fault->part), words(fault->words)};
+            }
+            m_editor.setSection(section);
+            return std::nullopt;
         },
         [this] { refresh(); });
 }
 
 void MainWindow::editSupports() {
-    openDialog(
-        new SupportsDialog(m_editor.project().beam, this), m_prompter,
-        [this](const SupportsDialog& d) {
-            const auto supports = d.supports();
-            return supports ? m_editor.setSupportDesigns(*supports) : d.problem();
+    openCommitting(
+        new SupportsDialog(m_editor.project().beam, this), this,
+        [this](SupportsDialog& d) -> std::optional<Refusal> {
+            const auto typed = d.typed();
+            if (const auto* refusal = std::get_if<Refusal>(&typed)) {
+                return *refusal;
+            }
+            const auto& supports = std::get<std::vector<SupportDesign>>(typed);
+            if (const auto fault = m_editor.supportsFault(supports)) {
+                return Refusal{d.controlOf(fault->support, fault->fault.part),
+                               words(fault->fault.words)};
+            }
+            m_editor.setSupportDesigns(supports);
+            return std::nullopt;
         },
         [this] { refresh(); });
 }
