@@ -114,18 +114,10 @@ void Editor::showProjectInFields() {
 
 // -- value fields
 
-void Editor::afterNavigation(bool spanChanged) {
-    const auto before = m_fieldTexts;
+void Editor::afterNavigation() {
+    // looking is not editing: no undo step, no question before the project goes, the check
+    // still passed; the file records the span shown when the project is saved
     showProjectInFields();
-    // new values in the fields count as an edit: the project must pass the check again
-    if (m_fieldTexts != before) {
-        m_checkPassed = false;
-        spanChanged = true;
-    }
-    if (spanChanged) {
-        m_saved = false;
-        m_uncleanSinceSave = true;
-    }
 }
 
 void Editor::showSpan(int span) {
@@ -133,7 +125,7 @@ void Editor::showSpan(int span) {
     if (span >= 1 && span <= m_project.beam.spanCount()) {
         m_project.currentSpan = span;
     }
-    afterNavigation(true);
+    afterNavigation();
 }
 
 void Editor::selectLoad(int load) {
@@ -142,7 +134,7 @@ void Editor::selectLoad(int load) {
         return;
     }
     m_project.selectedLoad(m_project.currentSpan) = load;
-    afterNavigation(false);
+    afterNavigation();
 }
 
 } // namespace spanwise

@@ -171,7 +171,8 @@ private:
     // The project counts as edited although nothing in it changed (a refused keystroke, a
     // cancelled support change): not saved, check needed again, no undo step.
     void markEditedWithoutChange();
-    void afterNavigation(bool spanChanged);
+    // After the span or load shown changed: the fields show it; nothing else changes.
+    void afterNavigation();
     void showProjectInFields();
     void restore(const Project& project);
 
@@ -189,7 +190,7 @@ private:
     UndoHistory m_history;
     bool m_saved = false;
     bool m_checkPassed = false;
-    bool m_uncleanSinceSave = false; // unsaved by navigation, or never on disk
+    bool m_uncleanSinceSave = false; // never on disk
     bool m_everOnDisk = false;       // opened from or saved to a file
     long m_fieldVisit = 0;           // counts visits of value fields, for merging keystrokes
     bool m_inFieldVisit = false;
