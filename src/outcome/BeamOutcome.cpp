@@ -88,6 +88,36 @@ bool deflectionCheckedWithB(const BeamOutcome& outcome) {
     return design != nullptr && design->designed && hasSections(outcome.beam());
 }
 
+namespace {
+
+// The beam without the bars provided: what its forces depend on.
+Beam withoutBars(Beam beam) {
+    for (Span& span : beam.spans) {
+        if (span.section) {
+            span.section->bottomBars.reset();
+            span.section->topBars.reset();
+            span.section->stirrups.reset();
+        }
+        span.rightSupportDesign.topBars.reset();
+    }
+    beam.firstSupportDesign.topBars.reset();
+    return beam;
+}
+
+} // namespace
+
+std::optional<BeamOutcome> redesigned(const BeamOutcome& outcome, const Beam& edited) {
+    Beam calculated = calculationBeam(edited);
+    if (!sameCalculationInput(withoutBars(calculated), withoutBars(outcome.beam()))) {
+        return std::nullopt;
+    }
+    BeamOutcome out = outcome;
+    out.calculation.beam = std::move(calculated);
+    out.design = {};
+    designOf(out);
+    return out;
+}
+
 bool outcomeIsCurrent(const BeamOutcome& outcome, const Beam& edited) {
     return sameCalculationInput(outcome.beam(), calculationBeam(edited));
 }

@@ -238,9 +238,17 @@ private slots:
         QVERIFY(
             find<QLabel>(results, "designSummary")->text().contains(QStringLiteral("全部满足")));
 
-        // the proposals (span 2's bottom bars, the stirrups, the ends) taken as provided
+        // the proposals (span 2's bottom bars, the stirrups, the ends) taken as provided: the
+        // forces did not change, so the 配筋 tab shows them at once, without a new calculation
+        auto* span2 = find<QTableWidget>(results, "designSteelTable2");
+        QVERIFY(cell(span2, 1, 6).endsWith(QStringLiteral("*"))); // a proposal
         click(find<QPushButton>(results, "acceptProposalsButton"));
         QVERIFY(project().beam.span(2).section->bottomBars.has_value());
+        QVERIFY(!find<QWidget>(results, "staleNotice")->isVisible());
+        span2 = find<QTableWidget>(results, "designSteelTable2");
+        QCOMPARE(cell(span2, 1, 0), QStringLiteral("跨中下部"));
+        QVERIFY(!cell(span2, 1, 6).endsWith(QStringLiteral("*"))); // provided now
+        QVERIFY(b("calculateButton")->isEnabled());
         QVERIFY(project().beam.span(1).section->stirrups.has_value());
         QCOMPARE(project().beam.span(1).section->bottomBars, std::optional(BarSet{2, 14, 400}));
         QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 采用建议配筋"));

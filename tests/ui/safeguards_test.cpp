@@ -126,6 +126,45 @@ private slots:
         QCOMPARE(QString::fromStdString(window->outcome()->calculation.source.file), file);
     }
 
+    // The report's title block and its stamp tell one state: the file's, or "未保存的修改" (no
+    // digest) once the title block differs from it; a Save brings both back to the file.
+    void theTitleBlockAndTheStampTellOneState() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("梁.BMD"));
+        loadedSpans(2);
+        prompter->expectFile(file);
+        action("saveAction")->trigger();
+        calculate();
+        auto digestOfFile = [&] {
+            QFile saved(file);
+            return saved.open(QIODevice::ReadOnly)
+                       ? QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256)
+                             .toHex()
+                             .toStdString()
+                       : std::string();
+        };
+        ResultWindow* results = window->resultWindow();
+        QCOMPARE(results->outcome()->calculation.source.sha256, digestOfFile());
+        results->findChild<QAction*>(QStringLiteral("projectInfoAction"))->trigger();
+        auto* dialog = find<QDialog>(results, "projectInfoDialog");
+        find<QLineEdit>(dialog, "designerField")->setText(QStringLiteral("张三"));
+        click(find<QDialogButtonBox>(dialog, "projectInfoButtons")->button(QDialogButtonBox::Ok));
+        QTRY_VERIFY(results->findChild<QDialog*>(QStringLiteral("projectInfoDialog")) == nullptr);
+        // the title block the report prints is not the file's: no digest
+        QCOMPARE(results->outcome()->beam().info.designer, std::string("张三"));
+        QVERIFY(results->outcome()->calculation.source.sha256.empty());
+        action("saveAction")->trigger();
+        QCOMPARE(results->outcome()->calculation.source.sha256, digestOfFile());
+        QCOMPARE(readProjectFile(file).project->beam.info, results->outcome()->beam().info);
+        // looking at another span is no edit: New asks nothing
+        showSpan(1);
+        click(b("nextSpanButton"));
+        QCOMPARE(project().currentSpan, 2);
+        QVERIFY(!window->isWindowModified());
+        action("newAction")->trigger(); // the scripted prompter fails on any question
+        QCOMPARE(window->projectName(), QStringLiteral("新工程"));
+    }
+
     // Typing 2.0e5 into EI gives 200000 (not 25), "-6" over a selected 6 in L leaves 6 (not 66):
     // a refused key changes neither the text, the caret nor the selection.
     void aRefusedKeystrokeLeavesTheFieldAsItWas() {

@@ -352,6 +352,13 @@ void ResultWindow::fillEnvelope() {
     controls::fillTable(m_envelopeSupportTable, table.supportHeaders, table.supportRows);
 }
 
+void ResultWindow::setStamp(const CalculationSource& source, const ProjectInfo& info) {
+    if (m_outcome) {
+        m_outcome->calculation.source = source;
+        m_outcome->calculation.beam.info = info;
+    }
+}
+
 void ResultWindow::setStale(bool stale) {
     m_staleNotice->setVisible(stale);
 }

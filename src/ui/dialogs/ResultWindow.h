@@ -39,8 +39,13 @@ public:
     // one replaces it and keeps the query's span and distance where they still exist).
     void showOutcome(const BeamOutcome& outcome, const std::string& projectName);
 
+    // The outcome shown (nothing before the first).
+    const std::optional<BeamOutcome>& outcome() const { return m_outcome; }
     // Shows or hides the notice that the beam has changed since the calculation.
     void setStale(bool stale);
+    // The outcome shown now carries this stamp and title block (the project was saved, or its
+    // title block edited, since the calculation).
+    void setStamp(const CalculationSource& source, const ProjectInfo& info);
 
 signals:
     void helpRequested();

@@ -147,6 +147,7 @@ void MainWindow::calculate() {
         const bool named = m_projectName != QString::fromUtf8(kNewProjectName);
         m_outcome->calculation.source =
             calculationSourceOf(named ? m_projectName : QString(), m_editor.hasUnsavedWork());
+        m_stampedUnsaved = m_editor.hasUnsavedWork();
     } catch (const CalculationError& error) {
         // the last calculation stays as it was, and so does the result window
         m_prompter.tell(Prompter::Icon::Critical, QString::fromStdString(describe(error)));
@@ -175,10 +176,7 @@ void MainWindow::showResults() {
         connect(m_resultWindow, &ResultWindow::projectInfoEdited, this,
                 [this](const ProjectInfo& info) {
                     m_editor.setProjectInfo(info); // checked by the window already
-                    if (m_outcome) {
-                        m_outcome->calculation.beam.info = info;
-                    }
-                    refresh();
+                    refresh();                     // the results' title block and stamp follow
                 });
     }
     m_resultWindow->show();

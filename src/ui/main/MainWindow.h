@@ -88,6 +88,9 @@ private:
 
     // -- the one way from the editor to the widgets (MainWindowRefresh.cpp)
     void refresh();
+    // The results follow the project where they still belong to it (ResultsFollow.cpp): an edit
+    // of the bars alone has the design made again; the title block and the stamp follow.
+    void followProject();
     void refreshBeamGroup();
     void refreshSpanGroup();
     void refreshLoads();
@@ -154,6 +157,7 @@ private:
     Editor m_editor;
     QString m_projectName;
     std::optional<BeamOutcome> m_outcome; // of the last calculation
+    bool m_stampedUnsaved = true;         // the state its stamp was made in
     int m_offeredKindRow = 0;             // the row of the load-kind list the user last chose
     LoadCase m_chosenCase = Dead;         // the case the next new load takes
     bool m_finishingSpanCount = false;    // a question about the count is open

@@ -22,6 +22,7 @@ namespace spanwise {
 using controls::setFieldText;
 
 void MainWindow::refresh() {
+    followProject();
     // nothing below is an edit: the window's own writes are not the user's
     const QSignalBlocker blockKinds(m_loadKindList);
     const QSignalBlocker blockLoads(m_spanLoadList);
