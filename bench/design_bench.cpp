@@ -27,8 +27,8 @@ Beam designedBeam() {
         span.rightSupportDesign.redistribution = 0.15f;
     }
     beam.rightSupport = Simple; // every interior support may be redistributed
-    beam.firstSupportDesign = {0.4f, 0.15f, std::nullopt};   // the fixed left end too
-    beam.spans.back().rightSupportDesign.redistribution = 0; // a simple end
+    beam.firstSupportDesign = {0.4f, 0.15f, std::nullopt, {}}; // the fixed left end too
+    beam.spans.back().rightSupportDesign.redistribution = 0;   // a simple end
     for (Span& span : beam.spans) {
         span.section = SpanSection{300, 700, 2000, 120, false, {}, {}, {}};
     }

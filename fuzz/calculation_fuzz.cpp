@@ -112,7 +112,7 @@ void designStepsOf(const SpanDesign& span) {
 // CalculationError escapes and ends the run.
 void envelopeAndBeyond(const BeamOutcome& outcome) {
     const Beam& beam = outcome.beam();
-    const EnvelopeTable table = envelopeTable(outcome.envelope.orThrow());
+    const EnvelopeTable table = envelopeTable(beam, outcome.envelope.orThrow());
     requireNumbers(table.spanRows);
     requireNumbers(table.supportRows);
     requireNumbers(deflectionTable(outcome.deflection.orThrow(), false).rows);

@@ -36,11 +36,10 @@ bool designScreenshots(ScriptedPrompter& prompter, const QDir& out) {
     }
     auto* tabs = find<QTabWidget>(output, "resultTabs");
     tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("designForcesPage")));
-    output->resize(1100, 660);
+    // at the size the window opens with, within a laptop's 1366 x 768
     QApplication::processEvents();
     ok = output->grab().save(out.filePath(QStringLiteral("design-forces.png"))) && ok;
     tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("designPage")));
-    output->resize(1100, 760);
     QApplication::processEvents();
     return output->grab().save(out.filePath(QStringLiteral("design.png"))) && ok;
 }

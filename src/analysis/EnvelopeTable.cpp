@@ -1,4 +1,5 @@
 #include "analysis/EnvelopeTable.h"
+#include "model/Axes.h"
 
 #include "analysis/NumberFormat.h"
 #include "analysis/Reactions.h"
@@ -33,7 +34,7 @@ std::string arrangementCell(const Arrangement& arrangement) {
     return text;
 }
 
-EnvelopeTable envelopeTable(const Envelope& envelope) {
+EnvelopeTable envelopeTable(const Beam& beam, const Envelope& envelope) {
     EnvelopeTable table;
     table.spanHeaders = {
         "跨   号",      "Mmax(kN*m)",   "Mmax位置(m)", "Mmax活载布置", "对应V(kN)", "Mmin(kN*m)",
@@ -63,7 +64,7 @@ EnvelopeTable envelopeTable(const Envelope& envelope) {
         if (!e.present) {
             continue;
         }
-        std::vector<std::string> row{supportLabel(j, n)};
+        std::vector<std::string> row{supportName(beam, j)};
         for (const Extreme* r : {&e.maxReaction, &e.minReaction}) {
             row.insert(row.end(), {formatResult(r->value), arrangementCell(r->arrangement)});
         }

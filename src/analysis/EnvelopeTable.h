@@ -24,7 +24,7 @@ struct EnvelopeTable {
     std::vector<std::vector<std::string>> supportRows;
 };
 
-EnvelopeTable envelopeTable(const Envelope& envelope);
+EnvelopeTable envelopeTable(const Beam& beam, const Envelope& envelope);
 
 // The factors as one line of text: "γG = 1.3，γQ = 1.5，γL = 1，恒载有利时 γG = 1".
 std::string factorsText(const CombinationFactors& factors);

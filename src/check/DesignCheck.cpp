@@ -1,4 +1,5 @@
 #include "check/DesignCheck.h"
+#include "model/Axes.h"
 
 #include "design/Materials.h"
 #include "design/SectionStiffness.h"
@@ -76,7 +77,7 @@ bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
         } else {
             for (int j : {s - 1, s}) {
                 if (width(j) > 0 && width(j) / 2 >= double{span.length} / 2) {
-                    add(supportLabel(j, n) + "宽度之半不小于" + name +
+                    add(supportName(beam, j) + "宽度之半不小于" + name +
                             "跨跨度之半（支座边缘到达或越过跨中）!",
                         {s, 0});
                 }
@@ -86,7 +87,7 @@ bool checkDesignData(const Beam& beam, std::vector<std::string>& list,
     bool environmentSaid = false;
     for (int j = 0; j <= n; ++j) {
         const SupportDesign& support = supportDesign(beam, j);
-        const std::string name = supportLabel(j, n);
+        const std::string name = supportName(beam, j);
         const int nearSpan = j == 0 ? 1 : j;
         if (std::string problem = supportDesignProblem(support); !problem.empty()) {
             add(name + "：" + problem, {nearSpan, 0});

@@ -26,7 +26,7 @@ std::string designForcesJsonMember(const BeamForces& forces);
 //  "materials":{"concrete":"C30","fc":14.3,"ft":1.43,"ftk":2.01,"Ec":30000,"steel":"HRB400",
 //    "steelSign":"C","fy":360,"stirrupSteel":"HRB400","stirrupSign":"C","fyv":360,
 //    "environment":"一","cover":20,"as":40,"asTop":40,"crackLimit":0.3},
-//  "supports":[{"support":j,"requiredArea":As,"governingFace":"left"|"right","bars":"4C22"|null,
+//  "supports":[{"support":j,"axis":"②","requiredArea":As,"governingFace":"left"|"right","bars":"4C22"|null,
 //    "area":..,"ok":true,"failures":[..]},..],
 //  "spans":[{"span":1,"b":250,"h":500,"bf":0,"hf":0,"EI":kN·m²,"i":kN·m,"h0":460,
 //    "rows":[{"place":"leftFace"|"bottom"|"spanTop"|"rightFace","support":j|null,"x":..,

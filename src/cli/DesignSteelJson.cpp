@@ -2,6 +2,7 @@
 // it, so that a checker's or a drawing program's script can verify or use it without working it
 // again.
 #include "cli/DesignJson.h"
+#include "model/Axes.h"
 
 #include "cli/JsonResult.h"
 #include "design/BarText.h"
@@ -197,7 +198,7 @@ std::string spanJson(const Span& span, const SpanDesign& d) {
 }
 
 // Per support: the top bars over it, the larger requirement of its faces and which face it is.
-std::string supportsJson(const BeamDesign& design) {
+std::string supportsJson(const Beam& beam, const BeamDesign& design) {
     std::string out = "[";
     bool first = true;
     for (std::size_t j = 0; j <= design.spans.size(); ++j) {
@@ -216,6 +217,7 @@ std::string supportsJson(const BeamDesign& design) {
         }
         const BarChoice& bars = governing->bars;
         out += (first ? "" : ",") + std::string("{\"support\":") + std::to_string(j) +
+               ",\"axis\":" + jsonString(axisLabel(beam, static_cast<int>(j))) +
                ",\"requiredArea\":" + real(governing->flexure.requiredArea) +
                ",\"governingFace\":" +
                jsonString(governing->place == SteelPlace::RightFace ? "left" : "right") +
@@ -249,7 +251,7 @@ std::string designJsonMember(const Beam& beam, const BeamDesign& design) {
            ",\"fyv\":" + real(m.fyv) + ",\"environment\":" + jsonString(m.environmentName) +
            ",\"cover\":" + real(m.cover) + ",\"as\":" + real(m.tensionCover) +
            ",\"asTop\":" + real(m.topTensionCover) + ",\"crackLimit\":" + real(m.crackLimit) +
-           "},\"supports\":" + supportsJson(design) + ",\"spans\":[";
+           "},\"supports\":" + supportsJson(beam, design) + ",\"spans\":[";
     for (std::size_t s = 0; s < design.spans.size(); ++s) {
         const SpanDesign& d = design.spans[s];
         out += (s > 0 ? ",\n" : "\n") + spanJson(beam.span(d.span), d);

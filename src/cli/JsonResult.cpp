@@ -1,4 +1,5 @@
 #include "cli/JsonResult.h"
+#include "model/Axes.h"
 
 #include "cli/DeflectionJson.h"
 
@@ -61,7 +62,12 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamO
     const Envelope* envelope = withEnvelope ? &outcome.envelope.orThrow() : nullptr;
     out << "{\"file\":" << jsonString(fileName) << ",\"spanCount\":" << beam.spanCount()
         << ",\"leftSupport\":" << beam.leftSupport << ",\"rightSupport\":" << beam.rightSupport
-        << ",\"sweeps\":" << sweeps << ",\"spans\":[";
+        << ",\"axes\":[";
+    for (int j = 0; j <= beam.spanCount(); ++j) {
+        out << (j > 0 ? "," : "")
+            << (isFreeEnd(beam, j) ? std::string("null") : jsonString(axisLabel(beam, j)));
+    }
+    out << "],\"sweeps\":" << sweeps << ",\"spans\":[";
     for (int s = 1; s <= beam.spanCount(); ++s) {
         const auto si = static_cast<std::size_t>(s);
         out << (s > 1 ? "," : "") << "\n{\"span\":" << s
@@ -96,7 +102,7 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamO
     }
     out << "\n]";
     if (envelope != nullptr) {
-        out << ",\"envelope\":" << envelopeJson(*envelope);
+        out << ",\"envelope\":" << envelopeJson(beam, *envelope);
     }
     out << deflectionJsonMembers(outcome) << moreMembers << "}\n";
 }
@@ -127,7 +133,7 @@ std::string extremeJson(bool favourable, float value, const Arrangement& a,
 
 } // namespace
 
-std::string envelopeJson(const Envelope& envelope) {
+std::string envelopeJson(const Beam& beam, const Envelope& envelope) {
     const CombinationFactors& f = envelope.factors();
     const bool favourable = f.deadFavourable.has_value();
     std::string out =
@@ -160,7 +166,7 @@ std::string envelopeJson(const Envelope& envelope) {
             continue;
         }
         out += (first ? "" : ",\n") + std::string("{\"node\":") + std::to_string(j) +
-               ",\"maxReaction\":" +
+               ",\"axis\":" + jsonString(axisLabel(beam, j)) + ",\"maxReaction\":" +
                extremeJson(favourable, e.maxReaction.value, e.maxReaction.arrangement) +
                ",\"minReaction\":" +
                extremeJson(favourable, e.minReaction.value, e.minReaction.arrangement);

@@ -9,7 +9,8 @@
 
 namespace spanwise {
 
-// Writes one JSON object: the file, the counts and supports, the number of distribution sweeps,
+// Writes one JSON object: the file, the counts and supports, the axes of the nodes 0..N ("axes":
+// ["①","②",…], null for a free end), the number of distribution sweeps,
 // and per span its end moments, key sections (x, M, V), largest moment and its position, and
 // its row of the result table (numbers and display texts). Floats are written as the shortest
 // text that reads back to the same float. With withEnvelope, the member "envelope" follows
@@ -22,11 +23,11 @@ void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamO
 //  "spans":[{"span":1,"maxMoment":{"value":..,"x":..,"liveSpans":[1,3],"shear":..},
 //            "minMoment":{..},"leftShear":{"max":{"value":..,"liveSpans":[..],"moment":..},
 //            "min":{..}},"rightShear":{..}},..],
-//  "supports":[{"node":0,"maxReaction":{"value":..,"liveSpans":[..]},"minReaction":{..}},..]}
+//  "supports":[{"node":0,"axis":"①","maxReaction":{"value":..,"liveSpans":[..]},"minReaction":{..}},..]}
 // Supports are the nodes 0..N that hold the beam; a fixed end adds "maxMoment" and "minMoment"
 // of the same form. With the favourable-dead-load option every arrangement also names
 // "favourableDeadSpans". "shear" is the shear just left of the section.
-std::string envelopeJson(const Envelope& envelope);
+std::string envelopeJson(const Beam& beam, const Envelope& envelope);
 
 // A JSON string literal, quotes included.
 std::string jsonString(const std::string& text);

@@ -46,8 +46,8 @@ void printRow(std::ostream& out, const std::vector<std::string>& cells) {
 
 // The envelope table: titles and one row per span, an empty line, titles and one row per
 // support that holds the beam.
-void printEnvelope(std::ostream& out, const Envelope& envelope) {
-    const EnvelopeTable table = envelopeTable(envelope);
+void printEnvelope(std::ostream& out, const Beam& beam, const Envelope& envelope) {
+    const EnvelopeTable table = envelopeTable(beam, envelope);
     printRow(out, table.spanHeaders);
     for (const auto& row : table.spanRows) {
         printRow(out, row);
@@ -204,7 +204,7 @@ int calculateAndPrint(const std::string& projectName, const Beam& projectBeam,
                                        : std::string());
     } else if (options.envelope || options.design) {
         if (options.envelope) {
-            printEnvelope(out, calculated.envelope.orThrow());
+            printEnvelope(out, beam, calculated.envelope.orThrow());
         }
         if (options.design) {
             out << (options.envelope ? "\n" : "");

@@ -1,6 +1,7 @@
 // The design of the whole beam: shear and stirrups first (the stirrups' diameter sets the room the
 // bars have), then the longitudinal steel, then the serviceability of it all.
 #include "design/BeamDesign.h"
+#include "model/Axes.h"
 
 #include "design/BeamDesignParts.h"
 
@@ -37,6 +38,8 @@ BeamDesign designBeam(const Beam& beam, const BeamForces& forces, const Envelope
         SpanDesign d;
         d.span = s;
         d.section = *beam.span(s).section;
+        d.leftFaceName = supportFaceName(beam, s - 1, +1);
+        d.rightFaceName = supportFaceName(beam, s, -1);
         d.stirrupSteel =
             gradeOf(d.section.stirrups ? d.section.stirrups->grade : 0, beam.design.stirrupSteel);
         const Materials& m = steels.stirrups(d.stirrupSteel);

@@ -26,9 +26,6 @@ namespace spanwise {
 // The design sections of a span, in the order the result shows them.
 enum class SteelPlace : std::int8_t { LeftFace, Bottom, SpanTop, RightFace };
 
-// The words of a place: "左端支座边缘", "跨中下部", "跨中上部", "右端支座边缘".
-const char* steelPlaceName(SteelPlace place);
-
 // One design section's longitudinal steel and its crack width.
 struct SteelRow {
     SteelPlace place = SteelPlace::Bottom;
@@ -96,8 +93,16 @@ struct SpanDesign {
     int stirrupSteel = 0; // the code of the stirrups' steel (the set's, or the project's)
     std::vector<Hanger> hangers;
     LongTermDeflection deflection;
+    // The faces by the supports' axes: "②轴支座右边缘" at the left end, "③轴支座左边缘" at the
+    // right ("悬臂端" for a free end).
+    std::string leftFaceName, rightFaceName;
 
-    // Every failure of the span, each with its place: "右端支座边缘：钢筋放不下".
+    // The words of a place: the face's name, "跨中下部" or "跨中上部".
+    std::string placeName(SteelPlace place) const;
+    const std::string& faceName(const FaceShear& face) const {
+        return &face == &left ? leftFaceName : rightFaceName;
+    }
+    // Every failure of the span, each with its place: "③轴支座左边缘：钢筋放不下".
     std::vector<std::string> failures() const;
 };
 
@@ -111,9 +116,9 @@ struct BeamDesign {
     // Every failure of the beam, each with its span and place.
     std::vector<std::string> failures() const;
     // Every notice (not a failure) with its span and place: a redistributed face whose ξ < 0.10
-    // ("第2跨左端支座边缘：调幅后 ξ = 0.0812 < 0.10").
+    // ("第2跨②轴支座右边缘：调幅后 ξ = 0.0812 < 0.10").
     std::vector<std::string> notices() const;
-    // "全部满足" or "3 处不满足：第1跨右端支座边缘 …".
+    // "全部满足" or "3 处不满足：第1跨②轴支座左边缘 …".
     std::string summary() const;
 };
 

@@ -5,6 +5,7 @@
 // check. A proposal reaches its requirement where its bars really lie and keeps its cracks within
 // the limit where any combination can.
 #include "design/BeamDesignParts.h"
+#include "model/Axes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -200,6 +201,26 @@ SteelRow faceRow(const FaceForces& face, bool left, int steel) {
     return row;
 }
 
+// The area verdict of bars shared by the two faces of support j, the same under both: the larger
+// requirement is met, and the other side's is named ("② 轴两侧取大值 763.4 ≥ 708.9（右侧 699.9）").
+void sayWhichSideGoverns(const Beam& beam, int j, BarChoice& bars, double leftNeed,
+                         double rightNeed) {
+    for (CalculationStep& step : bars.steps) {
+        if (step.formula != kAreaVerdictFormula) {
+            continue;
+        }
+        const bool enough = bars.area >= bars.requiredArea;
+        const std::string other = leftNeed == rightNeed
+                                      ? "两侧均为 " + steelAreaText(leftNeed)
+                                      : (leftNeed > rightNeed ? "右侧 " + steelAreaText(rightNeed)
+                                                              : "左侧 " + steelAreaText(leftNeed));
+        step.formula = "As,实配 ≥ max(As左侧, As右侧)";
+        step.result = axisLabel(beam, j) + " 轴两侧取大值 " + steelAreaText(bars.area) +
+                      (enough ? " ≥ " : " < ") + steelAreaText(bars.requiredArea) + "（" + other +
+                      "） mm² " + (enough ? "✔" : "✘");
+    }
+}
+
 // The top bars over every support, for the faces meeting there, in the room of the narrower
 // span with the thicker stirrups; then what the faces check with them.
 void supportBars(const Beam& beam, BeamDesign& out, SteelsOf& steels,
@@ -232,7 +253,12 @@ void supportBars(const Beam& beam, BeamDesign& out, SteelsOf& steels,
             room.width = std::min(room.width, double{s.span->section.width});
             room.stirrupDiameter = std::max(room.stirrupDiameter, stirrupDiameterOf(*s.span));
         }
-        const BarChoice bars = barsFor(given, demandOf(served, m), room, m, working);
+        BarChoice bars = barsFor(given, demandOf(served, m), room, m, working);
+        if (served.size() == 2) {
+            sayWhichSideGoverns(beam, j, bars,
+                                reportedFlexure(*served[0].flexure, bars).requiredArea,
+                                reportedFlexure(*served[1].flexure, bars).requiredArea);
+        }
         for (std::size_t k = 0; k < served.size(); ++k) {
             SpanDesign& d = out.spans[static_cast<std::size_t>(places[k].first - 1)];
             SteelRow& row = d.rows[places[k].second];

@@ -1,4 +1,5 @@
 #include "design/DesignForcesTable.h"
+#include "model/Axes.h"
 
 #include "analysis/NumberFormat.h"
 #include "analysis/Reactions.h"
@@ -16,8 +17,8 @@ std::string sided(float value, MomentSide side) {
 
 DesignForcesTable designForcesTable(const Beam& beam, const BeamForces& forces) {
     DesignForcesTable table;
-    table.faceHeaders = {"跨号",        "端",          "支座",      "支座边缘x(m)", "β",
-                         "M弹性(kN*m)", "M设计(kN*m)", "V弹性(kN)", "V设计(kN)",    "Mq(kN*m)"};
+    table.faceHeaders = {"跨号",        "支座边缘",  "x(m)",      "β",       "M弹性(kN*m)",
+                         "M设计(kN*m)", "V弹性(kN)", "V设计(kN)", "Mq(kN*m)"};
     table.spanHeaders = {"跨号",        "M弹性(kN*m)", "位置(m)", "M0(kN*m)",
                          "M设计(kN*m)", "位置(m)",     "取值",    "跨中负弯矩(kN*m)",
                          "位置(m)",     "Mq(kN*m)",    "位置(m)"};
@@ -29,7 +30,7 @@ DesignForcesTable designForcesTable(const Beam& beam, const BeamForces& forces) 
                 continue;
             }
             table.faceRows.push_back(
-                {std::to_string(s), face == &f.left ? "左" : "右", supportLabel(face->support, n),
+                {std::to_string(s), supportFaceName(beam, face->support, face == &f.left ? +1 : -1),
                  formatResult(face->x), formatResult(face->beta), formatResult(face->elasticMoment),
                  formatResult(face->moment), formatResult(face->elasticShear),
                  formatResult(face->shear) + (face->redistributedShearGoverns ? "(调幅)" : ""),
@@ -72,8 +73,7 @@ std::string designForcesSummary(const Beam& beam, const BeamForces& forces) {
     std::string redistributed;
     for (int j = 0; j <= beam.spanCount(); ++j) {
         if (supportDesign(beam, j).redistribution > 0 && !isFreeEnd(beam, j)) {
-            redistributed += (redistributed.empty() ? "" : "、") +
-                             supportLabel(j, beam.spanCount()) +
+            redistributed += (redistributed.empty() ? "" : "、") + supportName(beam, j) +
                              " β = " + formatResult(supportDesign(beam, j).redistribution);
         }
     }

@@ -11,8 +11,8 @@
 namespace spanwise {
 
 struct DesignForcesTable {
-    // 跨号, 端 (左/右), 支座, the face's x, β, M elastic and redistributed, V elastic and
-    // design, Mq.
+    // 跨号, the face by its support's axis ("②轴支座右边缘"), its x, β, M elastic and
+    // redistributed, V elastic and design, Mq.
     std::vector<std::string> faceHeaders;
     std::vector<std::vector<std::string>> faceRows;
     // 跨号, the elastic largest moment and its x, M0 where redistributed, the bottom bars'

@@ -6,14 +6,14 @@
 
 namespace spanwise {
 
-const char* steelPlaceName(SteelPlace place) {
+std::string SpanDesign::placeName(SteelPlace place) const {
     switch (place) {
     case SteelPlace::LeftFace:
-        return "左端支座边缘";
+        return leftFaceName;
     case SteelPlace::SpanTop:
         return "跨中上部";
     case SteelPlace::RightFace:
-        return "右端支座边缘";
+        return rightFaceName;
     default:
         return "跨中下部";
     }
@@ -45,12 +45,12 @@ std::vector<std::string> SpanDesign::failures() const {
     std::vector<std::string> out;
     for (const SteelRow& row : rows) {
         for (const std::string& f : row.failures()) {
-            out.push_back(std::string(steelPlaceName(row.place)) + "：" + f);
+            out.push_back(placeName(row.place) + "：" + f);
         }
     }
     for (const FaceShear* face : {&left, &right}) {
         for (const std::string& f : face->result.failures) {
-            out.push_back(std::string(face == &left ? "左端" : "右端") + "受剪：" + f);
+            out.push_back(faceName(*face) + "受剪：" + f);
         }
     }
     for (const std::string& f : stirrups.failures) {
@@ -80,7 +80,7 @@ std::vector<std::string> BeamDesign::notices() const {
     for (const SpanDesign& span : spans) {
         for (const SteelRow& row : span.rows) {
             if (row.ductility && row.ductility->notice) {
-                out.push_back("第" + std::to_string(span.span) + "跨" + steelPlaceName(row.place) +
+                out.push_back("第" + std::to_string(span.span) + "跨" + span.placeName(row.place) +
                               "：" + *row.ductility->notice);
             }
         }

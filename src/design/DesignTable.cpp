@@ -31,7 +31,7 @@ DesignTables designTables(const BeamDesign& design) {
     t.steel.headers = {"跨号",       "位置", "M(kN*m)",   "αs", "ξ",        "As需(mm²)",
                        "As'需(mm²)", "钢筋", "As实(mm²)", "ρ",  "wmax(mm)", "结论"};
     t.shear.headers = {
-        "跨号", "端", "V(kN)", "Vc(kN)", "Asv/s需(mm²/mm)", "箍筋", "Asv/s实(mm²/mm)", "结论"};
+        "跨号", "位置", "V(kN)", "Vc(kN)", "Asv/s需(mm²/mm)", "箍筋", "Asv/s实(mm²/mm)", "结论"};
     t.hangers.headers = {"跨号", "x(m)", "F(kN)", "附加Asv需(mm²)"};
     t.deflection.headers = {"跨号", "B(N*mm²)", "w按EI(mm)", "f按B(mm)", "l0/f", "限值", "结论"};
     for (const SpanDesign& d : design.spans) {
@@ -40,7 +40,7 @@ DesignTables designTables(const BeamDesign& design) {
             const FlexureResult& f = row.flexure;
             const bool ok = row.failures().empty();
             t.steel.rows.push_back(
-                {span, steelPlaceName(row.place), forceText(row.moment),
+                {span, d.placeName(row.place), forceText(row.moment),
                  row.tension ? relativeText(f.alphaS) : "—", row.tension ? relativeText(f.xi) : "—",
                  steelAreaText(f.requiredArea) + (f.minimumGoverns ? "(最小)" : ""),
                  f.compressionArea > 0 ? steelAreaText(f.compressionArea) : "",
@@ -59,8 +59,8 @@ DesignTables designTables(const BeamDesign& design) {
             const ShearResult& r = face->result;
             const bool ok = r.ok() && d.stirrups.ok();
             t.shear.rows.push_back(
-                {span, face == &d.left ? "左" : "右", forceText(face->shear),
-                 forceText(r.concreteShear), stirrupRatioText(r.requiredRatio),
+                {span, d.faceName(*face), forceText(face->shear), forceText(r.concreteShear),
+                 stirrupRatioText(r.requiredRatio),
                  d.stirrups.stirrups ? stirrupText(*d.stirrups.stirrups, d.stirrupSteel) +
                                            (d.stirrupsProvided ? "" : "*")
                                      : "无",

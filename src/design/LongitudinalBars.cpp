@@ -109,7 +109,7 @@ std::string realDepthFailure(const RealDepthNeed& need) {
 void addAreaVerdict(BarChoice& c, StepWriter& steps) {
     const bool enough = c.area >= c.requiredArea;
     steps.add([&] {
-        return CalculationStep{"6.2.10", "As,实配 ≥ As", "",
+        return CalculationStep{"6.2.10", kAreaVerdictFormula, "",
                                steelAreaText(c.area) + (enough ? " ≥ " : " < ") +
                                    steelAreaText(c.requiredArea) + " mm² " + (enough ? "✔" : "✘")};
     });

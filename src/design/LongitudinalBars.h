@@ -73,6 +73,9 @@ struct BarDemand {
 // inside it (c + dv + 1.5·d + 25), at the centroid of their areas.
 double barsCentroid(const BarSet& bars, const BarRoom& room);
 
+// The formula of the step that sets the bars' area against the requirement.
+inline constexpr const char* kAreaVerdictFormula = "As,实配 ≥ As";
+
 struct BarChoice {
     std::vector<std::string> failures; // "钢筋放不下", an area below the requirement
     std::optional<BarSet> bars;        // nothing where no bars fit (a provided set is kept)

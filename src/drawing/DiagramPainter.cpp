@@ -1,4 +1,5 @@
 #include "drawing/DiagramPainter.h"
+#include "model/Axes.h"
 
 #include "drawing/DrawingParts.h"
 
@@ -199,6 +200,12 @@ Beam spansOfBeam(const Beam& beam, int first, int last) {
     part.spans.assign(beam.spans.begin() + (first - 1), beam.spans.begin() + last);
     part.leftSupport = first == 1 ? beam.leftSupport : Simple;
     part.rightSupport = last == beam.spanCount() ? beam.rightSupport : Simple;
+    // the axes keep the names they have in the whole beam
+    part.axisStyle = AxisStyle::Typed;
+    part.firstSupportDesign = supportDesign(beam, first - 1);
+    for (int j = first - 1; j <= last; ++j) {
+        supportDesign(part, j - first + 1).axis = axisLabel(beam, j);
+    }
     return part;
 }
 
@@ -215,7 +222,7 @@ std::vector<QStringList> reactionRows(const Beam& beam, const BeamResults& resul
         if (!r.present) {
             continue;
         }
-        rows.push_back({QString::fromStdString(supportLabel(j, beam.spanCount())), number(r.R),
+        rows.push_back({QString::fromStdString(supportName(beam, j)), number(r.R),
                         r.fixed ? number(r.M) : QString()});
     }
     return rows;

@@ -67,7 +67,7 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, in
 double loadSketchHeight(const Beam& beam, double width, const QFont& font);
 
 // Spans first..last of beam as a beam of their own: the outer supports where they are the
-// beam's, simple supports where the beam goes on.
+// beam's, simple supports where the beam goes on; the axes named as in the whole beam.
 Beam spansOfBeam(const Beam& beam, int first, int last);
 
 // Rows of the reactions table: support, reaction (kN), moment at a fixed end (kN*m); no rows

@@ -2,6 +2,7 @@
 // a block at the same place, two forces at one point, labels side by side) are stacked in lanes
 // above the beam, so that none hides another; live loads are drawn dashed in blue with "(活)".
 #include "drawing/DiagramPainter.h"
+#include "model/Axes.h"
 
 #include "drawing/DrawingParts.h"
 
@@ -335,13 +336,37 @@ void paintLoadSketch(QPainter& painter, const QRectF& area, const Beam& beam, in
         }
     }
 
-    // each span's number and length where they fit, the number alone on a crowded beam
+    // each support's axis under it; each span's number and length between them where they
+    // fit, the number alone on a crowded beam, and the axes a line lower where even that would
+    // touch them
     painter.setFont(spanFont);
     painter.setPen(QPen(Qt::black, 1));
     const QFontMetricsF metrics(spanFont);
+    const double lineHeight = metrics.height() + 2;
+    double axisWidth = 0;
+    for (int j = 0; j <= beam.spanCount(); ++j) {
+        const QString axis = QString::fromStdString(axisLabel(beam, j));
+        axisWidth = std::max(axisWidth, metrics.horizontalAdvance(axis) + 4);
+    }
+    bool crowded = false;
     for (int s = 1; s <= beam.spanCount(); ++s) {
-        const QRectF below(scale.px(s, 0), beamY + size * 1.2, scale.px(s + 1, 0) - scale.px(s, 0),
-                           metrics.height() + 2);
+        const double between = scale.px(s + 1, 0) - scale.px(s, 0) - axisWidth;
+        crowded = crowded ||
+                  metrics.horizontalAdvance(QString::number(s + firstSpanNumber - 1)) > between;
+    }
+    const double belowY = beamY + size * 1.2;
+    const double axisY = crowded ? belowY + lineHeight : belowY;
+    for (int j = 0; j <= beam.spanCount(); ++j) {
+        const QString axis = QString::fromStdString(axisLabel(beam, j));
+        const double x = std::clamp(scale.px(j + 1, 0), area.left() + axisWidth / 2,
+                                    area.right() - axisWidth / 2);
+        painter.drawText(QRectF(x - axisWidth / 2, axisY, axisWidth, lineHeight), Qt::AlignCenter,
+                         axis);
+    }
+    const double aside = crowded ? 0 : axisWidth / 2;
+    for (int s = 1; s <= beam.spanCount(); ++s) {
+        const QRectF below(scale.px(s, 0) + aside, belowY,
+                           scale.px(s + 1, 0) - scale.px(s, 0) - 2 * aside, lineHeight);
         const int spanNumber = s + firstSpanNumber - 1;
         QString text = QStringLiteral("第%1跨 L=%2")
                            .arg(spanNumber)

@@ -2,6 +2,7 @@
 // and beta, and the bars the design proposed taken as provided. Each is one undo step, or refused
 // with the rule's words and nothing changed.
 #include "edit/Editor.h"
+#include "model/Axes.h"
 
 namespace spanwise {
 
@@ -64,19 +65,20 @@ std::string Editor::setSection(const std::optional<SpanSection>& section) {
 }
 
 std::optional<Editor::SupportsFault>
-Editor::supportsFault(const std::vector<SupportDesign>& supports) const {
+Editor::supportsFault(const std::vector<SupportDesign>& supports,
+                      std::optional<AxisStyle> axes) const {
     const Beam& beam = m_project.beam;
     if (static_cast<int>(supports.size()) != beam.spanCount() + 1) {
         return SupportsFault{-1, {SupportPart::Width, "支座数与跨数不符"}};
     }
     for (std::size_t j = 0; j < supports.size(); ++j) {
         if (auto fault = supportDesignFault(supports[j])) {
-            fault->words =
-                supportLabel(static_cast<int>(j), beam.spanCount()) + "：" + fault->words;
+            fault->words = supportName(beam, static_cast<int>(j)) + "：" + fault->words;
             return SupportsFault{static_cast<int>(j), *fault};
         }
     }
     Beam changed = beam;
+    changed.axisStyle = axes.value_or(beam.axisStyle);
     for (int j = 0; j <= beam.spanCount(); ++j) {
         supportDesign(changed, j) = supports[static_cast<std::size_t>(j)];
     }
@@ -85,16 +87,21 @@ Editor::supportsFault(const std::vector<SupportDesign>& supports) const {
             return SupportsFault{j, {SupportPart::Redistribution, problem}};
         }
     }
+    if (const auto problem = axisProblem(changed)) {
+        return SupportsFault{problem->support, {SupportPart::Axis, problem->words}};
+    }
     return std::nullopt;
 }
 
-std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports) {
+std::string Editor::setSupportDesigns(const std::vector<SupportDesign>& supports,
+                                      std::optional<AxisStyle> axes) {
     m_inFieldVisit = false;
-    if (const auto fault = supportsFault(supports)) {
+    if (const auto fault = supportsFault(supports, axes)) {
         return fault->fault.words;
     }
     Beam& beam = m_project.beam;
     edit("支座宽度与调幅", 0, [&] {
+        beam.axisStyle = axes.value_or(beam.axisStyle);
         for (int j = 0; j <= beam.spanCount(); ++j) {
             supportDesign(beam, j) = supports[static_cast<std::size_t>(j)];
         }

@@ -139,13 +139,16 @@ public:
     // The section of the span shown; none makes it a span of typed EI and i again.
     std::string setSection(const std::optional<SpanSection>& section);
     std::optional<SectionFault> sectionFault(const std::optional<SpanSection>& section) const;
-    // The design data of every support 0..spanCount, in order.
-    std::string setSupportDesigns(const std::vector<SupportDesign>& supports);
+    // The design data and the axes of every support 0..spanCount, in order, and how the axes are
+    // named (kept where not given).
+    std::string setSupportDesigns(const std::vector<SupportDesign>& supports,
+                                  std::optional<AxisStyle> axes = std::nullopt);
     struct SupportsFault {
         int support; // -1 for the list as a whole
         SupportFault fault;
     };
-    std::optional<SupportsFault> supportsFault(const std::vector<SupportDesign>& supports) const;
+    std::optional<SupportsFault> supportsFault(const std::vector<SupportDesign>& supports,
+                                               std::optional<AxisStyle> axes = std::nullopt) const;
     // The bar sets given kept as provided (the design's proposals, 采用建议配筋), one step; the
     // spans and supports must be those of the project, the spans with sections.
     std::string provideBars(const ProvidedBars& bars);

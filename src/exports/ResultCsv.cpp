@@ -1,4 +1,5 @@
 #include "exports/ResultCsv.h"
+#include "model/Axes.h"
 
 #include "analysis/DeflectionTable.h"
 #include "analysis/EnvelopeTable.h"
@@ -71,13 +72,13 @@ std::string resultCsv(const Beam& beam, const BeamResults& results) {
             continue;
         }
         const std::string moment = r.fixed ? formatResult(r.M) : std::string();
-        appendRow(out, {supportLabel(j, N), formatResult(r.R), moment});
+        appendRow(out, {supportName(beam, j), formatResult(r.R), moment});
     }
     return out;
 }
 
-std::string envelopeCsv(const Envelope& envelope) {
-    const EnvelopeTable table = envelopeTable(envelope);
+std::string envelopeCsv(const Beam& beam, const Envelope& envelope) {
+    const EnvelopeTable table = envelopeTable(beam, envelope);
     std::string out(kLineEnd);
     appendRow(out, {"荷载组合与包络"});
     appendRow(out, {factorsText(envelope.factors())});
@@ -186,7 +187,7 @@ std::string outcomeCsv(const BeamOutcome& outcome, bool withEnvelope) {
     const Envelope* envelope = withEnvelope ? outcome.envelope.get() : nullptr;
     const BeamDesign* design = outcome.design.get();
     return resultCsv(beam, outcome.calculation.results) +
-           (envelope ? envelopeCsv(*envelope) : std::string()) +
+           (envelope ? envelopeCsv(beam, *envelope) : std::string()) +
            deflectionCsv(outcome, withEnvelope) + designForcesCsv(outcome) +
            (design && hasSections(beam) ? designCsv(*design) : std::string());
 }

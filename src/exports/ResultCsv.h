@@ -27,7 +27,7 @@ std::string resultCsv(const Beam& beam, const BeamResults& results);
 // The envelope section that follows resultCsv() when the beam has live loads, same layout (no
 // byte order mark): an empty line; "荷载组合与包络"; the factors (factorsText); the titles and
 // rows of envelopeTable() for the spans; an empty line; its titles and rows for the supports.
-std::string envelopeCsv(const Envelope& envelope);
+std::string envelopeCsv(const Beam& beam, const Envelope& envelope);
 
 // The deflection section that ends the CSV: an empty line; "挠度验算" and the note that it is
 // the elastic deflection of the EI entered; the table of the loads as entered; with

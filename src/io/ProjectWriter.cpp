@@ -1,3 +1,4 @@
+#include "io/AxisRecords.h"
 #include "io/DesignRecords.h"
 #include "io/Gbk.h"
 #include "io/ProjectFile.h"
@@ -161,7 +162,11 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
     }
     const bool laterKinds = hasLaterKinds(beam);
     const bool design = hasDesignData(beam);
-    if (hasLiveLoads(beam) || beam.factors != CombinationFactors{} ||
+    std::vector<std::vector<std::string>> axes;
+    if (std::string problem = axisRecords(beam, axes); !problem.empty()) {
+        return {false, problem};
+    }
+    if (!axes.empty() || hasLiveLoads(beam) || beam.factors != CombinationFactors{} ||
         beam.deflection != DeflectionSettings{} || beam.info != ProjectInfo{} || laterKinds ||
         design) {
         const CombinationFactors& f = beam.factors;
@@ -172,7 +177,7 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
             return {false, problem};
         }
         auto quoted = [](const char* name) { return "\"" + std::string(name) + "\""; };
-        record(out, quoted(kBlockMarker), integer(laterKinds || design ? 2 : 1));
+        record(out, quoted(kBlockMarker), integer(laterKinds || design || !axes.empty() ? 2 : 1));
         for (int s = 1; s <= beam.spanCount(); ++s) {
             for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
                 const LoadCase c = beam.span(s).load(k).loadCase;
@@ -228,7 +233,11 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
                 return {false, problem};
             }
         }
-        for (const std::vector<std::string>& fields : designRecords(beam)) {
+        std::vector<std::vector<std::string>> records = std::move(axes);
+        for (std::vector<std::string>& fields : designRecords(beam)) {
+            records.push_back(std::move(fields));
+        }
+        for (const std::vector<std::string>& fields : records) {
             std::string line;
             for (const std::string& field : fields) {
                 line += (line.empty() ? "" : ",") + field;

@@ -1,5 +1,7 @@
 #include "model/Beam.h"
 
+#include "model/Axes.h"
+
 #include <cmath>
 
 namespace spanwise {
@@ -98,7 +100,9 @@ bool hasDesignData(const Beam& beam) {
     }
     // a cantilever's free end is no support: what it still holds is no design data
     for (int j = 0; j <= n; ++j) {
-        if (!isFreeEnd(beam, j) && supportDesign(beam, j) != SupportDesign{}) {
+        SupportDesign design = supportDesign(beam, j);
+        design.axis.clear(); // the axis names the support, it designs nothing
+        if (!isFreeEnd(beam, j) && design != SupportDesign{}) {
             return true;
         }
     }
@@ -131,16 +135,6 @@ SpanEnds spanEnds(const Beam& beam, int s) {
             s == n ? outerEnd(beam.rightSupport) : EndSupport::Continuous};
 }
 
-std::string supportLabel(int support, int spanCount) {
-    if (support == 0) {
-        return "左端支座";
-    }
-    if (support == spanCount) {
-        return "右端支座";
-    }
-    return "第" + std::to_string(support) + "支座";
-}
-
 std::string whyNoRedistribution(const Beam& beam, int j) {
     const int n = beam.spanCount();
     const Exposure e = beam.design.environment;
@@ -166,7 +160,7 @@ std::string redistributionProblem(const Beam& beam, int j) {
         return {};
     }
     const std::string why = whyNoRedistribution(beam, j);
-    return why.empty() ? why : supportLabel(j, beam.spanCount()) + "：不能调幅，" + why;
+    return why.empty() ? why : supportName(beam, j) + "：不能调幅，" + why;
 }
 
 bool tensionCoverFits(const DesignSettings& settings, const SpanSection& section) {

@@ -205,6 +205,11 @@ inline constexpr std::array<ProjectInfoField, 6> kProjectInfoFields{{
 // or a line break.
 std::string projectInfoProblem(const ProjectInfo& info);
 
+// How the supports' axes are named on the drawings, in the tables and in the outputs: ①②③…
+// from the left (free ends have no axis), A B C … (I, O and Z are skipped, as drawings do), or
+// as typed per support.
+enum class AxisStyle : std::int16_t { Numbers = 0, Letters = 1, Typed = 2 };
+
 struct Beam {
     SupportKind leftSupport = Simple;               // left end of span 1
     SupportKind rightSupport = Simple;              // right end of the last span
@@ -215,6 +220,7 @@ struct Beam {
     ProjectInfo info;
     DesignSettings design;
     SupportDesign firstSupportDesign; // support 0, at the left end of span 1
+    AxisStyle axisStyle = AxisStyle::Numbers;
 
     int spanCount() const { return static_cast<int>(spans.size()); }
     const Span& span(int s) const { return spans[static_cast<std::size_t>(s - 1)]; }
@@ -240,10 +246,6 @@ bool hasDesignData(const Beam& beam);
 
 // True when every span has a section: the beam can be designed.
 bool hasSections(const Beam& beam);
-
-// The support's name as tables show it: "左端支座" for support 0, "右端支座" for support N,
-// "第j支座" for an interior support j.
-std::string supportLabel(int support, int spanCount);
 
 // The rules of the design data the beam must keep, each with the words every place that asks
 // it shows (the editor, the data check, the project file's reader and writer, the dialogs).

@@ -85,6 +85,9 @@ struct SupportDesign {
     float width = 0;          // m
     float redistribution = 0; // beta, 0..0.25
     std::optional<BarSet> topBars;
+    // The support's axis as the engineer names it on the drawings, where the beam's axes are
+    // typed (AxisStyle::Typed); empty: the axis keeps its number.
+    std::string axis;
 
     bool operator==(const SupportDesign&) const = default;
 };
@@ -130,7 +133,7 @@ struct SectionFault {
     SectionPart part;
     std::string words;
 };
-enum class SupportPart : std::int8_t { Width, Redistribution, TopBars };
+enum class SupportPart : std::int8_t { Width, Redistribution, TopBars, Axis };
 struct SupportFault {
     SupportPart part;
     std::string words;

@@ -90,7 +90,7 @@ bool deflectionCheckedWithB(const BeamOutcome& outcome) {
 
 namespace {
 
-// The beam without the bars provided: what its forces depend on.
+// The beam without the bars provided and the names of its axes: what its forces depend on.
 Beam withoutBars(Beam beam) {
     for (Span& span : beam.spans) {
         if (span.section) {
@@ -99,8 +99,11 @@ Beam withoutBars(Beam beam) {
             span.section->stirrups.reset();
         }
         span.rightSupportDesign.topBars.reset();
+        span.rightSupportDesign.axis.clear();
     }
     beam.firstSupportDesign.topBars.reset();
+    beam.firstSupportDesign.axis.clear();
+    beam.axisStyle = AxisStyle::Numbers;
     return beam;
 }
 

@@ -81,8 +81,8 @@ BeamOutcome outcomeOf(const Beam& beam, Working working = Working::Omitted);
 BeamOutcome withWorking(const BeamOutcome& outcome);
 
 // The outcome of the edited beam where the edit touched no force — the bars and stirrups provided
-// and their grades: the same calculation, envelope and design forces, the design made again.
-// Nothing where the edit touched anything else (the outcome is then stale).
+// and their grades, the names of the axes: the same calculation, envelope and design forces, the
+// design made again. Nothing where the edit touched anything else (the outcome is then stale).
 std::optional<BeamOutcome> redesigned(const BeamOutcome& outcome, const Beam& edited);
 
 // True when the outcome's deflection check is the design's, with the long-term stiffness B

@@ -77,14 +77,14 @@ void spanWorking(PageCursor& page, QPainter& painter, const SpanDesign& d, const
                                *bars, caption);
         }
     };
-    draw(0, sketches.left, QStringLiteral("左端支座边缘"));
+    draw(0, sketches.left, QString::fromStdString(d.leftFaceName));
     draw(1, sketches.middle, QStringLiteral("跨中"));
-    draw(2, sketches.right, QStringLiteral("右端支座边缘"));
+    draw(2, sketches.right, QString::fromStdString(d.rightFaceName));
 
     for (const SteelRow& row : d.rows) {
         page.keepTogether(60);
         page.line(QStringLiteral("%1：M = %2 kN·m%3")
-                      .arg(QString::fromUtf8(steelPlaceName(row.place)),
+                      .arg(QString::fromStdString(d.placeName(row.place)),
                            QString::fromStdString(forceText(row.moment)),
                            row.tension ? QString()
                                        : QStringLiteral("（不使该处钢筋受拉，按最小配筋率配筋）")),
@@ -113,8 +113,7 @@ void spanWorking(PageCursor& page, QPainter& painter, const SpanDesign& d, const
         }
         page.keepTogether(50);
         page.line(QStringLiteral("%1受剪：V = %2 kN%3")
-                      .arg(face == &d.left ? QStringLiteral("左端支座边缘")
-                                           : QStringLiteral("右端支座边缘"),
+                      .arg(QString::fromStdString(d.faceName(*face)),
                            QString::fromStdString(forceText(face->shear)),
                            face->concentratedRule ? QStringLiteral("（独立梁，集中荷载为主）")
                                                   : QString()),

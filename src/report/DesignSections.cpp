@@ -1,4 +1,5 @@
 #include "report/DesignSections.h"
+#include "model/Axes.h"
 
 #include "analysis/CalculationError.h"
 #include "analysis/NumberFormat.h"
@@ -68,8 +69,8 @@ void designInput(PageCursor& page, const Beam& beam, const QFont& body, const QF
             continue;
         }
         const SupportDesign& d = supportDesign(beam, j);
-        supports.push_back({QString::fromStdString(supportLabel(j, beam.spanCount())),
-                            number(d.width), number(d.redistribution)});
+        supports.push_back({QString::fromStdString(supportName(beam, j)), number(d.width),
+                            number(d.redistribution)});
     }
     page.table({QStringLiteral("支座"), QStringLiteral("宽度(m)"), QStringLiteral("调幅系数 β")},
                supports, {1.4, 1, 1}, body);

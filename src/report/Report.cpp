@@ -41,7 +41,7 @@ QString field(float v) {
     return QString::fromStdString(fieldText(v));
 }
 
-QString supportName(std::int16_t kind) {
+QString endSupportKindName(std::int16_t kind) {
     switch (kind) {
     case Cantilever:
         return QStringLiteral("悬臂");
@@ -178,7 +178,7 @@ ReportOutcome layOutReport(const BeamOutcome& beamOutcome, const std::string& pr
     page.line(QStringLiteral("一、输入数据"), heading);
     page.line(QStringLiteral("总跨数：%1；左支座：%2；右支座：%3。")
                   .arg(N)
-                  .arg(supportName(beam.leftSupport), supportName(beam.rightSupport)),
+                  .arg(endSupportKindName(beam.leftSupport), endSupportKindName(beam.rightSupport)),
               body);
     std::vector<QStringList> spans;
     for (int s = 1; s <= N; ++s) {

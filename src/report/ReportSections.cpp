@@ -100,7 +100,7 @@ void envelopeSection(PageCursor& page, QPainter& painter, const BeamOutcome& out
                   QString::fromStdString(factorsText(calculation.beam.factors)) +
                   QStringLiteral("；活荷载按各跨满跨布置或不布置的全部组合取最不利值。"),
               body);
-    const EnvelopeTable table = envelopeTable(*envelope);
+    const EnvelopeTable table = envelopeTable(calculation.beam, *envelope);
     page.line(QStringLiteral("跨中弯矩包络"), body);
     tablePart(page, table.spanHeaders, table.spanRows, 1, 8, small);
     page.gap(4);

@@ -35,9 +35,9 @@ TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
              b.span(2).rightSupportDesign.width = 6.2f;
          },
          // and each of those supports passes the middle of the span on its other side
-         {"第1支座宽度之半不小于第1跨跨度之半（支座边缘到达或越过跨中）!",
+         {"②轴支座宽度之半不小于第1跨跨度之半（支座边缘到达或越过跨中）!",
           "第2跨两端支座宽度之半的和不小于跨度!",
-          "第2支座宽度之半不小于第3跨跨度之半（支座边缘到达或越过跨中）!"}},
+          "③轴支座宽度之半不小于第3跨跨度之半（支座边缘到达或越过跨中）!"}},
         {"a free end's width is no face: the cantilever keeps its length",
          Simple,
          Cantilever,
@@ -50,14 +50,14 @@ TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
          Simple,
          Cantilever,
          [](Beam& b) { b.span(2).rightSupportDesign.redistribution = 0.2f; },
-         {"第2支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
+         {"③轴支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
           "座、"
           "简支端不调幅）!"}},
         {"beta at a simple end",
          Simple,
          Simple,
          [](Beam& b) { b.firstSupportDesign.redistribution = 0.1f; },
-         {"左端支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
+         {"①轴支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
           "座、"
           "简支端不调幅）!"}},
         {"beta at a fixed end of a span held at both ends is allowed",
@@ -108,8 +108,8 @@ TEST(DesignCheck, EachRuleWithTheSpanOrSupportItNames) {
          Simple,
          Simple,
          [](Beam& b) { b.span(1).rightSupportDesign.width = 7; },
-         {"第1支座宽度之半不小于第1跨跨度之半（支座边缘到达或越过跨中）!",
-          "第1支座宽度之半不小于第2跨跨度之半（支座边缘到达或越过跨中）!"}},
+         {"②轴支座宽度之半不小于第1跨跨度之半（支座边缘到达或越过跨中）!",
+          "②轴支座宽度之半不小于第2跨跨度之半（支座边缘到达或越过跨中）!"}},
         // Table 5.2.4: bf' = 5000 on a 6 m span, l0/3 = 2000 (hf'/h0 = 120/460 > 0.1)
         {"a flange wider than the table allows",
          Simple,

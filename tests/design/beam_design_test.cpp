@@ -219,7 +219,7 @@ TEST(BeamDesign, TheCompressionSteelOfAFaceComesFromTheBottomBars) {
 // moment's own design still done.
 TEST(BeamDesign, TheDuctilityOfARedistributedSupport) {
     Beam beam = BeamBuilder(2, 6).uniform(1, 30).uniform(2, 30).beam();
-    beam.span(1).rightSupportDesign = {0.0f, 0.2f, BarSet{6, 28}}; // two layers of 3
+    beam.span(1).rightSupportDesign = {0.0f, 0.2f, BarSet{6, 28}, {}}; // two layers of 3
     const BeamDesign d = design(beam, rectangle(250, 500));
     ASSERT_TRUE(d.designed);
     const SteelRow& face = d.span(1).rows.back();

@@ -30,8 +30,8 @@ Project threeSpans() {
     p.beam.span(2).section = section(250, 600);
     p.beam.firstSupportDesign.width = 0.3f;
     for (int s = 1; s <= 3; ++s) {
-        p.beam.span(s).rightSupportDesign = {0.3f + 0.1f * static_cast<float>(s),
-                                             s < 3 ? 0.2f : 0.0f, std::nullopt};
+        p.beam.span(s).rightSupportDesign = {
+            0.3f + 0.1f * static_cast<float>(s), s < 3 ? 0.2f : 0.0f, std::nullopt, {}};
     }
     return p;
 }
@@ -84,11 +84,26 @@ TEST(DesignEdits, EachIsOneStepThatUndoAndRedoTakeBackAndForth) {
         {"支座宽度与调幅",
          [](Editor& e) {
              auto supports = supportsOf(e.project().beam);
-             supports[1] = {0.5f, 0.25f, BarSet{3, 20}};
+             supports[1] = {0.5f, 0.25f, BarSet{3, 20}, {}};
              return e.setSupportDesigns(supports);
          },
          [](Project& p) {
-             p.beam.span(1).rightSupportDesign = {0.5f, 0.25f, BarSet{3, 20}};
+             p.beam.span(1).rightSupportDesign = {0.5f, 0.25f, BarSet{3, 20}, {}};
+         }},
+        // the axes typed with the supports' data: one step for the visit
+        {"支座宽度与调幅",
+         [](Editor& e) {
+             auto supports = supportsOf(e.project().beam);
+             supports[0].axis = "A";
+             supports[3].axis = "D'";
+             supports[2].width = 0.6f;
+             return e.setSupportDesigns(supports, AxisStyle::Typed);
+         },
+         [](Project& p) {
+             p.beam.axisStyle = AxisStyle::Typed;
+             p.beam.firstSupportDesign.axis = "A";
+             p.beam.span(3).rightSupportDesign.axis = "D'";
+             p.beam.span(2).rightSupportDesign.width = 0.6f;
          }},
     };
     for (const Case& c : cases) {
@@ -135,7 +150,7 @@ TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
              d.environment = Exposure::ThreeA;
              return e.setDesignSettings(d);
          },
-         "第1支座：不能调幅，环境类别为三a、三b 时不调幅：请先将其调幅系数 β 改为 0"},
+         "②轴支座：不能调幅，环境类别为三a、三b 时不调幅：请先将其调幅系数 β 改为 0"},
         {[](Editor& e) { return e.setSection(section(250, 120)); },
          "梁高 h 应在 150～3000 mm 之间"},
         {[](Editor& e) {
@@ -143,7 +158,7 @@ TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
              supports[0].redistribution = 0.1f; // a simple end
              return e.setSupportDesigns(supports);
          },
-         "左端支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
+         "①轴支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
          "座、"
          "简支端不调幅）"},
         {[](Editor& e) {
@@ -151,8 +166,15 @@ TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
              supports[2].width = 12;
              return e.setSupportDesigns(supports);
          },
-         "第2支座：支座宽度应在 0～10 m 之间"},
+         "③轴支座：支座宽度应在 0～10 m 之间"},
         {[](Editor& e) { return e.setSupportDesigns({SupportDesign{}}); }, "支座数与跨数不符"},
+        {[](Editor& e) {
+             auto supports = supportsOf(e.project().beam);
+             supports[1].axis = "②"; // the number support 1 has anyway; support 2 typed ②
+             supports[2].axis = "②";
+             return e.setSupportDesigns(supports, AxisStyle::Typed);
+         },
+         "轴号“②”重复（从左数第 2、3 个支座）"},
         // proposals of a calculation made before a span was added, or for a span without section
         {[](Editor& e) {
              return e.provideBars(ProvidedBars{{{}, {}}, {{}, {}, {}}});
@@ -214,7 +236,7 @@ TEST(DesignEdits, ASectionGoesWithItsSpanAndASupportsDataWithTheSupport) {
         editor.openProject(start);
         editor.deleteSpan(yes);
         const Beam& b = editor.project().beam;
-        EXPECT_EQ(b.firstSupportDesign, (SupportDesign{0.4f, 0.0f, std::nullopt}));
+        EXPECT_EQ(b.firstSupportDesign, (SupportDesign{0.4f, 0.0f, std::nullopt, {}}));
         EXPECT_EQ(b.span(1).section, start.beam.span(2).section);
         editor.undo();
         EXPECT_EQ(editor.project().beam, start.beam);

@@ -26,7 +26,7 @@ TEST(ResultCsv, FixedEndsCarryTheirMomentsInTheReactionRows) {
     EXPECT_EQ(csvOf(BeamBuilder({6, 6}).ends(Fixed, Fixed).uniform(1, 10).uniform(2, 10).beam()),
               kHeader + "第1跨,6,30,-30,15,3,-30,-30\r\n第2跨,6,30,-30,15,3,-30,-30\r\n\r\n"
                         "支座反力\r\n支座,反力(kN),弯矩(kN*m)\r\n"
-                        "左端支座,30,-30\r\n第1支座,60,\r\n右端支座,30,-30\r\n");
+                        "①轴支座,30,-30\r\n②轴支座,60,\r\n③轴支座,30,-30\r\n");
 }
 
 TEST(ResultCsv, AFreeEndHasNoReactionRow) {
@@ -34,7 +34,7 @@ TEST(ResultCsv, AFreeEndHasNoReactionRow) {
     EXPECT_EQ(csvOf(BeamBuilder({2, 4}).ends(Cantilever, Simple).force(1, 10, 0).beam()),
               kHeader + "第1跨,2,0,0,0,0,-10,-20\r\n第2跨,4,5,-20,0,4,5,0\r\n\r\n"
                         "支座反力\r\n支座,反力(kN),弯矩(kN*m)\r\n"
-                        "第1支座,15,\r\n右端支座,-5,\r\n");
+                        "①轴支座,15,\r\n②轴支座,-5,\r\n");
 }
 
 // Two 6 m spans, 250 x 500, C30, HRB400, as = 40, g = 20 and q = 15 kN/m, beta = 0.2 at the
@@ -50,12 +50,12 @@ TEST(ResultCsv, TheDesignTablesCarryTheDesignForcesAndTheSteel) {
     ASSERT_TRUE(read.ok());
     const BeamOutcome outcome = outcomeOf(read.project->beam);
     const std::string forces = designForcesCsv(outcome);
-    EXPECT_NE(forces.find("1,右,第1支座,6,0.2,-157.5,-126,-131.25,-131.25,-123.75\r\n"),
+    EXPECT_NE(forces.find("1,②轴支座左边缘,6,0.2,-157.5,-126,-131.25,-131.25,-123.75\r\n"),
               std::string::npos)
         << forces;
     const std::string steel = designCsv(*outcome.design.get());
     EXPECT_NE(
-        steel.find("1,右端支座边缘,-126,0.1666,0.1834,837.7,,4C20*,1256.6,0.0109,0.252,✔\r\n"),
+        steel.find("1,②轴支座左边缘,-126,0.1666,0.1834,837.7,,4C20*,1256.6,0.0109,0.252,✔\r\n"),
         std::string::npos)
         << steel;
     EXPECT_NE(steel.find("截面设计,全部满足"), std::string::npos) << steel;

@@ -41,7 +41,7 @@ TEST(DesignRecords, EveryRecordIsWrittenAsLaidOutAndReadBackWhole) {
     p.beam.span(2).section =
         SpanSection{300, 650, 0, 0, true, std::nullopt, BarSet{2, 16}, std::nullopt};
     p.beam.firstSupportDesign.width = 0.4f;
-    p.beam.span(1).rightSupportDesign = {0.3f, 0.2f, BarSet{3, 20}};
+    p.beam.span(1).rightSupportDesign = {0.3f, 0.2f, BarSet{3, 20}, {}};
     const std::string expected =
         twoSpans(std::string(kHead) + "\"design\",35,500,300,\"2a\",45,1.1\r\n"
                                       "\"section\",1,250,600,1800,100,0\r\n"
@@ -119,11 +119,11 @@ TEST(DesignRecords, EveryKindOfBadRecordIsRefusedWithItsLine) {
         {d + "\"support\",1,0.3,0.3\r\n", 11, "调幅系数 β 应在 0～0.25 之间"},
         {d + "\"support\",1,-0.3,0\r\n", 11, "支座宽度应在 0～10 m 之间"},
         {d + "\"support\",0,0,0.2\r\n", 11,
-         "左端支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
+         "①轴支座：不能调幅，只能用于两侧均为两端支承跨的中间支座或两端支承跨的固定端（悬臂旁的支"
          "座、"
          "简支端不调幅）"},
         {"\"design\",30,400,400,\"3a\",0,1\r\n\"support\",1,0,0.1\r\n", 11,
-         "第1支座：不能调幅，环境类别为三a、三b 时不调幅"},
+         "②轴支座：不能调幅，环境类别为三a、三b 时不调幅"},
         {d + "\"bottom\",1,4,22\r\n", 11, "第 1 跨没有截面记录"},
         {d + "\"section\",1,250,500,0,0,0\r\n\"bottom\",1,1,22\r\n", 12, "钢筋根数应为 2～20"},
         {d + "\"section\",1,250,500,0,0,0\r\n\"bottom\",1,4,23\r\n", 12,

@@ -116,7 +116,7 @@ private slots:
         click(ok);
         QVERIFY(supports->isVisible());
         QCOMPARE(find<QLabel>(supports, "dialogStatus")->text(),
-                 QStringLiteral("第1支座：调幅系数 β 应在 0～0.25 之间"));
+                 QStringLiteral("②轴支座：调幅系数 β 应在 0～0.25 之间"));
         QCOMPARE(supports->focusWidget(), find<QLineEdit>(supports, "redistributionField1"));
         QCOMPARE(find<QLineEdit>(supports, "supportWidthField1")->text(), QStringLiteral("0.3"));
         QCOMPARE(find<QLineEdit>(supports, "supportTopBarsField1")->text(), QStringLiteral("3C20"));
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(supportDesign(project().beam, 1), SupportDesign{});
         QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 修改截面"));
         typeSupport(1, QStringLiteral("0.3"), QStringLiteral("0.2"));
-        QCOMPARE(supportDesign(project().beam, 1), (SupportDesign{0.3f, 0.2f, std::nullopt}));
+        QCOMPARE(supportDesign(project().beam, 1), (SupportDesign{0.3f, 0.2f, std::nullopt, {}}));
         QCOMPARE(action("undoAction")->text(), QStringLiteral("撤销 支座宽度与调幅"));
         action("undoAction")->trigger();
         QCOMPARE(supportDesign(project().beam, 1), SupportDesign{});
@@ -149,12 +149,12 @@ private slots:
         // 36.27 (and 58.5 / 3): the redistributed value governs, at mid-span.
         auto* faces = find<QTableWidget>(results, "designFaceTable");
         QCOMPARE(faces->rowCount(), 4);
-        QCOMPARE(cell(faces, 1, 2), QStringLiteral("第1支座"));
-        QCOMPARE(cell(faces, 1, 3), QStringLiteral("5.85"));
-        QCOMPARE(cell(faces, 1, 4), QStringLiteral("0.2"));
-        QCOMPARE(cell(faces, 1, 5), QStringLiteral("-51.334"));
-        QCOMPARE(cell(faces, 1, 6), QStringLiteral("-41.067"));
-        QCOMPARE(cell(faces, 1, 8), QStringLiteral("-46.8"));
+        QCOMPARE(cell(faces, 1, 1), QStringLiteral("②轴支座左边缘"));
+        QCOMPARE(cell(faces, 1, 2), QStringLiteral("5.85"));
+        QCOMPARE(cell(faces, 1, 3), QStringLiteral("0.2"));
+        QCOMPARE(cell(faces, 1, 4), QStringLiteral("-51.334"));
+        QCOMPARE(cell(faces, 1, 5), QStringLiteral("-41.067"));
+        QCOMPARE(cell(faces, 1, 7), QStringLiteral("-46.8"));
         auto* spans = find<QTableWidget>(results, "designSpanTable");
         QCOMPARE(cell(spans, 0, 1), QStringLiteral("32.906"));
         QCOMPARE(cell(spans, 0, 3), QStringLiteral("58.5"));
@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(cell(steel, 1, 6), QStringLiteral("2C14"));
         QCOMPARE(cell(steel, 1, 7), QStringLiteral("307.9"));
         QCOMPARE(cell(steel, 1, 10), QStringLiteral("✔"));
-        QCOMPARE(cell(steel, 2, 0), QStringLiteral("右端支座边缘"));
+        QCOMPARE(cell(steel, 2, 0), QStringLiteral("②轴支座左边缘"));
         QCOMPARE(cell(steel, 2, 2), QStringLiteral("0.0773"));
         QCOMPARE(cell(steel, 2, 3), QStringLiteral("0.0806"));
         QCOMPARE(cell(steel, 2, 4), QStringLiteral("368.1"));

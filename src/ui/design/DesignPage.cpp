@@ -43,9 +43,9 @@ protected:
                                    m_materials, *bars, caption);
             }
         };
-        draw(0, sketches.left, QStringLiteral("左端支座边缘"));
+        draw(0, sketches.left, QString::fromStdString(m_span.leftFaceName));
         draw(1, sketches.middle, QStringLiteral("跨中"));
-        draw(2, sketches.right, QStringLiteral("右端支座边缘"));
+        draw(2, sketches.right, QString::fromStdString(m_span.rightFaceName));
     }
 
 private:
@@ -116,7 +116,7 @@ QString notesOf(const SpanDesign& d, const DesignTables& tables) {
     }
     for (const SteelRow& row : d.rows) {
         if (row.ductility && row.ductility->notice) {
-            lines << QStringLiteral("注意：") + QString::fromUtf8(steelPlaceName(row.place)) +
+            lines << QStringLiteral("注意：") + QString::fromStdString(d.placeName(row.place)) +
                          QStringLiteral("：") + QString::fromStdString(*row.ductility->notice);
         }
     }

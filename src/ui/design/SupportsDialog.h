@@ -1,5 +1,7 @@
-// 计算 → 支座宽度与调幅…: one row per support of the beam (a cantilever's free end is none):
-// its width, the redistribution factor beta of its moment and the top bars provided over it.
+// 计算 → 支座宽度与调幅…: how the axes are named (①②③…, A B C… or typed), then one row per
+// support of the beam (a cantilever's free end is none): its axis, its width, the redistribution
+// factor beta of its moment and the top bars provided over it. An axis is typed only where the
+// axes are; otherwise its field shows the name the style gives.
 // beta can be typed only where the code allows redistribution (a row says why not); a value
 // kept from before stays editable so that it can be cleared. The dialog gathers what was typed;
 // the editor decides whether it can be used.
@@ -13,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+class QComboBox;
 class QLineEdit;
 
 namespace spanwise {
@@ -23,21 +26,29 @@ class SupportsDialog : public CommittingDialog {
 public:
     explicit SupportsDialog(const Beam& beam, QWidget* parent = nullptr);
 
-    // The data of every support 0..spanCount (a free end keeps what it held), or the field that
-    // holds no number or no bar text, and why.
-    std::variant<std::vector<SupportDesign>, Refusal> typed() const;
+    struct Visit {
+        std::vector<SupportDesign> supports;
+        AxisStyle axes = AxisStyle::Numbers;
+    };
+    // The data of every support 0..spanCount (a free end keeps what it held) and the axes' style,
+    // or the field that holds no number or no bar text, and why.
+    std::variant<Visit, Refusal> typed() const;
     // The field that holds a value of support j (the dialog's first where it has none).
     QWidget* controlOf(int support, SupportPart part) const;
 
 private:
     struct Row {
         int support = 0;
-        std::string name; // as tables name the support
+        QLineEdit* axis = nullptr;
         QLineEdit* width = nullptr;
         QLineEdit* beta = nullptr;
         QLineEdit* topBars = nullptr;
     };
 
+    void showAxes();
+
+    Beam m_beam; // as it was when the dialog opened, for the names a style gives
+    QComboBox* m_axisStyle = nullptr;
     std::vector<SupportDesign> m_kept;
     std::vector<Row> m_rows;
 };

@@ -345,7 +345,7 @@ void ResultWindow::fillEnvelope() {
         }
         return;
     }
-    const EnvelopeTable table = envelopeTable(*envelope());
+    const EnvelopeTable table = envelopeTable(beam(), *envelope());
     m_factorsLabel->setText(QStringLiteral("基本组合 ") +
                             QString::fromStdString(factorsText(beam().factors)));
     controls::fillTable(m_envelopeSpanTable, table.spanHeaders, table.spanRows);

@@ -98,12 +98,12 @@ void MainWindow::editSupports() {
             if (const auto* refusal = std::get_if<Refusal>(&typed)) {
                 return *refusal;
             }
-            const auto& supports = std::get<std::vector<SupportDesign>>(typed);
-            if (const auto fault = m_editor.supportsFault(supports)) {
+            const auto& visit = std::get<SupportsDialog::Visit>(typed);
+            if (const auto fault = m_editor.supportsFault(visit.supports, visit.axes)) {
                 return Refusal{d.controlOf(fault->support, fault->fault.part),
                                words(fault->fault.words)};
             }
-            m_editor.setSupportDesigns(supports);
+            m_editor.setSupportDesigns(visit.supports, visit.axes);
             return std::nullopt;
         },
         [this] { refresh(); });
