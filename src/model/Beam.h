@@ -221,6 +221,7 @@ struct Beam {
     DesignSettings design;
     SupportDesign firstSupportDesign; // support 0, at the left end of span 1
     AxisStyle axisStyle = AxisStyle::Numbers;
+    MemberData member; // the member the drawing names and details
 
     int spanCount() const { return static_cast<int>(spans.size()); }
     const Span& span(int s) const { return spans[static_cast<std::size_t>(s - 1)]; }

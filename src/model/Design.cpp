@@ -96,6 +96,19 @@ std::string barSetProblem(const BarSet& bars) {
     return {};
 }
 
+std::optional<MemberFault> memberFault(const MemberData& member) {
+    if (member.number < 1 || member.number > 999) {
+        return MemberFault{MemberPart::Number, "构件编号应为 1～999"};
+    }
+    if (member.secondaryWidth < 100 || member.secondaryWidth > 2000) {
+        return MemberFault{MemberPart::SecondaryWidth, "次梁宽 bs 应在 100～2000 mm 之间"};
+    }
+    if (member.secondaryDrop < 0 || member.secondaryDrop > 3000) {
+        return MemberFault{MemberPart::SecondaryDrop, "h1 应在 0～3000 mm 之间"};
+    }
+    return std::nullopt;
+}
+
 std::string stirrupSetProblem(const StirrupSet& stirrups) {
     if (!isListed(kStirrupLegs, stirrups.legs)) {
         return "箍筋肢数应为 2、3、4 或 6";

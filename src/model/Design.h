@@ -92,6 +92,30 @@ struct SupportDesign {
     bool operator==(const SupportDesign&) const = default;
 };
 
+// The member the drawing names and details: 非框架梁 L (Lg with a fixed end, XL without a span
+// held at both ends) or 楼层框架梁 KL (detailed without seismic rules), its number, how the steel
+// signs are written (the letters A B C E, the codes %%130…%%133 of a structural symbol font, or Φ
+// for every grade), and the secondary beams that bring the concentrated forces: their width bs
+// and this beam's depth h1 below their bottom (the zone of the additional stirrups).
+enum class MemberCode : std::int8_t { NonFrame = 0, Frame = 1 };
+enum class DrawingSigns : std::int8_t { Letters = 0, Codes = 1, Phi = 2 };
+struct MemberData {
+    MemberCode code = MemberCode::NonFrame;
+    int number = 1; // 1 … 999
+    DrawingSigns signs = DrawingSigns::Letters;
+    int secondaryWidth = 200; // bs, 100 … 2000 mm
+    int secondaryDrop = 0;    // h1, 0 … 3000 mm
+
+    bool operator==(const MemberData&) const = default;
+};
+// Which value a rule refuses, and the rule's words; nothing where every value can be used.
+enum class MemberPart : std::int8_t { Number, SecondaryWidth, SecondaryDrop };
+struct MemberFault {
+    MemberPart part;
+    std::string words;
+};
+std::optional<MemberFault> memberFault(const MemberData& member);
+
 // Bar sets to be kept as provided, as the design proposed them: per span (s at s - 1) its bottom
 // bars, its top bars inside it and its stirrups, per support (0..N) its top bars; an empty
 // entry leaves what the project has.
