@@ -51,7 +51,8 @@ bool sameCalculationInput(const Beam& a, const Beam& b) {
     if (a.spanCount() != b.spanCount() || a.leftSupport != b.leftSupport ||
         a.rightSupport != b.rightSupport || a.factors != b.factors ||
         a.deflection != b.deflection || a.design != b.design ||
-        a.firstSupportDesign != b.firstSupportDesign || a.axisStyle != b.axisStyle) {
+        a.firstSupportDesign != b.firstSupportDesign || a.axisStyle != b.axisStyle ||
+        a.member != b.member) {
         return false;
     }
     for (int s = 1; s <= a.spanCount(); ++s) {

@@ -7,9 +7,8 @@ namespace spanwise {
 
 const char* const kBatchUsage =
     "用法: spanwise-calc 文件.BMD|文件夹... [--at 跨号 距离]... [--deflection] | [--envelope] "
-    "[--design] [--strict] [--json | --csv | --summary] [--report 计算书.pdf | --report-dir "
-    "文件夹] [-j "
-    "线程数]";
+    "[--design] [--strict] [--detailing] [--json | --csv | --summary] [--report 计算书.pdf | "
+    "--report-dir 文件夹] [--dxf 配筋图.dxf] [-j 线程数]";
 const char* const kMoreUsage = "      spanwise-calc 文件.BMD|文件夹... --working\n"
                                "      spanwise-calc --verify [验证算例文件]\n"
                                "      spanwise-calc --version";
@@ -53,6 +52,13 @@ std::optional<BatchOptions> parseBatchArguments(const std::vector<std::string>& 
             options.summary = true;
         } else if (arg == "--design") {
             options.design = true;
+        } else if (arg == "--detailing") {
+            options.detailing = true;
+        } else if (arg == "--dxf") {
+            if (!needsValue(n, "--dxf 需要配筋图文件名")) {
+                return std::nullopt;
+            }
+            options.dxf = args[++n];
         } else if (arg == "--strict") {
             options.strict = true;
         } else if (arg == "--deflection") {
@@ -125,6 +131,11 @@ std::optional<BatchOptions> parseBatchArguments(const std::vector<std::string>& 
     }
     if (options.design && (options.working || !options.queries.empty())) {
         error = "--design 不能与 --working 或 --at 同时使用";
+        return std::nullopt;
+    }
+    if ((options.detailing || !options.dxf.empty()) &&
+        (options.working || options.summary || options.csv || !options.queries.empty())) {
+        error = "--detailing、--dxf 不能与 --working、--summary、--csv 或 --at 同时使用";
         return std::nullopt;
     }
     if (options.deflection && options.queries.empty()) {

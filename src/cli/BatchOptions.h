@@ -28,12 +28,14 @@ struct BatchOptions {
     bool deflection = false; // with --at: w (mm) as a sixth column
     bool design = false;     // the design forces and the steel: tables, or members of --json
     bool strict = false;     // a design with a section marked ✘ exits with kExitDesignFailed
-    bool working = false;    // the moment-distribution working instead of the result table
-    bool verify = false;     // the verification problems (a file given: those instead)
+    bool detailing = false; // the 平法 texts, cut-offs and schedule: tables, or a member of --json
+    bool working = false;   // the moment-distribution working instead of the result table
+    bool verify = false;    // the verification problems (a file given: those instead)
     bool version = false;
     bool help = false;
     std::string report;    // PDF calculation report of the one file, if any
     std::string reportDir; // folder for one report per file, if any
+    std::string dxf;       // the detailing drawing of the one file, if any
     int jobs = 0;          // workers; 0: one per core
 };
 

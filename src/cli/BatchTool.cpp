@@ -76,6 +76,10 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             << kBatchUsage << '\n';
         return kExitBadInput;
     }
+    if (!options->dxf.empty() && list.files.size() > 1) {
+        err << "spanwise-calc: --dxf 只能用于一个工程文件\n" << kBatchUsage << '\n';
+        return kExitBadInput;
+    }
     int worst = kExitOk;
     for (const std::string& folder : list.folders) {
         err << "spanwise-calc: 文件夹“" << folder << "”中没有 .BMD 工程文件\n";

@@ -10,7 +10,7 @@ namespace spanwise {
 namespace {
 
 std::string boolean(bool v) {
-    return v ? "true" : "false";
+    return jsonBoolean(v);
 }
 
 std::string faceJson(const FaceForces& f) {

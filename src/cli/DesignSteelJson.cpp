@@ -15,25 +15,13 @@ namespace spanwise {
 namespace {
 
 std::string boolean(bool v) {
-    return v ? "true" : "false";
+    return jsonBoolean(v);
 }
-
-// The shortest JSON number that reads back to v (null when v is not finite).
 std::string real(double v) {
-    if (!std::isfinite(v)) {
-        return "null";
-    }
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
-    return std::string(buffer, end);
+    return jsonReal(v);
 }
-
 std::string strings(const std::vector<std::string>& list) {
-    std::string out = "[";
-    for (std::size_t k = 0; k < list.size(); ++k) {
-        out += (k > 0 ? "," : "") + jsonString(list[k]);
-    }
-    return out + "]";
+    return jsonStrings(list);
 }
 
 // {"code":400,"name":"HRB400","sign":"C"}

@@ -54,6 +54,27 @@ std::string jsonNumber(float v) {
     return std::string(buffer, end);
 }
 
+std::string jsonReal(double v) {
+    if (!std::isfinite(v)) {
+        return "null";
+    }
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+    return std::string(buffer, end);
+}
+
+std::string jsonBoolean(bool v) {
+    return v ? "true" : "false";
+}
+
+std::string jsonStrings(const std::vector<std::string>& list) {
+    std::string out = "[";
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        out += (k > 0 ? "," : "") + jsonString(list[k]);
+    }
+    return out + "]";
+}
+
 void writeJsonResult(std::ostream& out, const std::string& fileName, const BeamOutcome& outcome,
                      bool withEnvelope, const std::string& moreMembers) {
     const Beam& beam = outcome.beam();

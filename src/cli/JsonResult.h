@@ -6,6 +6,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace spanwise {
 
@@ -34,5 +35,9 @@ std::string jsonString(const std::string& text);
 
 // The shortest JSON number that reads back to v (null when v is not finite).
 std::string jsonNumber(float v);
+std::string jsonReal(double v);
+std::string jsonBoolean(bool v);
+// A JSON array of strings.
+std::string jsonStrings(const std::vector<std::string>& list);
 
 } // namespace spanwise

@@ -8,6 +8,8 @@
 #include "analysis/SpanResults.h"
 #include "check/DataCheck.h"
 #include "cli/DesignJson.h"
+#include "cli/DetailingJson.h"
+#include "cli/DetailingRun.h"
 #include "cli/JsonResult.h"
 #include "design/DesignForcesTable.h"
 #include "design/DesignTable.h"
@@ -198,10 +200,12 @@ int calculateAndPrint(const std::string& projectName, const Beam& projectBeam,
     } else if (options.csv) {
         out << outcomeCsv(calculated, options.envelope || live);
     } else if (options.json) {
+        const BeamDetailing* detailing = options.detailing ? calculated.detailing.get() : nullptr;
         writeJsonResult(out, projectName, calculated, options.envelope,
-                        options.design ? designForcesJsonMember(*forces) +
-                                             designJsonMember(beam, calculated.design.orThrow())
-                                       : std::string());
+                        (options.design ? designForcesJsonMember(*forces) +
+                                              designJsonMember(beam, calculated.design.orThrow())
+                                        : std::string()) +
+                            (detailing ? detailingJsonMember(*detailing) : std::string()));
     } else if (options.envelope || options.design) {
         if (options.envelope) {
             printEnvelope(out, beam, calculated.envelope.orThrow());
@@ -226,8 +230,13 @@ int calculateAndPrint(const std::string& projectName, const Beam& projectBeam,
             }
             out << '\n';
         }
-    } else {
+    } else if (!options.detailing) {
         printTable(out, beam, results);
+    }
+    if (options.detailing || !options.dxf.empty()) {
+        if (const int code = detailForBatch(calculated, options, out, err); code != kExitOk) {
+            return code;
+        }
     }
     if (options.strict && design && !design->failures().empty()) {
         err << "spanwise-calc: " << design->summary() << '\n';

@@ -197,6 +197,7 @@ void annotate(Context& c) {
     for (const DetailingSpan& s : c.in.spans) {
         bottoms.push_back(setText(c, *s.bottom, false));
     }
+    out.bottomTexts = bottoms;
     const bool oneBottom = std::all_of(bottoms.begin(), bottoms.end(),
                                        [&](const std::string& t) { return t == bottoms.front(); });
     const bool oneGroup = out.groups.size() == 1;

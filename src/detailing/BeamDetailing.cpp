@@ -185,6 +185,10 @@ void nameOf(Context& c) {
 
 } // namespace
 
+int outerRowOf(const DetailedSet& set, bool top, double cover) {
+    return firstRow(set, top, cover);
+}
+
 BeamDetailing detailBeam(const DetailingInput& in) {
     BeamDetailing out;
     out.missing = in.missing;
@@ -202,6 +206,22 @@ BeamDetailing detailBeam(const DetailingInput& in) {
     annotate(c);
     bottomRunsOf(c);
     scheduleOf(c);
+    DetailedGeometry& g = out.geometry;
+    g.node = c.node;
+    g.cover = in.cover;
+    g.tensionCover = in.tensionCover;
+    g.groupOfSupport = c.groupOf;
+    for (const DetailingSupport& j : in.supports) {
+        g.supportWidth.push_back(j.width);
+        g.freeNode.push_back(j.free);
+    }
+    for (int s = 1; s <= c.spanCount(); ++s) {
+        const DetailingSpan& span = c.span(s);
+        const auto k = static_cast<std::size_t>(s - 1);
+        g.spans.push_back({span.length, span.width, span.depth, span.flangeWidth, span.flangeDepth,
+                           span.freeLeft, span.freeRight, c.leftFace[k], c.rightFace[k],
+                           *span.bottom});
+    }
     out.detailed = true;
     return out;
 }

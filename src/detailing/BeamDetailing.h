@@ -119,6 +119,23 @@ struct ScheduleLine {
     std::string weight;       // kg, 2 decimals
 };
 
+// The beam as it was detailed, for its drawing: nodes, supports, each span's section and faces
+// and bottom set, the cover and as.
+struct DetailedGeometry {
+    struct Span {
+        int length = 0, width = 0, depth = 0, flangeWidth = 0, flangeDepth = 0;
+        bool freeLeft = false, freeRight = false;
+        double leftFace = 0, rightFace = 0;
+        DetailedSet bottom;
+    };
+    std::vector<double> node;      // X of node k
+    std::vector<int> supportWidth; // per node (0 at a free end)
+    std::vector<bool> freeNode;
+    std::vector<Span> spans;
+    std::vector<int> groupOfSupport; // per node, the index of its group; -1 at a free end
+    double cover = 0, tensionCover = 0;
+};
+
 struct BeamDetailing {
     bool detailed = false;
     std::vector<std::string> missing; // why not: the sets the design left without bars
@@ -136,6 +153,7 @@ struct BeamDetailing {
         std::vector<std::string> overrides; // section, stirrups, G where they differ
     };
     std::vector<SpanTexts> spanTexts;
+    std::vector<std::string> bottomTexts; // per span, its bottom set in its rows ("6C25 2/4")
     std::vector<AdditionalStirrups> additional;
 
     std::vector<bool> through;           // per span: its top bars run through it
@@ -165,9 +183,14 @@ struct BeamDetailing {
     std::vector<std::string> changes;  // the top sets made larger (9.2.6), in words
     std::vector<std::string> failures; // every ✘ of the detailing, in words
     std::vector<std::string> notes;    // the drawing's notes (说明), each a line
+    DetailedGeometry geometry;
 };
 
 // The detailing of the input; not detailed (missing) where the design left a set without bars.
 BeamDetailing detailBeam(const DetailingInput& in);
+
+// How many bars the outer row of a set holds (3.2): all of them in one layer, else the one-layer
+// capacity in the room it was designed in.
+int outerRowOf(const DetailedSet& set, bool top, double cover);
 
 } // namespace spanwise

@@ -40,6 +40,15 @@ std::string Editor::setDesignSettings(const DesignSettings& settings) {
     return {};
 }
 
+std::string Editor::setMember(const MemberData& member) {
+    m_inFieldVisit = false;
+    if (const auto fault = memberFault(member)) {
+        return fault->words;
+    }
+    edit("构件", 0, [&] { m_project.beam.member = member; });
+    return {};
+}
+
 std::optional<SectionFault> Editor::sectionFault(const std::optional<SpanSection>& section) const {
     if (!section) {
         return std::nullopt; // no section: a span of typed EI and i

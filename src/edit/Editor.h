@@ -130,6 +130,9 @@ public:
     // that leave a span no length). The ...Fault() questions say beforehand which value a
     // change would be refused for, and why, so that a dialog can mark it and stay open.
     std::string setDesignSettings(const DesignSettings& settings);
+    // The member the drawing names and details (构件…), one step; refused (nothing changes,
+    // the rule's words returned) where a value is out of its range.
+    std::string setMember(const MemberData& member);
     enum class SettingsPart : std::int8_t { Settings, TensionCover, TopTensionCover, Environment };
     struct SettingsFault {
         SettingsPart part;

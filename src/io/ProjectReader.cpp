@@ -1,5 +1,5 @@
-#include "io/AxisRecords.h"
 #include "io/DesignRecords.h"
+#include "io/DrawingRecords.h"
 #include "io/ProjectFile.h"
 #include "io/RecordFields.h"
 
@@ -91,7 +91,7 @@ private:
                                    std::to_string(kBlockVersion));
         }
         DesignRecordReader design(beam);
-        AxisRecordReader axes(beam, m_texts);
+        DrawingRecordReader axes(beam, m_texts);
         std::set<std::pair<int, int>> cases;
         int factorsLine = 0, favourableLine = 0, deflectionLine = 0;
         std::set<std::string> infoGiven;
@@ -155,7 +155,7 @@ private:
                 if (!m_texts.decodeInto(f[1].text, beam.info.*field->text)) {
                     fail(f[1].line, "“" + caption + "”不是有效的 GBK 文字");
                 }
-            } else if (const int axisSize = axisRecordSize(name); axisSize > 0) {
+            } else if (const int axisSize = drawingRecordSize(name); axisSize > 0) {
                 axes.take(recordFrom(*first, axisSize, "字段"));
             } else if (const int size = designRecordSize(name); size > 0) {
                 design.take(recordFrom(*first, size, "字段", designRecordLongest(name)));
@@ -164,7 +164,7 @@ private:
             }
         }
         design.finish(version, head[0].line);
-        axes.finish();
+        axes.finish(version);
         CombinationFactors alone = factors;
         alone.deadFavourable.reset();
         if (std::string problem = combinationFactorsProblem(alone); !problem.empty()) {

@@ -1,5 +1,5 @@
-#include "io/AxisRecords.h"
 #include "io/DesignRecords.h"
+#include "io/DrawingRecords.h"
 #include "io/Gbk.h"
 #include "io/ProjectFile.h"
 
@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -163,7 +164,7 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
     const bool laterKinds = hasLaterKinds(beam);
     const bool design = hasDesignData(beam);
     std::vector<std::vector<std::string>> axes;
-    if (std::string problem = axisRecords(beam, axes); !problem.empty()) {
+    if (std::string problem = drawingRecords(beam, axes); !problem.empty()) {
         return {false, problem};
     }
     if (!axes.empty() || hasLiveLoads(beam) || beam.factors != CombinationFactors{} ||
@@ -177,7 +178,8 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
             return {false, problem};
         }
         auto quoted = [](const char* name) { return "\"" + std::string(name) + "\""; };
-        record(out, quoted(kBlockMarker), integer(laterKinds || design || !axes.empty() ? 2 : 1));
+        const int version = std::max(drawingRecordsVersion(beam), laterKinds || design ? 2 : 1);
+        record(out, quoted(kBlockMarker), integer(version));
         for (int s = 1; s <= beam.spanCount(); ++s) {
             for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
                 const LoadCase c = beam.span(s).load(k).loadCase;

@@ -40,15 +40,26 @@ template struct Product<BeamDeflection>;
 template struct Product<std::array<BeamDeflection, 2>>;
 template struct Product<BeamForces>;
 template struct Product<BeamDesign>;
+template struct Product<BeamDetailing>;
 
 namespace {
 
+// The design and, of a beam designed, its detailing.
 void designOf(BeamOutcome& out) {
+    out.detailing = {};
     if (const BeamForces* forces = out.forces.get()) {
         attempt(out.design,
                 [&] { return designBeam(out.beam(), *forces, *out.envelope.get(), out.working); });
     } else {
         out.design.failure = out.forces.failure;
+    }
+    if (const BeamDesign* design = out.design.get(); design && design->designed) {
+        attempt(out.detailing, [&] {
+            return detailBeam(
+                detailingInput(out.beam(), *design, *out.forces.get(), *out.envelope.get()));
+        });
+    } else {
+        out.detailing.failure = out.design.failure;
     }
 }
 
@@ -104,6 +115,7 @@ Beam withoutBars(Beam beam) {
     beam.firstSupportDesign.topBars.reset();
     beam.firstSupportDesign.axis.clear();
     beam.axisStyle = AxisStyle::Numbers;
+    beam.member = {};
     return beam;
 }
 

@@ -11,6 +11,7 @@
 #include "analysis/Envelope.h"
 #include "design/BeamDesign.h"
 #include "design/DesignForces.h"
+#include "detailing/BeamDetailing.h"
 
 #include <array>
 #include <exception>
@@ -65,6 +66,9 @@ struct BeamOutcome {
     Product<std::array<BeamDeflection, 2>> deflectionCombinations;
     Product<BeamForces> forces;
     Product<BeamDesign> design; // not designed (design->whyNot) unless every span has a section
+    // of a beam designed: its 平法 texts, cut-offs and schedule (detailed false where the design
+    // left a set without bars); not made where the beam was not designed
+    Product<BeamDetailing> detailing;
     Working working = Working::Omitted; // whether the design carries its hand calculation
 
     const Beam& beam() const { return calculation.beam; }
@@ -81,8 +85,9 @@ BeamOutcome outcomeOf(const Beam& beam, Working working = Working::Omitted);
 BeamOutcome withWorking(const BeamOutcome& outcome);
 
 // The outcome of the edited beam where the edit touched no force — the bars and stirrups provided
-// and their grades, the names of the axes: the same calculation, envelope and design forces, the
-// design made again. Nothing where the edit touched anything else (the outcome is then stale).
+// and their grades, the names of the axes, the member's data: the same calculation, envelope and
+// design forces, the design made again. Nothing where the edit touched anything else (the outcome
+// is then stale).
 std::optional<BeamOutcome> redesigned(const BeamOutcome& outcome, const Beam& edited);
 
 // True when the outcome's deflection check is the design's, with the long-term stiffness B

@@ -81,6 +81,13 @@ TEST(DesignEdits, EachIsOneStepThatUndoAndRedoTakeBackAndForth) {
              p.beam.span(2).section->stirrups = StirrupSet{2, 8, 200};
              p.beam.span(2).rightSupportDesign.topBars = BarSet{2, 22};
          }},
+        {"构件",
+         [](Editor& e) {
+             return e.setMember(MemberData{MemberCode::Frame, 7, DrawingSigns::Codes, 300, 120});
+         },
+         [](Project& p) {
+             p.beam.member = MemberData{MemberCode::Frame, 7, DrawingSigns::Codes, 300, 120};
+         }},
         {"支座宽度与调幅",
          [](Editor& e) {
              auto supports = supportsOf(e.project().beam);
@@ -168,6 +175,19 @@ TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
          },
          "③轴支座：支座宽度应在 0～10 m 之间"},
         {[](Editor& e) { return e.setSupportDesigns({SupportDesign{}}); }, "支座数与跨数不符"},
+        {[](Editor& e) {
+             return e.setMember(MemberData{MemberCode::NonFrame, 1000});
+         },
+         "构件编号应为 1～999"},
+        {[](Editor& e) {
+             return e.setMember(MemberData{MemberCode::NonFrame, 1, DrawingSigns::Letters, 90});
+         },
+         "次梁宽 bs 应在 100～2000 mm 之间"},
+        {[](Editor& e) {
+             return e.setMember(
+                 MemberData{MemberCode::NonFrame, 1, DrawingSigns::Letters, 200, -10});
+         },
+         "h1 应在 0～3000 mm 之间"},
         {[](Editor& e) {
              auto supports = supportsOf(e.project().beam);
              supports[1].axis = "②"; // the number support 1 has anyway; support 2 typed ②

@@ -84,7 +84,7 @@ TEST(LoadCaseBlock, ABlockTheProgramCannotTakeIsRefusedWithItsLine) {
         std::string reason;
     };
     const Case cases[] = {
-        {"\"Spanwise\",3\r\n", 5, "扩展块版本 3 是更新的程序写的，本程序只能读版本 2"},
+        {"\"Spanwise\",4\r\n", 5, "扩展块版本 4 是更新的程序写的，本程序只能读版本 3"},
         {"\"Spanwise\",x\r\n", 5, "扩展块版本“x”不是整数"},
         {"\"Spanwise\",1\r\n\"wind\",1\r\n", 6, "本程序不认识扩展记录“wind”"},
         {"\"Spanwise\",1\r\ncase,1,1,1\r\n", 6, "扩展记录应以带引号的名称开头，而不是“case”"},

@@ -16,8 +16,10 @@ set(allowed_io        model io)
 set(allowed_exports   model analysis design detailing outcome io exports)
 set(allowed_drawing   model analysis design detailing outcome drawing)
 set(allowed_report    model analysis design detailing outcome check verify drawing report)
-# the batch tool; its report module (ReportModuleEntries.cpp) alone brings in the report
-set(allowed_cli       model analysis design detailing outcome check verify io exports cli)
+# the batch tool; its report module (ReportModuleEntries.cpp) alone brings in the report;
+# of the drawing it links only the sheet and its DXF writer (QtCore), never the painter
+set(allowed_cli       model analysis design detailing outcome check verify io exports drawing
+                      cli)
 set(allowed_cli_module report)
 set(allowed_ui        model analysis design detailing outcome check verify edit io exports
                       drawing report ui)

@@ -114,3 +114,65 @@ TEST(AxisRecords, TheWriterRefusesAxesNoFileMayHold) {
 
 } // namespace
 } // namespace spanwise
+
+namespace spanwise {
+namespace {
+
+// The member's record: written only when it differs from L1, letters, bs 200, h1 0, and then in
+// a block of version 3; read back to the same beam and the same bytes.
+TEST(MemberRecord, IsWrittenOnlyWhenSetAndReadsBackByteForByte) {
+    Project p;
+    const Load q{Uniform, 0, 10, 0, 0, 0, "q"};
+    p.beam.spans = {spanWith(6, 1, 1, {q})};
+    const std::string counted = "1,1,0,0\r\n6,1,1,1,0\r\n10,0,0,0,0\r\n\"q\",1\r\n";
+    std::string bytes;
+    ASSERT_TRUE(projectFileBytes(p, bytes).ok);
+    EXPECT_EQ(bytes, counted); // the default member: no block at all
+    p.beam.member = MemberData{MemberCode::Frame, 12, DrawingSigns::Phi, 250, 150};
+    ASSERT_TRUE(projectFileBytes(p, bytes).ok);
+    const std::string expected = counted + "\"Spanwise\",3\r\n\"factors\",1.3,1.5,1\r\n"
+                                           "\"detailing\",\"KL\",12,\"phi\",250,150\r\n";
+    EXPECT_EQ(bytes, expected);
+    const ReadResult back = parseProject(bytes, "member.BMD");
+    ASSERT_TRUE(back.ok()) << back.error.message();
+    EXPECT_EQ(back.project->beam, p.beam);
+    std::string again;
+    ASSERT_TRUE(projectFileBytes(*back.project, again).ok);
+    EXPECT_EQ(again, bytes);
+}
+
+TEST(MemberRecord, BadMemberDataIsRefusedWithItsLine) {
+    struct Case {
+        std::string record;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"\"detailing\",\"WKL\",1,\"letters\",200,0", "构件代号“WKL”应为 \"L\" 或 \"KL\""},
+        {"\"detailing\",\"L\",0,\"letters\",200,0", "构件编号“0”应在 1 到 999 之间"},
+        {"\"detailing\",\"L\",1,\"greek\",200,0",
+         "钢筋符号方式“greek”应为 \"letters\"、\"codes\" 或 \"phi\""},
+        {"\"detailing\",\"L\",1,\"codes\",50,0", "次梁宽 bs“50”应在 100 到 2000 之间"},
+        {"\"detailing\",\"L\",1,\"codes\",200,3500", "h1“3500”应在 0 到 3000 之间"},
+        {"\"detailing\",\"L\",1,\"codes\",200,0\r\n\"detailing\",\"L\",1,\"codes\",200,0",
+         "构件记录重复给出"},
+    };
+    const std::string head = "1,1,0,0\r\n6,1,1,1,0\r\n10,0,0,0,0\r\n\"q\",1\r\n\"Spanwise\",3\r\n"
+                             "\"factors\",1.3,1.5,1\r\n";
+    for (const Case& c : cases) {
+        const ReadResult r = parseProject(head + c.record + "\r\n", "bad.BMD");
+        ASSERT_FALSE(r.ok()) << c.record;
+        EXPECT_EQ(r.error.reason, c.reason) << c.record;
+        EXPECT_GE(r.error.line, 7) << c.record;
+    }
+    // a block of version 2 cannot hold it: a reader of version 2 refuses the file by its version
+    const ReadResult old =
+        parseProject("1,1,0,0\r\n6,1,1,1,0\r\n10,0,0,0,0\r\n\"q\",1\r\n\"Spanwise\",2\r\n"
+                     "\"factors\",1.3,1.5,1\r\n\"detailing\",\"KL\",1,\"letters\",200,0\r\n",
+                     "old.BMD");
+    ASSERT_FALSE(old.ok());
+    EXPECT_EQ(old.error.line, 7);
+    EXPECT_EQ(old.error.reason, "构件记录需要扩展块版本 3");
+}
+
+} // namespace
+} // namespace spanwise

@@ -1,11 +1,34 @@
-#include "io/AxisRecords.h"
+#include "io/DrawingRecords.h"
 #include "model/Axes.h"
 
 #include <algorithm>
 
 namespace spanwise {
 
-std::string axisRecords(const Beam& beam, std::vector<std::vector<std::string>>& records) {
+namespace {
+
+constexpr const char* kSignNames[] = {"letters", "codes", "phi"};
+
+} // namespace
+
+int drawingRecordsVersion(const Beam& beam) {
+    if (beam.member != MemberData{}) {
+        return 3;
+    }
+    return beam.axisStyle != AxisStyle::Numbers ? 2 : 0;
+}
+
+std::string drawingRecords(const Beam& beam, std::vector<std::vector<std::string>>& records) {
+    const MemberData& m = beam.member;
+    if (m != MemberData{}) {
+        if (const auto fault = memberFault(m)) {
+            return fault->words;
+        }
+        records.push_back({"\"detailing\"", m.code == MemberCode::Frame ? "\"KL\"" : "\"L\"",
+                           std::to_string(m.number),
+                           "\"" + std::string(kSignNames[static_cast<int>(m.signs)]) + "\"",
+                           std::to_string(m.secondaryWidth), std::to_string(m.secondaryDrop)});
+    }
     if (beam.axisStyle == AxisStyle::Numbers) {
         return {};
     }
@@ -30,14 +53,47 @@ std::string axisRecords(const Beam& beam, std::vector<std::vector<std::string>>&
 
 namespace project_fields {
 
-int axisRecordSize(std::string_view name) {
+int drawingRecordSize(std::string_view name) {
     if (name == "axes") {
         return 2;
+    }
+    if (name == "detailing") {
+        return 6;
     }
     return name == "axis" ? 3 : 0;
 }
 
-void AxisRecordReader::take(const Record& f) {
+void DrawingRecordReader::takeMember(const Record& f) {
+    if (m_memberLine != 0) {
+        fail(f[0].line, "构件记录重复给出");
+    }
+    m_memberLine = f[0].line;
+    MemberData& m = m_beam.member;
+    if (!f[1].quoted || (f[1].text != "L" && f[1].text != "KL")) {
+        fail(f[1].line, "构件代号" + quote(f[1].text) + "应为 \"L\" 或 \"KL\"");
+    }
+    m.code = f[1].text == "KL" ? MemberCode::Frame : MemberCode::NonFrame;
+    m.number = integer(f[2], "构件编号", 1, 999);
+    bool known = false;
+    for (int k = 0; k < 3; ++k) {
+        if (f[3].quoted && f[3].text == kSignNames[k]) {
+            m.signs = static_cast<DrawingSigns>(k);
+            known = true;
+        }
+    }
+    if (!known) {
+        fail(f[3].line,
+             "钢筋符号方式" + quote(f[3].text) + "应为 \"letters\"、\"codes\" 或 \"phi\"");
+    }
+    m.secondaryWidth = integer(f[4], "次梁宽 bs", 100, 2000);
+    m.secondaryDrop = integer(f[5], "h1", 0, 3000);
+}
+
+void DrawingRecordReader::take(const Record& f) {
+    if (f[0].text == "detailing") {
+        takeMember(f);
+        return;
+    }
     if (f[0].text == "axes") {
         if (m_styleLine != 0) {
             fail(f[0].line, "轴号方式重复给出");
@@ -70,7 +126,10 @@ void AxisRecordReader::take(const Record& f) {
     }
 }
 
-void AxisRecordReader::finish() {
+void DrawingRecordReader::finish(int version) {
+    if (m_memberLine != 0 && version < 3) {
+        fail(m_memberLine, "构件记录需要扩展块版本 3");
+    }
     if (m_firstAxisLine != 0 && m_beam.axisStyle != AxisStyle::Typed) {
         fail(m_firstAxisLine, "轴号记录需要 \"axes\",\"typed\"");
     }
