@@ -19,7 +19,7 @@ using namespace spanwise::testing_support;
 namespace {
 
 // The main beam of the examples, with its sections and supports: the main window, the section
-// dialog and the design forces.
+// dialog, the design forces, the design and its detailing.
 bool designScreenshots(ScriptedPrompter& prompter, const QDir& out) {
     MainWindow window(prompter);
     window.show();
@@ -41,7 +41,10 @@ bool designScreenshots(ScriptedPrompter& prompter, const QDir& out) {
     ok = output->grab().save(out.filePath(QStringLiteral("design-forces.png"))) && ok;
     tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("designPage")));
     QApplication::processEvents();
-    return output->grab().save(out.filePath(QStringLiteral("design.png"))) && ok;
+    ok = output->grab().save(out.filePath(QStringLiteral("design.png"))) && ok;
+    tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("detailingPage")));
+    QApplication::processEvents();
+    return output->grab().save(out.filePath(QStringLiteral("detailing.png"))) && ok;
 }
 
 } // namespace

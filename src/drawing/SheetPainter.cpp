@@ -41,7 +41,11 @@ double detailingSheetHeight(const DetailingSheet& sheet, double width) {
 }
 
 void paintDetailingSheet(QPainter& painter, const QRectF& area, const DetailingSheet& sheet) {
-    const QRectF extents = sheet.extents();
+    paintDetailingSheetRegion(painter, area, sheet, sheet.extents());
+}
+
+void paintDetailingSheetRegion(QPainter& painter, const QRectF& area, const DetailingSheet& sheet,
+                               const QRectF& extents) {
     if (extents.width() <= 0 || extents.height() <= 0 || area.width() <= 0) {
         return;
     }
@@ -51,6 +55,8 @@ void paintDetailingSheet(QPainter& painter, const QRectF& area, const DetailingS
                        area.top() + (extents.bottom() - p.y()) * scale);
     };
     painter.save();
+    painter.setClipRect(QRectF(area.topLeft(), QSizeF(extents.width(), extents.height()) * scale),
+                        Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing);
     const double millimetre = scale * kSheetUnit; // 1 mm on paper
     for (const SheetItem& item : sheet.items) {

@@ -8,6 +8,7 @@
 #include "analysis/SpanResults.h"
 #include "design/DesignForcesTable.h"
 #include "design/DesignTable.h"
+#include "detailing/DetailingTables.h"
 
 #include <array>
 #include <initializer_list>
@@ -182,14 +183,27 @@ std::string designCsv(const BeamDesign& design) {
     return out;
 }
 
+std::string scheduleCsv(const BeamDetailing& detailing) {
+    std::string out(kLineEnd);
+    const DetailingTable schedule = scheduleTable(detailing);
+    appendRow(out, {schedule.title, detailing.name});
+    appendRow(out, schedule.headers);
+    for (const auto& row : schedule.rows) {
+        appendRow(out, row);
+    }
+    return out;
+}
+
 std::string outcomeCsv(const BeamOutcome& outcome, bool withEnvelope) {
     const Beam& beam = outcome.beam();
     const Envelope* envelope = withEnvelope ? outcome.envelope.get() : nullptr;
     const BeamDesign* design = outcome.design.get();
+    const BeamDetailing* detailing = outcome.detailing.get();
     return resultCsv(beam, outcome.calculation.results) +
            (envelope ? envelopeCsv(beam, *envelope) : std::string()) +
            deflectionCsv(outcome, withEnvelope) + designForcesCsv(outcome) +
-           (design && hasSections(beam) ? designCsv(*design) : std::string());
+           (design && hasSections(beam) ? designCsv(*design) : std::string()) +
+           (detailing && detailing->detailed ? scheduleCsv(*detailing) : std::string());
 }
 
 SaveResult writeOutcomeCsv(const BeamOutcome& outcome, const QString& path) {

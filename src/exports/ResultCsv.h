@@ -42,9 +42,13 @@ std::string designForcesCsv(const BeamOutcome& outcome);
 // design tables (designTables) under its title; a note on the proposed bars.
 std::string designCsv(const BeamDesign& design);
 
+// The bar schedule of a detailed beam, titled with the member's name, its totals last.
+std::string scheduleCsv(const BeamDetailing& detailing);
+
 // The whole CSV of an outcome: resultCsv(); envelopeCsv() where withEnvelope and the envelope
 // was made; deflectionCsv() (with the combinations where withEnvelope); designForcesCsv(); and
-// designCsv() where every span has a section and the design was made.
+// designCsv() where every span has a section and the design was made; scheduleCsv() where the
+// beam was detailed.
 std::string outcomeCsv(const BeamOutcome& outcome, bool withEnvelope);
 
 // Writes outcomeCsv() to path atomically (see writeFileAtomically), with the envelope where the

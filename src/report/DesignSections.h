@@ -28,4 +28,9 @@ void designSection(PageCursor& page, QPainter& painter, const BeamOutcome& outco
                    const QString& title, const QFont& heading, const QFont& body,
                    const QFont& small);
 
+// The 配筋详图 of a designed beam, from a new page: the member, the drawing and the detailing's
+// tables; or which sets the design left without bars.
+void detailingSection(PageCursor& page, const BeamOutcome& outcome, const QString& title,
+                      const QFont& heading, const QFont& body, const QFont& small);
+
 } // namespace spanwise::report_pages

@@ -269,6 +269,12 @@ ReportOutcome layOutReport(const BeamOutcome& beamOutcome, const std::string& pr
             designSection(page, painter, beamOutcome,
                           live ? QStringLiteral("九、截面设计") : QStringLiteral("八、截面设计"),
                           heading, body, small);
+            if (beamOutcome.design.get() && beamOutcome.design.get()->designed) {
+                detailingSection(page, beamOutcome,
+                                 live ? QStringLiteral("十、配筋详图")
+                                      : QStringLiteral("九、配筋详图"),
+                                 heading, body, small);
+            }
         }
     }
 

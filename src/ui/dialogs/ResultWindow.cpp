@@ -18,6 +18,7 @@
 #include "ui/common/TableFill.h"
 #include "ui/design/DesignForcesPage.h"
 #include "ui/design/DesignPage.h"
+#include "ui/design/DetailingPage.h"
 #include "ui/dialogs/DeflectionPage.h"
 #include "ui/dialogs/DiagramPanel.h"
 #include "ui/dialogs/WorkingPanel.h"
@@ -73,6 +74,9 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     QAction* csv = menuBar()->addAction(QStringLiteral("导出表格(&CSV)"));
     csv->setObjectName(QStringLiteral("exportCsvAction"));
     connect(csv, &QAction::triggered, this, [this] { exportCsv(); });
+    QAction* dxf = menuBar()->addAction(QStringLiteral("导出 DXF…"));
+    dxf->setObjectName(QStringLiteral("exportDxfAction"));
+    connect(dxf, &QAction::triggered, this, [this] { exportDxf(); });
 
     QLabel* title = label("resultTitle", QStringLiteral("计 算 结 果"));
     title->setAlignment(Qt::AlignCenter);
@@ -142,6 +146,8 @@ ResultWindow::ResultWindow(Prompter& prompter, QWidget* parent)
     tabs->addTab(m_designForcesPage, QStringLiteral("设计内力"));
     m_designPage = new DesignPage;
     tabs->addTab(m_designPage, QStringLiteral("配筋"));
+    m_detailingPage = new DetailingPage;
+    tabs->addTab(m_detailingPage, QStringLiteral("配筋详图"));
     connect(m_designPage, &DesignPage::proposalsAccepted, this, [this] {
         const BeamDesign* design = m_outcome ? m_outcome->design.get() : nullptr;
         if (design && design->designed && !refusedAsStale(QStringLiteral("采用建议配筋"))) {
@@ -285,6 +291,10 @@ void ResultWindow::showOutcome(const BeamOutcome& outcome, const std::string& pr
         m_tabs->indexOf(m_designPage),
         m_designPage->showDesign(beam(), m_outcome->design.get(),
                                  QString::fromStdString(m_outcome->design.whyNot())));
+    m_tabs->setTabVisible(
+        m_tabs->indexOf(m_detailingPage),
+        m_detailingPage->showDetailing(beam(), m_outcome->detailing.get(),
+                                       QString::fromStdString(m_outcome->detailing.whyNot())));
     fillTables();
     m_working->showWorking(calculation);
     // the table is the loads as entered; with live loads the user must know they are all on

@@ -24,6 +24,7 @@ namespace spanwise {
 class DeflectionPage;
 class DesignForcesPage;
 class DesignPage;
+class DetailingPage;
 class DiagramPanel;
 class WorkingPanel;
 class Prompter;
@@ -74,6 +75,7 @@ private:
     void editProjectInfo();
     void exportReport();
     void exportCsv();
+    void exportDxf(); // the detailing's drawing
     const Beam& beam() const { return m_outcome->beam(); }
     const Envelope* envelope() const { return m_outcome->envelope.get(); }
 
@@ -88,6 +90,7 @@ private:
     DiagramPanel* m_diagrams = nullptr;
     DesignForcesPage* m_designForcesPage = nullptr;
     DesignPage* m_designPage = nullptr;
+    DetailingPage* m_detailingPage = nullptr;
     QTableWidget* m_reactionTable = nullptr;
     QPushButton* m_previousSpanButton = nullptr;
     QLineEdit* m_querySpanField = nullptr;

@@ -2,8 +2,11 @@
 // results the beam has left behind.
 #include "ui/dialogs/ResultWindow.h"
 
+#include "drawing/DetailingSheet.h"
+#include "drawing/DxfWriter.h"
 #include "exports/ResultCsv.h"
 #include "io/Gbk.h"
+#include "io/ProjectFile.h"
 #include "report/Report.h"
 #include "ui/common/Prompter.h"
 #include "ui/dialogs/ProjectInfoDialog.h"
@@ -81,6 +84,38 @@ void ResultWindow::exportCsv() {
     if (!written.ok) {
         m_prompter.tell(Prompter::Icon::Critical,
                         QStringLiteral("导出表格“%1”失败：%2")
+                            .arg(path, QString::fromStdString(written.reason)));
+    }
+}
+
+void ResultWindow::exportDxf() {
+    if (!m_outcome || refusedAsStale(QStringLiteral("导出 DXF"))) {
+        return;
+    }
+    const BeamDetailing* detailing = m_outcome->detailing.get();
+    if (!detailing || !detailing->detailed) {
+        QStringList why;
+        if (detailing) {
+            for (const std::string& missing : detailing->missing) {
+                why << QString::fromStdString(missing);
+            }
+        } else {
+            why << QString::fromStdString(m_outcome->detailing.whyNot());
+        }
+        m_prompter.tell(Prompter::Icon::Exclamation,
+                        QStringLiteral("没有配筋详图可导出：%1").arg(why.join(QLatin1Char('\n'))));
+        return;
+    }
+    const QString path = m_prompter.saveFileName(
+        QStringLiteral("导出 DXF"), QStringLiteral("DXF 文件 (*.dxf)"), QStringLiteral("dxf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    const SaveResult written =
+        writeFileAtomically(path, dxfBytes(detailingSheet(beam(), *detailing)));
+    if (!written.ok) {
+        m_prompter.tell(Prompter::Icon::Critical,
+                        QStringLiteral("导出 DXF“%1”失败：%2")
                             .arg(path, QString::fromStdString(written.reason)));
     }
 }

@@ -64,6 +64,7 @@ void MainWindow::createMenus() {
     action(calculation, "sectionAction", QStringLiteral("本跨截面…"), [this] { editSection(); });
     action(calculation, "supportsAction", QStringLiteral("支座宽度与调幅…"),
            [this] { editSupports(); });
+    action(calculation, "memberAction", QStringLiteral("构件…"), [this] { editMember(); });
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("信息(&News)"));
     info->setObjectName(QStringLiteral("infoMenu"));

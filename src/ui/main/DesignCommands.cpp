@@ -8,6 +8,7 @@
 #include "ui/common/Controls.h"
 #include "ui/common/Prompter.h"
 #include "ui/design/DesignSettingsDialog.h"
+#include "ui/design/MemberDialog.h"
 #include "ui/design/SectionDialog.h"
 #include "ui/design/SupportsDialog.h"
 
@@ -104,6 +105,24 @@ void MainWindow::editSupports() {
                                words(fault->fault.words)};
             }
             m_editor.setSupportDesigns(visit.supports, visit.axes);
+            return std::nullopt;
+        },
+        [this] { refresh(); });
+}
+
+void MainWindow::editMember() {
+    openCommitting(
+        new MemberDialog(m_editor.project().beam.member, this), this,
+        [this](MemberDialog& d) -> std::optional<Refusal> {
+            const auto typed = d.typed();
+            if (const auto* refusal = std::get_if<Refusal>(&typed)) {
+                return *refusal;
+            }
+            const MemberData& member = std::get<MemberData>(typed);
+            if (const auto fault = memberFault(member)) {
+                return Refusal{d.controlOf(fault->part), words(fault->words)};
+            }
+            m_editor.setMember(member);
             return std::nullopt;
         },
         [this] { refresh(); });

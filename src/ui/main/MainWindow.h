@@ -150,6 +150,7 @@ private:
     void editDesignSettings();
     void editSection(); // of the span shown
     void editSupports();
+    void editMember();
     // The caption under the stiffness fields: where EI and i come from.
     void refreshStiffnessSource();
 
