@@ -3,8 +3,10 @@
 
 #include "model/Beam.h"
 #include "model/BeamResults.h"
+#include "model/Design.h"
 
 #include <cmath>
+#include <optional>
 
 namespace spanwise::bench {
 
@@ -38,6 +40,25 @@ inline Beam mixedBeam(int spans, int loads, float loadScale = 1, float stiffness
         }
     }
     return m;
+}
+
+// The designed benchmark beam: 20 spans of 10 loads, live loads on every other one, supports
+// 0.4 m wide with beta = 0.15 at every support but the simple right end, T 300×700 sections
+// with a 2000×120 flange (as typed: the caller turns the sections into EI where it needs).
+inline Beam designedTwentySpans() {
+    Beam beam = mixedBeam(20, 10, 1, 1, 1, kLoadKindCount);
+    for (Span& span : beam.spans) {
+        for (int k = 2; k <= span.loadCount(); k += 2) {
+            span.load(k).loadCase = Live;
+        }
+        span.rightSupportDesign.width = 0.4f;
+        span.rightSupportDesign.redistribution = 0.15f;
+        span.section = SpanSection{300, 700, 2000, 120, false, {}, {}, {}};
+    }
+    beam.rightSupport = Simple; // every interior support may be redistributed
+    beam.firstSupportDesign = {0.4f, 0.15f, std::nullopt, {}}; // the fixed left end too
+    beam.spans.back().rightSupportDesign.redistribution = 0;   // a simple end
+    return beam;
 }
 
 } // namespace spanwise::bench

@@ -18,21 +18,7 @@ namespace {
 using namespace spanwise;
 
 Beam designedBeam() {
-    Beam beam = bench::mixedBeam(20, 10, 1, 1, 1, kLoadKindCount);
-    for (Span& span : beam.spans) {
-        for (int k = 2; k <= span.loadCount(); k += 2) {
-            span.load(k).loadCase = Live;
-        }
-        span.rightSupportDesign.width = 0.4f;
-        span.rightSupportDesign.redistribution = 0.15f;
-    }
-    beam.rightSupport = Simple; // every interior support may be redistributed
-    beam.firstSupportDesign = {0.4f, 0.15f, std::nullopt, {}}; // the fixed left end too
-    beam.spans.back().rightSupportDesign.redistribution = 0;   // a simple end
-    for (Span& span : beam.spans) {
-        span.section = SpanSection{300, 700, 2000, 120, false, {}, {}, {}};
-    }
-    return calculationBeam(beam);
+    return calculationBeam(bench::designedTwentySpans());
 }
 
 void BM_DesignForcesTwentySpans(benchmark::State& state) {

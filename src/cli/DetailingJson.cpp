@@ -89,7 +89,8 @@ std::string detailingJsonMember(const BeamDetailing& d) {
         });
     out += ",\"additionalStirrups\":" +
            array(d.additional, [](const AdditionalStirrups& a, std::size_t) {
-               return "{\"span\":" + std::to_string(a.span) + ",\"x\":" + jsonReal(a.x) +
+               return "{\"span\":" + std::to_string(a.span) +
+                      ",\"x\":" + jsonNumber(static_cast<float>(a.x)) +
                       ",\"F\":" + jsonReal(a.force) + ",\"Asv\":" + jsonReal(a.area) +
                       ",\"d\":" + std::to_string(a.diameter) +
                       ",\"perSide\":" + std::to_string(a.perSide) +

@@ -42,4 +42,15 @@ inline void fillTable(QTableWidget* widget, const std::vector<std::string>& head
     keepRowsInSight(widget, 3);
 }
 
+// A table of a scrolling page: every row in sight and no scroll bar of its own (the page
+// scrolls, not the table).
+inline void showEveryRow(QTableWidget* widget) {
+    widget->setMinimumHeight(widget->horizontalHeader()->sizeHint().height() +
+                             widget->rowCount() * widget->verticalHeader()->defaultSectionSize() +
+                             2 * widget->frameWidth() + 2);
+    widget->setMaximumHeight(widget->minimumHeight());
+    widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 } // namespace spanwise::controls

@@ -71,14 +71,7 @@ QTableWidget* spanTable(const char* name, int s, const TextTable& table) {
     const std::vector<std::string> headers(table.headers.begin() + 1, table.headers.end());
     const auto rows = rowsOf(table, s);
     fillTable(widget, headers, rows);
-    // every row in sight: the page scrolls, not the table
-    widget->setMinimumHeight(widget->horizontalHeader()->sizeHint().height() +
-                             static_cast<int>(rows.size()) *
-                                 widget->verticalHeader()->defaultSectionSize() +
-                             2 * widget->frameWidth() + 2);
-    widget->setMaximumHeight(widget->minimumHeight());
-    widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    showEveryRow(widget);
     return widget;
 }
 

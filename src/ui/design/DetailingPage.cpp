@@ -68,14 +68,7 @@ QTableWidget* wholeTable(int index, const DetailingTable& table) {
     widget->verticalHeader()->hide();
     widget->setAccessibleName(QString::fromStdString(table.title));
     fillTable(widget, table.headers, table.rows);
-    // every row in sight: the page scrolls, not the table
-    widget->setMinimumHeight(widget->horizontalHeader()->sizeHint().height() +
-                             static_cast<int>(table.rows.size()) *
-                                 widget->verticalHeader()->defaultSectionSize() +
-                             2 * widget->frameWidth() + 2);
-    widget->setMaximumHeight(widget->minimumHeight());
-    widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    showEveryRow(widget);
     return widget;
 }
 
