@@ -31,11 +31,17 @@ int main(int argc, char* argv[]) {
     spanwise::MainWindow window(prompter);
     prompter.setParent(&window);
     window.show();
+    // unsaved work is kept as it is typed; what a Spanwise that died left is offered first
+    const QString recoveryFolder = spanwise::MainWindow::recoveryFolder();
+    window.keepRecoveryCopies(recoveryFolder);
+    const bool recovered = window.offerRecovery(recoveryFolder);
     // `spanwise FILE.BMD` (a double-click on a project) shows the project at once, without
     // the splash
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) {
-        window.openProjectFile(arguments.at(1));
+        if (!recovered) { // else the user chose the recovered work over the file
+            window.openProjectFile(arguments.at(1));
+        }
         return QApplication::exec();
     }
     // the main window takes no input until the splash is gone

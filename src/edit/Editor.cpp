@@ -66,6 +66,12 @@ void Editor::openProject(const Project& project) {
     m_inFieldVisit = false;
 }
 
+void Editor::recoverProject(const Project& project, bool onDisk) {
+    newProject();
+    restore(project);
+    m_everOnDisk = onDisk;
+}
+
 void Editor::markSaved() {
     m_history.setClean();
     m_saved = true;

@@ -76,7 +76,10 @@ public:
     // A project the program supplies (a verification problem): new and unsaved like
     // newProject(), so the user is asked before it goes, but with this content.
     void startProjectFrom(const Project& project);
-    void markSaved();                                // the project was written
+    void markSaved(); // the project was written
+    // Work recovered after the program died: unsaved, and (onDisk) belonging to a file it was
+    // read from or saved to, so that leaving it asks to save.
+    void recoverProject(const Project& project, bool onDisk);
     void markCheckPassed() { m_checkPassed = true; } // the data check found no error
 
     // -- value fields

@@ -35,6 +35,11 @@ public:
         const Event event = next(text, false, false);
         return event.answer;
     }
+    Button choose(Icon icon, const QString& text, int buttons, Button dflt,
+                  const ButtonTexts& texts) override {
+        lastTexts = {texts.yes, texts.no, texts.cancel};
+        return ask(icon, text, buttons, dflt);
+    }
     void tell(Icon /*icon*/, const QString& text) override { next(text, true, false); }
     QString openFileName(const QString& title, const QString& /*filter*/) override {
         return next(title, false, true).text;
@@ -45,7 +50,8 @@ public:
     }
 
     int pending() const { return static_cast<int>(m_events.size()); }
-    int lastButtons = 0; // the buttons of the last question
+    int lastButtons = 0;   // the buttons of the last question
+    QStringList lastTexts; // the words of its buttons, where they had their own
 
 private:
     struct Event {

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace spanwise {
 
@@ -37,10 +38,19 @@ QMessageBox::StandardButton toQt(Prompter::Button b) {
 
 Prompter::Button QtPrompter::ask(Icon icon, const QString& text, int buttons,
                                  Button defaultButton) {
+    return choose(icon, text, buttons, defaultButton, {});
+}
+
+Prompter::Button QtPrompter::choose(Icon icon, const QString& text, int buttons,
+                                    Button defaultButton, const ButtonTexts& texts) {
     QMessageBox box(toQt(icon), kProgramTitle, text, QMessageBox::NoButton, m_parent);
     for (Button b : {Yes, No, Ok, Cancel}) {
         if (buttons & b) {
-            box.addButton(toQt(b));
+            QPushButton* added = box.addButton(toQt(b));
+            const QString& own = b == Yes ? texts.yes : b == No ? texts.no : texts.cancel;
+            if (b != Ok && !own.isEmpty()) {
+                added->setText(own);
+            }
         }
     }
     box.setDefaultButton(toQt(defaultButton));

@@ -19,6 +19,17 @@ public:
     // answers with the button pressed (closing it counts as Cancel, or as No without Cancel).
     virtual Button ask(Icon icon, const QString& text, int buttons, Button defaultButton) = 0;
 
+    // The same with buttons of their own words (yes, no, cancel: the texts of Yes, No and
+    // Cancel); a prompter that cannot name them answers as ask() does.
+    struct ButtonTexts {
+        QString yes, no, cancel;
+    };
+    virtual Button choose(Icon icon, const QString& text, int buttons, Button defaultButton,
+                          const ButtonTexts& texts) {
+        (void)texts;
+        return ask(icon, text, buttons, defaultButton);
+    }
+
     // Modal message with an OK button only.
     virtual void tell(Icon icon, const QString& text) = 0;
 
@@ -36,6 +47,8 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     Button ask(Icon icon, const QString& text, int buttons, Button defaultButton) override;
+    Button choose(Icon icon, const QString& text, int buttons, Button defaultButton,
+                  const ButtonTexts& texts) override;
     void tell(Icon icon, const QString& text) override;
     QString openFileName(const QString& title, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& filter,

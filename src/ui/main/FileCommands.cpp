@@ -3,6 +3,7 @@
 // command that asked to save first goes on as if it had.
 #include "ui/main/MainWindow.h"
 
+#include "exports/CalculationSourceOf.h"
 #include "io/ProjectFile.h"
 #include "ui/common/Prompter.h"
 
@@ -23,6 +24,7 @@ QString saveFailure(const QString& path, const std::string& reason) {
 void MainWindow::startNewProject() {
     m_editor.newProject();
     m_projectName = QString::fromUtf8(kNewProjectName);
+    m_diskStamp.clear();
     m_offeredKindRow = 0;
     m_chosenCase = Dead;
     refresh();
@@ -66,6 +68,7 @@ bool MainWindow::openProjectFile(const QString& path) {
     }
     m_editor.openProject(*read.project);
     m_projectName = path;
+    m_diskStamp = QString::fromStdString(fileSha256(path));
     m_chosenCase = Dead;
     refresh();
     return true;
@@ -87,12 +90,16 @@ bool MainWindow::saveAs() {
 }
 
 bool MainWindow::saveTo(const QString& path) {
+    if (!mayOverwrite(path)) {
+        return false; // the other program's version stays; the work stays unsaved here
+    }
     const SaveResult saved = writeProjectFile(m_editor.project(), path);
     if (!saved.ok) {
         m_prompter.tell(Prompter::Icon::Critical, saveFailure(path, saved.reason));
         return false;
     }
     m_projectName = path;
+    m_diskStamp = QString::fromStdString(fileSha256(path));
     m_editor.markSaved();
     refresh();
     return true;

@@ -1,5 +1,7 @@
 #include "ui/main/MainWindow.h"
 
+#include "io/RecoveryCopies.h"
+
 #include "ui/common/Controls.h"
 #include "ui/common/FocusLoss.h"
 #include "ui/common/NumberValidator.h"

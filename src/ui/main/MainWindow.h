@@ -21,6 +21,7 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -31,6 +32,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTimer;
 
 namespace spanwise {
 
@@ -41,6 +43,7 @@ class VerificationWindow;
 class IntroductionWindow;
 class Prompter;
 class ResultWindow;
+class RecoveryCopy;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -68,6 +71,16 @@ public:
     // The result window while it is open, else null.
     ResultWindow* resultWindow() const;
 
+    // From now on, while the project has unsaved changes, a copy of it is kept in folder
+    // (written within a second of an edit, at most once a second) and removed once the work is
+    // saved or given up (Recovery.cpp).
+    void keepRecoveryCopies(const QString& folder);
+    // At start: offers the newest copy in folder left by a Spanwise that did not end normally
+    // (恢复 / 丢弃 / 以后再说). True when the user took it back.
+    bool offerRecovery(const QString& folder);
+    // The folder of the copies under the user's application data.
+    static QString recoveryFolder();
+
 private:
     struct ParameterRow {
         QLabel* label = nullptr;
@@ -75,6 +88,13 @@ private:
         QLabel* unit = nullptr;
         void setShown(bool shown) const;
     };
+
+    // -- recovery copies (Recovery.cpp)
+    void followRecovery();    // after every change: a copy due, or none needed
+    void writeRecoveryCopy(); // the timer's
+    // False when the project's file changed on disk since it was opened or saved here and the
+    // user does not want it overwritten.
+    bool mayOverwrite(const QString& path);
 
     // -- construction (MainWindow.cpp; the menus in Commands.cpp)
     void createMenus();
@@ -157,6 +177,9 @@ private:
     Prompter& m_prompter;
     Editor m_editor;
     QString m_projectName;
+    QString m_diskStamp; // the SHA-256 of the project's file when opened or saved, or empty
+    std::unique_ptr<RecoveryCopy> m_recovery;
+    QTimer* m_recoveryTimer = nullptr;
     std::optional<BeamOutcome> m_outcome; // of the last calculation
     bool m_stampedUnsaved = true;         // the state its stamp was made in
     int m_offeredKindRow = 0;             // the row of the load-kind list the user last chose

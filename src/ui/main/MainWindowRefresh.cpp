@@ -23,6 +23,7 @@ using controls::setFieldText;
 
 void MainWindow::refresh() {
     followProject();
+    followRecovery();
     // nothing below is an edit: the window's own writes are not the user's
     const QSignalBlocker blockKinds(m_loadKindList);
     const QSignalBlocker blockLoads(m_spanLoadList);
