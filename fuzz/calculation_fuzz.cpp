@@ -2,7 +2,8 @@
 // calculate it as the window does (the stiffness of its sections included), query it, take the
 // envelope of its combination, both deflection envelopes, the moment-distribution working, the
 // rows of every table the report, the CSV and the windows print, the design forces and, where
-// every span has a section, the design with its hand calculation. A beam that passes the data
+// every span has a section, the design with its hand calculation and, where it was designed,
+// the detailing with its tables, its drawing and the DXF. A beam that passes the data
 // check must come through or fail with a CalculationError the user is shown; any other
 // exception, a crash, a hang, or a NaN or infinity in a value that reaches a table is a fault.
 #include "analysis/Calculation.h"
@@ -19,6 +20,9 @@
 #include "design/BeamDesign.h"
 #include "design/DesignForcesTable.h"
 #include "design/DesignTable.h"
+#include "detailing/DetailingTables.h"
+#include "drawing/DetailingSheet.h"
+#include "drawing/DxfWriter.h"
 #include "io/ProjectFile.h"
 #include "outcome/BeamOutcome.h"
 
@@ -134,6 +138,24 @@ void envelopeAndBeyond(const BeamOutcome& outcome) {
         }
         for (const SpanDesign& span : design.spans) {
             designStepsOf(span);
+        }
+        // a designed beam is detailed, or says which set is missing; its tables, sheet and DXF
+        // hold no value that is not one
+        if (design.designed) {
+            const BeamDetailing& detailing = outcome.detailing.orThrow();
+            if (detailing.detailed) {
+                const DetailingTables detailingTexts = detailingTables(detailing);
+                for (const DetailingTable& t : detailingTexts.tables) {
+                    requireNumbers(t.rows);
+                }
+                requireNumbers(detailing.notes);
+                const std::string dxf = dxfBytes(detailingSheet(beam, detailing));
+                if (dxf.find("nan") != std::string::npos || dxf.find("inf") != std::string::npos) {
+                    __builtin_trap();
+                }
+            } else if (detailing.missing.empty()) {
+                __builtin_trap(); // not detailed without saying why
+            }
         }
     }
 }

@@ -138,7 +138,8 @@ struct DetailedGeometry {
 
 struct BeamDetailing {
     bool detailed = false;
-    std::vector<std::string> missing; // why not: the sets the design left without bars
+    std::vector<std::string> missing; // why not: the sets the design left without bars, or a
+                                      // span longer than the drawing takes
 
     std::string name;   // "L1(3)", "Lg2(1A)", "XL1", "KL1(2)"
     bool frame = false; // KL: detailed without seismic rules (非抗震)

@@ -1,5 +1,6 @@
 #include "detailing/DetailingInput.h"
 
+#include "analysis/NumberFormat.h"
 #include "design/BeamDesignParts.h"
 #include "model/Axes.h"
 
@@ -79,6 +80,17 @@ DetailingInput detailingInput(const Beam& beam, const BeamDesign& design, const 
     in.proposedDiameters = design.materials.proposedDiameters;
     in.designPassed = design.failures().empty();
     const int n = beam.spanCount();
+    // the drawing counts in whole millimetres: a span no drawing holds is not detailed
+    for (int s = 1; s <= n; ++s) {
+        if (!(beam.span(s).length <= kLongestDetailedSpan)) {
+            in.missing.push_back(
+                "第" + std::to_string(s) + "跨跨度 " + formatResult(beam.span(s).length) +
+                " m 超出配筋详图的范围（不大于 " + formatResult(kLongestDetailedSpan) + " m）");
+        }
+    }
+    if (!in.missing.empty()) {
+        return in;
+    }
     const double importance = forces.importance;
 
     for (int j = 0; j <= n; ++j) {

@@ -82,7 +82,8 @@ struct DetailingInput {
     bool designPassed = true;               // no ✘ in the design
     std::vector<DetailingSpan> spans;       // span s at s - 1
     std::vector<DetailingSupport> supports; // node 0 … N
-    // the sets the design left without bars, in words: a beam with any is not detailed
+    // why the beam is not detailed, in words: the sets the design left without bars, or a
+    // span longer than the drawing takes
     std::vector<std::string> missing;
 };
 
@@ -90,6 +91,10 @@ struct DetailingInput {
 // stirrups' middle zones.
 DetailingInput detailingInput(const Beam& beam, const BeamDesign& design, const BeamForces& forces,
                               const Envelope& envelope);
+
+// The longest span the drawing details, m: its lengths are whole millimetres, and 20 such
+// spans still count in an int.
+inline constexpr float kLongestDetailedSpan = 1000;
 
 // A length in m taken to the nearest mm, half up.
 int millimetres(double metres);

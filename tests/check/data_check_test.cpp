@@ -167,6 +167,30 @@ TEST(DataCheck, SumRuleAcceptsTwoUnitsInTheLastPlaceAndNoMore) {
     EXPECT_FALSE(sumMatchesLength(3e38f, 3e38f, std::numeric_limits<float>::max()));
 }
 
+// A partial or linear load that reaches the end of its span: a + c is taken in single
+// precision, two units in the last place past L still end on the span (a field's 7 digits
+// give no closer), three are beyond it. L = 6.3: c = L + 2 ulps and c = L + 3 ulps, a = 0.
+TEST(DataCheck, AStretchEndingAtTheSpansEndHasTwoUnitsInTheLastPlace) {
+    const float L = 6.3f;
+    const float up2 = std::nextafter(std::nextafter(L, 10.0f), 10.0f);
+    const float up3 = std::nextafter(up2, 10.0f);
+    for (const int kind : {PartialUniform, Linear}) {
+        for (const float c : {L, up2, up3}) {
+            Load value = load(kind, 10, 10, 0, 0);
+            value.c = c;
+            const CheckResult r = checkBeam(BeamBuilder({L}).load(1, value).beam());
+            const Lines expected = c != up3 ? Lines{"没有错误!"}
+                                   : kind == Linear ? Lines{"第1跨线性分布荷载 a 加 c 超出跨度!"}
+                                                    : Lines{"第1跨局部均布荷载 a 加 c 超出跨度!"};
+            EXPECT_EQ(r.messages, expected) << "kind " << kind << ", c = L + "
+                                            << (c == L     ? 0
+                                                : c == up2 ? 2
+                                                           : 3)
+                                            << " ulps";
+        }
+    }
+}
+
 TEST(DataCheck, JointWithoutRotationalStiffness) {
     struct Case {
         const char* name;

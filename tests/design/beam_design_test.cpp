@@ -230,5 +230,52 @@ TEST(BeamDesign, TheDuctilityOfARedistributedSupport) {
     EXPECT_TRUE(anyFailureContains(d, "调幅后 ξ"));
 }
 
+// An 独立梁 whose shear at a face comes mostly from one force: a single 6 m span on supports
+// 0.4 m wide, P = 100 at 1.2 m, 250 × 500 (h0 = 500 − 40 = 460). At the left face (x = 0.2)
+// the force gives all of V, more than 75 %: a = 1.2 − 0.2 = 1.0 m = 1000 mm from the face,
+// λ = 1000/460 = 2.17391, αcv = 1.75/(λ + 1) = 0.551370 (GB 50010 6.3.4).
+TEST(BeamDesign, AnIndependentBeamTakesTheForcesDistanceFromTheFaceInMillimetres) {
+    Beam beam = BeamBuilder({6}).force(1, 100, 1.2f).beam();
+    beam.firstSupportDesign.width = 0.4f;
+    beam.span(1).rightSupportDesign.width = 0.4f;
+    SpanSection independent = rectangle(250, 500);
+    independent.independent = true;
+    const BeamDesign d = design(beam, independent);
+    ASSERT_TRUE(d.designed);
+    const FaceShear& left = d.spans[0].left;
+    EXPECT_TRUE(left.concentratedRule);
+    EXPECT_NEAR(left.result.concreteFactor, 1.75 / (1000.0 / 460 + 1), 1e-7);
+    // at the right face the force gives 100 × 1.2/6 = 20 of V = 20: a = 6 − 0.2 − 1.2 = 4.6 m,
+    // λ = 10 is taken as 3, αcv = 1.75/4 = 0.4375
+    EXPECT_NEAR(d.spans[0].right.result.concreteFactor, 0.4375, 1e-9);
+}
+
+// A force at the free tip of a cantilever end span (a = 0, counted from the free end) hangs
+// there: 2 m cantilever beyond a 6 m span, P = 20 dead, γG = 1.3: F = 26 kN at x = 2 m, Asv =
+// 26000/360 = 72.22 mm² of HRB400 stirrups (9.2.11); the same on a cantilever free at its left,
+// at x = 0.
+TEST(BeamDesign, AForceAtACantileversFreeTipNeedsItsAdditionalStirrupsThere) {
+    struct Case {
+        SupportKind left, right;
+        int span;
+        float x;
+    };
+    for (const Case& c : {Case{Simple, Cantilever, 2, 2.0f}, Case{Cantilever, Simple, 1, 0.0f}}) {
+        const bool freeLeft = c.left == Cantilever;
+        Beam beam = BeamBuilder({freeLeft ? 2.0f : 6.0f, freeLeft ? 6.0f : 2.0f})
+                        .ends(c.left, c.right)
+                        .uniform(freeLeft ? 2 : 1, 10)
+                        .force(c.span, 20, 0)
+                        .beam();
+        const BeamDesign d = design(beam, rectangle(250, 500));
+        ASSERT_TRUE(d.designed);
+        const auto& hangers = d.spans[static_cast<std::size_t>(c.span - 1)].hangers;
+        ASSERT_EQ(hangers.size(), 1u) << "span " << c.span;
+        EXPECT_EQ(hangers[0].x, c.x);
+        EXPECT_NEAR(hangers[0].steel.force, 26, 1e-4);
+        EXPECT_NEAR(hangers[0].steel.area, 26000.0 / 360, 1e-3);
+    }
+}
+
 } // namespace
 } // namespace spanwise

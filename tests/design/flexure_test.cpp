@@ -66,6 +66,21 @@ TEST(Flexure, FlangedSectionsByHand) {
     EXPECT_NEAR(two.requiredArea, 2918.51, 0.01);
 }
 
+TEST(Flexure, TheFlangesCapacityDecidesTheClassAtItsLeverArm) {
+    // 250×600 web, bf' × hf' = 600 × 100, h0 = 540: the flange alone carries
+    // α1·fc·bf'·hf'·(h0 − hf'/2) = 14.3·600·100·490 = 420.42 kN·m; a lever arm of h0 − hf'
+    // (440) would give 377.52, h0 (540) 463.32. Either side of 420.42 the class changes.
+    const FlexureResult below = designFlexure(section(420.3, 250, 600, 540, 600, 100), c30);
+    EXPECT_EQ(below.shape, FlexureShape::FlangeClass1);
+    // as the rectangle 600 wide: αs = 420.3e6/(14.3·600·540²) = 0.167990
+    EXPECT_NEAR(below.alphaS, 0.167990, 1e-6);
+    const FlexureResult above = designFlexure(section(420.6, 250, 600, 540, 600, 100), c30);
+    EXPECT_EQ(above.shape, FlexureShape::FlangeClass2);
+    // the web takes M − 14.3·350·100·490 = 420.6 − 245.245 = 175.355 kN·m:
+    // αs = 175.355e6/(14.3·250·540²) = 0.168212
+    EXPECT_NEAR(above.alphaS, 0.168212, 1e-6);
+}
+
 TEST(Flexure, MinimumSteel) {
     // M = 20: As = 14.3·250·ξ·460/360 = 122.41 < 250
     const FlexureResult small = designFlexure(section(20, 250, 500, 460), c30);

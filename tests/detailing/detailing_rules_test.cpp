@@ -1,6 +1,7 @@
 // The detailing's rules one by one: the anchorage table, the sign settings, a deep T that needs
 // side bars, additional stirrups that do not fit, and a beam whose design left a set without bars.
 #include "DetailingExamples.h"
+#include "outcome/BeamOutcome.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,23 @@ TEST(NotDetailed, ABeamWithoutASetSaysWhichIsMissing) {
     EXPECT_FALSE(d.detailed);
     EXPECT_EQ(d.missing, in.missing);
     EXPECT_TRUE(d.schedule.empty());
+}
+
+// A span longer than the drawing takes (its lengths are whole millimetres in an int) is not
+// detailed and says so, instead of overflowing: a 1000.1 m span under its own 10 kN/m.
+TEST(NotDetailed, ASpanLongerThanTheDrawingTakesIsSaid) {
+    Beam beam;
+    beam.spans = {spanWith(6, 1, 1), spanWith(1000.1f, 1, 1)};
+    for (Span& span : beam.spans) {
+        span.loads.push_back(Load{Uniform, 0, 10, 0, 0, 0, "均布荷载", Dead});
+        span.section = SpanSection{250, 500, 0, 0, false, {}, {}, {}};
+    }
+    const BeamOutcome outcome = outcomeOf(beam);
+    ASSERT_TRUE(outcome.design.get() && outcome.design.get()->designed);
+    const BeamDetailing& d = outcome.detailing.orThrow();
+    EXPECT_FALSE(d.detailed);
+    EXPECT_EQ(d.missing,
+              std::vector<std::string>{"第2跨跨度 1000.1 m 超出配筋详图的范围（不大于 1000 m）"});
 }
 
 } // namespace

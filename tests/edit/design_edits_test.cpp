@@ -132,6 +132,50 @@ TEST(DesignEdits, EachIsOneStepThatUndoAndRedoTakeBackAndForth) {
     }
 }
 
+// Two visits of one dialog one after the other (the same span's section twice, say) are two
+// steps: undo takes back the second alone, then the first.
+TEST(DesignEdits, TwoVisitsInARowAreTwoSteps) {
+    struct Case {
+        const char* name;
+        std::function<std::string(Editor&, int)> edit; // the k-th visit, k = 1, 2
+    };
+    const std::vector<Case> cases = {
+        {"修改截面", [](Editor& e, int k) { return e.setSection(section(250, 500 + 100 * k)); }},
+        {"设计参数",
+         [](Editor& e, int k) {
+             DesignSettings d;
+             d.concrete = 30 + 5 * k;
+             return e.setDesignSettings(d);
+         }},
+        {"支座宽度与调幅",
+         [](Editor& e, int k) {
+             auto supports = supportsOf(e.project().beam);
+             supports[1].width = 0.5f + 0.1f * static_cast<float>(k); // 0.4 now
+             return e.setSupportDesigns(supports);
+         }},
+        {"构件",
+         [](Editor& e, int k) {
+             MemberData member;
+             member.number = k + 1;
+             return e.setMember(member);
+         }},
+    };
+    for (const Case& c : cases) {
+        Editor editor;
+        editor.openProject(threeSpans());
+        const Project opened = editor.project();
+        ASSERT_EQ(c.edit(editor, 1), "") << c.name;
+        const Project first = editor.project();
+        ASSERT_EQ(c.edit(editor, 2), "") << c.name;
+        ASSERT_NE(editor.project(), first) << c.name;
+        editor.undo();
+        EXPECT_EQ(editor.project(), first) << c.name << ": undo took back both visits";
+        EXPECT_EQ(editor.undoName(), c.name);
+        editor.undo();
+        EXPECT_EQ(editor.project(), opened) << c.name;
+    }
+}
+
 TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {
     struct Case {
         std::function<std::string(Editor&)> edit;

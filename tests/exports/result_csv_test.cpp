@@ -65,6 +65,13 @@ TEST(ResultCsv, TheDesignTablesCarryTheDesignForcesAndTheSteel) {
               std::string::npos);
     EXPECT_EQ(whole.find("l0/w,限值,验算"), std::string::npos);
     EXPECT_NE(whole.find("跨号,B(N*mm²),w按EI(mm),f按B(mm),l0/f,限值,结论"), std::string::npos);
+    // and after it the bar schedule: the bottom bars 6 a span, 6000 + 2 × 12d = 6288 cut to
+    // 6290, 12 × 6.29 = 75.48 m of 0.00617 × 12² = 0.88848 kg/m = 67.06 kg
+    const std::size_t schedule = whole.find("\r\n钢筋表,L1(2)\r\n");
+    ASSERT_NE(schedule, std::string::npos);
+    EXPECT_GT(schedule, whole.find("l0/f"));
+    EXPECT_NE(whole.find("1,下部纵筋,直 6288,C12,6290,12,75.48,67.06\r\n", schedule),
+              std::string::npos);
 }
 
 } // namespace
