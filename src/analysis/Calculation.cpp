@@ -15,7 +15,7 @@ long calculate(const Beam& beam, BeamResults& results) {
         throw std::invalid_argument("calculate: span count out of range");
     }
     for (const Span& span : beam.spans) {
-        if (span.loadCount() > kMaxLoads) {
+        if (span.loadCount() > kMaxCalculatedLoads) {
             throw std::invalid_argument("calculate: load count out of range");
         }
     }
@@ -52,7 +52,7 @@ bool sameCalculationInput(const Beam& a, const Beam& b) {
         a.rightSupport != b.rightSupport || a.factors != b.factors ||
         a.deflection != b.deflection || a.design != b.design ||
         a.firstSupportDesign != b.firstSupportDesign || a.axisStyle != b.axisStyle ||
-        a.member != b.member) {
+        a.member != b.member || a.selfWeight != b.selfWeight) {
         return false;
     }
     for (int s = 1; s <= a.spanCount(); ++s) {

@@ -16,9 +16,9 @@ namespace {
 constexpr int kEvenSections = 101;
 // Positions before duplicates are removed: even sections, key sections, the largest moment,
 // and at most two sections per force.
-constexpr int kMaxPositions = kEvenSections + kKeySlots + 1 + 2 * kMaxLoads;
+constexpr int kMaxPositions = kEvenSections + kKeySlots + 1 + 2 * kMaxCalculatedLoads;
 // Each force can add one second point for its shear jump.
-static_assert(kMaxPositions + kMaxLoads <= kMaxDiagramPoints);
+static_assert(kMaxPositions + kMaxCalculatedLoads <= kMaxDiagramPoints);
 
 struct Positions {
     std::array<float, kMaxPositions> x{};
@@ -73,7 +73,7 @@ void sampleSpan(const Beam& beam, const BeamResults& results, int s, SpanDiagram
     }
     positions.add(results.SpanMaxMomentX[s]);
     const bool freeRight = baseSystem(beam, s) == BaseSystem::FreeRight;
-    for (int k = 1; k <= std::min<int>(beam.span(s).loadCount(), kMaxLoads); ++k) {
+    for (int k = 1; k <= std::min<int>(beam.span(s).loadCount(), kMaxCalculatedLoads); ++k) {
         const int kind = beam.span(s).load(k).kind;
         if (kind != Concentrated && kind != Couple) {
             continue;

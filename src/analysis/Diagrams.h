@@ -24,7 +24,7 @@ struct DiagramPoint {
 // 101 even sections, every key section, and up to two sections for each force or moment (both
 // sides of one whose true position is not a float the section routine recognises exactly), with
 // room for the second point of every jump.
-inline constexpr int kMaxDiagramPoints = 101 + 2 * (kKeySlots + kMaxLoads);
+inline constexpr int kMaxDiagramPoints = 101 + 2 * (kKeySlots + kMaxCalculatedLoads);
 
 struct SpanDiagram {
     std::array<DiagramPoint, kMaxDiagramPoints> points{};

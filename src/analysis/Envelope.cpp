@@ -49,7 +49,7 @@ Envelope::Envelope(const Beam& beam) : m_spanCount(beam.spanCount()), m_factors(
         throw std::invalid_argument("Envelope: span count out of range");
     }
     for (const Span& span : beam.spans) {
-        if (span.loadCount() > kMaxLoads) {
+        if (span.loadCount() > kMaxCalculatedLoads) {
             throw std::invalid_argument("Envelope: load count out of range");
         }
     }

@@ -21,7 +21,7 @@
 namespace spanwise {
 
 // 0, L and at most two breaks for each load.
-inline constexpr int kMaxCurveBreaks = 2 + 2 * kMaxLoads;
+inline constexpr int kMaxCurveBreaks = 2 + 2 * kMaxCalculatedLoads;
 
 struct CurveValue {
     double M = 0;          // just below xi

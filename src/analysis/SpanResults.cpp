@@ -172,7 +172,7 @@ struct Section {
 
 Peak largestMomentAtCandidates(const Beam& beam, const BeamResults& results, int s,
                                const SpanCurve& loads, const KeySectionForces& shears) {
-    constexpr int kMaxCandidates = kKeySlots + kMaxLoads;
+    constexpr int kMaxCandidates = kKeySlots + kMaxCalculatedLoads;
     std::array<Section, kMaxCandidates> sections{};
     int n = 0;
     for (int t = 0; t <= results.KeyPointLast[s]; ++t) {

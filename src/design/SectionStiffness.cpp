@@ -1,5 +1,7 @@
 #include "design/SectionStiffness.h"
 
+#include "model/SelfWeight.h"
+
 #include "analysis/Single.h"
 #include "design/HandCalculation.h"
 #include "design/Materials.h"
@@ -95,7 +97,7 @@ std::string flangeProblem(int span, double spanLength, const SpanSection& sectio
 }
 
 Beam calculationBeam(const Beam& beam) {
-    Beam out = beam;
+    Beam out = withSelfWeight(beam);
     for (Span& span : out.spans) {
         if (!span.section) {
             continue;

@@ -46,7 +46,8 @@ std::string flangeProblem(int span, double spanLength, const SpanSection& sectio
 
 // The beam as the calculation takes it: every span with a usable section gets EI = Ec I and
 // i = EI / L (both rounded to single like any stored value); the others, and every span while
-// the settings cannot be used, keep what was typed.
+// the settings cannot be used, keep what was typed; and, where the project counts it, every span
+// with a section carries its own weight (withSelfWeight) after its typed loads.
 Beam calculationBeam(const Beam& beam);
 
 } // namespace spanwise

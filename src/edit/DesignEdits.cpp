@@ -3,6 +3,7 @@
 // with the rule's words and nothing changed.
 #include "edit/Editor.h"
 #include "model/Axes.h"
+#include "model/SelfWeight.h"
 
 namespace spanwise {
 
@@ -46,6 +47,15 @@ std::string Editor::setMember(const MemberData& member) {
         return fault->words;
     }
     edit("构件", 0, [&] { m_project.beam.member = member; });
+    return {};
+}
+
+std::string Editor::setSelfWeight(float unitWeight) {
+    m_inFieldVisit = false;
+    if (std::string problem = selfWeightProblem(unitWeight); !problem.empty()) {
+        return problem;
+    }
+    edit("梁自重", 0, [&] { m_project.beam.selfWeight = unitWeight; });
     return {};
 }
 

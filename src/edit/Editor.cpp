@@ -1,5 +1,7 @@
 #include "edit/Editor.h"
 
+#include "model/SelfWeight.h"
+
 #include "analysis/NumberFormat.h"
 
 #include <algorithm>
@@ -17,7 +19,7 @@ std::optional<int> wholeNumberOf(const std::string& text) {
     return static_cast<int>(std::min(std::trunc(*value), 1e6));
 }
 
-Editor::Editor() {
+Editor::Editor() : m_project(freshProject()) {
     showProjectInFields();
 }
 
@@ -42,11 +44,17 @@ void Editor::markEditedWithoutChange() {
 }
 
 bool Editor::hasUnsavedWork() const {
-    return !m_saved && (m_everOnDisk || !(m_project.beam == Beam{}));
+    return !m_saved && (m_everOnDisk || !(m_project.beam == freshProject().beam));
+}
+
+Project Editor::freshProject() {
+    Project project;
+    project.beam.selfWeight = kDefaultUnitWeight; // counted from the first section typed
+    return project;
 }
 
 void Editor::newProject() {
-    restore(Project{});
+    restore(freshProject());
     m_history.clear();
     m_saved = false;
     m_everOnDisk = false;

@@ -71,7 +71,9 @@ public:
     bool isCheckPassed() const { return m_checkPassed; }
 
     // -- whole project: each starts a fresh history
-    void newProject();                        // the reset project, not saved
+    void newProject(); // the reset project, not saved
+    // The project New starts from: no spans' data yet, the beam's own weight counted.
+    static Project freshProject();
     void openProject(const Project& project); // as read from a file, saved
     // A project the program supplies (a verification problem): new and unsaved like
     // newProject(), so the user is asked before it goes, but with this content.
@@ -136,6 +138,9 @@ public:
     // The member the drawing names and details (构件…), one step; refused (nothing changes,
     // the rule's words returned) where a value is out of its range.
     std::string setMember(const MemberData& member);
+    // The beam's own weight: γ in kN/m³, 0 not counted; one step "梁自重", refused (the rule's
+    // words returned, nothing changes) out of its range.
+    std::string setSelfWeight(float unitWeight);
     enum class SettingsPart : std::int8_t { Settings, TensionCover, TopTensionCover, Environment };
     struct SettingsFault {
         SettingsPart part;

@@ -52,8 +52,9 @@ inline constexpr const char* kBlockMarker = "Spanwise";
 // project holds nothing a reader of version 1 would not take (the first three load kinds), so
 // that such files stay byte for byte as they were; version 2 where it holds a later load kind,
 // which a reader of version 1 then refuses with its line instead of dropping the load (and the
-// design data and axes); version 3 where it holds the member's data of the drawing.
-inline constexpr int kBlockVersion = 3;
+// design data and axes); version 3 where it holds the member's data of the drawing; version 4
+// where the beam's own weight is counted.
+inline constexpr int kBlockVersion = 4;
 
 // Reads a project file as Open does: the records, whose counts decide how many records follow.
 // Accepts CR LF or LF, fields separated by commas or line ends (a record may run over several

@@ -2,6 +2,7 @@
 #include "io/DrawingRecords.h"
 #include "io/ProjectFile.h"
 #include "io/RecordFields.h"
+#include "model/SelfWeight.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -93,7 +94,7 @@ private:
         DesignRecordReader design(beam);
         DrawingRecordReader axes(beam, m_texts);
         std::set<std::pair<int, int>> cases;
-        int factorsLine = 0, favourableLine = 0, deflectionLine = 0;
+        int factorsLine = 0, favourableLine = 0, deflectionLine = 0, selfWeightLine = 0;
         std::set<std::string> infoGiven;
         CombinationFactors factors;
         DeflectionSettings deflection;
@@ -142,6 +143,19 @@ private:
                 deflection.limitDenominator = real(f[2], "挠度限值");
                 if (std::string problem = deflectionSettingsProblem(deflection); !problem.empty()) {
                     fail(deflectionLine, problem);
+                }
+            } else if (name == "selfweight") {
+                auto f = recordFrom(*first, 2, "字段");
+                if (selfWeightLine != 0) {
+                    fail(f[0].line, "梁自重重复给出");
+                }
+                selfWeightLine = f[0].line;
+                if (version < 4) {
+                    fail(selfWeightLine, "梁自重记录需要扩展块版本 4");
+                }
+                beam.selfWeight = real(f[1], "梁自重的重度 γ");
+                if (std::string problem = selfWeightProblem(beam.selfWeight); !problem.empty()) {
+                    fail(selfWeightLine, problem);
                 }
             } else if (const ProjectInfoField* field = infoField(name)) {
                 auto f = recordFrom(*first, 2, "字段");

@@ -2,6 +2,7 @@
 #include "io/DrawingRecords.h"
 #include "io/Gbk.h"
 #include "io/ProjectFile.h"
+#include "model/SelfWeight.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -169,7 +170,7 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
     }
     if (!axes.empty() || hasLiveLoads(beam) || beam.factors != CombinationFactors{} ||
         beam.deflection != DeflectionSettings{} || beam.info != ProjectInfo{} || laterKinds ||
-        design) {
+        design || beam.selfWeight != 0) {
         const CombinationFactors& f = beam.factors;
         if (std::string problem = combinationFactorsProblem(f); !problem.empty()) {
             return {false, problem};
@@ -178,7 +179,12 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
             return {false, problem};
         }
         auto quoted = [](const char* name) { return "\"" + std::string(name) + "\""; };
-        const int version = std::max(drawingRecordsVersion(beam), laterKinds || design ? 2 : 1);
+        if (std::string problem = selfWeightProblem(beam.selfWeight); !problem.empty()) {
+            return {false, problem};
+        }
+        const int version = beam.selfWeight != 0 ? 4
+                                                 : std::max(drawingRecordsVersion(beam),
+                                                            laterKinds || design ? 2 : 1);
         record(out, quoted(kBlockMarker), integer(version));
         for (int s = 1; s <= beam.spanCount(); ++s) {
             for (int k = 1; k <= beam.span(s).loadCount(); ++k) {
@@ -198,6 +204,9 @@ SaveResult projectFileBytes(const Project& p, std::string& bytes) {
         if (beam.deflection != DeflectionSettings{}) {
             record(out, quoted("deflection"), number(beam.deflection.quasiPermanent),
                    number(beam.deflection.limitDenominator));
+        }
+        if (beam.selfWeight != 0) {
+            record(out, quoted("selfweight"), number(beam.selfWeight));
         }
         if (std::string problem = projectInfoProblem(beam.info); !problem.empty()) {
             return {false, problem};

@@ -25,10 +25,12 @@ namespace spanwise {
 
 inline constexpr int kMaxSpans = 20;
 inline constexpr int kMaxLoads = 10;
+// The loads a span carries in a calculation: the typed ones and the beam's own weight.
+inline constexpr int kMaxCalculatedLoads = kMaxLoads + 1;
 
-// Key sections of one span: left end, up to three positions for each of the 10 loads,
-// right end and the -1 terminator.
-inline constexpr int kKeySlots = 1 + 3 * kMaxLoads + 1 + 1;
+// Key sections of one span: left end, up to three positions for each load, right end and the
+// -1 terminator.
+inline constexpr int kKeySlots = 1 + 3 * kMaxCalculatedLoads + 1 + 1;
 
 // Outer end supports, in the order of the support lists (the code the project file stores).
 enum SupportKind : std::int16_t { Simple = 0, Cantilever = 1, Fixed = 2 };
@@ -222,6 +224,9 @@ struct Beam {
     SupportDesign firstSupportDesign; // support 0, at the left end of span 1
     AxisStyle axisStyle = AxisStyle::Numbers;
     MemberData member; // the member the drawing names and details
+    // γ (kN/m³) of the beam's own weight, carried as a dead load by every span with a section;
+    // 0: not counted (a file without the setting), 25 for a new project
+    float selfWeight = 0;
 
     int spanCount() const { return static_cast<int>(spans.size()); }
     const Span& span(int s) const { return spans[static_cast<std::size_t>(s - 1)]; }

@@ -3,6 +3,7 @@
 // and the span edits carry a span's section with the span and a support's data with the
 // support.
 #include "edit/Editor.h"
+#include "model/SelfWeight.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +175,34 @@ TEST(DesignEdits, TwoVisitsInARowAreTwoSteps) {
         editor.undo();
         EXPECT_EQ(editor.project(), opened) << c.name;
     }
+}
+
+// The beam's own weight follows the section in the same step: 25 × 0.25 × 0.7 = 4.375 kN/m
+// after a change of span 1 to 250 × 700, 25 × 0.25 × 0.5 = 3.125 again after its undo; the
+// setting itself is one step of its own, refused out of its range.
+TEST(DesignEdits, TheOwnWeightFollowsTheSectionAndItsUndo) {
+    Editor editor;
+    editor.openProject(threeSpans());
+    auto ownWeightOfSpan1 = [&] {
+        const std::optional<Load> load = selfWeightLoad(editor.project().beam, 1);
+        return load ? load->q : 0.0f;
+    };
+    EXPECT_EQ(ownWeightOfSpan1(), 0.0f); // a file without the setting: not counted
+    EXPECT_EQ(editor.setSelfWeight(25), "");
+    EXPECT_EQ(editor.undoName(), "梁自重");
+    EXPECT_FLOAT_EQ(ownWeightOfSpan1(), 3.125f);
+    ASSERT_EQ(editor.setSection(section(250, 700)), "");
+    EXPECT_FLOAT_EQ(ownWeightOfSpan1(), 4.375f);
+    editor.undo();
+    EXPECT_FLOAT_EQ(ownWeightOfSpan1(), 3.125f);
+    editor.undo();
+    EXPECT_EQ(ownWeightOfSpan1(), 0.0f);
+    EXPECT_EQ(editor.setSelfWeight(150), "梁自重的重度 γ 应在 1～100 kN/m³ 之间（0 为不计梁自重）");
+    EXPECT_EQ(editor.project().beam.selfWeight, 0.0f);
+    // a new project counts it from its first section
+    editor.newProject();
+    EXPECT_EQ(editor.project().beam.selfWeight, 25.0f);
+    EXPECT_FALSE(editor.hasUnsavedWork());
 }
 
 TEST(DesignEdits, WhatTheProjectMayNotHoldIsRefusedAndChangesNothing) {

@@ -367,7 +367,7 @@ TEST(EditorHistory, NewAndOpenStartAFreshHistory) {
     editor.newProject();
     EXPECT_FALSE(editor.canUndo());
     EXPECT_FALSE(editor.isSaved());
-    EXPECT_EQ(editor.project(), Project{});
+    EXPECT_EQ(editor.project(), Editor::freshProject());
     editor.addLoad(Uniform);
     editor.undo();
     EXPECT_FALSE(editor.isSaved()) << "a new project is not on disk";

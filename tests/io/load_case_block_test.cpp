@@ -70,7 +70,14 @@ TEST(LoadCaseBlock, WrittenOnlyWhenNeededAndReadBackWhole) {
                               "\xBE\xD6\xB2\xBF\xBE\xF9\xB2\xBC\xBA\xC9\xD4\xD8\",3\r\n"
                               "\"Spanwise\",2\r\n\"factors\",1.3,1.5,1\r\n");
 
-    for (const Project& p : {plain, live, factors, deflection, titled, later}) {
+    // the beam's own weight counted: its unit weight, at version 4 (a reader of version 3
+    // refuses the file rather than calculate without it)
+    Project ownWeight = oneSpan();
+    ownWeight.beam.selfWeight = 25;
+    EXPECT_EQ(bytesOf(ownWeight), withBlock("\"Spanwise\",4\r\n\"factors\",1.3,1.5,1\r\n"
+                                            "\"selfweight\",25\r\n"));
+
+    for (const Project& p : {plain, live, factors, deflection, titled, later, ownWeight}) {
         const ReadResult r = parseProject(bytesOf(p), "t.BMD");
         ASSERT_TRUE(r.ok()) << r.error.message();
         EXPECT_EQ(*r.project, p);
@@ -84,7 +91,11 @@ TEST(LoadCaseBlock, ABlockTheProgramCannotTakeIsRefusedWithItsLine) {
         std::string reason;
     };
     const Case cases[] = {
-        {"\"Spanwise\",4\r\n", 5, "扩展块版本 4 是更新的程序写的，本程序只能读版本 3"},
+        {"\"Spanwise\",5\r\n", 5, "扩展块版本 5 是更新的程序写的，本程序只能读版本 4"},
+        {"\"Spanwise\",3\r\n\"selfweight\",25\r\n", 6, "梁自重记录需要扩展块版本 4"},
+        {"\"Spanwise\",4\r\n\"selfweight\",200\r\n", 6,
+         "梁自重的重度 γ 应在 1～100 kN/m³ 之间（0 为不计梁自重）"},
+        {"\"Spanwise\",4\r\n\"selfweight\",25\r\n\"selfweight\",25\r\n", 7, "梁自重重复给出"},
         {"\"Spanwise\",x\r\n", 5, "扩展块版本“x”不是整数"},
         {"\"Spanwise\",1\r\n\"wind\",1\r\n", 6, "本程序不认识扩展记录“wind”"},
         {"\"Spanwise\",1\r\ncase,1,1,1\r\n", 6, "扩展记录应以带引号的名称开头，而不是“case”"},

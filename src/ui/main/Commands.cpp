@@ -53,6 +53,7 @@ void MainWindow::createMenus() {
     QMenu* loads = menuBar()->addMenu(QStringLiteral("荷载(&Load)"));
     loads->setObjectName(QStringLiteral("loadMenu"));
     action(loads, "slabLoadAction", QStringLiteral("双向板传来…"), [this] { addSlabLoad(); });
+    action(loads, "selfWeightAction", QStringLiteral("梁自重…"), [this] { editSelfWeight(); });
 
     QMenu* calculation = menuBar()->addMenu(QStringLiteral("计算(&Calculate)"));
     calculation->setObjectName(QStringLiteral("calculationMenu"));

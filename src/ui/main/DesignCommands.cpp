@@ -10,6 +10,7 @@
 #include "ui/design/DesignSettingsDialog.h"
 #include "ui/design/MemberDialog.h"
 #include "ui/design/SectionDialog.h"
+#include "ui/design/SelfWeightDialog.h"
 #include "ui/design/SupportsDialog.h"
 
 #include <cmath>
@@ -123,6 +124,23 @@ void MainWindow::editMember() {
                 return Refusal{d.controlOf(fault->part), words(fault->words)};
             }
             m_editor.setMember(member);
+            return std::nullopt;
+        },
+        [this] { refresh(); });
+}
+
+void MainWindow::editSelfWeight() {
+    openCommitting(
+        new SelfWeightDialog(m_editor.project().beam.selfWeight, this), this,
+        [this](SelfWeightDialog& d) -> std::optional<Refusal> {
+            const auto typed = d.typed();
+            if (const auto* refusal = std::get_if<Refusal>(&typed)) {
+                return *refusal;
+            }
+            const std::string problem = m_editor.setSelfWeight(std::get<float>(typed));
+            if (!problem.empty()) {
+                return Refusal{d.unitWeightField(), words(problem)};
+            }
             return std::nullopt;
         },
         [this] { refresh(); });

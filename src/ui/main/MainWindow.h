@@ -171,6 +171,7 @@ private:
     void editSection(); // of the span shown
     void editSupports();
     void editMember();
+    void editSelfWeight();
     // The caption under the stiffness fields: where EI and i come from.
     void refreshStiffnessSource();
 

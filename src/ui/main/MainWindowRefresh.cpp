@@ -2,6 +2,8 @@
 // the main window follows from the editor, its check state and the last calculation.
 #include "ui/main/MainWindow.h"
 
+#include "model/SelfWeight.h"
+
 #include "analysis/NumberFormat.h"
 #include "design/SectionStiffness.h"
 #include "ui/common/Controls.h"
@@ -35,7 +37,8 @@ void MainWindow::refresh() {
     setWindowTitle(titleFor(m_projectName));
     setWindowModified(m_editor.hasUnsavedWork());
     refreshBeamGroup();
-    m_beamSketch->setBeam(m_editor.project().beam, m_editor.project().currentSpan);
+    // with the beam's own weight, as it is calculated
+    m_beamSketch->setBeam(withSelfWeight(m_editor.project().beam), m_editor.project().currentSpan);
     refreshSpanGroup();
     refreshLoads();
     refreshCommands();
@@ -76,6 +79,14 @@ void MainWindow::refreshLoads() {
     for (const Load& load : span.loads) {
         texts << QString::fromStdString(loadListText(load));
     }
+    // the beam's own weight: derived from the section, listed, never selected or edited
+    const std::optional<Load> ownWeight =
+        selfWeightLoad(m_editor.project().beam, m_editor.project().currentSpan);
+    if (ownWeight) {
+        texts << QString::fromStdString(loadListText(*ownWeight) + "（" +
+                                        formatResult(span.section->width) + "×" +
+                                        formatResult(span.section->depth) + "）");
+    }
     QStringList listed;
     for (int row = 0; row < m_spanLoadList->count(); ++row) {
         listed << m_spanLoadList->item(row)->text();
@@ -83,6 +94,12 @@ void MainWindow::refreshLoads() {
     if (texts != listed) {
         m_spanLoadList->clear();
         m_spanLoadList->addItems(texts);
+        if (ownWeight) {
+            QListWidgetItem* derived = m_spanLoadList->item(m_spanLoadList->count() - 1);
+            derived->setFlags(Qt::ItemIsEnabled);
+            derived->setForeground(QColor(0x60, 0x60, 0x60));
+            derived->setToolTip(QStringLiteral("由截面计算的梁自重（荷载 → 梁自重…）"));
+        }
     }
     m_spanLoadList->setCurrentRow(selected - 1);
     m_loadKindList->setCurrentRow(m_offeredKindRow);
