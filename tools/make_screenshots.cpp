@@ -7,6 +7,7 @@
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFont>
 #include <QLineEdit>
@@ -19,7 +20,7 @@ using namespace spanwise::testing_support;
 namespace {
 
 // The main beam of the examples, with its sections and supports: the main window, the section
-// dialog, the design forces, the design and its detailing.
+// dialog, the design forces, the design and its detailing, the section search.
 bool designScreenshots(ScriptedPrompter& prompter, const QDir& out) {
     MainWindow window(prompter);
     window.show();
@@ -42,6 +43,14 @@ bool designScreenshots(ScriptedPrompter& prompter, const QDir& out) {
     tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("designPage")));
     QApplication::processEvents();
     ok = output->grab().save(out.filePath(QStringLiteral("design.png"))) && ok;
+    // the section search over the rule of thumb's range, 250 and 300 wide
+    find<QAction>(&window, "sectionSearchAction")->trigger();
+    auto* search = find<QDialog>(&window, "sectionSearchDialog");
+    retype(find<QLineEdit>(search, "widthsField"), QStringLiteral("250,300"));
+    click(find<QPushButton>(search, "searchButton"));
+    QApplication::processEvents();
+    ok = search->grab().save(out.filePath(QStringLiteral("section-search.png"))) && ok;
+    search->reject();
     tabs->setCurrentWidget(output->findChild<QWidget*>(QStringLiteral("detailingPage")));
     QApplication::processEvents();
     return output->grab().save(out.filePath(QStringLiteral("detailing.png"))) && ok;

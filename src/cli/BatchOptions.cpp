@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace spanwise {
 
@@ -10,6 +11,9 @@ const char* const kBatchUsage =
     "[--design] [--strict] [--detailing] [--json | --csv | --summary] [--report 计算书.pdf | "
     "--report-dir 文件夹] [--dxf 配筋图.dxf] [-j 线程数]";
 const char* const kMoreUsage = "      spanwise-calc 文件.BMD|文件夹... --working\n"
+                               "      spanwise-calc 文件.BMD|文件夹... --search-section "
+                               "最小梁高:最大梁高:步长 [--widths 梁宽,...] [--per-span] "
+                               "[--json]\n"
                                "      spanwise-calc --verify [验证算例文件]\n"
                                "      spanwise-calc --version";
 
@@ -26,11 +30,34 @@ std::optional<int> jobCount(const std::string& text) {
     return v;
 }
 
+// "a:b:c" or "a,b,…" as numbers; nothing where a part is not one.
+std::optional<std::vector<float>> numbersOf(const std::string& text, char separator) {
+    std::vector<float> out;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t to = std::min(text.find(separator, from), text.size());
+        float v = 0;
+        const char* first = text.data() + from;
+        const char* last = text.data() + to;
+        const auto [end, ec] = std::from_chars(first, last, v);
+        if (first == last || ec != std::errc{} || end != last || !std::isfinite(v)) {
+            return std::nullopt;
+        }
+        out.push_back(v);
+        if (to == text.size()) {
+            return out;
+        }
+        from = to + 1;
+    }
+}
+
 } // namespace
 
 std::optional<BatchOptions> parseBatchArguments(const std::vector<std::string>& args,
                                                 std::string& error) {
     BatchOptions options;
+    std::optional<std::vector<float>> widthsGiven;
+    bool perSpan = false;
     auto needsValue = [&](std::size_t n, const char* what) {
         if (n + 1 >= args.size()) {
             error = what;
@@ -59,6 +86,32 @@ std::optional<BatchOptions> parseBatchArguments(const std::vector<std::string>& 
                 return std::nullopt;
             }
             options.dxf = args[++n];
+        } else if (arg == "--search-section") {
+            if (!needsValue(n, "--search-section 需要 最小梁高:最大梁高:步长（mm）")) {
+                return std::nullopt;
+            }
+            const auto depths = numbersOf(args[++n], ':');
+            if (!depths || depths->size() != 3) {
+                error = "梁高范围“" + args[n] + "”应为 最小梁高:最大梁高:步长（mm），如 400:800:50";
+                return std::nullopt;
+            }
+            SectionSearchRange range = options.search.value_or(SectionSearchRange{});
+            range.minDepth = (*depths)[0];
+            range.maxDepth = (*depths)[1];
+            range.step = (*depths)[2];
+            options.search = range;
+        } else if (arg == "--widths") {
+            if (!needsValue(n, "--widths 需要梁宽，如 200,250,300")) {
+                return std::nullopt;
+            }
+            const auto widths = numbersOf(args[++n], ',');
+            if (!widths) {
+                error = "梁宽“" + args[n] + "”应为以逗号分隔的数（mm），如 200,250,300";
+                return std::nullopt;
+            }
+            widthsGiven = *widths;
+        } else if (arg == "--per-span") {
+            perSpan = true;
         } else if (arg == "--strict") {
             options.strict = true;
         } else if (arg == "--deflection") {
@@ -107,6 +160,28 @@ std::optional<BatchOptions> parseBatchArguments(const std::vector<std::string>& 
     }
     if (options.help || options.version || options.verify) {
         return options;
+    }
+    if (!options.search && (widthsGiven || perSpan)) {
+        error = "--widths 与 --per-span 只能与 --search-section 同时使用";
+        return std::nullopt;
+    }
+    if (options.search) {
+        options.search->widths = widthsGiven.value_or(std::vector<float>{});
+        options.search->perSpan = perSpan;
+        if (options.csv || options.summary || options.working || options.envelope ||
+            options.design || options.detailing || !options.dxf.empty() ||
+            !options.queries.empty() || !options.report.empty() || !options.reportDir.empty()) {
+            error = "--search-section 只能与 --widths、--per-span、--json 同时使用";
+            return std::nullopt;
+        }
+        SectionSearchRange checked = *options.search;
+        if (checked.widths.empty()) {
+            checked.widths = {250}; // the beam's own are checked where they are taken
+        }
+        if (std::string problem = searchRangeProblem(checked); !problem.empty()) {
+            error = problem;
+            return std::nullopt;
+        }
     }
     if (options.inputs.empty()) {
         error = "缺少工程文件";

@@ -1,6 +1,8 @@
 // The command line of spanwise-calc: which files, what to print for each, and how many workers.
 #pragma once
 
+#include "outcome/SectionSearch.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,7 +38,10 @@ struct BatchOptions {
     std::string report;    // PDF calculation report of the one file, if any
     std::string reportDir; // folder for one report per file, if any
     std::string dxf;       // the detailing drawing of the one file, if any
-    int jobs = 0;          // workers; 0: one per core
+    // --search-section H1:H2:STEP [--widths B1,B2,…] [--per-span]: the candidates, printed
+    // instead of the results (the widths left empty take the beam's own)
+    std::optional<SectionSearchRange> search;
+    int jobs = 0; // workers; 0: one per core
 };
 
 // Parses the arguments (without the program name); nothing and an error text (UTF-8, without

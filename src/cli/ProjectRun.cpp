@@ -1,4 +1,5 @@
 #include "cli/ProjectRun.h"
+#include "cli/SectionSearchRun.h"
 
 #include "analysis/CalculationError.h"
 #include "analysis/DistributionWorking.h"
@@ -153,6 +154,9 @@ int calculateAndPrint(const std::string& projectName, const Beam& projectBeam,
                       const std::vector<Section>& sections, const BatchOptions& options,
                       const std::string& reportPath, const ReportWriter& writeReport,
                       ProjectOutcome& outcome, std::ostream& out, std::ostream& err) {
+    if (options.search) {
+        return searchForBatch(projectName, projectBeam, options, out, err);
+    }
     BeamOutcome calculated = outcomeOf(projectBeam);
     const Beam& beam = calculated.beam();
     const BeamResults& results = calculated.calculation.results;

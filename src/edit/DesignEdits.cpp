@@ -59,6 +59,28 @@ std::string Editor::setSelfWeight(float unitWeight) {
     return {};
 }
 
+std::string Editor::chooseSections(const std::vector<SpanSection>& sections) {
+    m_inFieldVisit = false;
+    if (static_cast<int>(sections.size()) != m_project.beam.spanCount()) {
+        return "每跨应有一个截面";
+    }
+    for (const SpanSection& section : sections) {
+        if (const auto fault = sectionFault(section)) {
+            return fault->words;
+        }
+    }
+    edit("选择截面", 0, [&] {
+        Beam& beam = m_project.beam;
+        for (int s = 1; s <= beam.spanCount(); ++s) {
+            beam.span(s).section = sections[static_cast<std::size_t>(s - 1)];
+            beam.span(s).rightSupportDesign.topBars.reset();
+        }
+        beam.firstSupportDesign.topBars.reset();
+    });
+    showProjectInFields();
+    return {};
+}
+
 std::optional<SectionFault> Editor::sectionFault(const std::optional<SpanSection>& section) const {
     if (!section) {
         return std::nullopt; // no section: a span of typed EI and i

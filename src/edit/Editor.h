@@ -141,6 +141,10 @@ public:
     // The beam's own weight: γ in kN/m³, 0 not counted; one step "梁自重", refused (the rule's
     // words returned, nothing changes) out of its range.
     std::string setSelfWeight(float unitWeight);
+    // The sections the section search chose, span by span (a span's own typed bars, stirrups
+    // and the supports' top bars go with the old sections); one step "选择截面", refused with
+    // the rule's words where one cannot be used.
+    std::string chooseSections(const std::vector<SpanSection>& sections);
     enum class SettingsPart : std::int8_t { Settings, TensionCover, TopTensionCover, Environment };
     struct SettingsFault {
         SettingsPart part;

@@ -66,6 +66,8 @@ void MainWindow::createMenus() {
     action(calculation, "supportsAction", QStringLiteral("支座宽度与调幅…"),
            [this] { editSupports(); });
     action(calculation, "memberAction", QStringLiteral("构件…"), [this] { editMember(); });
+    action(calculation, "sectionSearchAction", QStringLiteral("选择截面…"),
+           [this] { searchSections(); });
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("信息(&News)"));
     info->setObjectName(QStringLiteral("infoMenu"));

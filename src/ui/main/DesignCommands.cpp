@@ -10,6 +10,7 @@
 #include "ui/design/DesignSettingsDialog.h"
 #include "ui/design/MemberDialog.h"
 #include "ui/design/SectionDialog.h"
+#include "ui/design/SectionSearchDialog.h"
 #include "ui/design/SelfWeightDialog.h"
 #include "ui/design/SupportsDialog.h"
 
@@ -144,6 +145,13 @@ void MainWindow::editSelfWeight() {
             return std::nullopt;
         },
         [this] { refresh(); });
+}
+
+void MainWindow::searchSections() {
+    auto* dialog = new SectionSearchDialog(m_editor, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this] { refresh(); });
+    dialog->open();
 }
 
 // With a section the stiffness fields show what it gives and cannot be typed into; the caption

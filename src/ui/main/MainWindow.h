@@ -172,6 +172,7 @@ private:
     void editSupports();
     void editMember();
     void editSelfWeight();
+    void searchSections();
     // The caption under the stiffness fields: where EI and i come from.
     void refreshStiffnessSource();
 
