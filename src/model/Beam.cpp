@@ -64,16 +64,6 @@ float deflectionLimitFor(const DeflectionSettings& settings, double checkLength)
     return checkLength <= 9 ? 250 : 300;
 }
 
-std::string projectInfoProblem(const ProjectInfo& info) {
-    for (const ProjectInfoField& field : kProjectInfoFields) {
-        const std::string& text = info.*field.text;
-        if (text.find_first_of("\"\r\n") != std::string::npos) {
-            return "“" + std::string(field.caption) + "”不能含有双引号或换行";
-        }
-    }
-    return {};
-}
-
 bool hasLiveLoads(const Beam& beam) {
     for (const Span& span : beam.spans) {
         for (const Load& load : span.loads) {

@@ -1,8 +1,8 @@
 // Unsaved work survives the program's death: a Spanwise killed (SIGKILL) a second after an edit
 // typed key by key leaves its copy, and the next start offers it (恢复 / 丢弃 / 以后再说) as a
-// modified project that belongs to its file; a running Spanwise's copy is never offered; saving
-// or giving the work up removes the copy; and a save over a file another program changed since
-// it was opened asks first.
+// modified project that belongs to its file, 丢弃 removes it; a running Spanwise's copy is
+// never offered; saving or giving the work up removes the copy; and a save over a file another
+// program changed since it was opened asks first.
 #include "UiTestSupport.h"
 
 #include "io/ProjectFile.h"
@@ -162,6 +162,27 @@ private slots:
         retype(w("spanLengthField"), QStringLiteral("10"));
         action("saveAction")->trigger();
         QVERIFY(!window->editor().hasUnsavedWork());
+    }
+
+    void aDiscardedCopyIsGone() {
+        QTemporaryDir temp;
+        const QString folder = temp.filePath(QStringLiteral("recovery"));
+        {
+            // a copy left as a killed Spanwise leaves it: no lock held, an untitled project
+            RecoveryCopy left(folder);
+            Project work;
+            work.beam.spans = {spanWith(5, 1, 1)};
+            QVERIFY(left.write(work, {QString(), QString(), QDateTime::currentDateTime()}).ok);
+            QFile::copy(QDir(folder).filePath(left.id() + QStringLiteral(".BMD")),
+                        QDir(folder).filePath(QStringLiteral("dead.BMD")));
+            QFile::copy(QDir(folder).filePath(left.id() + QStringLiteral(".info")),
+                        QDir(folder).filePath(QStringLiteral("dead.info")));
+        } // its owner ends normally and takes its own copy; the dead one stays
+        QCOMPARE(copiesIn(folder), QStringList{QStringLiteral("dead.BMD")});
+        prompter->expectQuestion(QStringLiteral("发现上次未保存的工程（新工程，"), Prompter::No);
+        QVERIFY(!window->offerRecovery(folder));
+        QVERIFY(copiesIn(folder).isEmpty());
+        QCOMPARE(project().beam, Editor::freshProject().beam); // nothing taken into the window
     }
 
     void anUnreadableCopyIsReportedAndKeptAside() {
