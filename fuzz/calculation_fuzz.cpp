@@ -3,9 +3,10 @@
 // envelope of its combination, both deflection envelopes, the moment-distribution working, the
 // rows of every table the report, the CSV and the windows print, the design forces and, where
 // every span has a section, the design with its hand calculation and, where it was designed,
-// the detailing with its tables, its drawing and the DXF. A beam that passes the data
-// check must come through or fail with a CalculationError the user is shown; any other
-// exception, a crash, a hang, or a NaN or infinity in a value that reaches a table is a fault.
+// the detailing with its tables, its drawing and the DXF; and a section search of two candidates. A
+// beam that passes the data check must come through or fail with a CalculationError the user is
+// shown; any other exception, a crash, a hang, or a NaN or infinity in a value that reaches a table
+// is a fault.
 #include "analysis/Calculation.h"
 #include "analysis/CalculationError.h"
 #include "analysis/Deflection.h"
@@ -25,7 +26,9 @@
 #include "drawing/DxfWriter.h"
 #include "io/ProjectFile.h"
 #include "outcome/BeamOutcome.h"
+#include "outcome/SectionSearch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -176,6 +179,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const BeamOutcome outcome = outcomeOf(read.project->beam, Working::Written);
         tablesOf(outcome.beam(), outcome.calculation);
         envelopeAndBeyond(outcome);
+        // the section search of two candidates about the first span's section: each a whole
+        // outcome of its own, its table without a value that is not one
+        const Beam& typed = read.project->beam;
+        if (const auto& section = typed.span(1).section; section && hasSections(typed)) {
+            const float depth = std::clamp(std::floor(section->depth / 50) * 50, 150.0f, 2950.0f);
+            const float width = std::clamp(section->width, 100.0f, 2000.0f);
+            const SectionSearch search =
+                searchSections(typed, {depth, depth + 50, 50, {width}, true});
+            requireNumbers(sectionSearchTable(search).rows);
+        }
     } catch (const CalculationError&) {
         // shown to the user in words; nothing else changes
     }
