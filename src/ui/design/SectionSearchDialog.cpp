@@ -108,7 +108,7 @@ void SectionSearchDialog::search() {
     const bool any =
         found.chosen || std::any_of(found.chosenPerSpan.begin(), found.chosenPerSpan.end(),
                                     [](const auto& c) { return c.has_value(); });
-    m_adoptButton->setEnabled(!found.candidates.empty() && (any || range.perSpan == false));
+    m_adoptButton->setEnabled(!found.candidates.empty() && (any || !range.perSpan));
     m_search = std::move(found);
 }
 
