@@ -15,6 +15,14 @@ std::string endJson(const BarEnd& e) {
            ",\"words\":" + jsonString(e.words) + "}";
 }
 
+// The members a top run and a bottom set share: the bars, both ends, the cut length.
+template <typename Run> std::string runJson(const Run& r) {
+    return "\"count\":" + std::to_string(r.bars.count) +
+           ",\"d\":" + std::to_string(r.bars.diameter) +
+           ",\"steel\":" + std::to_string(r.bars.grade) + ",\"left\":" + endJson(r.left) +
+           ",\"right\":" + endJson(r.right) + ",\"length\":" + std::to_string(r.length);
+}
+
 std::string zonesJson(const StirrupZones& z) {
     return "{\"text\":" + jsonString(z.text) + ",\"dense\":" + jsonBoolean(z.dense) +
            ",\"n1\":" + std::to_string(z.denseCount) + ",\"s1\":" + std::to_string(z.denseSpacing) +
@@ -100,20 +108,10 @@ std::string detailingJsonMember(const BeamDetailing& d) {
     out += ",\"topRuns\":" + array(d.topRuns, [](const TopRun& r, std::size_t) {
                return "{\"first\":" + std::to_string(r.firstSupport) +
                       ",\"last\":" + std::to_string(r.lastSupport) +
-                      ",\"row\":" + std::to_string(r.row) +
-                      ",\"count\":" + std::to_string(r.bars.count) +
-                      ",\"d\":" + std::to_string(r.bars.diameter) +
-                      ",\"steel\":" + std::to_string(r.bars.grade) +
-                      ",\"left\":" + endJson(r.left) + ",\"right\":" + endJson(r.right) +
-                      ",\"length\":" + std::to_string(r.length) + "}";
+                      ",\"row\":" + std::to_string(r.row) + "," + runJson(r) + "}";
            });
     out += ",\"bottomBars\":" + array(d.bottomRuns, [](const BottomRun& r, std::size_t) {
-               return "{\"span\":" + std::to_string(r.span) +
-                      ",\"count\":" + std::to_string(r.bars.count) +
-                      ",\"d\":" + std::to_string(r.bars.diameter) +
-                      ",\"steel\":" + std::to_string(r.bars.grade) +
-                      ",\"left\":" + endJson(r.left) + ",\"right\":" + endJson(r.right) +
-                      ",\"length\":" + std::to_string(r.length) + "}";
+               return "{\"span\":" + std::to_string(r.span) + "," + runJson(r) + "}";
            });
     out += ",\"schedule\":" + array(d.schedule, [](const ScheduleLine& l, std::size_t) {
                return "{\"number\":" + std::to_string(l.number) +
